@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Surface.h"
+
+#include <QImage>
+
+// A surface that paints an off-screen image of a window's client area,
+// antialiasing off. One-pixel lines are rasterised here so that the end
+// point is left out and the dotted pattern is 3 on, 3 off; a pen wider than
+// one pixel draws solid whatever its style.
+class ImageSurface : public Surface {
+public:
+    ImageSurface(int width, int height);
+
+    int clientWidth() const override { return image_.width(); }
+    int clientHeight() const override { return image_.height(); }
+    void frameAndFill(int w, int h) override;
+    void setClip(int w, int h) override;
+    void selectPen(const TPen& pen) override { pen_ = pen; }
+    TPen pen() const override { return pen_; }
+    void moveTo(std::int32_t x, std::int32_t y) override;
+    void lineTo(std::int32_t x, std::int32_t y) override;
+    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+                 std::int32_t bottom) override;
+
+    // Fills the whole image with one colour (the panel's background).
+    void fill(TColor color);
+    const QImage& image() const { return image_; }
+    QImage& image() { return image_; }
+
+private:
+    void thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
+    void wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
+
+    QImage image_;
+    TPen pen_;
+    int clipW_;
+    int clipH_;
+    std::int32_t curX_ = 0;
+    std::int32_t curY_ = 0;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Surface.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A surface that keeps every call, in pixel coordinates, with the pen in
+// force: tests read the exact sequence a drawing produced.
+class RecordingSurface : public Surface {
+public:
+    enum class Op { FrameAndFill, Clip, MoveTo, LineTo, Ellipse };
+    struct Call {
+        Op op;
+        std::int32_t a = 0, b = 0, c = 0, d = 0;
+        TPen pen;
+        bool operator==(const Call&) const = default;
+    };
+
+    RecordingSurface(int width = 425, int height = 281) : width_(width), height_(height) {}
+
+    int clientWidth() const override { return width_; }
+    int clientHeight() const override { return height_; }
+    void frameAndFill(int w, int h) override { calls.push_back({Op::FrameAndFill, 0, 0, w, h, pen_}); }
+    void setClip(int w, int h) override { calls.push_back({Op::Clip, 0, 0, w, h, pen_}); }
+    void selectPen(const TPen& pen) override {
+        pen_ = pen;
+        ++penSelections;
+    }
+    TPen pen() const override { return pen_; }
+    void moveTo(std::int32_t x, std::int32_t y) override {
+        calls.push_back({Op::MoveTo, x, y, 0, 0, pen_});
+    }
+    void lineTo(std::int32_t x, std::int32_t y) override {
+        calls.push_back({Op::LineTo, x, y, 0, 0, pen_});
+    }
+    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
+        calls.push_back({Op::Ellipse, l, t, r, b, pen_});
+    }
+
+    std::vector<Call> calls;
+    int penSelections = 0;
+
+private:
+    int width_;
+    int height_;
+    TPen pen_;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+
+// Colours are 0x00BBGGRR values, red in the low byte.
+using TColor = std::uint32_t;
+
+constexpr TColor RGB(unsigned r, unsigned g, unsigned b) {
+    return static_cast<TColor>(r | (g << 8) | (b << 16));
+}
+constexpr unsigned RedOf(TColor c) { return c & 0xFF; }
+constexpr unsigned GreenOf(TColor c) { return (c >> 8) & 0xFF; }
+constexpr unsigned BlueOf(TColor c) { return (c >> 16) & 0xFF; }
+
+enum class LineStyle : std::uint8_t { Solid, Dash, Dot, DashDot };
+
+struct TPen {
+    LineStyle style = LineStyle::Solid;
+    TColor color = 0;
+    int width = 1;
+    bool operator==(const TPen&) const = default;
+};
+
+// What the plotting unit needs of a drawing surface: a client area, a
+// current position, lines that leave out their end point, a filled ellipse
+// in a box whose right and bottom are excluded, one selected pen and a
+// rectangular clip. A fresh surface has a solid, black, one-pixel pen and a
+// white fill.
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    virtual int clientWidth() const = 0;
+    virtual int clientHeight() const = 0;
+
+    // Frames (0, 0)-(w, h) with a one-pixel black line on its outermost
+    // pixels and fills the inside white, whatever pen is selected.
+    virtual void frameAndFill(int w, int h) = 0;
+    // Nothing drawn afterwards reaches outside (0, 0)-(w, h).
+    virtual void setClip(int w, int h) = 0;
+
+    virtual void selectPen(const TPen& pen) = 0;
+    virtual TPen pen() const = 0;
+
+    virtual void moveTo(std::int32_t x, std::int32_t y) = 0;
+    // Draws from the current position up to, not including, (x, y), which
+    // becomes the current position.
+    virtual void lineTo(std::int32_t x, std::int32_t y) = 0;
+    // Outlines with the pen and fills white the ellipse inscribed in the box;
+    // the box is normalised, its right column and bottom row excluded.
+    virtual void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+                         std::int32_t bottom) = 0;
+};
