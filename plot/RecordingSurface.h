@@ -22,7 +22,9 @@ public:
 
     int clientWidth() const override { return width_; }
     int clientHeight() const override { return height_; }
-    void frameAndFill(int w, int h) override { calls.push_back({Op::FrameAndFill, 0, 0, w, h, pen_}); }
+    void frameAndFill(int w, int h) override {
+        calls.push_back({Op::FrameAndFill, 0, 0, w, h, pen_});
+    }
     void setClip(int w, int h) override { calls.push_back({Op::Clip, 0, 0, w, h, pen_}); }
     void selectPen(const TPen& pen) override {
         pen_ = pen;

@@ -8,9 +8,15 @@ using TColor = std::uint32_t;
 constexpr TColor RGB(unsigned r, unsigned g, unsigned b) {
     return static_cast<TColor>(r | (g << 8) | (b << 16));
 }
-constexpr unsigned RedOf(TColor c) { return c & 0xFF; }
-constexpr unsigned GreenOf(TColor c) { return (c >> 8) & 0xFF; }
-constexpr unsigned BlueOf(TColor c) { return (c >> 16) & 0xFF; }
+constexpr unsigned RedOf(TColor c) {
+    return c & 0xFF;
+}
+constexpr unsigned GreenOf(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr unsigned BlueOf(TColor c) {
+    return (c >> 16) & 0xFF;
+}
 
 enum class LineStyle : std::uint8_t { Solid, Dash, Dot, DashDot };
 

@@ -1,0 +1,139 @@
+#include "Diagram.h"
+
+#include "Optics.h"
+
+#include <cmath>
+#include <numbers>
+
+TColor RayColor = 0;
+TColor ObjectColor = 0;
+TColor ImageColor = 0;
+
+namespace {
+
+constexpr std::uint8_t Solid = 0;
+constexpr std::uint8_t Dotted = 2;
+
+// Where the principal rays of a curved mirror meet it.
+struct MirrorHits {
+    double m; // abscissa where the ray parallel to the axis at height 10 meets the mirror
+    double A; // point where the ray through the centre of curvature meets it
+    double D;
+};
+
+MirrorHits CurvedMirrorHits(double x) {
+    const long double s = CurvatureSign;
+    const long double r = CurvatureRadius;
+    const long double h = ObjectHeight;
+    MirrorHits hits{};
+    hits.m = static_cast<double>(s * (r - std::sqrt(r * r - h * h)));
+    const double t = static_cast<double>(r - s * x);
+    // With the object's tip straight above the centre, the line through both
+    // is vertical and meets the circle at its lowest point.
+    const long double phi = t == 0.0 ? -std::numbers::pi_v<long double> / 2
+                                     : std::atan(h / static_cast<long double>(t));
+    hits.A = static_cast<double>(s * r * (1 - std::cos(phi)));
+    hits.D = static_cast<double>(r * std::sin(phi));
+    return hits;
+}
+
+} // namespace
+
+void dibuixaEntorn(const TPlotWindow& W, std::uint8_t kind) {
+    PlotSegment(W, WorldXMin, 0, WorldXMax, 0);
+    switch (kind) {
+    case MirrorPlane:
+        PlotSegment(W, 0, -60, 0, 60);
+        break;
+    case MirrorConvex:
+        PlotArc(W, 50, 0, 50, DegToRad(100), DegToRad(260));
+        PlotCircle(W, 50, 0, 2);
+        PlotCircle(W, 25, 0, 1);
+        break;
+    case MirrorConcave:
+        // The end angle lies below the start: the arc runs on through 0°,
+        // the vertex.
+        PlotArc(W, -50, 0, 50, DegToRad(280), DegToRad(80));
+        PlotCircle(W, -50, 0, 2);
+        PlotCircle(W, -25, 0, 1);
+        break;
+    default:
+        break;
+    }
+}
+
+void dibuixafigura(const TPlotWindow& W, double x,
+                   const std::function<void(double)>& placeControls) {
+    Surface& s = *W.DC;
+    PenColor(s, ObjectColor);
+    PenWidth(s, 3);
+    PlotArrow(W, x, 0, x, ObjectHeight);
+    PenReset(s);
+    if (placeControls) {
+        placeControls(x);
+    }
+    ComputeImage(x);
+}
+
+void Rajos(const TPlotWindow& W, double x) {
+    Surface& s = *W.DC;
+    PenColor(s, RayColor);
+    const double xi = ImagePos;
+    const double yi = ImageHeight;
+    switch (MirrorKind) {
+    case MirrorPlane:
+        PlotSegment(W, x, 10, 0, 10);
+        PlotSegment(W, x, 10, 0, 0);
+        PlotRay(W, 0, 0, x, -10, -100);
+        PenStyle(s, Dotted);
+        PlotRay(W, 0, 0, xi, 10, 100);
+        PlotSegment(W, 0, 10, 100, 10);
+        break;
+    case MirrorConvex: {
+        const MirrorHits h = CurvedMirrorHits(x);
+        PlotSegment(W, x, 10, h.m, 10);
+        PlotSegment(W, x, 10, h.A, h.D);
+        PenStyle(s, Dotted);
+        PlotRay(W, h.m, 10, xi, yi, 100);
+        PlotRay(W, h.A, h.D, xi, yi, 100);
+        break;
+    }
+    case MirrorConcave: {
+        const MirrorHits h = CurvedMirrorHits(x);
+        PlotSegment(W, x, 10, h.m, 10);
+        PlotSegment(W, x, 10, h.A, h.D);
+        PlotRay(W, h.m, 10, -25, 0, -100);
+        // At the centre the reflected ray would retrace the incident one.
+        if (x > -50) {
+            PlotRay(W, x, 10, -50, 0, -100);
+        }
+        // Only objects inside the focus have a virtual image behind the
+        // mirror; at the focus itself no line is aimed at infinity.
+        if (x > -25) {
+            PenStyle(s, Dotted);
+            PlotRay(W, h.A, h.D, xi, yi, 100);
+            PlotRay(W, h.m, 10, xi, yi, 100);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void DibuixaImatge(const TPlotWindow& W) {
+    Surface& s = *W.DC;
+    PenColor(s, ImageColor);
+    // At width 2 the dotted style left by the rays draws solid.
+    PenWidth(s, 2);
+    PlotArrow(W, ImagePos, 0, ImagePos, ImageHeight);
+    PenReset(s);
+}
+
+void DrawDiagram(const TPlotWindow& W, double x, const std::function<void(double)>& placeControls) {
+    PenStyle(*W.DC, Solid);
+    dibuixaEntorn(W, MirrorKind);
+    dibuixafigura(W, x, placeControls);
+    Rajos(W, x);
+    DibuixaImatge(W);
+}

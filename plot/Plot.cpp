@@ -1,0 +1,191 @@
+#include "Plot.h"
+
+#include "RunError.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+constexpr long double Pi = std::numbers::pi_v<long double>;
+
+// World-to-pixel values round to nearest with halves to even, on the
+// extended value; a value that does not fit a 32-bit pixel is the fault a
+// processor with invalid-operation traps would raise.
+std::int32_t RoundToPixel(long double v) {
+    const long double r = std::nearbyintl(v);
+    if (!(r >= static_cast<long double>(std::numeric_limits<std::int32_t>::min()) &&
+          r <= static_cast<long double>(std::numeric_limits<std::int32_t>::max()))) {
+        throw RunError(InvalidFloatOperation);
+    }
+    return static_cast<std::int32_t>(r);
+}
+
+// Replaces the program's pen by one that differs in one attribute and puts
+// it on the surface; the pen is never saved or restored, it carries on.
+template <typename Change> void ReplacePen(Surface& s, Change change) {
+    TPen pen = CurrentPen;
+    change(pen);
+    s.selectPen(pen);
+    CurrentPen = pen;
+}
+
+} // namespace
+
+TPen CurrentPen{LineStyle::Dot, 0, 1};
+
+void PlotUnitInit() {
+    CurrentPen = TPen{LineStyle::Dot, 0, 1};
+}
+
+bool PlotInit(TPlotWindow& W, Surface& window, double XMin, double YMin, double XMax, double YMax) {
+    const long double spans =
+        (static_cast<long double>(XMax) - XMin) * (static_cast<long double>(YMax) - YMin);
+    // A NaN span product is refused too: it could only give NaN scales.
+    if (!(spans > 0)) {
+        return false;
+    }
+    W.DC = &window;
+    W.Width = static_cast<std::uint16_t>(window.clientWidth());
+    W.Height = static_cast<std::uint16_t>(window.clientHeight());
+    window.frameAndFill(W.Width, W.Height);
+    W.XScale = static_cast<double>(W.Width / (static_cast<long double>(XMax) - XMin));
+    W.YScale = static_cast<double>(W.Height / (static_cast<long double>(YMax) - YMin));
+    W.XMin = XMin;
+    W.YMin = YMin;
+    window.setClip(W.Width, W.Height);
+    W.ClipRegion = true;
+    return true;
+}
+
+std::int32_t PlotX(const TPlotWindow& W, double x) {
+    return RoundToPixel((static_cast<long double>(x) - W.XMin) * W.XScale);
+}
+
+std::int32_t PlotY(const TPlotWindow& W, double y) {
+    return RoundToPixel(W.Height - (static_cast<long double>(y) - W.YMin) * W.YScale);
+}
+
+void PlotMoveTo(const TPlotWindow& W, double x, double y) {
+    W.DC->moveTo(PlotX(W, x), PlotY(W, y));
+}
+
+void PlotLineTo(const TPlotWindow& W, double x, double y) {
+    W.DC->lineTo(PlotX(W, x), PlotY(W, y));
+}
+
+void PlotSegment(const TPlotWindow& W, double x1, double y1, double x2, double y2) {
+    PlotMoveTo(W, x1, y1);
+    PlotLineTo(W, x2, y2);
+}
+
+void PlotPolar(const TPlotWindow& W, double x, double y, double length, double angleDeg) {
+    const long double a = Pi * angleDeg * (1.0L / 180.0L);
+    PlotSegment(W, x, y, static_cast<double>(x + length * std::cos(a)),
+                static_cast<double>(y + length * std::sin(a)));
+}
+
+void PlotRay(const TPlotWindow& W, double x1, double y1, double x2, double y2, double xEnd) {
+    if (x2 == x1) {
+        return;
+    }
+    const long double yEnd = y2 + (static_cast<long double>(y2) - y1) /
+                                      (static_cast<long double>(x2) - x1) *
+                                      (static_cast<long double>(xEnd) - x2);
+    PlotSegment(W, x1, y1, xEnd, static_cast<double>(yEnd));
+}
+
+void PlotArrow(const TPlotWindow& W, double x1, double y1, double x2, double y2) {
+    PlotSegment(W, x1, y1, x2, y2);
+    const long double dy = static_cast<long double>(y2) - y1;
+    const long double dx = static_cast<long double>(x2) - x1;
+    const long double theta = dy * (Pi / 2) / std::fabs(dy);
+    const double half = static_cast<double>(0.5L * std::sqrt(dx * dx + dy * dy));
+    PlotPolar(W, x2, y2, half, RadToDeg(static_cast<double>(-theta - Pi / 6)));
+    PlotPolar(W, x2, y2, half, RadToDeg(static_cast<double>(-theta + Pi / 6)));
+}
+
+void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start, double end) {
+    if (r == 0.0 || W.XScale == 0.0) {
+        throw RunError(FloatDivisionByZero);
+    }
+    const long double stepL = 1.0L / r / W.XScale;
+    if (!std::isfinite(stepL)) {
+        throw RunError(FloatOverflow);
+    }
+    const double step = static_cast<double>(stepL);
+    // A step that cannot advance the angle would never reach the end.
+    if (!(step > 0.0)) {
+        throw RunError(InvalidFloatOperation);
+    }
+    PlotMoveTo(W,
+               static_cast<double>(cx + static_cast<long double>(r) *
+                                            std::cos(static_cast<long double>(start))),
+               static_cast<double>(cy + static_cast<long double>(r) *
+                                            std::sin(static_cast<long double>(start))));
+    if (end < start) {
+        end = static_cast<double>(end + 2 * Pi);
+    }
+    double a = start;
+    do {
+        const double next = static_cast<double>(static_cast<long double>(a) + step);
+        if (next == a) {
+            throw RunError(InvalidFloatOperation);
+        }
+        a = next;
+        PlotLineTo(W,
+                   static_cast<double>(cx + static_cast<long double>(r) *
+                                                std::cos(static_cast<long double>(a))),
+                   static_cast<double>(cy + static_cast<long double>(r) *
+                                                std::sin(static_cast<long double>(a))));
+    } while (!(a >= end));
+}
+
+void PlotCircle(const TPlotWindow& W, double cx, double cy, double r) {
+    const long double x = cx, y = cy;
+    W.DC->ellipse(PlotX(W, static_cast<double>(x - r)), PlotY(W, static_cast<double>(y - r)),
+                  PlotX(W, static_cast<double>(x + r)), PlotY(W, static_cast<double>(y + r)));
+}
+
+void PenStyle(Surface& s, std::uint8_t style) {
+    if (style > 3) {
+        throw RunError("Range check error");
+    }
+    ReplacePen(s, [style](TPen& p) { p.style = PenStyles[style]; });
+}
+
+void PenColor(Surface& s, TColor color) {
+    ReplacePen(s, [color](TPen& p) { p.color = color; });
+}
+
+void PenWidth(Surface& s, std::uint8_t width) {
+    ReplacePen(s, [width](TPen& p) { p.width = width; });
+}
+
+void PenSet(Surface& s, std::uint8_t style, TColor color, std::uint8_t width) {
+    PenStyle(s, style);
+    PenColor(s, color);
+    PenWidth(s, width);
+}
+
+void PenReset(Surface& s) {
+    PenSet(s, 0, 0, 1);
+}
+
+double DegToRad(double d) {
+    return static_cast<double>(Pi * d * (1.0L / 180.0L));
+}
+
+double RadToDeg(double r) {
+    return static_cast<double>(r * 180.0L * (1.0L / Pi));
+}
+
+std::int32_t IntPower(std::int32_t base, std::uint8_t exponent) {
+    // 32-bit multiplication with wrap-around, done unsigned to stay defined.
+    std::uint32_t result = 1;
+    for (std::uint8_t i = 0; i < exponent; ++i) {
+        result *= static_cast<std::uint32_t>(base);
+    }
+    return static_cast<std::int32_t>(result);
+}
