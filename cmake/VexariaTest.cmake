@@ -1,9 +1,18 @@
 # One helper registers every test executable with CTest.
 #   vexaria_add_test(<name> SOURCES <files...> LIBS <targets...> [QT])
+#   vexaria_add_test(<name> SCRIPT <file.sh>)
 # QT marks a Qt Test program: it runs on the offscreen platform with a
-# per-function timeout, so a stuck dialog fails instead of hanging.
+# per-function timeout, so a stuck dialog fails instead of hanging. A SCRIPT
+# test gets the build and source folders as its arguments.
 function(vexaria_add_test name)
-    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "QT" "SCRIPT" "SOURCES;LIBS" ${ARGN})
+    if(ARG_SCRIPT)
+        add_test(NAME ${name} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SCRIPT}
+                 ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR})
+        set_tests_properties(${name} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8" TIMEOUT 300)
+        return()
+    endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
     if(ARG_QT)

@@ -12,6 +12,7 @@ vexaria_packages=(
     qt6-base-dev qt6-base-dev-tools
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core
+    poppler-utils desktop-file-utils
 )
 
 vexaria_install_missing() {

@@ -1,0 +1,54 @@
+# Installs into a temporary prefix and starts the installed launcher with a
+# temporary home: the per-user folder is made with the help and icon, the
+# program runs there, and the user's tool list survives a reinstall.
+set -euo pipefail
+build=$1
+tmp=$(mktemp -d)
+pid=
+cleanup() {
+    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix=$tmp/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+desktop-file-validate "$prefix/share/applications/vexaria.desktop" || fail "desktop entry"
+[[ -f $prefix/share/icons/hicolor/32x32/apps/vexaria.png ]] || fail "no menu icon"
+
+export HOME=$tmp/home
+unset XDG_DATA_HOME
+folder=$HOME/.local/share/vexaria
+
+start() {
+    QT_QPA_PLATFORM=offscreen "$prefix/bin/vexaria" >"$tmp/out.log" 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do
+        if [[ $(readlink "/proc/$pid/cwd" 2>/dev/null) == "$folder" &&
+            $(readlink "/proc/$pid/exe" 2>/dev/null) == */mirvex ]]; then
+            return 0
+        fi
+        kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$tmp/out.log")"
+        sleep 0.1
+    done
+    fail "the program did not start in $folder"
+}
+stop() {
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=
+}
+
+start
+cmp -s "$folder/mirvex.pdf" "$prefix/share/vexaria/mirvex.pdf" || fail "help not copied"
+cmp -s "$folder/mirvex.ico" "$prefix/share/vexaria/mirvex.ico" || fail "icon not copied"
+stop
+
+printf 'Apuntes\r\n/tmp/apuntes.pdf\r\n\r\n\r\n' >"$folder/Tools.rel"
+cp "$folder/Tools.rel" "$tmp/Tools.rel.before"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+start
+stop
+cmp -s "$folder/Tools.rel" "$tmp/Tools.rel.before" || fail "Tools.rel was changed"
+echo "install: ok"
