@@ -1,0 +1,188 @@
+#include "USobre.h"
+
+#include "ui_USobre.h"
+
+#include "Language.h"
+#include "RunError.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+TFSobre* FSobre = nullptr;
+
+namespace {
+
+QString LangText(const std::array<const char*, 3>& table) {
+    return QString::fromUtf8(table[Language]);
+}
+
+// Qt Designer keeps font sizes in points, but this layout was drawn in pixels
+// and only pixel heights keep the texts in their places whatever the
+// screen's resolution.
+void SetPixelHeight(QWidget* widget, int pixels) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+
+// A label keeps its left and top edges and takes the size of its text: the
+// longest line gives the width, all lines together the height. A word-wrapped
+// label first breaks its text into lines no wider than wrapWidth. An empty
+// label keeps the height of one line, as if it held a blank.
+void FitLabel(QLabel* label, int wrapWidth = QWIDGETSIZE_MAX) {
+    const QString text = label->text().isEmpty() ? QStringLiteral(" ") : label->text();
+    int flags = int(label->alignment());
+    if (label->wordWrap())
+        flags |= Qt::TextWordWrap;
+    const QRect bounds = QFontMetrics(label->font())
+                             .boundingRect(QRect(0, 0, wrapWidth, QWIDGETSIZE_MAX), flags, text);
+    label->resize(bounds.size());
+}
+
+void SetLabelText(QLabel* label, const QString& text, int wrapWidth = QWIDGETSIZE_MAX) {
+    label->setText(text);
+    FitLabel(label, wrapWidth);
+}
+
+// The picture in a file meant for the icon box, at the standard icon size.
+// The kind of picture follows the file's extension, as the box only knows
+// icons by their ".ico" name: such a file must really be an icon, even where
+// Qt could read it as some other format. Of an icon's several images the
+// 32 x 32 one is taken, otherwise the largest, stretched to 32 x 32.
+QPixmap LoadIconPicture(const QString& path) {
+    const bool icon = path.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive);
+    QImageReader reader(path);
+    if (icon) {
+        reader.setFormat("ico");
+        reader.setAutoDetectImageFormat(false);
+    }
+    QImage best;
+    do {
+        const QImage image = reader.read();
+        if (image.isNull())
+            break;
+        if (best.isNull() || image.size() == QSize(32, 32) ||
+            (best.size() != QSize(32, 32) &&
+             image.width() * image.height() > best.width() * best.height()))
+            best = image;
+    } while (reader.jumpToNextImage());
+    if (best.isNull())
+        throw RunError(icon ? InvalidIconImage : reader.errorString().toStdString());
+    return QPixmap::fromImage(best.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+} // namespace
+
+TFSobre::TFSobre(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFSobre>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Left open when the main window closes, the box must not keep the
+    // program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    SetPixelHeight(this, 11);
+    SetPixelHeight(ui->ProductName, 32);
+    SetPixelHeight(ui->Copyright, 13);
+    SetPixelHeight(ui->Comments, 13);
+    commentsWidth = ui->Comments->width();
+    for (QLabel* label : {ui->ProductName, ui->Version, ui->Copyright})
+        FitLabel(label);
+    FitLabel(ui->Comments, commentsWidth);
+
+    connect(ui->BtSobre, &QPushButton::clicked, this, &TFSobre::BtSobreClick);
+}
+
+TFSobre::~TFSobre() = default;
+
+void TFSobre::Setup(const QString& title, const QString& iconPath,
+                    const TProgramNameYear& program) {
+    const QString base = BaseNameOf(program.Name);
+    setWindowTitle(LangText(LangAboutPrefix) + base);
+    ui->ProductName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetLabelText(ui->ProductName, base);
+
+    if (QFileInfo(iconPath).isFile())
+        ui->Icona->setPixmap(LoadIconPicture(iconPath));
+
+    SetLabelText(ui->Copyright, QString::fromUtf8(AboutAuthor) + QStringLiteral("  ") +
+                                    program.Year + u'\n' + LangText(LangWebAddress) + u'\n' +
+                                    QStringLiteral("mail: ") + QString::fromUtf8(AboutMail));
+    SetLabelText(ui->Comments, title, commentsWidth);
+    SetLabelText(ui->Version, QString());
+    ui->BtSobre->setText(LangText(LangAboutButton));
+}
+
+void TFSobre::ShowModeless() {
+    if (!isVisible())
+        show();
+    raise();
+    activateWindow();
+}
+
+void TFSobre::BtSobreClick() {
+    close();
+}
+
+void TFSobre::setVisible(bool visible) {
+    if (visible && !placed) {
+        CentreOnScreen();
+        placed = true;
+    }
+    QDialog::setVisible(visible);
+}
+
+void TFSobre::keyPressEvent(QKeyEvent* event) {
+    // The box has no cancel button, so Escape must not close it as it would
+    // close any other dialog.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Centres the whole window, frame included, on its screen; an explicit move
+// also keeps Qt from centring it again on later showings. Before the first
+// showing the window system may not know the frame yet: then the frame of
+// another open window of the program (the main window) is the best guess.
+void TFSobre::CentreOnScreen() {
+    create();
+    const QScreen* display = screen();
+    if (display == nullptr)
+        return;
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != this && window->isVisible() && window->windowHandle() &&
+                !window->windowHandle()->frameMargins().isNull()) {
+                frame = window->windowHandle()->frameMargins();
+                break;
+            }
+        }
+    }
+    const QRect area = display->geometry();
+    const QSize outer = size().grownBy(frame);
+    const int left = std::max(0, (area.width() - outer.width()) / 2);
+    const int top = std::max(0, (area.height() - outer.height()) / 2);
+    move(area.topLeft() + QPoint(left, top));
+}
+
+void SetupAbout(const QString& title, const QString& iconPath) {
+    if (FSobre != nullptr)
+        FSobre->Setup(title, iconPath, ProgramNameAndYear());
+}
+
+void ShowAbout() {
+    if (FSobre != nullptr)
+        FSobre->ShowModeless();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "FileInfo.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class TFSobre;
+}
+
+// The about box: a small modeless window naming the program, the year of its
+// file, the product title, an optional icon and the makers' credits. It is
+// created hidden at start-up, filled by SetupAbout whenever the main window
+// is shown, and closing it only hides it.
+
+// Texts of the box by interface language (Catalan, English, Spanish; UTF-8).
+// The trailing blanks belong to the texts.
+inline constexpr std::array<const char*, 3> LangAboutPrefix = {"Quant a ", "About ", "Sobre "};
+inline constexpr std::array<const char*, 3> LangWebAddress = {"http://vexaria.example.org ",
+                                                              "http://vexaria.example.org/en ",
+                                                              "http://vexaria.example.org/es "};
+inline constexpr std::array<const char*, 3> LangAboutButton = {"Vaja!", "Done", "¡Vaya!"};
+
+inline constexpr char AboutAuthor[] = "Equipo Vexaria";
+inline constexpr char AboutMail[] = "vexaria@example.org";
+
+// Raised by SetupAbout for a file at the icon path that is no icon.
+inline constexpr char InvalidIconImage[] = "Icon image is not valid";
+
+class TFSobre : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFSobre(QWidget* parent = nullptr);
+    ~TFSobre() override;
+
+    // Fills the box for the program file described by program. The icon is
+    // loaded only if a file exists at iconPath (relative paths to the
+    // current directory); a file there that is not a valid picture raises
+    // RunError, after the caption and product name are already set and
+    // before the credits, comment, version and button change.
+    void Setup(const QString& title, const QString& iconPath, const TProgramNameYear& program);
+
+    // Shows the box without waiting for it and brings it to the front. If it
+    // is already open nothing else happens: no new set-up, no move.
+    void ShowModeless();
+
+    // Closes the box, which only hides it.
+    void BtSobreClick();
+
+    void setVisible(bool visible) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CentreOnScreen();
+
+    std::unique_ptr<Ui::TFSobre> ui;
+    bool placed = false; // centred once; later showings keep the user's place
+    // The comment breaks at its designed width even after a short text has
+    // narrowed the label, so a longer title later is not squeezed.
+    int commentsWidth = 0;
+};
+
+// The one about box, created by the start-up sequence.
+extern TFSobre* FSobre;
+
+// Fills FSobre from the running program's file. Does nothing while FSobre
+// does not exist, so the main window can also be shown on its own.
+void SetupAbout(const QString& title, const QString& iconPath);
+
+// Shows FSobre modeless and brings it to the front (the "Respecto a..."
+// command). Does nothing while FSobre does not exist.
+void ShowAbout();
