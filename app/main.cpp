@@ -1,0 +1,34 @@
+#include "ErrorReport.h"
+#include "Fonts.h"
+#include "Plot.h"
+#include "Principal.h"
+#include "Random.h"
+
+#include <QApplication>
+
+#include <clocale>
+
+int main(int argc, char* argv[]) {
+    // Qt takes its own options (-platform and the like) from the command
+    // line; the program reads none of its own.
+    QApplication app(argc, argv);
+    // Creating the application may switch the C library's numbers to the
+    // user's locale; the program's own number texts choose their separator
+    // explicitly, everything else wants the C rules.
+    std::setlocale(LC_NUMERIC, "C");
+    InstallFontSubstitutes();
+
+    PlotUnitInit();
+    Randomize();
+
+    // The windows live until the program ends. The main window runs its
+    // creation handler at the end of its construction.
+    TFPrincipal principal;
+    // The about box and then the tools editor are created here, hidden,
+    // once they exist; both read Language, which the main window has set.
+
+    principal.show();
+    QApplication::exec();
+    // Both ways of ending (closing the main window, "Salir") end with 0.
+    return 0;
+}

@@ -1,0 +1,343 @@
+#include "Principal.h"
+
+#include "ui_Principal.h"
+
+#include "Diagram.h"
+#include "ErrorReport.h"
+#include "Language.h"
+#include "NumberText.h"
+#include "Optics.h"
+#include "Random.h"
+#include "RunError.h"
+#include "Shell.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+// Outside any namespace, as Qt's resource initialisation requires.
+static void InitPictures() {
+    Q_INIT_RESOURCE(mirvex);
+}
+
+TPlotWindow Diagram;
+double LastObjectPos = 0.0;
+TFPrincipal* FPrincipal = nullptr;
+
+namespace {
+
+constexpr TColor PanelButtonsColor = RGB(100, 200, 250);
+
+struct KindRow {
+    const char* caption;
+    Qt::Alignment alignment;
+    TColor color;
+};
+// By ImageKind.
+constexpr KindRow KindRows[2] = {
+    {"real", Qt::AlignLeft | Qt::AlignVCenter, RGB(0, 0, 219)},
+    {"virtual", Qt::AlignRight | Qt::AlignVCenter, RGB(114, 219, 255)},
+};
+
+struct OrientationRow {
+    const char* caption;
+    TColor color;
+};
+constexpr OrientationRow Upright = {"derecha", RGB(0, 104, 209)};
+constexpr OrientationRow Inverted = {"inversa", RGB(255, 0, 0)};
+
+struct SizeRow {
+    const char* caption;
+    int points;
+    bool bold;
+    const char* face;
+};
+// By SizeClass.
+constexpr SizeRow SizeRows[3] = {
+    {"aumentada", 20, true, "Tahoma"},
+    {"igual", 16, false, "Courier New"},
+    {"disminuida", 14, false, "Script"},
+};
+
+// The layout file can only hold point sizes, but the layout's text heights
+// are pixels; these controls set their own height, the rest take the
+// window's.
+struct FontHeight {
+    const char* control;
+    int pixels;
+};
+constexpr FontHeight FontHeights[] = {
+    {"FPrincipal", 13}, {"Label2", 19}, {"PTipus", 19}, {"PSentit", 19}, {"PMagnif", 19},
+};
+
+QColor ToQColor(TColor c) {
+    return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),
+                  static_cast<int>(BlueOf(c)));
+}
+
+void SetColor(QWidget* w, QPalette::ColorRole role, TColor c) {
+    QPalette p = w->palette();
+    p.setColor(role, ToQColor(c));
+    w->setPalette(p);
+}
+
+// Halves go to the even neighbour, as every conversion of a position to a
+// whole number does.
+std::int64_t RoundToWhole(long double v) {
+    const long double r = std::nearbyintl(v);
+    if (!(r >= static_cast<long double>(std::numeric_limits<std::int64_t>::min()) &&
+          r < static_cast<long double>(std::numeric_limits<std::int64_t>::max()))) {
+        throw RunError(InvalidFloatOperation);
+    }
+    return static_cast<std::int64_t>(r);
+}
+
+// Shows a number from its first character, as a field that has just been
+// given its text does; the caret would otherwise scroll a long number to its
+// end.
+void SetFieldText(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
+void NameFirstSeparator(QMenu* menu, const char* name) {
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) {
+            a->setObjectName(QLatin1String(name));
+            return;
+        }
+    }
+}
+
+double RandomPosition(std::uint32_t range, int nearest) {
+    return -(static_cast<double>(Random(range)) + nearest);
+}
+
+} // namespace
+
+TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFPrincipal) {
+    FPrincipal = this;
+    InitPictures();
+    ui->setupUi(this);
+    // The layout file keeps only the size of a main window, not its place.
+    move(280, 202);
+    // Sizeable, with system menu, minimise and close but no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    for (const FontHeight& fh : FontHeights) {
+        QWidget* w = objectName() == QLatin1String(fh.control)
+                         ? this
+                         : findChild<QWidget*>(QLatin1String(fh.control));
+        QFont f = w->font();
+        f.setPixelSize(fh.pixels);
+        w->setFont(f);
+    }
+    NameFirstSeparator(ui->Miralls, "sep");
+    NameFirstSeparator(ui->Elements, "N1");
+
+    ConnectHandlers();
+    RunHandler([this] { FormCreate(); });
+}
+
+TFPrincipal::~TFPrincipal() {
+    if (FPrincipal == this) {
+        FPrincipal = nullptr;
+        // The plot window drew on this window's panel.
+        Diagram = TPlotWindow{};
+    }
+}
+
+void TFPrincipal::ConnectHandlers() {
+    const auto handler = [this](void (TFPrincipal::*method)()) {
+        return [this, method] { RunHandler([this, method] { (this->*method)(); }); };
+    };
+    connect(ui->BtPla, &QToolButton::clicked, this, handler(&TFPrincipal::BtPlaClick));
+    connect(ui->BtConv, &QToolButton::clicked, this, handler(&TFPrincipal::BtConvClick));
+    connect(ui->BtConc, &QToolButton::clicked, this, handler(&TFPrincipal::BtConcClick));
+    connect(ui->Oppla, &QAction::triggered, this, handler(&TFPrincipal::OpplaClick));
+    connect(ui->OpConvex, &QAction::triggered, this, handler(&TFPrincipal::OpConvexClick));
+    connect(ui->OpCentre, &QAction::triggered, this, handler(&TFPrincipal::OpCentreClick));
+    connect(ui->OpCentreFocus, &QAction::triggered, this,
+            handler(&TFPrincipal::OpCentreFocusClick));
+    connect(ui->Opfocus, &QAction::triggered, this, handler(&TFPrincipal::OpfocusClick));
+    connect(ui->OpSurt, &QAction::triggered, this, handler(&TFPrincipal::OpSurtClick));
+    connect(ui->OpHlp, &QAction::triggered, this, handler(&TFPrincipal::OpHlpClick));
+
+    // Every user action on the bar (arrows, trough, keys, thumb tracking)
+    // reports the position it leads to before the bar takes it; the release
+    // of the thumb reports where it was left. Setting the bar from a
+    // drawing is neither, so it starts no update of its own.
+    QScrollBar* bar = ui->BarraDespl;
+    connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int) {
+        RunHandler([this, bar] { BarraDesplScroll(bar->sliderPosition()); });
+    });
+    connect(bar, &QScrollBar::sliderReleased, this,
+            [this, bar] { RunHandler([this, bar] { BarraDesplScroll(bar->value()); }); });
+
+    ui->EdPosObj->installEventFilter(this);
+}
+
+void TFPrincipal::FormCreate() {
+    PlotInit(Diagram, ui->Grafic->surface(), WorldXMin, WorldYMin, WorldXMax, WorldYMax);
+    RayColor = DefaultRayColor;
+    ObjectColor = DefaultObjectColor;
+    ImageColor = DefaultImageColor;
+    SetColor(ui->BtsMiralls, QPalette::Window, PanelButtonsColor);
+    BtPlaClick();
+    Language = LangSpanish;
+}
+
+void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
+    LastObjectPos = x;
+    MirrorKind = kind;
+    CurvatureSign = IntPower(-1, kind == MirrorConcave ? 1 : 0);
+    RepaintGrafic();
+    PenStyle(*Diagram.DC, 0);
+    dibuixaEntorn(MirrorKind);
+    dibuixafigura(x);
+    Rajos(x);
+    DibuixaImatge();
+    MostraResultats();
+}
+
+void TFPrincipal::ActualitzaPos(std::int64_t pos) {
+    RepaintGrafic();
+    Actualitzadibuix(MirrorKind, static_cast<double>(pos - 100));
+}
+
+void TFPrincipal::MostraResultats() {
+    const KindRow& kind = KindRows[ImageKind];
+    ui->PTipus->setText(QLatin1String(kind.caption));
+    ui->PTipus->setAlignment(kind.alignment);
+    SetColor(ui->PTipus, QPalette::WindowText, kind.color);
+
+    const OrientationRow& orientation = Magnification < 0 ? Inverted : Upright;
+    ui->PSentit->setText(QLatin1String(orientation.caption));
+    SetColor(ui->PSentit, QPalette::WindowText, orientation.color);
+
+    const SizeRow& size = SizeRows[SizeClass];
+    ui->PMagnif->setText(QLatin1String(size.caption));
+    QFont f = ui->PMagnif->font();
+    f.setFamily(QLatin1String(size.face));
+    f.setPointSize(size.points);
+    f.setBold(size.bold);
+    ui->PMagnif->setFont(f);
+
+    SetFieldText(ui->EdPosIm, ImagePos == ImageAtInfinity ? QStringLiteral("infinito")
+                                                          : FloatToStr(ImagePos));
+    SetFieldText(ui->EdAugm, FloatToStr(Magnification));
+}
+
+void TFPrincipal::dibuixaEntorn(std::uint8_t kind) {
+    ::dibuixaEntorn(Diagram, kind);
+}
+
+void TFPrincipal::dibuixafigura(double x) {
+    ::dibuixafigura(Diagram, x, [this](double at) {
+        // The bar clamps to its own range; a far position shows at an end.
+        const std::int64_t pos = RoundToWhole(static_cast<long double>(at) + 100);
+        ui->BarraDespl->setValue(static_cast<int>(
+            std::clamp<std::int64_t>(pos, ui->BarraDespl->minimum(), ui->BarraDespl->maximum())));
+        SetFieldText(ui->EdPosObj, QString::number(RoundToWhole(-static_cast<long double>(at))));
+    });
+}
+
+void TFPrincipal::Rajos(double x) {
+    ::Rajos(Diagram, x);
+}
+
+void TFPrincipal::DibuixaImatge() {
+    ::DibuixaImatge(Diagram);
+}
+
+void TFPrincipal::SetMirrorButtons(std::uint8_t kind) {
+    ui->BtPla->setChecked(kind == MirrorPlane);
+    ui->BtConv->setChecked(kind == MirrorConvex);
+    ui->BtConc->setChecked(kind == MirrorConcave);
+}
+
+void TFPrincipal::RepaintGrafic() {
+    ui->Grafic->repaintBackground();
+}
+
+void TFPrincipal::BtPlaClick() {
+    SetMirrorButtons(MirrorPlane);
+    Actualitzadibuix(MirrorPlane, RandomPosition(60, 20));
+}
+
+void TFPrincipal::BtConvClick() {
+    SetMirrorButtons(MirrorConvex);
+    Actualitzadibuix(MirrorConvex, RandomPosition(60, 20));
+}
+
+void TFPrincipal::BtConcClick() {
+    SetMirrorButtons(MirrorConcave);
+    Actualitzadibuix(MirrorConcave, RandomPosition(60, 20));
+}
+
+void TFPrincipal::OpplaClick() {
+    Actualitzadibuix(MirrorPlane, RandomPosition(60, 20));
+}
+
+void TFPrincipal::OpConvexClick() {
+    Actualitzadibuix(MirrorConvex, RandomPosition(60, 20));
+}
+
+void TFPrincipal::OpCentreClick() {
+    Actualitzadibuix(MirrorConcave, RandomPosition(50, 60));
+}
+
+void TFPrincipal::OpCentreFocusClick() {
+    Actualitzadibuix(MirrorConcave, RandomPosition(20, 30));
+}
+
+void TFPrincipal::OpfocusClick() {
+    Actualitzadibuix(MirrorConcave, RandomPosition(20, 5));
+}
+
+void TFPrincipal::BarraDesplScroll(int position) {
+    ActualitzaPos(position);
+}
+
+void TFPrincipal::EdPosObjKeyUp() {
+    const std::int32_t v = StrToInt(ui->EdPosObj->text());
+    const std::int64_t pos = 100 - static_cast<std::int64_t>(v);
+    QScrollBar* bar = ui->BarraDespl;
+    bar->setValue(static_cast<int>(std::clamp<std::int64_t>(pos, bar->minimum(), bar->maximum())));
+    ActualitzaPos(pos);
+}
+
+void TFPrincipal::OpSurtClick() {
+    // Ends the event loop at once with 0: the window is not closed and no
+    // close handler runs, so the program ends without asking anyone.
+    QCoreApplication::exit(0);
+}
+
+void TFPrincipal::OpHlpClick() {
+    // Whether the desktop could open it is not looked at.
+    ShellOpen(QStringLiteral("mirvex.pdf"));
+}
+
+bool TFPrincipal::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->EdPosObj && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // A held key repeats its release on X11; the user released it once.
+        if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            RunHandler([this] { EdPosObjKeyUp(); });
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFPrincipal::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    // The main window's close ends the program even while the about box or
+    // the tools editor is still open.
+    if (event->isAccepted()) {
+        QCoreApplication::exit(0);
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Plot.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <memory>
+
+namespace Ui {
+class TFPrincipal;
+}
+
+// The one plot window of the program, bound to the diagram panel when the
+// main window is created.
+extern TPlotWindow Diagram;
+// The object position of the last update.
+extern double LastObjectPos;
+
+// The main window: diagram panel, mirror buttons, object position scroll bar
+// and field, results panel and menu. Every command ends in one update cycle
+// (Actualitzadibuix) that redraws the diagram and the results.
+class TFPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window from its layout and runs FormCreate, which draws a
+    // first diagram before the window is shown.
+    explicit TFPrincipal(QWidget* parent = nullptr);
+    ~TFPrincipal() override;
+
+    // The update cycle for a mirror kind and an object position.
+    void Actualitzadibuix(std::uint8_t kind, double x);
+    // An update at the object position pos - 100 with the current mirror.
+    // Wide enough that every typed whole number v gives pos = 100 - v.
+    void ActualitzaPos(std::int64_t pos);
+    // Writes the results panel from the image model.
+    void MostraResultats();
+
+    // The four steps of the diagram, drawn on Diagram.
+    void dibuixaEntorn(std::uint8_t kind);
+    void dibuixafigura(double x);
+    void Rajos(double x);
+    void DibuixaImatge();
+
+    // Command handlers, connected to their controls and menu items.
+    void FormCreate();
+    void BtPlaClick();
+    void BtConvClick();
+    void BtConcClick();
+    void OpplaClick();
+    void OpConvexClick();
+    void OpCentreClick();
+    void OpCentreFocusClick();
+    void OpfocusClick();
+    void BarraDesplScroll(int position);
+    void EdPosObjKeyUp();
+    void OpSurtClick();
+    void OpHlpClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectHandlers();
+    // Puts one of the three mirror buttons down and the other two up.
+    void SetMirrorButtons(std::uint8_t kind);
+    // Erases the diagram panel to its background.
+    void RepaintGrafic();
+
+    std::unique_ptr<Ui::TFPrincipal> ui;
+};
+
+// The main window, set when it is created; it lives until the program ends.
+extern TFPrincipal* FPrincipal;
