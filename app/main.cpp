@@ -3,6 +3,7 @@
 #include "Plot.h"
 #include "Principal.h"
 #include "Random.h"
+#include "USobre.h"
 
 #include <QApplication>
 
@@ -24,8 +25,9 @@ int main(int argc, char* argv[]) {
     // The windows live until the program ends. The main window runs its
     // creation handler at the end of its construction.
     TFPrincipal principal;
-    // The about box and then the tools editor are created here, hidden,
-    // once they exist; both read Language, which the main window has set.
+    // Created hidden, after the main window has set Language.
+    TFSobre sobre;
+    FSobre = &sobre;
 
     principal.show();
     QApplication::exec();

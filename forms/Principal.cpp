@@ -10,9 +10,11 @@
 #include "Random.h"
 #include "RunError.h"
 #include "Shell.h"
+#include "USobre.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -166,6 +168,7 @@ void TFPrincipal::ConnectHandlers() {
     connect(ui->Opfocus, &QAction::triggered, this, handler(&TFPrincipal::OpfocusClick));
     connect(ui->OpSurt, &QAction::triggered, this, handler(&TFPrincipal::OpSurtClick));
     connect(ui->OpHlp, &QAction::triggered, this, handler(&TFPrincipal::OpHlpClick));
+    connect(ui->OpQ, &QAction::triggered, this, handler(&TFPrincipal::OpQClick));
 
     // Every user action on the bar (arrows, trough, keys, thumb tracking)
     // reports the position it leads to before the bar takes it; the release
@@ -227,8 +230,8 @@ void TFPrincipal::MostraResultats() {
     f.setBold(size.bold);
     ui->PMagnif->setFont(f);
 
-    SetFieldText(ui->EdPosIm, ImagePos == ImageAtInfinity ? QStringLiteral("infinito")
-                                                          : FloatToStr(ImagePos));
+    SetFieldText(ui->EdPosIm,
+                 ImagePos == ImageAtInfinity ? QStringLiteral("infinito") : FloatToStr(ImagePos));
     SetFieldText(ui->EdAugm, FloatToStr(Magnification));
 }
 
@@ -320,6 +323,24 @@ void TFPrincipal::OpSurtClick() {
 void TFPrincipal::OpHlpClick() {
     // Whether the desktop could open it is not looked at.
     ShellOpen(QStringLiteral("mirvex.pdf"));
+}
+
+void TFPrincipal::OpQClick() {
+    ShowAbout();
+}
+
+void TFPrincipal::FormShow() {
+    // Relative to the working folder, where the launcher puts the icon.
+    SetupAbout(QStringLiteral("Vexaria"), QStringLiteral("./mirvex.ico"));
+}
+
+void TFPrincipal::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Only real showings of the window, not the window system's restoring
+    // of a minimised one.
+    if (!event->spontaneous()) {
+        RunHandler([this] { FormShow(); });
+    }
 }
 
 bool TFPrincipal::eventFilter(QObject* watched, QEvent* event) {

@@ -56,10 +56,13 @@ public:
     void EdPosObjKeyUp();
     void OpSurtClick();
     void OpHlpClick();
+    void OpQClick();
+    void FormShow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void ConnectHandlers();

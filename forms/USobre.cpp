@@ -102,7 +102,11 @@ TFSobre::TFSobre(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFS
     connect(ui->BtSobre, &QPushButton::clicked, this, &TFSobre::BtSobreClick);
 }
 
-TFSobre::~TFSobre() = default;
+TFSobre::~TFSobre() {
+    if (FSobre == this) {
+        FSobre = nullptr;
+    }
+}
 
 void TFSobre::Setup(const QString& title, const QString& iconPath,
                     const TProgramNameYear& program) {

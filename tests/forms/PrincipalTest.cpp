@@ -4,6 +4,7 @@
 #include "Language.h"
 #include "Optics.h"
 #include "Random.h"
+#include "ReportCatcher.h"
 #include "Shell.h"
 
 #include <QAction>
@@ -29,31 +30,6 @@ namespace {
 std::uint32_t SeedBefore(std::uint32_t after) {
     return (after - 1u) * 0xD94FA8CDu; // the inverse of 134775813 modulo 2^32
 }
-
-struct Box {
-    QString title, text;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-};
-
-// Reads and closes every error report that opens while it lives.
-class ReportCatcher {
-public:
-    ReportCatcher() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes.push_back(
-                    {box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer_.start(5);
-    }
-    std::vector<Box> boxes;
-
-private:
-    QTimer timer_;
-};
 
 // Mirror (menu item), typed distance, then the results panel as shown.
 struct ResultRow {
