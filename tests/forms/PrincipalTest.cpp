@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(Language, LangCatalan);
     }
     void init() {
-        SetShellOpenHook([](const QString&) { return true; });
+        SetShellOpenHook([](const ShellRequest&) { return true; });
         w = std::make_unique<TFPrincipal>();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -440,14 +440,14 @@ private slots:
 
     void helpAsksTheDesktopForTheDocument() {
         QStringList asked;
-        SetShellOpenHook([&asked](const QString& path) {
-            asked << path;
+        SetShellOpenHook([&asked](const ShellRequest& request) {
+            asked << request.path + '|' + request.params + '|' + request.dir;
             return false; // a failure is not reported
         });
         ReportCatcher reports;
         get<QAction>("OpHlp")->trigger();
         QTest::qWait(20);
-        QCOMPARE(asked, QStringList{"mirvex.pdf"});
+        QCOMPARE(asked, QStringList{"mirvex.pdf||"});
         QVERIFY(reports.boxes.empty());
     }
 
