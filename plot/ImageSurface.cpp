@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <QPainter>
 #include <span>
 
@@ -138,33 +139,80 @@ void ImageSurface::thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, s
         first = std::max(first, major0 - (majorLimit - 1));
         last = std::min(last, major0);
     }
+    if (first > last) {
+        return;
+    }
     const std::span<const int> pattern = DashPattern(pen_.style);
     const QRgb rgb = ToRgb(pen_.color);
+    // The minor offset of step i is floor((2 i dMinor + n) / 2n); walk it as
+    // a quotient and a remainder so that no step divides. |dMinor| <= n, so
+    // the remainder leaves its range by at most one period per step.
+    const std::int64_t twoN = 2 * n;
+    const Wide start = 2 * static_cast<Wide>(first) * dMinor + n;
+    std::int64_t q = static_cast<std::int64_t>(FloorDiv(start, twoN));
+    std::int64_t rem = static_cast<std::int64_t>(start - static_cast<Wide>(q) * twoN);
+    const std::int64_t twoDMinor = 2 * dMinor;
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (std::int64_t i = first; i <= last; ++i) {
-        if (!PatternOn(pattern, i)) {
-            continue;
+        const std::int64_t minor = minor0 + q;
+        if (minor >= 0 && minor < minorLimit && PatternOn(pattern, i)) {
+            const std::int64_t major = major0 + dir * i;
+            const int px = static_cast<int>(xMajor ? major : minor);
+            const int py = static_cast<int>(xMajor ? minor : major);
+            pixels[py * stride + px] = rgb;
         }
-        const std::int64_t major = major0 + dir * i;
-        const std::int64_t minor =
-            minor0 + static_cast<std::int64_t>(
-                         FloorDiv(2 * static_cast<Wide>(i) * dMinor + n, 2 * static_cast<Wide>(n)));
-        if (minor < 0 || minor >= minorLimit) {
-            continue;
+        rem += twoDMinor;
+        if (rem >= twoN) {
+            rem -= twoN;
+            ++q;
+        } else if (rem < 0) {
+            rem += twoN;
+            --q;
         }
-        const int px = static_cast<int>(xMajor ? major : minor);
-        const int py = static_cast<int>(xMajor ? minor : major);
-        reinterpret_cast<QRgb*>(image_.scanLine(py))[px] = rgb;
     }
 }
 
-// Pens wider than one pixel always draw solid, with round ends.
+// Pens wider than one pixel always draw solid, with round ends: a pixel is
+// painted when its sample point lies less than half the width from the
+// segment. Odd widths sample at the pixel's own coordinates, even widths half
+// a pixel further on, so a vertical line is exactly `width` pixels wide.
 void ImageSurface::wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setClipRect(0, 0, clipW_, clipH_);
-    p.setPen(
-        QPen(QColor(ToRgb(pen_.color)), pen_.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPoint(x0, y0), QPoint(x1, y1));
+    const double half = pen_.width / 2.0;
+    const double shift = pen_.width % 2 == 0 ? 0.5 : 0.0;
+    const auto lo = [&](std::int32_t a, std::int32_t b) {
+        return static_cast<std::int64_t>(std::floor(std::min(a, b) - half - shift));
+    };
+    const auto hi = [&](std::int32_t a, std::int32_t b) {
+        return static_cast<std::int64_t>(std::ceil(std::max(a, b) + half - shift));
+    };
+    const std::int64_t left = std::max<std::int64_t>(lo(x0, x1), 0);
+    const std::int64_t right = std::min<std::int64_t>(hi(x0, x1), clipW_ - 1);
+    const std::int64_t top = std::max<std::int64_t>(lo(y0, y1), 0);
+    const std::int64_t bottom = std::min<std::int64_t>(hi(y0, y1), clipH_ - 1);
+    if (left > right || top > bottom) {
+        return;
+    }
+    const double dx = static_cast<double>(x1) - x0;
+    const double dy = static_cast<double>(y1) - y0;
+    const double length2 = dx * dx + dy * dy;
+    const double limit = half * half;
+    const QRgb rgb = ToRgb(pen_.color);
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    for (std::int64_t y = top; y <= bottom; ++y) {
+        for (std::int64_t x = left; x <= right; ++x) {
+            const double px = x + shift - x0;
+            const double py = y + shift - y0;
+            const double t =
+                length2 > 0 ? std::clamp((px * dx + py * dy) / length2, 0.0, 1.0) : 0.0;
+            const double ex = px - t * dx;
+            const double ey = py - t * dy;
+            if (ex * ex + ey * ey < limit) {
+                pixels[y * stride + x] = rgb;
+            }
+        }
+    }
 }
 
 void ImageSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
@@ -175,6 +223,10 @@ void ImageSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t rig
     // nothing. Boxes far larger than the image are left out: the raster
     // engine floods the clip area with them.
     if (r - l < 2 || b - t < 2 || r - l > 65536 || b - t > 65536) {
+        return;
+    }
+    if (pen_.width <= 1 && pen_.style == LineStyle::Solid && r - l <= 64 && b - t <= 64) {
+        smallEllipse(l, t, r, b);
         return;
     }
     QPainter p(&image_);
@@ -194,4 +246,34 @@ void ImageSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t rig
     p.setBrush(Qt::white);
     p.drawEllipse(QRect(static_cast<int>(l), static_cast<int>(t), static_cast<int>(r - l - 1),
                         static_cast<int>(b - t - 1)));
+}
+
+// The small marks of the diagram, without a painter: the outline follows the
+// ellipse through the box's first and last columns and rows, half a pixel
+// either side of it, and the inside is white.
+void ImageSurface::smallEllipse(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b) {
+    const double cx = (l + r - 1) / 2.0;
+    const double cy = (t + b - 1) / 2.0;
+    const double a = (r - l - 1) / 2.0;
+    const double c = (b - t - 1) / 2.0;
+    const double pen = 0.5 / std::min(a, c);
+    const double outer = (1 + pen) * (1 + pen);
+    const double inner = (1 - pen) * (1 - pen);
+    const QRgb outline = ToRgb(pen_.color);
+    const QRgb white = qRgb(255, 255, 255);
+    for (std::int64_t y = std::max<std::int64_t>(t, 0); y < std::min<std::int64_t>(b, clipH_);
+         ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
+        for (std::int64_t x = std::max<std::int64_t>(l, 0); x < std::min<std::int64_t>(r, clipW_);
+             ++x) {
+            const double u = (x - cx) / a;
+            const double v = (y - cy) / c;
+            const double rho = u * u + v * v;
+            if (rho <= inner) {
+                line[x] = white;
+            } else if (rho <= outer) {
+                line[x] = outline;
+            }
+        }
+    }
 }

@@ -31,6 +31,7 @@ public:
 private:
     void thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
     void wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
+    void smallEllipse(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b);
 
     QImage image_;
     TPen pen_;

@@ -226,3 +226,29 @@ TEST(Angles, ConversionsAndPower) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PlotArc, ARepeatedArcDrawsTheSameChainAndARebindingDrawsAfresh) {
+    Bound b;
+    PlotArc(b.W, -50, 0, 50, DegToRad(280), DegToRad(80));
+    const auto first = b.drawn();
+    b.surface.calls.resize(2);
+    PlotArc(b.W, -50, 0, 50, DegToRad(280), DegToRad(80));
+    EXPECT_EQ(first, b.drawn());
+
+    RecordingSurface small(212, 140);
+    TPlotWindow S;
+    ASSERT_TRUE(PlotInit(S, small, -110, -70, 100, 70));
+    PlotArc(S, -50, 0, 50, DegToRad(280), DegToRad(80));
+    // Half the scale: 160° in steps of 1/50/(212/210) radians is 141 steps
+    // after the move, still through the vertex.
+    EXPECT_EQ(1u + 141u, small.calls.size() - 2);
+    bool vertex = false;
+    for (const auto& c : small.calls) {
+        vertex |= c.op == Op::LineTo && c.a == PlotX(S, 0) && c.b == PlotY(S, 0);
+    }
+    EXPECT_TRUE(vertex);
+}
+
+} // namespace
