@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints the ratios against the floor measured in
+# the same run: the update cycle against the bare fill of the panel's image,
+# start-up and peak memory against a bare Qt window.
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
+vexaria_build python3
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+echo "== Update cycle"
+QT_QPA_PLATFORM=offscreen "$VEXARIA_BUILD/bench/bench_update" --benchmark_min_time=0.5 \
+    --benchmark_format=json --benchmark_out="$out/update.json" --benchmark_out_format=json \
+    >/dev/null
+python3 "$VEXARIA_ROOT/bench/ratios.py" "$out/update.json"
+echo "== Start-up and memory"
+python3 "$VEXARIA_ROOT/bench/startup.py" "$VEXARIA_BUILD" "${1:-15}"
