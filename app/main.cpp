@@ -3,6 +3,7 @@
 #include "Plot.h"
 #include "Principal.h"
 #include "Random.h"
+#include "UEdTools.h"
 #include "USobre.h"
 
 #include <QApplication>
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
     // Created hidden, after the main window has set Language.
     TFSobre sobre;
     FSobre = &sobre;
+    // Created hidden last, so its captions too are taken in that language.
+    TFedTools edTools;
 
     principal.show();
     QApplication::exec();

@@ -10,6 +10,8 @@
 #include "Random.h"
 #include "RunError.h"
 #include "Shell.h"
+#include "ToolsMenu.h"
+#include "UEdTools.h"
 #include "USobre.h"
 
 #include <QCloseEvent>
@@ -192,6 +194,8 @@ void TFPrincipal::FormCreate() {
     SetColor(ui->BtsMiralls, QPalette::Window, PanelButtonsColor);
     BtPlaClick();
     Language = LangSpanish;
+    BuildToolsMenu(ui->MenuMirvex, [this](QAction* sender) { Tools(sender); });
+    RefreshToolsMenu();
 }
 
 void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
@@ -327,6 +331,21 @@ void TFPrincipal::OpHlpClick() {
 
 void TFPrincipal::OpQClick() {
     ShowAbout();
+}
+
+void TFPrincipal::Tools(QAction* sender) {
+    if (!ToolsMenuItem)
+        return;
+    if (ToolsMenuItem->actions().indexOf(sender) == 0) {
+        OpenToolsEditor();
+        return;
+    }
+    // The item's own copy: the list in memory may have changed since the
+    // menu was built, and must not send the click to another tool.
+    if (const auto* item = dynamic_cast<const TToolMenuItem*>(sender)) {
+        // Whether the desktop could open it is not looked at.
+        ShellOpen(item->tool.File, item->tool.Params, item->tool.Dir);
+    }
 }
 
 void TFPrincipal::FormShow() {

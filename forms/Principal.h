@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+class QAction;
+
 namespace Ui {
 class TFPrincipal;
 }
@@ -58,6 +60,8 @@ public:
     void OpHlpClick();
     void OpQClick();
     void FormShow();
+    // The editor item and every tool item of the tools menu.
+    void Tools(QAction* sender);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -197,7 +197,7 @@ private slots:
             }
             return n.join(", ");
         };
-        QCOMPARE(items(w->menuBar()), "Elements Elemento, Info Info");
+        QCOMPARE(items(w->menuBar()), "Elements Elemento, Info Info, ToolsMenuItem Utilidades");
         QCOMPARE(items(get("Elements")), "Miralls Espejos, N1 , OpSurt Salir");
         QCOMPARE(items(get("Miralls")),
                  QString::fromUtf8("Oppla Plano, OpConvex Convexo, OpConc Cóncavo, sep , "

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ToolFile.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
+
+#include <functional>
+
+class QMenuBar;
+
+// The tools menu of the main window: the editor item (position 0), a
+// separator (1), then one item per tool of the list as it stood at the last
+// refresh, in list order.
+
+// What a click on the editor item or a tool item runs, with the item.
+using TToolClickHandler = std::function<void(QAction* sender)>;
+
+// The menu, once BuildToolsMenu has made it; empty again when the main
+// window that carried it is gone.
+extern QPointer<QMenu> ToolsMenuItem;
+// The handler given to BuildToolsMenu, kept for the tool items made later.
+extern TToolClickHandler ToolClickHandler;
+
+// A tool item keeps the tool it was made from, so it opens that tool even
+// after the list in memory has changed and the menu not yet been rebuilt.
+class TToolMenuItem : public QAction {
+public:
+    TToolMenuItem(const TToolRecord& tool, QObject* parent);
+    const TToolRecord tool;
+};
+
+// Appends the tools menu to the end of the menu bar, with the editor item
+// and the separator, captioned by Language. Every click runs the handler
+// inside the error report.
+void BuildToolsMenu(QMenuBar* menu, TToolClickHandler handler);
+
+// Re-reads the list from "Tools.rel" and makes one item per tool in place of
+// the old tool items. A missing or unreadable file leaves no tool items. A
+// title of exactly "-" makes a separator line, which cannot be chosen.
+void RefreshToolsMenu();

@@ -1,0 +1,323 @@
+#include "UEdTools.h"
+
+#include "ui_UEdTools.h"
+
+#include "ErrorReport.h"
+#include "Language.h"
+#include "Shell.h"
+#include "ToolFile.h"
+#include "ToolsMenu.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QWindow>
+
+#include <algorithm>
+
+// Outside any namespace, as Qt's resource initialisation requires.
+static void InitPictures() {
+    Q_INIT_RESOURCE(mirvex);
+}
+
+TFedTools* FedTools = nullptr;
+
+namespace {
+
+// Rows of the list box, in pixels.
+constexpr int ItemHeight = 13;
+
+// Qt Designer keeps font sizes in points, but this layout was drawn in pixels
+// and only pixel heights keep the texts in their places whatever the
+// screen's resolution.
+void SetPixelHeight(QWidget* widget, int pixels) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+
+void SetBlack(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    widget->setPalette(palette);
+}
+
+// Captions size themselves to their text from their left and top edges, so a
+// longer caption in another language is not cut off.
+void SetCaption(QLabel* label, const TLangText& table) {
+    label->setText(LangCaption(table));
+    label->resize(QFontMetrics(label->font()).size(Qt::TextSingleLine, label->text()));
+}
+
+// A field that has just been given its text shows it from its start.
+void SetFieldText(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
+void ShowMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+// How the message names a character: the character itself where it can be
+// seen, and always its code, which tells apart look-alikes and control codes.
+QString DescribeChar(QStringView text, qsizetype at) {
+    char32_t code = text[at].unicode();
+    if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+        code = QChar::surrogateToUcs4(text[at], text[at + 1]);
+    const QString number =
+        QStringLiteral("U+%1").arg(QString::number(code, 16).toUpper().rightJustified(4, u'0'));
+    if (!QChar::isPrint(code) || QChar::isSpace(code))
+        return number;
+    return QString::fromUcs4(&code, 1) + QStringLiteral(" (") + number + u')';
+}
+
+} // namespace
+
+QString LangCaption(const TLangText& table) {
+    return QString::fromUtf8(table[Language]);
+}
+
+TFedTools::TFedTools(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TFedTools>()) {
+    FedTools = this;
+    InitPictures();
+    ui->setupUi(this);
+    // Sizeable, with system menu, minimise and close but no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    // Left open when the main window closes, the editor must not keep the
+    // program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    SetPixelHeight(this, 11);
+    for (QWidget* w : {static_cast<QWidget*>(ui->LLst), static_cast<QWidget*>(ui->LEd),
+                       static_cast<QWidget*>(ui->BtBrr)}) {
+        SetPixelHeight(w, 13);
+        SetBlack(w);
+    }
+    // The fields are drawn flat, like the panel around them: one plain line.
+    ui->PEdit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(window-text); "
+                                            "background: palette(base); padding: 0px 1px; }"));
+
+    // Qt's own dialog, so it looks and behaves the same on every desktop.
+    // Like a plain open dialog it takes any name typed into it.
+    DlgFtx = new QFileDialog(this);
+    DlgFtx->setObjectName(QStringLiteral("DlgFtx"));
+    DlgFtx->setOption(QFileDialog::DontUseNativeDialog);
+    DlgFtx->setAcceptMode(QFileDialog::AcceptOpen);
+    DlgFtx->setFileMode(QFileDialog::AnyFile);
+
+    ConnectHandlers();
+    RunHandler([this] { FormCreate(); });
+}
+
+TFedTools::~TFedTools() {
+    if (FedTools == this)
+        FedTools = nullptr;
+}
+
+void TFedTools::ConnectHandlers() {
+    const auto handler = [this](void (TFedTools::*method)()) {
+        return [this, method] { RunHandler([this, method] { (this->*method)(); }); };
+    };
+    connect(ui->BtPas, &QPushButton::clicked, this, handler(&TFedTools::BtPasClick));
+    connect(ui->BtNou, &QPushButton::clicked, this, handler(&TFedTools::BtNouClick));
+    connect(ui->BtBrr, &QPushButton::clicked, this, handler(&TFedTools::BtBrrClick));
+    connect(ui->BtFtx, &QPushButton::clicked, this, handler(&TFedTools::BtFtxClick));
+    connect(ui->BtOK, &QPushButton::clicked, this, handler(&TFedTools::BtOKClick));
+    connect(ui->BtEsc, &QPushButton::clicked, this, handler(&TFedTools::BtEscClick));
+    // A new selection by mouse or keyboard, and also a click on the item that
+    // is already selected: that shows the tool again, dropping unstored edits.
+    connect(ui->Lst, &QListWidget::itemSelectionChanged, this, handler(&TFedTools::LstClick));
+    connect(ui->Lst, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem*) { RunHandler([this] { LstClick(); }); });
+}
+
+void TFedTools::FormCreate() {
+    setWindowTitle(LangCaption(LangToolsEdition));
+    SetCaption(ui->LLst, LangTools);
+    SetCaption(ui->LEd, LangTool);
+    SetCaption(ui->LTit, LangTitle);
+    SetCaption(ui->LFtx, LangFile);
+    SetCaption(ui->LDir, LangWorkDir);
+    SetCaption(ui->LPrs, LangParams);
+}
+
+void TFedTools::NouTool() {
+    SelectedTool = 0;
+    {
+        const QSignalBlocker quiet(ui->Lst);
+        ui->Lst->setCurrentRow(-1);
+        ui->Lst->clearSelection();
+    }
+    for (QLineEdit* field : {ui->EdTit, ui->EdFtx, ui->EdDir, ui->EdPrs})
+        field->clear();
+    ui->BtNou->setEnabled(false);
+    ui->BtBrr->setEnabled(false);
+    if (isVisible())
+        ui->EdTit->setFocus();
+}
+
+void TFedTools::LlistaTools() {
+    {
+        const QSignalBlocker quiet(ui->Lst);
+        ui->Lst->clear();
+        for (std::size_t k = 1; k <= ToolCount(); ++k) {
+            auto* item = new QListWidgetItem(Tool(k).Title);
+            item->setSizeHint(QSize(0, ItemHeight));
+            ui->Lst->addItem(item);
+        }
+    }
+    NouTool();
+}
+
+void TFedTools::LstClick() {
+    const QList<QListWidgetItem*> selected = ui->Lst->selectedItems();
+    // A notification that leaves nothing selected has nothing to show.
+    if (selected.isEmpty())
+        return;
+    const int row = ui->Lst->row(selected.front());
+    if (row < 0 || static_cast<std::size_t>(row) >= ToolCount())
+        return;
+    SelectedTool = static_cast<std::size_t>(row) + 1;
+    const TToolRecord& tool = Tool(SelectedTool);
+    SetFieldText(ui->EdTit, tool.Title);
+    SetFieldText(ui->EdFtx, tool.File);
+    SetFieldText(ui->EdDir, tool.Dir);
+    SetFieldText(ui->EdPrs, tool.Params);
+    ui->BtNou->setEnabled(true);
+    ui->BtBrr->setEnabled(true);
+}
+
+void TFedTools::BtNouClick() {
+    NouTool();
+}
+
+bool TFedTools::FieldsStorable() {
+    const struct {
+        QLineEdit* field;
+        const TLangText& caption;
+    } fields[] = {
+        {ui->EdTit, LangTitle},
+        {ui->EdFtx, LangFile},
+        {ui->EdDir, LangWorkDir},
+        {ui->EdPrs, LangParams},
+    };
+    for (const auto& [field, caption] : fields) {
+        const QString text = field->text();
+        // Only what a field stores must fit the file; the rest is dropped.
+        const qsizetype bad = ToolFieldBadChar(QStringView(text).left(ToolFieldMax));
+        if (bad < 0)
+            continue;
+        ShowMessage(this, QMessageBox::Warning,
+                    LangCaption(LangBadChar).arg(LangCaption(caption), DescribeChar(text, bad)));
+        field->setFocus();
+        field->setSelection(static_cast<int>(bad), text[bad].isHighSurrogate() ? 2 : 1);
+        return false;
+    }
+    return true;
+}
+
+void TFedTools::BtPasClick() {
+    if (!FieldsStorable())
+        return;
+    if (SelectedTool == 0) {
+        AppendTool();
+        SelectedTool = ToolCount();
+    }
+    FillTool(Tool(SelectedTool), ui->EdTit->text(), ui->EdFtx->text(), ui->EdDir->text(),
+             ui->EdPrs->text());
+    LlistaTools();
+}
+
+void TFedTools::BtBrrClick() {
+    // Out of range (nothing selected) it removes nothing.
+    RemoveTool(SelectedTool);
+    LlistaTools();
+}
+
+void TFedTools::BtFtxClick() {
+    // The dialog must leave the current folder alone: "Tools.rel" is read
+    // and written there.
+    const QString folder = QDir::currentPath();
+    const bool chosen = DlgFtx->exec() == QDialog::Accepted;
+    QDir::setCurrent(folder);
+    const QStringList files = DlgFtx->selectedFiles();
+    if (!chosen || files.isEmpty())
+        return;
+    const SplitPathResult parts = SplitPath(files.front());
+    SetFieldText(ui->EdFtx, parts.name);
+    SetFieldText(ui->EdDir, parts.folder);
+}
+
+void TFedTools::BtOKClick() {
+    QString reason;
+    if (!SaveTools(&reason)) {
+        // The edited list stays, in memory and on screen, for another try;
+        // the menu keeps showing what the file still holds.
+        ShowMessage(this, QMessageBox::Warning, LangCaption(LangSaveFailed).arg(reason));
+        return;
+    }
+    RefreshToolsMenu();
+    hide();
+}
+
+void TFedTools::BtEscClick() {
+    hide();
+}
+
+void TFedTools::setVisible(bool visible) {
+    if (visible && !placed) {
+        CentreOnScreen();
+        placed = true;
+    }
+    QWidget::setVisible(visible);
+}
+
+// Centres the whole window, frame included, on its screen; an explicit move
+// also keeps Qt from placing it again on later showings. Before the first
+// showing the window system may not know the frame yet: then the frame of
+// another open window of the program (the main window) is the best guess.
+void TFedTools::CentreOnScreen() {
+    create();
+    const QScreen* display = screen();
+    if (display == nullptr)
+        return;
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != this && window->isVisible() && window->windowHandle() &&
+                !window->windowHandle()->frameMargins().isNull()) {
+                frame = window->windowHandle()->frameMargins();
+                break;
+            }
+        }
+    }
+    const QRect area = display->geometry();
+    const QSize outer = size().grownBy(frame);
+    const int left = std::max(0, (area.width() - outer.width()) / 2);
+    const int top = std::max(0, (area.height() - outer.height()) / 2);
+    move(area.topLeft() + QPoint(left, top));
+}
+
+void OpenToolsEditor() {
+    if (FedTools == nullptr)
+        return;
+    FedTools->setWindowState(FedTools->windowState() & ~Qt::WindowMinimized);
+    FedTools->show();
+    FedTools->raise();
+    FedTools->activateWindow();
+    // Whether or not the file could be read, the list box is refilled from
+    // the list, so it never shows tools the list no longer holds, and the
+    // editor starts with nothing selected.
+    LoadTools();
+    FedTools->LlistaTools();
+}
