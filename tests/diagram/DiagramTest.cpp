@@ -135,18 +135,9 @@ TEST_F(Drawing, ConcaveRaysByObjectPosition) {
     }
 }
 
-TEST_F(Drawing, ConcaveAtTheCentreSendsRayTwoStraightDown) {
-    Draw(MirrorConcave, -50);
-    const auto rays = Strokes(RayColor);
-    ASSERT_EQ(3u, rays.size());
-    EXPECT_TRUE(Is(rays[1], {-50, 10}, {-50, -50}, Solid));
-    EXPECT_EQ(-50, ImagePos);
-    EXPECT_EQ(-10, ImageHeight);
-}
-
 TEST_F(Drawing, ConcaveBeyondTheCentreMeetsTheMirrorBelowTheAxis) {
     Draw(MirrorConcave, -75);
-    const auto rays = Strokes(RayColor);
+    auto rays = Strokes(RayColor);
     ASSERT_EQ(3u, rays.size());
     const double phi = std::atan(10.0 / -25);
     const Pt AD{-50 * (1 - std::cos(phi)), 50 * std::sin(phi)};
@@ -156,6 +147,12 @@ TEST_F(Drawing, ConcaveBeyondTheCentreMeetsTheMirrorBelowTheAxis) {
     const double m = -(50 - std::sqrt(2400.0));
     // Through the focus, on to abscissa -100.
     EXPECT_TRUE(Is(rays[2], {m, 10}, {-100, 10 + (0 - 10) / (-25 - m) * (-100 - m)}, Solid));
+    // At the centre the line through it is vertical: straight down to the
+    // circle's lowest point, through the image tip.
+    Draw(MirrorConcave, -50);
+    rays = Strokes(RayColor);
+    ASSERT_EQ(3u, rays.size());
+    EXPECT_TRUE(Is(rays[1], {-50, 10}, {-50, -50}, Solid));
 }
 
 TEST_F(Drawing, ConcaveInsideTheFocusAimsTheDottedRaysAtTheImage) {
@@ -165,14 +162,9 @@ TEST_F(Drawing, ConcaveInsideTheFocusAimsTheDottedRaysAtTheImage) {
     EXPECT_TRUE(Is(rays[3], {-24, 10}, {-100, (0 - 10) / (-50.0 + 24) * (-100 + 50)}, Solid));
     EXPECT_EQ(PlotX(W, 100), rays[4].x1);
     EXPECT_EQ(PlotX(W, 100), rays[5].x1);
-}
-
-TEST_F(Drawing, ImageAtInfinityIsDrawnOffThePanel) {
+    // At the focus the image arrow stands at "infinity", off the panel.
     Draw(MirrorConcave, -25);
-    const auto image = Strokes(ImageColor);
-    ASSERT_EQ(3u, image.size());
-    EXPECT_EQ(PlotX(W, 1000000), image[0].x0);
-    EXPECT_GT(image[0].x0, 425);
+    EXPECT_GT(Strokes(ImageColor).at(0).x0, 425);
 }
 
 TEST_F(Drawing, ObjectAndImageArrowsAndTheMarks) {
