@@ -212,7 +212,8 @@ void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
 }
 
 void TFPrincipal::ActualitzaPos(std::int64_t pos) {
-    RepaintGrafic();
+    // The update erases the panel itself; erasing it here too would only
+    // double the cost of every scroll step, unseen.
     Actualitzadibuix(MirrorKind, static_cast<double>(pos - 100));
 }
 
