@@ -40,10 +40,14 @@ void SetPixelHeight(QWidget* widget, int pixels) {
     widget->setFont(font);
 }
 
+// Black while enabled; a disabled button keeps the greyed text that tells
+// the user it cannot be pressed.
 void SetBlack(QWidget* widget) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, Qt::black);
+        palette.setColor(group, QPalette::ButtonText, Qt::black);
+    }
     widget->setPalette(palette);
 }
 
