@@ -1,9 +1,6 @@
-// The tools menu and the tools editor, driven by clicks and keys as the user
-// drives them. Every test runs in its own empty folder, where "Tools.rel" is
-// read and written; launches are only recorded.
+// The tools menu and editor, clicked in a scratch folder. Tools: "Title|File|Dir|Params;...".
 
 #include "ErrorReport.h"
-#include "Language.h"
 #include "Principal.h"
 #include "ReportCatcher.h"
 #include "Shell.h"
@@ -12,553 +9,209 @@
 #include "ToolsMenu.h"
 #include "UEdTools.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
-#include <array>
-#include <functional>
 #include <memory>
-#include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-using Group = std::array<QString, 4>; // Title, File, Dir, Params
-
-QByteArray Bytes(const std::vector<Group>& groups) {
-    QByteArray bytes;
-    for (const Group& g : groups)
-        for (const QString& field : g)
-            bytes += field.toLatin1() + "\r\n";
-    return bytes;
-}
-
-void WriteFile(const QByteArray& bytes) {
-    QFile f(QString::fromLatin1(ToolFile));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+QByteArray Bytes(QString tools) {
+    return tools.isEmpty() ? QByteArray()
+                           : (tools.replace(';', '|').replace('|', "\r\n") + "\r\n").toLatin1();
 }
 
 QByteArray FileBytes() {
-    QFile f(QString::fromLatin1(ToolFile));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    QFile f(ToolFile);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>";
 }
 
-const std::vector<Group> Three = {
-    {"Uno", "uno.pdf", "/docs/", "-a"},
-    {"Dos", "dos.sh", "/bin/", "-b c"},
-    {"Tres", "tres.txt", "", ""},
+constexpr char Three[] = "Uno|u.pdf|/d/|-a;Dos|d.sh|/b/|-b c;Tres|t.txt||";
+
+// Clicks, then tool items, file (null: as it was), box, list (null: hidden), launches.
+const struct {
+    const char *name, *file, *script, *menu, *saved = {}, *box = "", *shown = {}, *launched = "";
+} Stories[] = {
+    {"added with OK: last group and last item", Three,
+     "open;sel:1;BtNou;type:Cuatro|c|/d/|-p;BtPas;BtOK", "Uno;Dos;Tres;Cuatro",
+     "Uno|u.pdf|/d/|-a;Dos|d.sh|/b/|-b c;Tres|t.txt||;Cuatro|c|/d/|-p"},
+    {"the second of three removed", Three, "open;sel:1;BtBrr;BtOK", "Uno;Tres",
+     "Uno|u.pdf|/d/|-a;Tres|t.txt||"},
+    {"stored while selected: only that tool changes", Three,
+     "open;sel:1;type:Dos bis|d2|/x/|p;BtPas;BtOK", "Uno;Dos bis;Tres",
+     "Uno|u.pdf|/d/|-a;Dos bis|d2|/x/|p;Tres|t.txt||"},
+    {"Esc keeps the menu, the next opening re-reads", Three, "open;sel:0;BtBrr;BtEsc;open",
+     "Uno;Dos;Tres", nullptr, "", "Uno;Dos;Tres"},
+    {"typed without <- ok, then OK", Three, "open;type:Cuatro|c||;BtOK", "Uno;Dos;Tres"},
+    {"another selection drops changes", Three,
+     "open;sel:0;type:x|||;sel:2;type:y|||;sel:2;BtPas;BtOK", "Uno;Dos;Tres"},
+    {"- and an empty title", "Uno|a||;-|b||;|c||", "open", "Uno;---;", nullptr, "", "Uno;-;"},
+    {"every opening selects nothing", Three, "open;sel:2;open;BtBrr;sel:1;BtEsc;open;BtBrr;BtOK",
+     "Uno;Dos;Tres"},
+    {"items launch what they show after removal and Esc", Three,
+     "open;sel:0;BtBrr;sel:0;BtBrr;BtEsc;run:2;run:1;run:0", "Uno;Dos;Tres", nullptr, "", nullptr,
+     "t.txt||;d.sh|-b c|/b/;u.pdf|-a|/d/"},
+    {"no file, OK: an empty file", nullptr, "open;BtBrr;BtOK", "", ""},
+    {"failed save: the list is kept for another try", "Uno|a||",
+     "open;type:Dos|d||;BtPas;fault:0;BtOK;fault:none;BtOK", "Uno;Dos", "Uno|a||;Dos|d||",
+     "No se ha podido guardar «Tools.rel»: No space left on device. La lista editada se conserva."},
+    {"failed save: the rename refused", "Uno|a||", "open;type:Dos|d||;BtPas;fault:rename;BtOK",
+     "Uno", nullptr, "«Tools.rel»: Permission denied.", "Uno;Dos"},
+    {"refused title", Three, "open;type:Āb|||;BtPas;BtOK", "Uno;Dos;Tres", nullptr,
+     "«Título» contiene el carácter Ā (U+0100)"},
+    {"refused file of a selected tool", Three, "open;sel:1;type:Dos|€ ok, ŝ no||;BtPas;BtOK",
+     "Uno;Dos;Tres", nullptr, "«Fichero» contiene el carácter ŝ (U+015D)"},
+    {"refused folder", Three, "open;type:||/tmp/😀|;BtPas;BtOK", "Uno;Dos;Tres", nullptr,
+     "«Directorio de trabajo» contiene el carácter 😀 (U+1F600)"},
+    {"refused parameters", Three, "open;sel:0;type:|||a\x1A;BtPas;BtOK", "Uno;Dos;Tres", nullptr,
+     "«Parámetros» contiene el carácter U+001A"},
 };
+
+constexpr const char* FieldNames[] = {"EdTit", "EdFtx", "EdDir", "EdPrs"};
 
 } // namespace
 
 class ToolsEditorTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    QString previous_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    const QString home_ = QDir::currentPath();
     std::unique_ptr<TFPrincipal> main_;
     std::unique_ptr<TFedTools> editor_;
-    std::vector<ShellRequest> launched_;
+    QStringList launched_; // "File|Params|Dir" of each launch
 
-    // As the program starts: the main window, then the editor, hidden.
-    void start() {
+    // Starts as the program does, beside a file of these tools, if any.
+    void start(const char* tools) {
+        if (QFile f(ToolFile); tools)
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(Bytes(tools)) >= 0);
         main_ = std::make_unique<TFPrincipal>();
         editor_ = std::make_unique<TFedTools>();
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
     }
-    template <typename T = QWidget> T* ed(const char* name) {
-        T* w = editor_->findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+    template <typename T = QWidget> T* ed(const QString& n) { return editor_->findChild<T*>(n); }
+    QListWidget* list() { return ed<QListWidget>(u"Lst"_s); }
+    QLineEdit* field(int i) { return ed<QLineEdit>(QString(FieldNames[i])); }
+    QString fields() {
+        return QStringList{field(0)->text(), field(1)->text(), field(2)->text(), field(3)->text()}
+            .join('|');
     }
-    QListWidget* list() { return ed<QListWidget>("Lst"); }
-    QLineEdit* field(const char* name) { return ed<QLineEdit>(name); }
-    void click(const char* button) { QTest::mouseClick(ed<QPushButton>(button), Qt::LeftButton); }
-    void select(int row) {
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
-                          list()->visualItemRect(list()->item(row)).center());
-    }
-    void fill(const Group& g) {
-        const char* names[] = {"EdTit", "EdFtx", "EdDir", "EdPrs"};
-        for (int i = 0; i < 4; ++i)
-            field(names[i])->setText(g[i]);
-    }
-    Group fields() {
-        return {field("EdTit")->text(), field("EdFtx")->text(), field("EdDir")->text(),
-                field("EdPrs")->text()};
-    }
-    void openEditor() { ToolsMenuItem->actions().at(0)->trigger(); }
-    // Tool items as shown: their text, or "|" for a separator line.
-    QStringList menuItems() {
+    QString listed() {
         QStringList shown;
-        const QList<QAction*> items = ToolsMenuItem->actions();
-        for (qsizetype p = 2; p < items.size(); ++p)
-            shown << (items[p]->isSeparator() ? QStringLiteral("|") : items[p]->text());
-        return shown;
+        for (int row = 0; row < list()->count(); ++row)
+            shown << list()->item(row)->text();
+        return shown.join(';');
     }
-    QStringList listed() {
+    QString menuItems() { // "---" for a separator line
         QStringList shown;
-        for (int i = 0; i < list()->count(); ++i)
-            shown << list()->item(i)->text();
-        return shown;
+        for (const QAction* item : ToolsMenuItem->actions().mid(2))
+            shown << (item->isSeparator() ? u"---"_s : item->text());
+        return shown.join(';');
     }
-    // No selection: nothing selected, fields empty, "+" and "-" disabled.
-    bool noSelection() {
-        return SelectedTool == 0 && list()->selectedItems().isEmpty() && fields() == Group{} &&
-               !ed("BtNou")->isEnabled() && !ed("BtBrr")->isEnabled();
-    }
-    // Answers the file dialog that the next action opens.
-    void answerDialog(const std::function<void(QFileDialog*)>& answer) {
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [poll, answer] {
-            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                poll->deleteLater();
-                answer(d);
+    // Steps separated by ";": open (the editor's menu item), sel:N (a click on
+    // row N), type:T|F|D|P, run:N (a click on the menu's tool N), fault:N (the
+    // disk full from byte N on), fault:rename, fault:none, or a button's name.
+    void play(const QString& script) {
+        using Fault = TFaultyToolSink::Fault;
+        for (const QString& step : script.split(';')) {
+            const QString verb = step.section(':', 0, 0), arg = step.section(':', 1);
+            if (verb == "open") {
+                ToolsMenuItem->actions().at(0)->trigger();
+                QVERIFY2(SelectedTool == 0 && list()->selectedItems().isEmpty() &&
+                             fields() == "|||" && !ed(u"BtNou"_s)->isEnabled() &&
+                             !ed(u"BtBrr"_s)->isEnabled(),
+                         "an opening starts with nothing selected");
+            } else if (verb == "sel") {
+                const QRect item = list()->visualItemRect(list()->item(arg.toInt()));
+                QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, item.center());
+            } else if (verb == "type") {
+                for (int i = 0; i < 4; ++i)
+                    field(i)->setText(arg.section('|', i, i));
+            } else if (verb == "run") {
+                ToolsMenuItem->actions().at(arg.toInt() + 2)->trigger();
+            } else if (verb == "fault") {
+                const Fault fault = arg == "rename" ? Fault::Commit : Fault::Write;
+                SetToolSinkFactory(arg == "none" ? TToolSinkFactory() : [=] {
+                    return std::make_unique<TFaultyToolSink>(fault, arg.toLongLong());
+                });
+            } else {
+                QTest::mouseClick(ed<QPushButton>(verb), Qt::LeftButton);
             }
-        });
-        poll->start(5);
+        }
     }
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        previous_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_.path()));
-        QFile::remove(QString::fromLatin1(ToolFile));
-        QDir().rmdir(QString::fromLatin1(ToolFile));
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid() && QDir::setCurrent(dir_->path()));
         launched_.clear();
         SetShellOpenHook([this](const ShellRequest& r) {
-            launched_.push_back(r);
+            launched_ << r.path + '|' + r.params + '|' + r.dir;
             return true;
         });
     }
     void cleanup() {
         editor_.reset();
         main_.reset();
-        SetShellOpenHook({});
         SetToolSinkFactory({});
-        QDir::setCurrent(previous_);
+        QDir::setCurrent(home_);
     }
 
-    void startUpWithoutAFile() {
-        start();
-        const QList<QAction*> top = main_->menuBar()->actions();
-        QCOMPARE(top.size(), 3);
-        QCOMPARE(top[2]->menu(), ToolsMenuItem.data());
-        QCOMPARE(ToolsMenuItem->title(), QStringLiteral("Utilidades"));
-        const QList<QAction*> items = ToolsMenuItem->actions();
-        QCOMPARE(items.size(), 2);
-        QCOMPARE(items[0]->text(), QStringLiteral("Edición utilidades"));
-        QVERIFY(items[1]->isSeparator());
-
-        QVERIFY(!editor_->isVisible());
-        QCOMPARE(FedTools, editor_.get());
-        QCOMPARE(editor_->objectName(), QStringLiteral("FedTools"));
-        QCOMPARE(editor_->windowTitle(), QStringLiteral("Edición utilidades"));
-        QStringList shown;
+    void withoutAFileOnlyTheEditorItemAndSpanishCaptions() {
+        start(nullptr);
+        QCOMPARE(main_->menuBar()->actions().last()->menu(), ToolsMenuItem.data());
+        QCOMPARE(ToolsMenuItem->actions().size(), 2);
+        QVERIFY(ToolsMenuItem->actions().at(1)->isSeparator() && !editor_->isVisible());
+        QStringList captions{ToolsMenuItem->title(), ToolsMenuItem->actions().at(0)->text(),
+                             editor_->windowTitle()};
         for (const char* name : {"LLst", "LEd", "LTit", "LFtx", "LDir", "LPrs"})
-            shown << ed<QLabel>(name)->text();
-        for (const char* name : {"BtNou", "BtBrr", "BtFtx", "BtPas", "BtEsc", "BtOK"})
-            shown << ed<QPushButton>(name)->text();
-        QCOMPARE(shown.join('|'), QString::fromUtf8("Utilidades|Utilidad|Título|Fichero|"
-                                                    "Directorio de trabajo|Parámetros|+|-|") +
-                                      QString(3, QChar(0xB7)) + "|<- ok|Esc|OK");
-        // The design state until the first opening.
-        QCOMPARE(list()->count(), 0);
-        QVERIFY(ed("BtNou")->isEnabled() && ed("BtBrr")->isEnabled());
-        QVERIFY(ed<QFileDialog>("DlgFtx")->testOption(QFileDialog::DontUseNativeDialog));
-    }
-
-    void captionsByLanguage_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("texts"); // menu, editor item, LEd, LTit, LFtx, LDir, LPrs
-        QTest::newRow("ca") << 0
-                            << "Eines|Edició eines|Eina|Títol|Fitxer|Directori de treball|"
-                               "Paràmetres";
-        QTest::newRow("en") << 1 << "Tools|Tools edition|Tool|Title|File|Work directory|Parameters";
-        QTest::newRow("es") << 2
-                            << "Utilidades|Edición utilidades|Utilidad|Título|Fichero|"
-                               "Directorio de trabajo|Parámetros";
-    }
-    void captionsByLanguage() {
-        QFETCH(int, language);
-        QFETCH(QString, texts);
-        Language = static_cast<TLanguage>(language);
-        QMenuBar bar;
-        BuildToolsMenu(&bar, {});
-        TFedTools editor;
-        Language = LangSpanish;
-        QStringList shown{ToolsMenuItem->title(), ToolsMenuItem->actions().at(0)->text()};
-        for (const char* name : {"LEd", "LTit", "LFtx", "LDir", "LPrs"})
-            shown << editor.findChild<QLabel*>(QLatin1String(name))->text();
-        QCOMPARE(shown.join('|'), texts);
-        QCOMPARE(editor.windowTitle(), shown[1]);
-        QCOMPARE(editor.findChild<QLabel*>("LLst")->text(), shown[0]);
-    }
-
-    void layout() {
-        start();
-        QCOMPARE(editor_->size(), QSize(411, 230));
-        QCOMPARE(editor_->windowFlags() & (Qt::WindowMaximizeButtonHint |
-                                           Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint),
-                 Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
-        QCOMPARE(editor_->font().pixelSize(), 11);
-        for (const char* name : {"LLst", "LEd", "BtBrr"})
-            QCOMPARE(ed(name)->font().pixelSize(), 13);
-        const QImage icon = editor_->windowIcon().pixmap(32, 32).toImage();
-        QCOMPARE(icon.size(), QSize(32, 32));
-        QSet<QRgb> colours;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x)
-                colours.insert(icon.pixel(x, y));
-        QVERIFY(colours.size() <= 16);
-
-        openEditor();
-        const QRect screen = editor_->screen()->geometry();
-        const QRect outer = editor_->frameGeometry();
-        QCOMPARE(outer.topLeft(), QPoint((screen.width() - outer.width()) / 2,
-                                         (screen.height() - outer.height()) / 2));
-        editor_->resize(700, 500); // controls keep their places
+            captions << ed<QLabel>(name)->text();
+        QCOMPARE(captions.join('|'), u"Utilidades|Edición utilidades|Edición utilidades|Utilidades|"
+                                     u"Utilidad|Título|Fichero|Directorio de trabajo|Parámetros"_s);
         const std::pair<const char*, QRect> controls[] = {
-            {"Lst", {16, 24, 129, 161}},   {"PEdit", {192, 24, 209, 177}},
-            {"EdTit", {12, 24, 189, 19}},  {"BtFtx", {166, 47, 33, 16}},
-            {"EdFtx", {12, 64, 189, 19}},  {"EdDir", {12, 104, 189, 19}},
-            {"EdPrs", {12, 144, 189, 19}}, {"BtNou", {152, 24, 25, 17}},
-            {"BtBrr", {152, 48, 25, 17}},  {"BtPas", {156, 168, 33, 17}},
-            {"BtEsc", {24, 200, 49, 22}},  {"BtOK", {80, 200, 49, 22}},
-        };
+            {"Lst", {16, 24, 129, 161}}, {"EdTit", {12, 24, 189, 19}}, {"BtOK", {80, 200, 49, 22}}};
         for (const auto& [name, geometry] : controls)
             QCOMPARE(ed(name)->geometry(), geometry);
-        const std::pair<const char*, QPoint> labels[] = {
-            {"LLst", {16, 8}},  {"LEd", {192, 8}},  {"LTit", {12, 8}},
-            {"LFtx", {12, 48}}, {"LDir", {12, 88}}, {"LPrs", {12, 128}},
-        };
-        for (const auto& [name, at] : labels)
-            QCOMPARE(ed(name)->pos(), at);
-        QCOMPARE(list()->frameShape(), QFrame::Box);
-        QCOMPARE(list()->frameShadow(), QFrame::Plain);
-
-        QStringList order{"EdTit"};
-        for (QWidget* w = ed("EdTit")->nextInFocusChain(); w != ed("EdTit");
-             w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty())
-                order << w->objectName();
-        QCOMPARE(order, (QStringList{"EdTit", "BtFtx", "EdFtx", "EdDir", "EdPrs", "BtPas", "Lst",
-                                     "BtNou", "BtBrr", "BtEsc", "BtOK"}));
-
-        // A later opening keeps the place the user gave it.
-        editor_->move(10, 20);
-        click("BtEsc");
-        openEditor();
-        QCOMPARE(editor_->pos(), QPoint(10, 20));
     }
 
-    void menuAndListShowTheFile() {
-        WriteFile(Bytes({{"Uno", "a", "", ""},
-                         {"", "b", "", ""},
-                         {"-", "c", "", ""},
-                         {"Cuatro", "d", "", ""}}));
-        start();
-        QCOMPARE(menuItems(), (QStringList{"Uno", "", "|", "Cuatro"}));
-        openEditor();
-        QVERIFY(editor_->isVisible());
-        QCOMPARE(listed(), (QStringList{"Uno", "", "-", "Cuatro"}));
-        QVERIFY(noSelection());
-        QCOMPARE(editor_->focusWidget(), ed("EdTit"));
-        QCOMPARE(list()->visualItemRect(list()->item(1)).height(), 13);
+    void stories_data() {
+        QTest::addColumn<int>("story");
+        for (int i = 0; i < int(std::size(Stories)); ++i)
+            QTest::newRow(Stories[i].name) << i;
     }
-
-    void aToolItemOpensItsWholeRecord() {
-        WriteFile(Bytes(Three));
-        start();
-        ToolsMenuItem->actions().at(3)->trigger();
-        QCOMPARE(launched_, (std::vector<ShellRequest>{{"dos.sh", "-b c", "/bin/"}}));
-    }
-
-    void selectingShowsAToolAndPlusClearsIt() {
-        WriteFile(Bytes(Three));
-        start();
-        openEditor();
-        select(1);
-        QCOMPARE(SelectedTool, std::size_t(2));
-        QCOMPARE(fields(), Three[1]);
-        QVERIFY(ed("BtNou")->isEnabled() && ed("BtBrr")->isEnabled());
-        QTest::keyClick(list(), Qt::Key_Down);
-        QCOMPARE(fields(), Three[2]);
-        field("EdTit")->setText("changed");
-        select(0); // unstored changes are dropped
-        QCOMPARE(fields(), Three[0]);
-        field("EdTit")->setText("changed");
-        select(0); // even by a click on the item already selected
-        QCOMPARE(fields(), Three[0]);
-        click("BtNou");
-        QVERIFY(noSelection());
-        QCOMPARE(ToolCount(), std::size_t(3));
-    }
-
-    void storeAddsOrChangesOnlyTheSelectedTool() {
-        WriteFile(Bytes(Three));
-        start();
-        openEditor();
-        select(1);
-        fill({"Dos bis", "d2", "/x/", "p"});
-        click("BtPas");
-        QVERIFY(noSelection());
-        QCOMPARE(listed(), (QStringList{"Uno", "Dos bis", "Tres"}));
-        QCOMPARE(Tool(1).Title, QStringLiteral("Uno"));
-        QCOMPARE(Tool(3).Title, QStringLiteral("Tres"));
-        // A field stores 255 characters; what is dropped is not checked.
-        fill({QString(255, 'x') + QChar(0x100), "", "", ""});
+    void stories() {
+        QFETCH(int, story);
+        const auto& s = Stories[story];
+        start(s.file);
         ReportCatcher reports;
-        click("BtPas");
-        QVERIFY(reports.boxes.empty());
-        QCOMPARE(Tool(4).Title, QString(255, 'x'));
-        click("BtPas"); // all four empty: still a tool
-        QCOMPARE(ToolCount(), std::size_t(5));
-        click("BtOK");
-        QVERIFY(!editor_->isVisible());
-        QCOMPARE(FileBytes(), Bytes({Three[0],
-                                     {"Dos bis", "d2", "/x/", "p"},
-                                     Three[2],
-                                     {QString(255, 'x'), "", "", ""},
-                                     {"", "", "", ""}}));
-        QCOMPARE(menuItems(), (QStringList{"Uno", "Dos bis", "Tres", QString(255, 'x'), ""}));
+        play(QString::fromUtf8(s.script));
+        QCOMPARE(FileBytes(), s.saved ? Bytes(s.saved) : Bytes(s.file));
+        QCOMPARE(editor_->isVisible(), s.shown != nullptr);
+        QCOMPARE(s.shown ? listed() : QString(), QString::fromUtf8(s.shown));
+        QCOMPARE(menuItems(), QString::fromUtf8(s.menu));
+        QCOMPARE(launched_.join(';'), QString::fromUtf8(s.launched));
+        QCOMPARE(reports.boxes.size(), *s.box ? 1u : 0u);
+        for (const Box& box : reports.boxes)
+            QVERIFY2(box.title == ApplicationTitle() && box.text.contains(QString::fromUtf8(s.box)),
+                     qPrintable(box.text));
     }
 
-    void typingWithoutStoreSavesWithoutIt() {
-        WriteFile(Bytes(Three));
-        start();
-        openEditor();
-        fill({"Cuatro", "c", "", ""});
-        click("BtOK");
-        QCOMPARE(FileBytes(), Bytes(Three));
-        QCOMPARE(menuItems(), (QStringList{"Uno", "Dos", "Tres"}));
-    }
-
-    void storedThenEscIsNotSavedNorListedAgain() {
-        WriteFile(Bytes(Three));
-        start();
-        openEditor();
-        fill({"Cuatro", "c", "", ""});
-        click("BtPas");
-        QCOMPARE(listed().size(), 4);
-        click("BtEsc");
-        QVERIFY(!editor_->isVisible());
-        QCOMPARE(menuItems(), (QStringList{"Uno", "Dos", "Tres"}));
-        QCOMPARE(FileBytes(), Bytes(Three));
-        openEditor();
-        QCOMPARE(listed(), (QStringList{"Uno", "Dos", "Tres"}));
-    }
-
-    void removingTheSecondOfThree() {
-        WriteFile(Bytes(Three));
-        start();
-        openEditor();
-        select(1);
-        click("BtBrr");
-        QVERIFY(noSelection());
-        click("BtOK");
-        QCOMPARE(FileBytes(), Bytes({Three[0], Three[2]}));
-        QCOMPARE(menuItems(), (QStringList{"Uno", "Tres"}));
-        openEditor();
-        QCOMPARE(listed(), (QStringList{"Uno", "Tres"}));
-    }
-
-    void aFailedSaveIsReportedAndLosesNothing_data() {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<qint64>("atByte");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("disk full at once")
-            << int(TFaultyToolSink::Fault::Write) << qint64(0) << "No space left on device";
-        QTest::newRow("disk full later")
-            << int(TFaultyToolSink::Fault::Write) << qint64(9) << "No space left on device";
-        QTest::newRow("rename refused")
-            << int(TFaultyToolSink::Fault::Commit) << qint64(0) << "Permission denied";
-    }
-    void aFailedSaveIsReportedAndLosesNothing() {
-        QFETCH(int, fault);
-        QFETCH(qint64, atByte);
-        QFETCH(QString, reason);
-        WriteFile(Bytes({Three[0]}));
-        start();
-        SetToolSinkFactory([=] {
-            return std::make_unique<TFaultyToolSink>(TFaultyToolSink::Fault(fault), atByte);
-        });
-        openEditor();
-        fill({"Dos", "d", "", ""});
-        click("BtPas");
-        ReportCatcher reports;
-        click("BtOK");
-        QCOMPARE(reports.boxes.size(), std::size_t(1));
-        QCOMPARE(reports.boxes[0].title, ApplicationTitle());
-        QCOMPARE(reports.boxes[0].text, "No se ha podido guardar «Tools.rel»: " + reason +
-                                            ". La lista editada se conserva.");
-        QVERIFY(editor_->isVisible());
-        QCOMPARE(listed(), (QStringList{"Uno", "Dos"}));
-        QCOMPARE(ToolCount(), std::size_t(2));
-        QCOMPARE(menuItems(), QStringList{"Uno"});
-        QCOMPARE(FileBytes(), Bytes({Three[0]}));
-        // Once the disk is fine again the same list is saved.
-        SetToolSinkFactory({});
-        click("BtOK");
-        QVERIFY(!editor_->isVisible());
-        QCOMPARE(FileBytes(), Bytes({Three[0], {"Dos", "d", "", ""}}));
-    }
-
-    void moreThan64Tools() {
-        std::vector<Group> many;
-        for (int i = 1; i <= 70; ++i)
-            many.push_back({QString::number(i), "f", "", ""});
-        WriteFile(Bytes(many));
-        start();
-        QCOMPARE(menuItems().size(), 70);
-        openEditor();
-        fill({"71", "f", "", ""});
-        click("BtPas");
-        click("BtOK");
-        many.push_back({"71", "f", "", ""});
-        QCOMPARE(FileBytes(), Bytes(many));
-        QCOMPARE(menuItems().last(), QStringLiteral("71"));
-    }
-
-    void itemsOpenTheToolTheyShowAfterRemovalsAndEsc() {
-        WriteFile(Bytes(Three));
-        start();
-        openEditor();
-        select(0);
-        click("BtBrr");
-        select(0);
-        click("BtBrr");
-        QCOMPARE(ToolCount(), std::size_t(1));
-        click("BtEsc");
-        QCOMPARE(menuItems(), (QStringList{"Uno", "Dos", "Tres"}));
-        for (int p : {4, 3, 2})
-            ToolsMenuItem->actions().at(p)->trigger();
-        QCOMPARE(launched_, (std::vector<ShellRequest>{{"tres.txt", "", ""},
-                                                       {"dos.sh", "-b c", "/bin/"},
-                                                       {"uno.pdf", "-a", "/docs/"}}));
-    }
-
-    void everyOpeningStartsWithNothingSelected() {
-        start();
-        openEditor(); // no file at all
-        QVERIFY(noSelection());
-        click("BtBrr"); // disabled: nothing happens
-        QCOMPARE(ToolCount(), std::size_t(0));
-
-        click("BtEsc");
-        WriteFile(Bytes(Three));
-        openEditor();
-        select(2);
-        fill({"unsaved", "", "", ""});
-        click("BtPas");
-        openEditor(); // again while shown: the file's list, unsaved changes gone
-        QCOMPARE(listed(), (QStringList{"Uno", "Dos", "Tres"}));
-        select(2);
-        click("BtEsc");
-        // The file becomes unreadable: a folder of that name.
-        QVERIFY(QFile::remove(QString::fromLatin1(ToolFile)));
-        QVERIFY(QDir().mkdir(QString::fromLatin1(ToolFile)));
-        openEditor();
-        QCOMPARE(ToolCount(), std::size_t(0));
-        QCOMPARE(list()->count(), 0);
-        QVERIFY(noSelection());
-    }
-
-    void aCharacterTheFileCannotHoldIsRefused_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("selected"); // -1 for none
-        QTest::addColumn<QString>("message");
-        QTest::newRow("title") << "EdTit" << QString::fromUtf8("Āb") << -1
-                               << QString::fromUtf8("«Título» contiene el carácter Ā (U+0100)");
-        QTest::newRow("file") << "EdFtx" << QString::fromUtf8("€ ok, ŝ no") << 1
-                              << QString::fromUtf8("«Fichero» contiene el carácter ŝ (U+015D)");
-        QTest::newRow("dir") << "EdDir" << QString::fromUtf8("/tmp/😀") << -1
-                             << QString::fromUtf8("«Directorio de trabajo» contiene el carácter "
-                                                  "😀 (U+1F600)");
-        QTest::newRow("params") << "EdPrs" << QString("a\x1A") << 0
-                                << QString::fromUtf8("«Parámetros» contiene el carácter U+001A");
-    }
-    void aCharacterTheFileCannotHoldIsRefused() {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(int, selected);
-        QFETCH(QString, message);
-        WriteFile(Bytes(Three));
-        start();
-        openEditor();
-        if (selected >= 0)
-            select(selected);
-        field(qPrintable(name))->setText(text);
-        ReportCatcher reports;
-        click("BtPas");
-        QCOMPARE(reports.boxes.size(), std::size_t(1));
-        QCOMPARE(reports.boxes[0].title, ApplicationTitle());
-        QVERIFY2(reports.boxes[0].text.contains(message), qPrintable(reports.boxes[0].text));
-        QCOMPARE(field(qPrintable(name))->text(), text);
-        QCOMPARE(editor_->focusWidget(), field(qPrintable(name)));
-        QCOMPARE(SelectedTool, std::size_t(selected + 1));
-        QCOMPARE(listed(), (QStringList{"Uno", "Dos", "Tres"}));
-        for (std::size_t k = 1; k <= 3; ++k) {
-            const TToolRecord& t = Tool(k);
-            QCOMPARE((Group{t.Title, t.File, t.Dir, t.Params}), Three[k - 1]);
+    void fileDialogFillsFileAndDirAndKeepsTheCurrentFolder() {
+        QVERIFY(QDir().mkdir(u"work"_s));
+        const QString here = QDir::currentPath(), work = here + u"/work"_s;
+        start(nullptr);
+        play(u"open;type:t|old|olddir|p"_s);
+        for (const bool accept : {false, true}) {
+            QTimer::singleShot(0, this, [&] { // runs once the dialog is open
+                auto* dialog = ed<QFileDialog>(u"DlgFtx"_s);
+                QDir::setCurrent(work); // as a dialog may do while browsing
+                dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(work + u"/b.txt"_s);
+                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+            });
+            QTest::mouseClick(ed<QPushButton>(u"BtFtx"_s), Qt::LeftButton);
+            QCOMPARE(fields(), accept ? "t|b.txt|" + work + "/|p" : u"t|old|olddir|p"_s);
+            QCOMPARE(QDir::currentPath(), here);
         }
-    }
-
-    void theFileDialogFillsFileAndFolderOnly() {
-        QVERIFY(QDir().mkdir("work"));
-        const QString chosen = dir_.filePath("work/b.txt");
-        QFile(chosen).open(QIODevice::WriteOnly);
-        start();
-        openEditor();
-        fill({"t", "old", "olddir", "p"});
-        answerDialog([&](QFileDialog* d) {
-            // As a system dialog may do: move to the folder being looked at.
-            QDir::setCurrent(dir_.filePath("work"));
-            d->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
-            static_cast<QDialog*>(d)->accept(); // the dialog's own, by dispatch
-        });
-        click("BtFtx");
-        QCOMPARE(fields(), (Group{"t", "b.txt", dir_.filePath("work") + '/', "p"}));
-        QCOMPARE(QDir::currentPath(), QDir(dir_.path()).canonicalPath());
-        QCOMPARE(ToolCount(), std::size_t(0));
-
-        fill({"t", "old", "olddir", "p"});
-        answerDialog([&](QFileDialog* d) {
-            QDir::setCurrent(dir_.filePath("work"));
-            d->reject();
-        });
-        click("BtFtx");
-        QCOMPARE(fields(), (Group{"t", "old", "olddir", "p"}));
-        QCOMPARE(QDir::currentPath(), QDir(dir_.path()).canonicalPath());
-    }
-
-    void enterEscapeAndTheCloseBox() {
-        start();
-        openEditor();
-        fill({"t", "f", "", ""});
-        QTest::keyClick(field("EdTit"), Qt::Key_Return);
-        QTest::keyClick(field("EdTit"), Qt::Key_Escape);
-        QTest::keyClick(editor_.get(), Qt::Key_Escape);
-        QVERIFY(editor_->isVisible());
-        QCOMPARE(ToolCount(), std::size_t(0));
-        editor_->close(); // the title bar's close box: as "Esc"
-        QVERIFY(!editor_->isVisible());
-        QVERIFY(main_->isVisible());
-        QVERIFY(!QFile::exists(QString::fromLatin1(ToolFile)));
     }
 };
 
