@@ -1,69 +1,64 @@
 #include "ErrorReport.h"
+#include "NumberText.h"
 #include "Random.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <vector>
+#include <cmath>
+#include <limits>
 
 TEST(ApplicationTitle, BaseNameUpToTheFirstDotWithTheRestLowered) {
-    const struct {
-        const char* path;
-        const char* title;
-    } rows[] = {
-        {"/usr/bin/mirvex", "mirvex"},    {"mirvex", "mirvex"},
-        {"/opt/x/MIRVEX.EXE", "Mirvex"},  {"/opt/x/mirvex.exe", "mirvex"},
-        {"/a.b/MirVex.tar.gz", "Mirvex"}, {"/home/u/ÉCOLE", "École"},
-        {"/home/u/.hidden", ""},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ApplicationTitleFromPath(QString::fromUtf8(row.path)),
-                  QString::fromUtf8(row.title))
-            << row.path;
-    }
-}
-
-TEST(RandomGenerator, SeedIsTheMillisecondOfTheDay) {
-    EXPECT_EQ(SeedFromTimeOfDay(0, 0, 0, 0), 0u);
-    EXPECT_EQ(SeedFromTimeOfDay(0, 0, 1, 5), 1005u);
-    EXPECT_EQ(SeedFromTimeOfDay(1, 2, 3, 4), 3723004u);
-    EXPECT_EQ(SeedFromTimeOfDay(23, 59, 59, 999), 86399999u);
+    const char* const rows[][2] = {{"/usr/bin/mirvex", "mirvex"},
+                                   {"/opt/x/MIRVEX.EXE", "Mirvex"},
+                                   {"/a.b/MirVex.tar.gz", "Mirvex"},
+                                   {"/home/u/ÉCOLE", "École"},
+                                   {"/home/u/.hidden", ""}};
+    for (const auto& [path, title] : rows)
+        EXPECT_EQ(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title))
+            << path;
 }
 
 TEST(RandomGenerator, ExactSequenceFromAGivenSeed) {
-    // Worked out independently: seed := seed * 134775813 + 1 (mod 2^32),
-    // result := (seed * n) >> 32.
+    // Worked out by hand: seed := seed * 134775813 + 1 (mod 2^32), result := (seed * n) >> 32.
     RandSeed = 12345;
-    const struct {
-        std::uint32_t n, result, seedAfter;
-    } draws[] = {
-        {100, 38, 1655067934u}, {60, 17, 1242767767u}, {60, 4, 342459380u},
-        {20, 11, 2377737157u},  {50, 31, 2721613530u}, {1000000, 341599, 1467157059u},
-    };
-    for (const auto& d : draws) {
-        EXPECT_EQ(Random(d.n), d.result);
-        EXPECT_EQ(RandSeed, d.seedAfter);
+    const std::uint32_t draws[][3] = {{100, 38, 1655067934u}, {60, 17, 1242767767u},
+                                      {60, 4, 342459380u},    {20, 11, 2377737157u},
+                                      {50, 31, 2721613530u},  {1000000, 341599, 1467157059u}};
+    for (const auto& [n, result, seedAfter] : draws) {
+        EXPECT_EQ(Random(n), result);
+        EXPECT_EQ(RandSeed, seedAfter);
     }
-}
-
-// The seed whose next step gives `after`: the multiplier is odd, so the step
-// can be undone with its inverse modulo 2^32.
-std::uint32_t SeedBefore(std::uint32_t after) {
-    constexpr std::uint32_t Inverse = 0xD94FA8CDu;
-    static_assert(134775813u * Inverse == 1u);
-    return (after - 1u) * Inverse;
-}
-
-TEST(RandomGenerator, StaysBelowTheRangeAtTheExtremeSeeds) {
-    RandSeed = SeedBefore(0xFFFFFFFFu);
-    EXPECT_EQ(Random(60), 59u);
-    RandSeed = SeedBefore(0);
-    EXPECT_EQ(Random(60), 0u);
-    EXPECT_EQ(Random(0), 0u);
-}
-
-TEST(RandomGenerator, RandomizeSeedsFromTheClock) {
-    RandSeed = 0xFFFFFFFFu;
+    EXPECT_EQ(SeedFromTimeOfDay(23, 59, 59, 999), 86399999u); // the millisecond of the day
     Randomize();
     EXPECT_LT(RandSeed, 86400000u);
+}
+
+// Fixed up to 15 digits before the separator and from 0.00001 on, else scientific;
+// at most 15 significant digits, chosen on the rounded value.
+TEST(NumberText, GeneralFormat) {
+    const std::pair<double, const char*> rows[] = {{-0.0, "0"},
+                                                   {40000, "40000"},
+                                                   {0.1 + 0.2, "0.3"},
+                                                   {-100 / 3.0, "-33.3333333333333"},
+                                                   {50 / 3.0, "16.6666666666667"},
+                                                   {999999999999999, "999999999999999"},
+                                                   {1e-5, "0.00001"},
+                                                   {1.23e-5, "0.0000123"},
+                                                   {-1.25e-8, "-1.25E-8"},
+                                                   {0.000009, "9E-6"},
+                                                   {9.999999999999999e14, "1E15"},
+                                                   {123456789012345678.0, "1.23456789012346E17"},
+                                                   {HUGE_VAL, "INF"},
+                                                   {std::nan(""), "NAN"}};
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(FloatToStrGeneral(value, "."), QString(text)) << text;
+    EXPECT_EQ(FloatToStrGeneral(-1.25e-8, ","), QStringLiteral("-1,25E-8"));
+    EXPECT_EQ(FloatToStr(0.5), QStringLiteral("0.5")); // the separator of LANG=C.UTF-8
+}
+
+TEST(NumberText, IntegerEdges) {
+    EXPECT_EQ(ParseInteger("000000000000000000040"), 40);
+    EXPECT_EQ(ParseInteger("$7fffffff"), 2147483647);
+    for (const char* text : {"+$10", "$000000001", "99999999999999999999"})
+        EXPECT_EQ(ParseInteger(text), std::nullopt) << text;
 }

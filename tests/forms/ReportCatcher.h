@@ -1,11 +1,6 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <QObject>
-#include <QString>
-#include <QTimer>
+#include <QtWidgets>
 
 #include <vector>
 
@@ -16,20 +11,16 @@ struct Box {
 };
 
 // Reads and closes every error report that opens while it lives.
-class ReportCatcher {
-public:
+struct ReportCatcher {
+    std::vector<Box> boxes;
+    QTimer timer;
     ReportCatcher() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes.push_back(
-                    {box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-                box->button(QMessageBox::Ok)->click();
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxes.push_back({b->windowTitle(), b->text(), b->icon(), b->standardButtons()});
+                b->button(QMessageBox::Ok)->click();
             }
         });
-        timer_.start(5);
+        timer.start(5);
     }
-    std::vector<Box> boxes;
-
-private:
-    QTimer timer_;
 };
