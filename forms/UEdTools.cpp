@@ -1,5 +1,6 @@
 #include "UEdTools.h"
 
+#include "Placement.h"
 #include "ui_UEdTools.h"
 
 #include "ErrorReport.h"
@@ -280,36 +281,10 @@ void TFedTools::BtEscClick() {
 
 void TFedTools::setVisible(bool visible) {
     if (visible && !placed) {
-        CentreOnScreen();
+        CentreOnScreen(this);
         placed = true;
     }
     QWidget::setVisible(visible);
-}
-
-// Centres the whole window, frame included, on its screen; an explicit move
-// also keeps Qt from placing it again on later showings. Before the first
-// showing the window system may not know the frame yet: then the frame of
-// another open window of the program (the main window) is the best guess.
-void TFedTools::CentreOnScreen() {
-    create();
-    const QScreen* display = screen();
-    if (display == nullptr)
-        return;
-    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    if (frame.isNull()) {
-        for (const QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != this && window->isVisible() && window->windowHandle() &&
-                !window->windowHandle()->frameMargins().isNull()) {
-                frame = window->windowHandle()->frameMargins();
-                break;
-            }
-        }
-    }
-    const QRect area = display->geometry();
-    const QSize outer = size().grownBy(frame);
-    const int left = std::max(0, (area.width() - outer.width()) / 2);
-    const int top = std::max(0, (area.height() - outer.height()) / 2);
-    move(area.topLeft() + QPoint(left, top));
 }
 
 void OpenToolsEditor() {

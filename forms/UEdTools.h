@@ -74,7 +74,6 @@ public:
 
 private:
     void ConnectHandlers();
-    void CentreOnScreen();
     // Whether the four fields can be stored; if not, tells the user which
     // field holds what and puts the caret there.
     bool FieldsStorable();

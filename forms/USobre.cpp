@@ -1,5 +1,6 @@
 #include "USobre.h"
 
+#include "Placement.h"
 #include "ui_USobre.h"
 
 #include "Language.h"
@@ -139,7 +140,7 @@ void TFSobre::BtSobreClick() {
 
 void TFSobre::setVisible(bool visible) {
     if (visible && !placed) {
-        CentreOnScreen();
+        CentreOnScreen(this);
         placed = true;
     }
     QDialog::setVisible(visible);
@@ -153,32 +154,6 @@ void TFSobre::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-// Centres the whole window, frame included, on its screen; an explicit move
-// also keeps Qt from centring it again on later showings. Before the first
-// showing the window system may not know the frame yet: then the frame of
-// another open window of the program (the main window) is the best guess.
-void TFSobre::CentreOnScreen() {
-    create();
-    const QScreen* display = screen();
-    if (display == nullptr)
-        return;
-    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    if (frame.isNull()) {
-        for (const QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != this && window->isVisible() && window->windowHandle() &&
-                !window->windowHandle()->frameMargins().isNull()) {
-                frame = window->windowHandle()->frameMargins();
-                break;
-            }
-        }
-    }
-    const QRect area = display->geometry();
-    const QSize outer = size().grownBy(frame);
-    const int left = std::max(0, (area.width() - outer.width()) / 2);
-    const int top = std::max(0, (area.height() - outer.height()) / 2);
-    move(area.topLeft() + QPoint(left, top));
 }
 
 void SetupAbout(const QString& title, const QString& iconPath) {

@@ -58,8 +58,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void CentreOnScreen();
-
     std::unique_ptr<Ui::TFSobre> ui;
     bool placed = false; // centred once; later showings keep the user's place
     // The comment breaks at its designed width even after a short text has
