@@ -112,14 +112,6 @@ TFedTools::TFedTools(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     ui->PEdit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(window-text); "
                                             "background: palette(base); padding: 0px 1px; }"));
 
-    // Qt's own dialog, so it looks and behaves the same on every desktop.
-    // Like a plain open dialog it takes any name typed into it.
-    DlgFtx = new QFileDialog(this);
-    DlgFtx->setObjectName(QStringLiteral("DlgFtx"));
-    DlgFtx->setOption(QFileDialog::DontUseNativeDialog);
-    DlgFtx->setAcceptMode(QFileDialog::AcceptOpen);
-    DlgFtx->setFileMode(QFileDialog::AnyFile);
-
     ConnectHandlers();
     RunHandler([this] { FormCreate(); });
 }
@@ -253,6 +245,17 @@ void TFedTools::BtFtxClick() {
     // The dialog must leave the current folder alone: "Tools.rel" is read
     // and written there.
     const QString folder = QDir::currentPath();
+    if (DlgFtx == nullptr) {
+        // Made at its first use: a file dialog costs more to build than the
+        // rest of the editor, and most sessions never open it. Qt's own, so
+        // it looks and behaves the same on every desktop; like a plain open
+        // dialog it takes any name typed into it.
+        DlgFtx = new QFileDialog(this);
+        DlgFtx->setObjectName(QStringLiteral("DlgFtx"));
+        DlgFtx->setOption(QFileDialog::DontUseNativeDialog);
+        DlgFtx->setAcceptMode(QFileDialog::AcceptOpen);
+        DlgFtx->setFileMode(QFileDialog::AnyFile);
+    }
     const bool chosen = DlgFtx->exec() == QDialog::Accepted;
     QDir::setCurrent(folder);
     const QStringList files = DlgFtx->selectedFiles();
