@@ -1,7 +1,10 @@
 #include "Fonts.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
+#include <QWidget>
 
 void InstallFontSubstitutes() {
     // Real family names only: generic names such as "sans-serif" are not
@@ -15,4 +18,35 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
                                                                QStringLiteral("DejaVu Sans Mono")});
     QFont::insertSubstitutions(QStringLiteral("Script"), {QStringLiteral("Z003")});
+}
+
+QString InstalledFace(const QString& family) {
+    static const QStringList installed = QFontDatabase::families();
+    static QHash<QString, QString> resolved;
+    if (const auto found = resolved.constFind(family); found != resolved.cend()) {
+        return *found;
+    }
+    QString face = family;
+    if (!installed.contains(family, Qt::CaseInsensitive)) {
+        for (const QString& substitute : QFont::substitutes(family)) {
+            if (installed.contains(substitute, Qt::CaseInsensitive)) {
+                face = substitute;
+                break;
+            }
+        }
+    }
+    resolved.insert(family, face);
+    return face;
+}
+
+void UseInstalledFaces(QWidget* window) {
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (w->testAttribute(Qt::WA_SetFont)) {
+            QFont font = w->font();
+            font.setFamily(InstalledFace(font.family()));
+            w->setFont(font);
+        }
+    }
 }

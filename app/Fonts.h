@@ -4,3 +4,14 @@
 // MS, Arial Black, Courier New, Script); maps each to the closest free face
 // that Debian packages, so labels keep their intended width.
 void InstallFontSubstitutes();
+
+class QString;
+class QWidget;
+
+// The face that stands for a family on this machine: the family itself when
+// it is installed, else its first installed substitute. Asking Qt for a
+// missing family makes it consult the system's font configuration on every
+// request, which costs the program a large share of its start-up.
+QString InstalledFace(const QString& family);
+// Gives every font set on the window and its controls its installed face.
+void UseInstalledFaces(QWidget* window);

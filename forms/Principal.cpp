@@ -4,6 +4,7 @@
 
 #include "Diagram.h"
 #include "ErrorReport.h"
+#include "Fonts.h"
 #include "Language.h"
 #include "NumberText.h"
 #include "Optics.h"
@@ -140,6 +141,7 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFPr
         f.setPixelSize(fh.pixels);
         w->setFont(f);
     }
+    UseInstalledFaces(this);
     NameFirstSeparator(ui->Miralls, "sep");
     NameFirstSeparator(ui->Elements, "N1");
 
@@ -230,7 +232,7 @@ void TFPrincipal::MostraResultats() {
     const SizeRow& size = SizeRows[SizeClass];
     ui->PMagnif->setText(QLatin1String(size.caption));
     QFont f = ui->PMagnif->font();
-    f.setFamily(QLatin1String(size.face));
+    f.setFamily(InstalledFace(QLatin1String(size.face)));
     f.setPointSize(size.points);
     f.setBold(size.bold);
     ui->PMagnif->setFont(f);

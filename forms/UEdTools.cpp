@@ -1,5 +1,6 @@
 #include "UEdTools.h"
 
+#include "Fonts.h"
 #include "Placement.h"
 #include "ui_UEdTools.h"
 
@@ -108,6 +109,7 @@ TFedTools::TFedTools(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
         SetPixelHeight(w, 13);
         SetBlack(w);
     }
+    UseInstalledFaces(this);
     // The fields are drawn flat, like the panel around them: one plain line.
     ui->PEdit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(window-text); "
                                             "background: palette(base); padding: 0px 1px; }"));

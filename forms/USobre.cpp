@@ -1,5 +1,6 @@
 #include "USobre.h"
 
+#include "Fonts.h"
 #include "Placement.h"
 #include "ui_USobre.h"
 
@@ -95,6 +96,7 @@ TFSobre::TFSobre(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFS
     SetPixelHeight(ui->ProductName, 32);
     SetPixelHeight(ui->Copyright, 13);
     SetPixelHeight(ui->Comments, 13);
+    UseInstalledFaces(this);
     commentsWidth = ui->Comments->width();
     for (QLabel* label : {ui->ProductName, ui->Version, ui->Copyright})
         FitLabel(label);
