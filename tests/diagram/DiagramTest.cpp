@@ -5,19 +5,37 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <optional>
+#include <iterator>
+#include <ostream>
+#include <tuple>
+#include <vector>
 
 namespace {
 
 using Op = RecordingSurface::Op;
-using Call = RecordingSurface::Call;
+constexpr LineStyle S = LineStyle::Solid, D = LineStyle::Dot;
+constexpr TPen Black{S, 0, 1};
 
-struct Pt {
-    double x, y;
+// A line as drawn: from the current point to the end of a LineTo, in pixels, with its pen.
+struct Stroke {
+    std::int32_t x0, y0, x1, y1;
+    TPen pen;
+    bool operator==(const Stroke&) const = default;
 };
 
-// One diagram drawn on a recording surface bound like the main window's.
+std::ostream& operator<<(std::ostream& o, const Stroke& s) {
+    return o << "(" << s.x0 << "," << s.y0 << ")-(" << s.x1 << "," << s.y1 << ") style "
+             << int(s.pen.style) << " colour " << s.pen.color << " width " << s.pen.width;
+}
+
+// A line expected, in world units.
+struct Line {
+    double x0, y0, x1, y1;
+    LineStyle style;
+};
+
 class Drawing : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -27,220 +45,121 @@ protected:
         ImageColor = DefaultImageColor;
         ASSERT_TRUE(PlotInit(W, surface, WorldXMin, WorldYMin, WorldXMax, WorldYMax));
     }
-
-    void Draw(TMirrorKind kind, double x) {
+    void Draw(TMirrorKind kind, double x, bool stepByStep = false) {
         surface.calls.clear();
         MirrorKind = kind;
-        CurvatureSign = IntPower(-1, kind == MirrorConcave ? 1 : 0);
-        DrawDiagram(W, x);
+        CurvatureSign = kind == MirrorConcave ? -1 : 1;
+        if (!stepByStep) {
+            DrawDiagram(W, x);
+        }
     }
-
-    // The straight strokes drawn in one colour, as (from, to, style).
-    struct Stroke {
-        std::int32_t x0, y0, x1, y1;
-        LineStyle style;
-        int width;
-    };
     std::vector<Stroke> Strokes(TColor color) const {
         std::vector<Stroke> out;
-        std::optional<std::pair<int, int>> at;
-        for (const Call& c : surface.calls) {
-            if (c.op == Op::MoveTo) {
-                at = std::pair{c.a, c.b};
-            } else if (c.op == Op::LineTo) {
-                if (c.pen.color == color) {
-                    out.push_back({at->first, at->second, c.a, c.b, c.pen.style, c.pen.width});
-                }
-                at = std::pair{c.a, c.b};
+        for (std::size_t i = 1; i < surface.calls.size(); ++i) {
+            const auto &from = surface.calls[i - 1], &to = surface.calls[i];
+            if (to.op == Op::LineTo && to.pen.color == color) {
+                out.push_back({from.a, from.b, to.a, to.b, to.pen});
             }
         }
         return out;
     }
-
-    ::testing::AssertionResult Is(const Stroke& s, Pt from, Pt to, LineStyle style) const {
-        const Stroke want{
-            PlotX(W, from.x), PlotY(W, from.y), PlotX(W, to.x), PlotY(W, to.y), style, 1};
-        if (s.x0 == want.x0 && s.y0 == want.y0 && s.x1 == want.x1 && s.y1 == want.y1 &&
-            s.style == style && s.width == 1) {
-            return ::testing::AssertionSuccess();
-        }
-        return ::testing::AssertionFailure()
-               << "stroke (" << s.x0 << "," << s.y0 << ")-(" << s.x1 << "," << s.y1 << ") style "
-               << int(s.style) << " width " << s.width << ", expected (" << want.x0 << ","
-               << want.y0 << ")-(" << want.x1 << "," << want.y1 << ") style " << int(style);
+    Stroke At(const Line& l, TColor color, int width) const {
+        return Stroke(PlotX(W, l.x0), PlotY(W, l.y0), PlotX(W, l.x1), PlotY(W, l.y1),
+                      TPen(l.style, color, width));
     }
-
-    RecordingSurface surface{425, 281};
+    RecordingSurface surface;
     TPlotWindow W;
 };
 
-constexpr LineStyle Solid = LineStyle::Solid;
-constexpr LineStyle Dotted = LineStyle::Dot;
+struct RayCase {
+    TMirrorKind kind;
+    double x;
+    std::vector<Line> rays;
+};
 
-TEST_F(Drawing, PlaneMirrorAtForty) {
-    Draw(MirrorPlane, -40);
-    const auto rays = Strokes(RayColor);
-    ASSERT_EQ(5u, rays.size());
-    EXPECT_TRUE(Is(rays[0], {-40, 10}, {0, 10}, Solid));
-    EXPECT_TRUE(Is(rays[1], {-40, 10}, {0, 0}, Solid));
-    EXPECT_TRUE(Is(rays[2], {0, 0}, {-100, -25}, Solid));
-    EXPECT_TRUE(Is(rays[3], {0, 0}, {100, 25}, Dotted)); // through the image tip (40, 10)
-    EXPECT_TRUE(Is(rays[4], {0, 10}, {100, 10}, Dotted));
-}
+// m (Cm when concave): where the ray parallel to the axis meets a curved mirror; (A, D): where the
+// ray through the centre does. Concave rays through the focus or the centre end at -100, the dotted
+// continuations through the image tip at 100.
+constexpr double m = 1.0102051443, Cm = -1.0102051443, Focal = -31.2632936;
+const RayCase RayCases[] = {
+    RayCase(MirrorPlane, -40,
+            {Line(-40, 10, 0, 10, S), Line(-40, 10, 0, 0, S), Line(0, 0, -100, -25, S),
+             Line(0, 0, 100, 25, D), Line(0, 10, 100, 10, D)}),
+    // At 0 only the lines with a length: ray 1 has none, rays 3 and 4 are vertical.
+    RayCase(MirrorPlane, 0, {Line(0, 10, 0, 10, S), Line(0, 10, 0, 0, S), Line(0, 10, 100, 10, D)}),
+    // (A, D) = (0.3058, 5.5216); the image tip is (15.385, 3.846).
+    RayCase(MirrorConvex, -40,
+            {Line(-40, 10, m, 10, S), Line(-40, 10, 0.3058133, 5.5215763, S),
+             Line(m, 10, 100, -32.3786408, D), Line(0.3058133, 5.5215763, 100, -5.5555556, D)}),
+    // Beyond the centre (A, D) lies below the axis; at the centre, at the circle's lowest point.
+    RayCase(MirrorConcave, -75,
+            {Line(-75, 10, Cm, 10, S), Line(-75, 10, -3.5761655, -18.5695338, S),
+             Line(Cm, 10, -100, Focal, S)}),
+    RayCase(MirrorConcave, -50,
+            {Line(-50, 10, Cm, 10, S), Line(-50, 10, -50, -50, S), Line(Cm, 10, -100, Focal, S)}),
+    // Inside the focus: also through the centre, then dotted through the image tip.
+    RayCase(MirrorConcave, -24,
+            {Line(-24, 10, Cm, 10, S), Line(-24, 10, -3.3327197, 17.9489540, S),
+             Line(Cm, 10, -100, Focal, S), Line(-24, 10, -100, -19.2307692, S),
+             Line(-3.3327197, 17.9489540, 100, 57.6923077, D), Line(Cm, 10, 100, 50.336169, D)})};
 
-TEST_F(Drawing, PlaneMirrorAtZeroDrawsOnlyWhatHasLength) {
-    Draw(MirrorPlane, 0);
-    const auto rays = Strokes(RayColor);
-    // Ray 1 has no length, rays 3 and 4 have equal abscissae.
-    ASSERT_EQ(3u, rays.size());
-    EXPECT_TRUE(Is(rays[0], {0, 10}, {0, 10}, Solid));
-    EXPECT_TRUE(Is(rays[1], {0, 10}, {0, 0}, Solid));
-    EXPECT_TRUE(Is(rays[2], {0, 10}, {100, 10}, Dotted));
-}
+TEST_F(Drawing, StepByStepRaysArrowsMarksAndThePenEachStepLeaves) {
+    for (const auto& c : RayCases) {
+        Draw(c.kind, c.x, /*stepByStep=*/true);
+        PenStyle(surface, 0);
+        dibuixaEntorn(W, c.kind);
+        EXPECT_EQ(Black, CurrentPen) << c.x;
+        double placed = NAN;
+        dibuixafigura(W, c.x, [&](double x) { placed = CurrentPen == Black ? x : NAN; });
+        EXPECT_EQ(c.x, placed);
+        EXPECT_EQ(Black, CurrentPen) << c.x;
+        Rajos(W, c.x);
+        EXPECT_EQ((TPen{c.rays.back().style, RayColor, 1}), CurrentPen) << +c.kind << " " << c.x;
+        DibuixaImatge(W);
+        EXPECT_EQ(Black, CurrentPen) << c.x;
 
-TEST_F(Drawing, ConvexMirrorAtForty) {
-    Draw(MirrorConvex, -40);
-    const double m = 50 - std::sqrt(2400.0);
-    const double phi = std::atan(10.0 / 90);
-    const Pt AD{50 * (1 - std::cos(phi)), 50 * std::sin(phi)};
-    EXPECT_NEAR(0.3058, AD.x, 1e-4);
-    EXPECT_NEAR(5.5216, AD.y, 1e-4);
-    const auto rays = Strokes(RayColor);
-    ASSERT_EQ(4u, rays.size());
-    EXPECT_TRUE(Is(rays[0], {-40, 10}, {m, 10}, Solid));
-    EXPECT_TRUE(Is(rays[1], {-40, 10}, AD, Solid));
-    const Pt tip{ImagePos, ImageHeight};
-    EXPECT_NEAR(15.385, tip.x, 1e-3);
-    EXPECT_NEAR(3.846, tip.y, 1e-3);
-    const auto end = [&](Pt from) {
-        return Pt{100, tip.y + (tip.y - from.y) / (tip.x - from.x) * (100 - tip.x)};
-    };
-    EXPECT_TRUE(Is(rays[2], {m, 10}, end({m, 10}), Dotted));
-    EXPECT_TRUE(Is(rays[3], AD, end(AD), Dotted));
-}
-
-TEST_F(Drawing, ConcaveRaysByObjectPosition) {
-    struct Case {
-        double x;
-        std::size_t solid, dotted;
-    } cases[] = {{-75, 3, 0}, {-50, 3, 0}, {-30, 4, 0}, {-25, 4, 0}, {-24, 4, 2}, {-10, 4, 2}};
-    for (const Case& c : cases) {
-        Draw(MirrorConcave, c.x);
-        std::size_t solid = 0, dotted = 0;
-        for (const auto& r : Strokes(RayColor)) {
-            (r.style == Dotted ? dotted : solid)++;
-        }
-        EXPECT_EQ(c.solid, solid) << c.x;
-        EXPECT_EQ(c.dotted, dotted) << c.x;
+        std::vector<Stroke> rays;
+        std::ranges::transform(c.rays, std::back_inserter(rays),
+                               [&](const Line& l) { return At(l, RayColor, 1); });
+        EXPECT_EQ(rays, Strokes(RayColor)) << +c.kind << " " << c.x;
+        const auto object = Strokes(ObjectColor), image = Strokes(ImageColor);
+        ASSERT_EQ(std::pair(3ul, 3ul), std::pair(object.size(), image.size()));
+        EXPECT_EQ(At({c.x, 0, c.x, 10, S}, ObjectColor, 3), object[0]);
+        // At width 2 even the dotted style the rays leave draws solid.
+        EXPECT_EQ(At({ImagePos, 0, ImagePos, ImageHeight, c.rays.back().style}, ImageColor, 2),
+                  image[0]);
+        const auto marks =
+            std::ranges::count(surface.calls, std::pair{Op::Ellipse, Black}, [](auto& e) {
+                return std::pair{e.op, e.pen};
+            });
+        EXPECT_EQ(c.kind == MirrorPlane ? 0 : 2, marks) << +c.kind;
     }
 }
 
-TEST_F(Drawing, ConcaveBeyondTheCentreMeetsTheMirrorBelowTheAxis) {
-    Draw(MirrorConcave, -75);
-    auto rays = Strokes(RayColor);
-    ASSERT_EQ(3u, rays.size());
-    const double phi = std::atan(10.0 / -25);
-    const Pt AD{-50 * (1 - std::cos(phi)), 50 * std::sin(phi)};
-    EXPECT_NEAR(-3.576, AD.x, 1e-3);
-    EXPECT_NEAR(-18.570, AD.y, 1e-3);
-    EXPECT_TRUE(Is(rays[1], {-75, 10}, AD, Solid));
-    const double m = -(50 - std::sqrt(2400.0));
-    // Through the focus, on to abscissa -100.
-    EXPECT_TRUE(Is(rays[2], {m, 10}, {-100, 10 + (0 - 10) / (-25 - m) * (-100 - m)}, Solid));
-    // At the centre the line through it is vertical: straight down to the
-    // circle's lowest point, through the image tip.
-    Draw(MirrorConcave, -50);
-    rays = Strokes(RayColor);
-    ASSERT_EQ(3u, rays.size());
-    EXPECT_TRUE(Is(rays[1], {-50, 10}, {-50, -50}, Solid));
-}
-
-TEST_F(Drawing, ConcaveInsideTheFocusAimsTheDottedRaysAtTheImage) {
-    Draw(MirrorConcave, -24);
-    const auto rays = Strokes(RayColor);
-    ASSERT_EQ(6u, rays.size());
-    EXPECT_TRUE(Is(rays[3], {-24, 10}, {-100, (0 - 10) / (-50.0 + 24) * (-100 + 50)}, Solid));
-    EXPECT_EQ(PlotX(W, 100), rays[4].x1);
-    EXPECT_EQ(PlotX(W, 100), rays[5].x1);
-    // At the focus the image arrow stands at "infinity", off the panel.
-    Draw(MirrorConcave, -25);
+TEST_F(Drawing, ConcaveRayCountsByPosition) {
+    const std::tuple<double, int, int> cases[] = {{-75, 3, 0}, {-50, 3, 0}, {-30, 4, 0},
+                                                  {-25, 4, 0}, {-24, 4, 2}, {-10, 4, 2}};
+    for (const auto& [x, solid, dotted] : cases) {
+        Draw(MirrorConcave, x);
+        const auto rays = Strokes(RayColor);
+        const auto dots = std::ranges::count(rays, D, [](const Stroke& s) { return s.pen.style; });
+        EXPECT_EQ(std::pair(solid, dotted), std::pair(int(rays.size() - dots), int(dots))) << x;
+    }
+    Draw(MirrorConcave, -25); // the image at infinity stands off the panel
     EXPECT_GT(Strokes(ImageColor).at(0).x0, 425);
 }
 
-TEST_F(Drawing, ObjectAndImageArrowsAndTheMarks) {
-    Draw(MirrorConvex, -40);
-    const auto object = Strokes(ObjectColor);
-    ASSERT_EQ(3u, object.size());
-    for (const auto& s : object) {
-        EXPECT_EQ(3, s.width);
-        EXPECT_EQ(Solid, s.style);
-    }
-    EXPECT_EQ(PlotY(W, 10), object[0].y1);
-    int ellipses = 0;
-    for (const Call& c : surface.calls) {
-        if (c.op == Op::Ellipse) {
-            ++ellipses;
-            EXPECT_EQ((TPen{Solid, 0, 1}), c.pen);
-        }
-    }
-    EXPECT_EQ(2, ellipses);
-    // The image arrow follows dotted rays yet draws at width 2, so solid.
-    const auto image = Strokes(ImageColor);
-    ASSERT_EQ(3u, image.size());
-    for (const auto& s : image) {
-        EXPECT_EQ(2, s.width);
-    }
-}
-
-TEST_F(Drawing, PenHandedOnFromStepToStep) {
-    surface.calls.clear();
-    MirrorKind = MirrorPlane;
-    CurvatureSign = 1;
-    PenStyle(surface, 0);
-    EXPECT_EQ((TPen{Solid, 0, 1}), CurrentPen); // the first drawing's dotted initial pen
-    dibuixaEntorn(W, MirrorKind);
-    EXPECT_EQ((TPen{Solid, 0, 1}), CurrentPen);
-    double placed = NAN;
-    dibuixafigura(W, -40, [&](double x) {
-        placed = x;
-        EXPECT_EQ((TPen{Solid, 0, 1}), CurrentPen);
-    });
-    EXPECT_EQ(-40, placed);
-    EXPECT_EQ(40, ImagePos); // the image is computed after the controls are placed
-    Rajos(W, -40);
-    EXPECT_EQ((TPen{Dotted, RayColor, 1}), CurrentPen);
-    DibuixaImatge(W);
-    EXPECT_EQ((TPen{Solid, 0, 1}), CurrentPen);
-    // Concave at the centre draws no dotted ray: the rays leave the pen solid.
-    MirrorKind = MirrorConcave;
-    CurvatureSign = -1;
-    dibuixaEntorn(W, MirrorKind);
-    dibuixafigura(W, -50);
-    Rajos(W, -50);
-    EXPECT_EQ((TPen{Solid, RayColor, 1}), CurrentPen);
-}
-
-TEST_F(Drawing, NextAxisIsSolidBlackAfterDottedRays) {
+TEST_F(Drawing, NextUpdateAfterDottedRaysOrAFaultStartsWithThePenLeft) {
     Draw(MirrorConcave, -10);
+    // The initial pen is dotted; the update makes it solid.
+    EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), Strokes(DefaultObjectColor).at(0).pen);
     Draw(MirrorPlane, -40);
-    ASSERT_GE(surface.calls.size(), 2u);
-    EXPECT_EQ(Op::LineTo, surface.calls[1].op);
-    EXPECT_EQ((TPen{Solid, 0, 1}), surface.calls[1].pen);
-}
-
-TEST_F(Drawing, AFarPositionStopsWithTheErrorAndTheNextUpdateDrawsAgain) {
-    try {
-        Draw(MirrorPlane, -2147483648.0);
-        FAIL();
-    } catch (const RunError& e) {
-        EXPECT_STREQ("Invalid floating point operation", e.what());
-    }
-    // The pen kept the object's colour and width; the next update resets
-    // only the style, so its axis takes them.
-    EXPECT_EQ((TPen{Solid, ObjectColor, 3}), CurrentPen);
+    EXPECT_EQ(Black, surface.calls.at(1).pen);                // the axis after dotted rays
+    EXPECT_THROW(Draw(MirrorPlane, -2147483648.0), RunError); // a pixel beyond 32 bits
+    // The object's colour and width stay; the next update sets only the style.
     Draw(MirrorPlane, -40);
-    EXPECT_EQ((TPen{Solid, ObjectColor, 3}), surface.calls[1].pen);
-    EXPECT_EQ((TPen{Solid, 0, 1}), CurrentPen);
+    EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), surface.calls.at(1).pen);
+    EXPECT_EQ(Black, CurrentPen);
 }
 
 } // namespace

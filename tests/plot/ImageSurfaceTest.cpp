@@ -2,125 +2,77 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
-const QRgb White = qRgb(255, 255, 255);
+constexpr TColor Green = RGB(100, 250, 150), Blue = RGB(0, 128, 255), White = RGB(255, 255, 255);
+constexpr TPen Solid{LineStyle::Solid, Green, 1}, Dotted{LineStyle::Dot, Green, 1};
+constexpr TPen Wide{LineStyle::Dot, Green, 2};
+constexpr int Far = 2'000'000'000;
 
-// The pixels of one row as a string: '#' painted, '.' white.
-std::string Row(const ImageSurface& s, int y, int from, int to) {
-    std::string out;
-    for (int x = from; x < to; ++x) {
-        out += s.image().pixel(x, y) == White ? '.' : '#';
-    }
-    return out;
-}
+// Calls on a surface filled with one colour, and the picture they leave: '#' the pen's colour,
+// 'k' black, '.' white, 'x' anything else, rows joined by '|'; an expected '?' takes any pixel.
+struct Case {
+    std::vector<std::vector<int>> calls; // M x y, L x y, E l t r b, F w h, C w h
+    std::string picture;
+    TPen pen = Solid;
+    TColor background = White;
+};
 
-int Painted(const ImageSurface& s) {
-    int n = 0;
-    for (int y = 0; y < s.image().height(); ++y) {
-        for (int x = 0; x < s.image().width(); ++x) {
-            n += s.image().pixel(x, y) != White;
+using S = ImageSurface;
+const std::map<int, void (S::*)(int, int)> TwoArgumentCalls{
+    {'M', &S::moveTo}, {'L', &S::lineTo}, {'F', &S::frameAndFill}, {'C', &S::setClip}};
+
+class Painted : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Painted, Pixels) {
+    const Case& c = GetParam();
+    const int w = static_cast<int>(c.picture.find('|')); // every picture has two rows or more
+    ImageSurface s(w, static_cast<int>(c.picture.size() + 1) / (w + 1));
+    s.fill(c.background);
+    s.selectPen(c.pen);
+    for (const auto& k : c.calls) {
+        if (k[0] == 'E') {
+            s.ellipse(k[1], k[2], k[3], k[4]);
+        } else {
+            (s.*TwoArgumentCalls.at(k[0]))(k[1], k[2]);
         }
     }
-    return n;
+    std::string got;
+    const QRgb palette[] = {qRgb(RedOf(c.pen.color), GreenOf(c.pen.color), BlueOf(c.pen.color)),
+                            qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    for (int y = 0; y < s.image().height(); ++y) {
+        for (int x = 0; x < w; ++x) {
+            const auto i = std::ranges::find(palette, s.image().pixel(x, y)) - palette;
+            got += c.picture[got.size()] == '?' ? '?' : "#k.x"[i];
+        }
+        got += y + 1 < s.image().height() ? "|" : "";
+    }
+    EXPECT_EQ(c.picture, got);
 }
 
-TEST(ImageSurface, LinesLeaveOutTheirEndPoint) {
-    ImageSurface s(20, 5);
-    s.moveTo(2, 1);
-    s.lineTo(8, 1);
-    EXPECT_EQ("..######............", Row(s, 1, 0, 20));
-    s.lineTo(2, 1); // back again: now 8 is painted, 2 is not (already was)
-    EXPECT_EQ("..#######...........", Row(s, 1, 0, 20));
-    ImageSurface v(5, 10);
-    v.moveTo(2, 8);
-    v.lineTo(2, 3); // upwards: rows 8 down to 4
-    EXPECT_EQ(5, Painted(v));
-    EXPECT_NE(White, v.image().pixel(2, 8));
-    EXPECT_EQ(White, v.image().pixel(2, 3));
-}
-
-TEST(ImageSurface, ZeroLengthLinePaintsNothingButMoves) {
-    ImageSurface s(10, 10);
-    s.moveTo(4, 4);
-    s.lineTo(4, 4);
-    EXPECT_EQ(0, Painted(s));
-    s.lineTo(6, 4);
-    EXPECT_EQ("....##....", Row(s, 4, 0, 10));
-}
-
-TEST(ImageSurface, DiagonalsTakeOnePixelPerMajorStep) {
-    ImageSurface s(20, 20);
-    s.moveTo(0, 0);
-    s.lineTo(10, 5);
-    EXPECT_EQ(10, Painted(s));
-    EXPECT_NE(White, s.image().pixel(0, 0));
-    EXPECT_NE(White, s.image().pixel(9, 5)); // 9 * 5 / 10 = 4.5 rounds away from the start
-}
-
-TEST(ImageSurface, OnePixelDotsAreThreeOnThreeOff) {
-    ImageSurface s(20, 3);
-    s.selectPen({LineStyle::Dot, 0, 1});
-    s.moveTo(0, 1);
-    s.lineTo(20, 1);
-    EXPECT_EQ("###...###...###...##", Row(s, 1, 0, 20));
-    // Every line starts its pattern afresh.
-    s.selectPen({LineStyle::Dot, 0, 1});
-    s.moveTo(19, 2);
-    s.lineTo(0, 2);
-    EXPECT_EQ(".#...###...###...###", Row(s, 2, 0, 20));
-}
-
-TEST(ImageSurface, WiderPensDrawSolidWhateverTheirStyle) {
-    ImageSurface s(30, 10);
-    s.selectPen({LineStyle::Dot, 0, 2});
-    s.moveTo(2, 5);
-    s.lineTo(27, 5);
-    const std::string row = Row(s, 5, 0, 30);
-    EXPECT_EQ(std::string::npos, row.find("#.#")) << row;
-    EXPECT_EQ(std::string::npos, row.substr(3, 23).find('.')) << row;
-}
-
-TEST(ImageSurface, ColourIsTheRequestedOne) {
-    ImageSurface s(10, 10);
-    s.selectPen({LineStyle::Solid, RGB(100, 250, 150), 1});
-    s.moveTo(0, 0);
-    s.lineTo(5, 0);
-    EXPECT_EQ(qRgb(100, 250, 150), s.image().pixel(1, 0));
-}
-
-TEST(ImageSurface, ClippedAtTheEdgesEvenFromFarAway) {
-    ImageSurface s(40, 30);
-    s.setClip(40, 30);
-    s.moveTo(-2000000000, 10);
-    s.lineTo(2000000000, 10);
-    EXPECT_EQ(std::string(40, '#'), Row(s, 10, 0, 40));
-    s.moveTo(20, -2000000000);
-    s.lineTo(20, 2000000000);
-    EXPECT_EQ(40 + 29, Painted(s));
-    ImageSurface c(40, 30);
-    c.setClip(10, 10);
-    c.moveTo(0, 5);
-    c.lineTo(40, 5);
-    EXPECT_EQ(10, Painted(c));
-}
-
-TEST(ImageSurface, FrameAndFillAndEllipseBox) {
-    ImageSurface s(12, 8);
-    s.fill(RGB(0, 255, 0));
-    s.frameAndFill(12, 8);
-    EXPECT_EQ("############", Row(s, 0, 0, 12));
-    EXPECT_EQ("#..........#", Row(s, 3, 0, 12));
-    EXPECT_EQ("############", Row(s, 7, 0, 12));
-    ImageSurface e(12, 12);
-    e.fill(RGB(0, 255, 0));
-    e.ellipse(6, 6, 2, 2); // normalised to (2, 2)-(6, 6), right and bottom excluded
-    EXPECT_EQ(qRgb(0, 255, 0), e.image().pixel(6, 4));
-    EXPECT_EQ(qRgb(0, 255, 0), e.image().pixel(4, 6));
-    EXPECT_EQ(qRgb(0, 0, 0), e.image().pixel(2, 4));
-    EXPECT_EQ(qRgb(0, 0, 0), e.image().pixel(5, 4));
-}
+INSTANTIATE_TEST_SUITE_P(
+    ImageSurface, Painted,
+    ::testing::Values(
+        // The end point is left out either way, and a line of no length paints nothing.
+        Case{{{'M', 2, 0}, {'L', 8, 0}, {'M', 8, 1}, {'L', 2, 1}}, "..######..|...######."},
+        Case{{{'M', 1, 5}, {'L', 1, 1}, {'M', 0, 0}, {'L', 0, 0}}, "...|...|.#.|.#.|.#.|.#."},
+        // One pixel per step along the longer axis; halves go away from the start.
+        Case{{{'M', 0, 0}, {'L', 10, 5}},
+             "#.........|.##.......|...##.....|.....##...|.......##.|.........#"},
+        // Dots are 3 on, 3 off from the start of each line; wider pens draw solid.
+        Case{{{'M', 0, 0}, {'L', 20, 0}, {'M', 19, 1}, {'L', 0, 1}},
+             "###...###...###...##|.#...###...###...###",
+             Dotted},
+        Case{{{'M', 2, 1}, {'L', 17, 1}}, ".?###############?..|.?###############?..", Wide},
+        Case{{{'C', 5, 3}, {'M', -Far, 1}, {'L', Far, 1}, {'M', 3, Far}, {'L', 3, -Far}},
+             "...#....|#####...|...#....|........"}, // clipped, from far-off ends
+        Case{{{'F', 6, 4}}, "kkkkkkx|k....kx|k....kx|kkkkkkx|xxxxxxx", Solid, Blue},
+        // The ellipse's box is normalised; its right column and bottom row are left out.
+        Case{{{'E', 5, 5, 1, 1}}, "xxxxxx|x?##?x|x#..#x|x#..#x|x?##?x|xxxxxx", Solid, Blue}));
 
 } // namespace
