@@ -111,7 +111,7 @@ TEST(PlotArc, StepsOvershootWrapAndRepeatPerBinding) {
         {&half, -50, 280, 80, 141},  // another binding draws afresh
         {&panel, -50, 0, 0, 1}};     // end equal to start
     for (const auto& [b, cx, start, end, steps] : cases) {
-        const auto draw = [&] {
+        const auto draw = [&, b = b, cx = cx, start = start, end = end] {
             b->surface.calls.resize(2);
             PlotArc(b->W, cx, 0, 50, DegToRad(start), DegToRad(end));
             return b->Drawn();
