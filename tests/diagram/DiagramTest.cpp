@@ -64,8 +64,8 @@ protected:
         return out;
     }
     Stroke At(const Line& l, TColor color, int width) const {
-        return Stroke(PlotX(W, l.x0), PlotY(W, l.y0), PlotX(W, l.x1), PlotY(W, l.y1),
-                      TPen(l.style, color, width));
+        return Stroke{PlotX(W, l.x0), PlotY(W, l.y0), PlotX(W, l.x1), PlotY(W, l.y1),
+                      TPen{l.style, color, width}};
     }
     RecordingSurface surface;
     TPlotWindow W;
@@ -82,26 +82,31 @@ struct RayCase {
 // continuations through the image tip at 100.
 constexpr double m = 1.0102051443, Cm = -1.0102051443, Focal = -31.2632936;
 const RayCase RayCases[] = {
-    RayCase(MirrorPlane, -40,
-            {Line(-40, 10, 0, 10, S), Line(-40, 10, 0, 0, S), Line(0, 0, -100, -25, S),
-             Line(0, 0, 100, 25, D), Line(0, 10, 100, 10, D)}),
+    RayCase{MirrorPlane,
+            -40,
+            {Line{-40, 10, 0, 10, S}, Line{-40, 10, 0, 0, S}, Line{0, 0, -100, -25, S},
+             Line{0, 0, 100, 25, D}, Line{0, 10, 100, 10, D}}},
     // At 0 only the lines with a length: ray 1 has none, rays 3 and 4 are vertical.
-    RayCase(MirrorPlane, 0, {Line(0, 10, 0, 10, S), Line(0, 10, 0, 0, S), Line(0, 10, 100, 10, D)}),
+    RayCase{MirrorPlane, 0, {Line{0, 10, 0, 10, S}, Line{0, 10, 0, 0, S}, Line{0, 10, 100, 10, D}}},
     // (A, D) = (0.3058, 5.5216); the image tip is (15.385, 3.846).
-    RayCase(MirrorConvex, -40,
-            {Line(-40, 10, m, 10, S), Line(-40, 10, 0.3058133, 5.5215763, S),
-             Line(m, 10, 100, -32.3786408, D), Line(0.3058133, 5.5215763, 100, -5.5555556, D)}),
+    RayCase{MirrorConvex,
+            -40,
+            {Line{-40, 10, m, 10, S}, Line{-40, 10, 0.3058133, 5.5215763, S},
+             Line{m, 10, 100, -32.3786408, D}, Line{0.3058133, 5.5215763, 100, -5.5555556, D}}},
     // Beyond the centre (A, D) lies below the axis; at the centre, at the circle's lowest point.
-    RayCase(MirrorConcave, -75,
-            {Line(-75, 10, Cm, 10, S), Line(-75, 10, -3.5761655, -18.5695338, S),
-             Line(Cm, 10, -100, Focal, S)}),
-    RayCase(MirrorConcave, -50,
-            {Line(-50, 10, Cm, 10, S), Line(-50, 10, -50, -50, S), Line(Cm, 10, -100, Focal, S)}),
+    RayCase{MirrorConcave,
+            -75,
+            {Line{-75, 10, Cm, 10, S}, Line{-75, 10, -3.5761655, -18.5695338, S},
+             Line{Cm, 10, -100, Focal, S}}},
+    RayCase{MirrorConcave,
+            -50,
+            {Line{-50, 10, Cm, 10, S}, Line{-50, 10, -50, -50, S}, Line{Cm, 10, -100, Focal, S}}},
     // Inside the focus: also through the centre, then dotted through the image tip.
-    RayCase(MirrorConcave, -24,
-            {Line(-24, 10, Cm, 10, S), Line(-24, 10, -3.3327197, 17.9489540, S),
-             Line(Cm, 10, -100, Focal, S), Line(-24, 10, -100, -19.2307692, S),
-             Line(-3.3327197, 17.9489540, 100, 57.6923077, D), Line(Cm, 10, 100, 50.336169, D)})};
+    RayCase{MirrorConcave,
+            -24,
+            {Line{-24, 10, Cm, 10, S}, Line{-24, 10, -3.3327197, 17.9489540, S},
+             Line{Cm, 10, -100, Focal, S}, Line{-24, 10, -100, -19.2307692, S},
+             Line{-3.3327197, 17.9489540, 100, 57.6923077, D}, Line{Cm, 10, 100, 50.336169, D}}}};
 
 TEST_F(Drawing, StepByStepRaysArrowsMarksAndThePenEachStepLeaves) {
     for (const auto& c : RayCases) {
