@@ -50,3 +50,9 @@ void UseInstalledFaces(QWidget* window) {
         }
     }
 }
+
+void SetPixelHeight(QWidget* widget, int pixels) {
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}

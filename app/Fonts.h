@@ -13,5 +13,8 @@ class QWidget;
 // missing family makes it consult the system's font configuration on every
 // request, which costs the program a large share of its start-up.
 QString InstalledFace(const QString& family);
+// Sets a control's font to a character height in pixels: the window layouts
+// give heights, which a layout file cannot store.
+void SetPixelHeight(QWidget* widget, int pixels);
 // Gives every font set on the window and its controls its installed face.
 void UseInstalledFaces(QWidget* window);

@@ -137,9 +137,7 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFPr
         QWidget* w = objectName() == QLatin1String(fh.control)
                          ? this
                          : findChild<QWidget*>(QLatin1String(fh.control));
-        QFont f = w->font();
-        f.setPixelSize(fh.pixels);
-        w->setFont(f);
+        SetPixelHeight(w, fh.pixels);
     }
     UseInstalledFaces(this);
     NameFirstSeparator(ui->Miralls, "sep");

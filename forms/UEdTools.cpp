@@ -33,15 +33,6 @@ namespace {
 // Rows of the list box, in pixels.
 constexpr int ItemHeight = 13;
 
-// Qt Designer keeps font sizes in points, but this layout was drawn in pixels
-// and only pixel heights keep the texts in their places whatever the
-// screen's resolution.
-void SetPixelHeight(QWidget* widget, int pixels) {
-    QFont font = widget->font();
-    font.setPixelSize(pixels);
-    widget->setFont(font);
-}
-
 // Black while enabled; a disabled button keeps the greyed text that tells
 // the user it cannot be pressed.
 void SetBlack(QWidget* widget) {

@@ -27,15 +27,6 @@ QString LangText(const std::array<const char*, 3>& table) {
     return QString::fromUtf8(table[Language]);
 }
 
-// Qt Designer keeps font sizes in points, but this layout was drawn in pixels
-// and only pixel heights keep the texts in their places whatever the
-// screen's resolution.
-void SetPixelHeight(QWidget* widget, int pixels) {
-    QFont font = widget->font();
-    font.setPixelSize(pixels);
-    widget->setFont(font);
-}
-
 // A label keeps its left and top edges and takes the size of its text: the
 // longest line gives the width, all lines together the height. A word-wrapped
 // label first breaks its text into lines no wider than wrapWidth. An empty
