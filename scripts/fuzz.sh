@@ -3,9 +3,10 @@
 # UndefinedBehaviorSanitizer on) and runs each one in turn.
 #   scripts/fuzz.sh [RUNS [libFuzzer options...]]
 # RUNS is the number of inputs per fuzzer: 20000 by default, a short run for
-# CI; 10000000 for the long run. Whatever RUNS says, each fuzzer also stops
-# after VEXARIA_FUZZ_SECONDS (default 7200), and any single input taking
-# more than 10 seconds counts as a hang.
+# CI; 10000000 for the long run (about two hours for the tool list fuzzer
+# alone). Whatever RUNS says, each fuzzer also stops after
+# VEXARIA_FUZZ_SECONDS (default 14400), and any single input taking more
+# than 10 seconds counts as a hang.
 # VEXARIA_FUZZERS limits the run to some targets ("fuzz_toolfile ...").
 # The folder is build-fuzz/ unless VEXARIA_FUZZ_BUILD names another. Inputs
 # that reach new code are kept in its fuzz-corpus/<target>/ (the seeds in
@@ -20,7 +21,7 @@ if [[ ! $runs =~ ^[0-9]+$ ]]; then
     echo "usage: $0 [RUNS [libFuzzer options...]]" >&2
     exit 2
 fi
-seconds=${VEXARIA_FUZZ_SECONDS:-7200}
+seconds=${VEXARIA_FUZZ_SECONDS:-14400}
 build=${VEXARIA_FUZZ_BUILD:-$VEXARIA_ROOT/build-fuzz}
 
 fuzzers=()
@@ -69,6 +70,10 @@ for fuzzer in "${fuzzers[@]}"; do
         grep -E -A40 'ERROR|broken|runtime error|Test unit written' "$log" | head -80 >&2 || true
     fi
     last=$(grep -E '^#[0-9]+' "$log" | tail -1 || true)
+    done=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log")
+    if [[ $status == passed && ${done:-0} -lt $runs ]]; then
+        status="passed, but the time limit stopped it after ${done:-0} of $runs inputs"
+    fi
     summary+=("$fuzzer: $status in $((SECONDS - start)) s; $last")
 done
 
