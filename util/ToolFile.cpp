@@ -138,8 +138,10 @@ bool TTextIn::fill() {
         return true;
     if (ended_ || !device_)
         return false;
+    // Made at its exact size: growing an empty array would round the
+    // allocation up to twice the chunk.
     if (buffer_.size() != ReadChunk)
-        buffer_.resize(ReadChunk);
+        buffer_ = QByteArray(ReadChunk, Qt::Uninitialized);
     const qint64 n = device_->read(buffer_.data(), ReadChunk);
     pos_ = 0;
     len_ = std::max<qint64>(n, 0);
