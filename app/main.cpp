@@ -1,10 +1,10 @@
-#include "ErrorReport.h"
-#include "Fonts.h"
-#include "Plot.h"
-#include "Principal.h"
-#include "Random.h"
-#include "UEdTools.h"
-#include "USobre.h"
+#include "core/Random.h"
+#include "forms/ErrorReport.h"
+#include "forms/Fonts.h"
+#include "forms/Principal.h"
+#include "forms/UEdTools.h"
+#include "forms/USobre.h"
+#include "plot/Plot.h"
 
 #include <QApplication>
 

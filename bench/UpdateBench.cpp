@@ -2,11 +2,11 @@
 // panel's image, and the drawing alone. Run through run.sh, which prints
 // the ratios.
 
-#include "Diagram.h"
-#include "ImageSurface.h"
-#include "Optics.h"
-#include "Plot.h"
-#include "Principal.h"
+#include "diagram/Diagram.h"
+#include "forms/Principal.h"
+#include "optics/Optics.h"
+#include "plot/ImageSurface.h"
+#include "plot/Plot.h"
 
 #include <QApplication>
 #include <QScrollBar>

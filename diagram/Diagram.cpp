@@ -1,6 +1,6 @@
-#include "Diagram.h"
+#include "diagram/Diagram.h"
 
-#include "Optics.h"
+#include "optics/Optics.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Plot.h"
+#include "plot/Plot.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "GraficPanel.h"
+#include "forms/GraficPanel.h"
 
-#include "ErrorReport.h"
+#include "forms/ErrorReport.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ImageSurface.h"
+#include "plot/ImageSurface.h"
 
 #include <QWidget>
 

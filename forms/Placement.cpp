@@ -1,4 +1,4 @@
-#include "Placement.h"
+#include "forms/Placement.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,19 +1,19 @@
-#include "Principal.h"
+#include "forms/Principal.h"
 
 #include "ui_Principal.h"
 
-#include "Diagram.h"
-#include "ErrorReport.h"
-#include "Fonts.h"
-#include "Language.h"
-#include "NumberText.h"
-#include "Optics.h"
-#include "Random.h"
-#include "RunError.h"
-#include "Shell.h"
-#include "ToolsMenu.h"
-#include "UEdTools.h"
-#include "USobre.h"
+#include "core/Language.h"
+#include "core/NumberText.h"
+#include "core/Random.h"
+#include "core/RunError.h"
+#include "diagram/Diagram.h"
+#include "forms/ErrorReport.h"
+#include "forms/Fonts.h"
+#include "forms/ToolsMenu.h"
+#include "forms/UEdTools.h"
+#include "forms/USobre.h"
+#include "optics/Optics.h"
+#include "util/Shell.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -337,7 +337,10 @@ void TFPrincipal::OpQClick() {
 void TFPrincipal::Tools(QAction* sender) {
     if (!ToolsMenuItem)
         return;
-    if (ToolsMenuItem->actions().indexOf(sender) == 0) {
+    if (ToolsMenuItem->actions().indexOf(sender) == ToolsEditorItemIndex) {
+        if (FedTools)
+            connect(FedTools, &TFedTools::toolsSaved, this, &TFPrincipal::ToolsSaved,
+                    Qt::UniqueConnection);
         OpenToolsEditor();
         return;
     }
@@ -347,6 +350,10 @@ void TFPrincipal::Tools(QAction* sender) {
         // Whether the desktop could open it is not looked at.
         ShellOpen(item->tool.File, item->tool.Params, item->tool.Dir);
     }
+}
+
+void TFPrincipal::ToolsSaved() {
+    RefreshToolsMenu();
 }
 
 void TFPrincipal::FormShow() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Plot.h"
+#include "plot/Plot.h"
 
 #include <QMainWindow>
 
@@ -62,6 +62,8 @@ public:
     void FormShow();
     // The editor item and every tool item of the tools menu.
     void Tools(QAction* sender);
+    // The editor saved the list: the menu shows what the file now holds.
+    void ToolsSaved();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,7 @@
-#include "ToolsMenu.h"
+#include "forms/ToolsMenu.h"
 
-#include "ErrorReport.h"
-#include "UEdTools.h"
+#include "core/Language.h"
+#include "forms/ErrorReport.h"
 
 #include <QMenuBar>
 
@@ -39,7 +39,7 @@ void BuildToolsMenu(QMenuBar* menu, TToolClickHandler handler) {
 void RefreshToolsMenu() {
     if (ToolsMenuItem) {
         const QList<QAction*> items = ToolsMenuItem->actions();
-        for (qsizetype p = items.size() - 1; p >= 2; --p)
+        for (qsizetype p = items.size() - 1; p >= FirstToolItemIndex; --p)
             delete items[p];
     }
     // A missing file simply gives no tool items.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToolFile.h"
+#include "util/ToolFile.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,9 +10,10 @@
 
 class QMenuBar;
 
-// The tools menu of the main window: the editor item (position 0), a
-// separator (1), then one item per tool of the list as it stood at the last
-// refresh, in list order.
+// The tools menu of the main window: the editor item, a separator, then one
+// item per tool of the list as it stood at the last refresh, in list order.
+inline constexpr qsizetype ToolsEditorItemIndex = 0;
+inline constexpr qsizetype FirstToolItemIndex = 2;
 
 // What a click on the editor item or a tool item runs, with the item.
 using TToolClickHandler = std::function<void(QAction* sender)>;

@@ -1,14 +1,13 @@
-#include "UEdTools.h"
+#include "forms/UEdTools.h"
 
-#include "Fonts.h"
-#include "Placement.h"
+#include "forms/Fonts.h"
+#include "forms/Placement.h"
 #include "ui_UEdTools.h"
 
-#include "ErrorReport.h"
-#include "Language.h"
-#include "Shell.h"
-#include "ToolFile.h"
-#include "ToolsMenu.h"
+#include "core/Language.h"
+#include "forms/ErrorReport.h"
+#include "util/Shell.h"
+#include "util/ToolFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,10 +76,6 @@ QString DescribeChar(QStringView text, qsizetype at) {
 }
 
 } // namespace
-
-QString LangCaption(const TLangText& table) {
-    return QString::fromUtf8(table[Language]);
-}
 
 TFedTools::TFedTools(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TFedTools>()) {
     FedTools = this;
@@ -267,7 +262,7 @@ void TFedTools::BtOKClick() {
         ShowMessage(this, QMessageBox::Warning, LangCaption(LangSaveFailed).arg(reason));
         return;
     }
-    RefreshToolsMenu();
+    emit toolsSaved();
     hide();
 }
 

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 
 class QFileDialog;
@@ -17,35 +16,6 @@ class TFedTools;
 // removes the external tools of "Tools.rel", then saves them with "OK" (which
 // also rebuilds the tools menu) or leaves with "Esc". It edits the list in
 // memory in place; only "OK" writes the file.
-
-// Texts by interface language (Catalan, English, Spanish; UTF-8).
-using TLangText = std::array<const char*, 3>;
-inline constexpr TLangText LangTools = {"Eines", "Tools", "Utilidades"};
-inline constexpr TLangText LangToolsEdition = {"Edició eines", "Tools edition",
-                                               "Edición utilidades"};
-inline constexpr TLangText LangTool = {"Eina", "Tool", "Utilidad"};
-inline constexpr TLangText LangTitle = {"Títol", "Title", "Título"};
-inline constexpr TLangText LangFile = {"Fitxer", "File", "Fichero"};
-inline constexpr TLangText LangWorkDir = {"Directori de treball", "Work directory",
-                                          "Directorio de trabajo"};
-inline constexpr TLangText LangParams = {"Paràmetres", "Parameters", "Parámetros"};
-// %1 the field's caption, %2 the character (its code, after the character
-// itself when that can be shown).
-inline constexpr TLangText LangBadChar = {
-    "El camp «%1» conté el caràcter %2, que no es pot desar a «Tools.rel». "
-    "Canvieu-lo i torneu a prémer «<- ok».",
-    "The field \"%1\" holds the character %2, which cannot be stored in \"Tools.rel\". "
-    "Change it and press \"<- ok\" again.",
-    "El campo «%1» contiene el carácter %2, que no se puede guardar en «Tools.rel». "
-    "Cámbielo y vuelva a pulsar «<- ok»."};
-// %1 the system's reason.
-inline constexpr TLangText LangSaveFailed = {
-    "No s'ha pogut desar «Tools.rel»: %1. La llista editada es conserva.",
-    "\"Tools.rel\" could not be saved: %1. The edited list is kept.",
-    "No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva."};
-
-// The text of a table for the current Language.
-QString LangCaption(const TLangText& table);
 
 class TFedTools : public QWidget {
     Q_OBJECT
@@ -71,6 +41,10 @@ public:
     void BtFtxClick();
 
     void setVisible(bool visible) override;
+
+signals:
+    // "OK" wrote the list to "Tools.rel": whatever shows the list re-reads it.
+    void toolsSaved();
 
 private:
     void ConnectHandlers();

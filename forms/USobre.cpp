@@ -1,11 +1,11 @@
-#include "USobre.h"
+#include "forms/USobre.h"
 
-#include "Fonts.h"
-#include "Placement.h"
+#include "forms/Fonts.h"
+#include "forms/Placement.h"
 #include "ui_USobre.h"
 
-#include "Language.h"
-#include "RunError.h"
+#include "core/Language.h"
+#include "core/RunError.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,10 +22,6 @@
 TFSobre* FSobre = nullptr;
 
 namespace {
-
-QString LangText(const std::array<const char*, 3>& table) {
-    return QString::fromUtf8(table[Language]);
-}
 
 // A label keeps its left and top edges and takes the size of its text: the
 // longest line gives the width, all lines together the height. A word-wrapped
@@ -105,7 +101,7 @@ TFSobre::~TFSobre() {
 void TFSobre::Setup(const QString& title, const QString& iconPath,
                     const TProgramNameYear& program) {
     const QString base = BaseNameOf(program.Name);
-    setWindowTitle(LangText(LangAboutPrefix) + base);
+    setWindowTitle(LangCaption(LangAboutPrefix) + base);
     ui->ProductName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetLabelText(ui->ProductName, base);
 
@@ -113,11 +109,11 @@ void TFSobre::Setup(const QString& title, const QString& iconPath,
         ui->Icona->setPixmap(LoadIconPicture(iconPath));
 
     SetLabelText(ui->Copyright, QString::fromUtf8(AboutAuthor) + QStringLiteral("  ") +
-                                    program.Year + u'\n' + LangText(LangWebAddress) + u'\n' +
+                                    program.Year + u'\n' + LangCaption(LangWebAddress) + u'\n' +
                                     QStringLiteral("mail: ") + QString::fromUtf8(AboutMail));
     SetLabelText(ui->Comments, title, commentsWidth);
     SetLabelText(ui->Version, QString());
-    ui->BtSobre->setText(LangText(LangAboutButton));
+    ui->BtSobre->setText(LangCaption(LangAboutButton));
 }
 
 void TFSobre::ShowModeless() {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "FileInfo.h"
+#include "util/FileInfo.h"
 
 #include <QDialog>
 #include <QString>
 
-#include <array>
 #include <memory>
 
 namespace Ui {
@@ -16,14 +15,6 @@ class TFSobre;
 // file, the product title, an optional icon and the makers' credits. It is
 // created hidden at start-up, filled by SetupAbout whenever the main window
 // is shown, and closing it only hides it.
-
-// Texts of the box by interface language (Catalan, English, Spanish; UTF-8).
-// The trailing blanks belong to the texts.
-inline constexpr std::array<const char*, 3> LangAboutPrefix = {"Quant a ", "About ", "Sobre "};
-inline constexpr std::array<const char*, 3> LangWebAddress = {"http://vexaria.example.org ",
-                                                              "http://vexaria.example.org/en ",
-                                                              "http://vexaria.example.org/es "};
-inline constexpr std::array<const char*, 3> LangAboutButton = {"Vaja!", "Done", "¡Vaya!"};
 
 inline constexpr char AboutAuthor[] = "Equipo Vexaria";
 inline constexpr char AboutMail[] = "vexaria@example.org";

@@ -6,8 +6,8 @@
 // Every input is tried twice: as UTF-8 (what a user can type) and as raw
 // UTF-16LE units (any text a field can hold, lone surrogates included).
 
-#include "NumberText.h"
-#include "RunError.h"
+#include "core/NumberText.h"
+#include "core/RunError.h"
 
 #include <QString>
 

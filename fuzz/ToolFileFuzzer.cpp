@@ -10,8 +10,8 @@
 //    first character the file cannot hold, or it reads back field for field.
 // Saves go to memory through the sink seam, never to the disk.
 
-#include "Cp1252.h"
-#include "ToolFile.h"
+#include "util/Cp1252.h"
+#include "util/ToolFile.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "Optics.h"
+#include "optics/Optics.h"
 
 #include <cmath>
 

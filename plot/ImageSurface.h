@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Surface.h"
+#include "plot/Surface.h"
 
 #include <QImage>
 

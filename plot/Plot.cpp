@@ -1,6 +1,6 @@
-#include "Plot.h"
+#include "plot/Plot.h"
 
-#include "RunError.h"
+#include "core/RunError.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "DiagramImage.h"
+#include "tools/DiagramImage.h"
 
-#include "Diagram.h"
-#include "ImageSurface.h"
+#include "diagram/Diagram.h"
+#include "plot/ImageSurface.h"
 
 const std::vector<DiagramCase>& CharacteristicCases() {
     static const std::vector<DiagramCase> cases = {

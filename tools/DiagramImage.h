@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Optics.h"
+#include "optics/Optics.h"
 
 #include <QImage>
 #include <QString>

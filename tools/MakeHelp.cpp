@@ -2,8 +2,8 @@
 // program's own drawing code, printed to PDF by Qt.
 //   make_help <source.html> <output.pdf>
 
-#include "DiagramImage.h"
-#include "RunError.h"
+#include "core/RunError.h"
+#include "tools/DiagramImage.h"
 
 #include <QFile>
 #include <QGuiApplication>

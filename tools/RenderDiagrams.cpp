@@ -2,8 +2,8 @@
 // be looked at without a display.
 //   render_diagrams <output folder>
 
-#include "DiagramImage.h"
-#include "RunError.h"
+#include "core/RunError.h"
+#include "tools/DiagramImage.h"
 
 #include <QDir>
 

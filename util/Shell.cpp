@@ -1,4 +1,4 @@
-#include "Shell.h"
+#include "util/Shell.h"
 
 #include <QDesktopServices>
 #include <QDir>

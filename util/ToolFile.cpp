@@ -1,6 +1,6 @@
-#include "ToolFile.h"
+#include "util/ToolFile.h"
 
-#include "Cp1252.h"
+#include "util/Cp1252.h"
 
 #include <QFile>
 #include <QFileInfo>

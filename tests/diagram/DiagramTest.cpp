@@ -1,7 +1,7 @@
-#include "Diagram.h"
-#include "Optics.h"
-#include "RecordingSurface.h"
-#include "RunError.h"
+#include "diagram/Diagram.h"
+#include "core/RunError.h"
+#include "optics/Optics.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "USobre.h"
+#include "forms/USobre.h"
 
-#include "Language.h"
-#include "RunError.h"
+#include "core/Language.h"
+#include "core/RunError.h"
 
 #include <QtTest>
 #include <QtWidgets>

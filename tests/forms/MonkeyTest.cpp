@@ -3,14 +3,14 @@
 // and the file dialog (cancelled), nothing opened for real. The sanitizer
 // build runs it too.   MONKEY_SEED=<n> MONKEY_ACTIONS=<n> repeat a run.
 
-#include "Plot.h"
-#include "Principal.h"
-#include "Random.h"
-#include "Shell.h"
-#include "ToolFile.h"
-#include "ToolsMenu.h"
-#include "UEdTools.h"
-#include "USobre.h"
+#include "core/Random.h"
+#include "forms/Principal.h"
+#include "forms/ToolsMenu.h"
+#include "forms/UEdTools.h"
+#include "forms/USobre.h"
+#include "plot/Plot.h"
+#include "util/Shell.h"
+#include "util/ToolFile.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,11 +1,11 @@
-#include "Principal.h"
-#include "ErrorReport.h"
-#include "Language.h"
-#include "Optics.h"
-#include "Random.h"
-#include "ReportCatcher.h"
-#include "Shell.h"
-#include "USobre.h"
+#include "forms/Principal.h"
+#include "core/Language.h"
+#include "core/Random.h"
+#include "forms/ErrorReport.h"
+#include "forms/USobre.h"
+#include "optics/Optics.h"
+#include "tests/support/ReportCatcher.h"
+#include "util/Shell.h"
 
 #include <QtTest>
 
@@ -194,7 +194,7 @@ private slots:
         FSobre = &about;
         w->hide();
         w->show();
-        QCOMPARE(about.windowTitle(), QStringLiteral("Sobre principal_test"));
+        QCOMPARE(about.windowTitle(), QStringLiteral("Sobre test_principal"));
         QCOMPARE(about.findChild<QLabel*>("Comments")->text(), QStringLiteral("Vexaria"));
         QVERIFY(!about.isVisible());
         command("OpQ");

@@ -1,13 +1,13 @@
 // The tools menu and editor, clicked in a scratch folder. Tools: "Title|File|Dir|Params;...".
 
-#include "ErrorReport.h"
-#include "Principal.h"
-#include "ReportCatcher.h"
-#include "Shell.h"
-#include "ToolFaultSink.h"
-#include "ToolFile.h"
-#include "ToolsMenu.h"
-#include "UEdTools.h"
+#include "forms/ErrorReport.h"
+#include "forms/Principal.h"
+#include "forms/ToolsMenu.h"
+#include "forms/UEdTools.h"
+#include "tests/support/ReportCatcher.h"
+#include "tests/support/ToolFaultSink.h"
+#include "util/Shell.h"
+#include "util/ToolFile.h"
 
 #include <QtTest>
 #include <QtWidgets>

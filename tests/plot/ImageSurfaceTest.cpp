@@ -1,4 +1,4 @@
-#include "ImageSurface.h"
+#include "plot/ImageSurface.h"
 
 #include <gtest/gtest.h>
 

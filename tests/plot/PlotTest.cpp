@@ -1,6 +1,6 @@
-#include "Plot.h"
-#include "RecordingSurface.h"
-#include "RunError.h"
+#include "plot/Plot.h"
+#include "core/RunError.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "util/Cp1252.h"
 
 #include <QStringDecoder>
 

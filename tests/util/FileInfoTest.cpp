@@ -1,4 +1,4 @@
-#include "FileInfo.h"
+#include "util/FileInfo.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "ToolFile.h"
-#include "Cp1252.h"
-#include "ToolFaultSink.h"
+#include "util/ToolFile.h"
+#include "tests/support/ToolFaultSink.h"
+#include "util/Cp1252.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "core/NumberText.h"
 
-#include "RunError.h"
+#include "core/RunError.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
-#include "ErrorReport.h"
-#include "../forms/ReportCatcher.h"
-#include "RunError.h"
+#include "forms/ErrorReport.h"
+#include "core/RunError.h"
+#include "tests/support/ReportCatcher.h"
 
 #include <QtTest>
 
@@ -21,7 +21,7 @@ private slots:
         for (const Box& b : reports.boxes) {
             texts << b.text;
             QCOMPARE(std::tuple(b.title, b.icon, b.buttons),
-                     std::tuple(QString("error_report_test"), QMessageBox::Critical,
+                     std::tuple(QString("test_error_report"), QMessageBox::Critical,
                                 QMessageBox::StandardButtons(QMessageBox::Ok)));
         }
         QCOMPARE(texts, (QStringList{"Invalid floating point operation.", "Done..", ".",

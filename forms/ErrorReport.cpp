@@ -1,4 +1,4 @@
-#include "ErrorReport.h"
+#include "forms/ErrorReport.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "forms/Fonts.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -1,22 +1,10 @@
-#include "ErrorReport.h"
-#include "NumberText.h"
-#include "Random.h"
+#include "core/NumberText.h"
+#include "core/Random.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-TEST(ApplicationTitle, BaseNameUpToTheFirstDotWithTheRestLowered) {
-    const char* const rows[][2] = {{"/usr/bin/mirvex", "mirvex"},
-                                   {"/opt/x/MIRVEX.EXE", "Mirvex"},
-                                   {"/a.b/MirVex.tar.gz", "Mirvex"},
-                                   {"/home/u/ÉCOLE", "École"},
-                                   {"/home/u/.hidden", ""}};
-    for (const auto& [path, title] : rows)
-        EXPECT_EQ(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title))
-            << path;
-}
 
 TEST(RandomGenerator, ExactSequenceFromAGivenSeed) {
     // Worked out by hand: seed := seed * 134775813 + 1 (mod 2^32), result := (seed * n) >> 32.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToolFile.h"
+#include "util/ToolFile.h"
 
 #include <algorithm>
 

@@ -1,3 +1,0 @@
-#include "Language.h"
-
-TLanguage Language = LangCatalan;

@@ -1,0 +1,7 @@
+#include "core/Language.h"
+
+TLanguage Language = LangCatalan;
+
+QString LangCaption(const TLangText& table) {
+    return QString::fromUtf8(table[Language]);
+}
