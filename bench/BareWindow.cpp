@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up and memory: a bare Qt Widgets main window with a
 // menu bar, shown once.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded into a Qt program by the start-up measurement: when the first
 // window has painted its first frame, prints the monotonic time to stderr
 // and ends the program. The program itself is not changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update cycle against the floor of what it does: filling the diagram
 // panel's image, and the drawing alone. Run through run.sh, which prints
 // the ratios.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads Google Benchmark JSON and prints each update cycle and scroll step
 as a multiple of the bare fill of the diagram panel's image."""
 import json

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark and prints the ratios against the floor measured in
 # the same run: the update cycle against the bare fill of the panel's image,
 # start-up and peak memory against a bare Qt window.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up to the first painted frame, and peak memory, of the program
 against a bare Qt Widgets window built in the same tree.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One helper registers every test executable with CTest.
 #   vexaria_add_test(<name> SOURCES <files...> LIBS <targets...> [QT])
 #   vexaria_add_test(<name> SCRIPT <file.sh>)

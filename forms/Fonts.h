@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window layouts name Windows faces (MS Sans Serif, Tahoma, Comic Sans

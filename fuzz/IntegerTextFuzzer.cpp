@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the conversion of the position field's text into a
 // whole number, checked against a second conversion written here from the
 // rules alone, with a different shape: the text is cut into its parts first

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets in fuzz/ with clang (AddressSanitizer and
 # UndefinedBehaviorSanitizer on) and runs each one in turn.
 #   scripts/fuzz.sh [RUNS [libFuzzer options...]]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program when needed and starts it in its build folder, where
 # its help document and icon lie.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer in its own folder and runs every test there.
 #   scripts/sanitize.sh [ctest options...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the help document: the HTML source with its figures drawn by the
 // program's own drawing code, printed to PDF by Qt.
 //   make_help <source.html> <output.pdf>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the diagrams of the characteristic cases to PNG files, so they can
 // be looked at without a display.
 //   render_diagrams <output folder>

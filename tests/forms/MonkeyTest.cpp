@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random user actions on every window from a seed it prints: no crash, no
 // hang, no modal window but the program's own message boxes (closed here)
 // and the file dialog (cancelled), nothing opened for real. The sanitizer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tools menu and editor, clicked in a scratch folder. Tools: "Title|File|Dir|Params;...".
 
 #include "forms/ErrorReport.h"

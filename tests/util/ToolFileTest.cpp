@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/ToolFile.h"
 #include "tests/support/ToolFaultSink.h"
 #include "util/Cp1252.h"
