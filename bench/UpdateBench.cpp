@@ -51,7 +51,7 @@ void BM_DrawingOnly(benchmark::State& state, const Case& c) {
     TPlotWindow W;
     PlotInit(W, surface, WorldXMin, WorldYMin, WorldXMax, WorldYMax);
     MirrorKind = c.kind;
-    CurvatureSign = IntPower(-1, c.kind == MirrorConcave ? 1 : 0);
+    CurvatureSign = CurvatureSignOf(c.kind);
     for (auto _ : state) {
         surface.fill(PanelColor);
         DrawDiagram(W, c.x);

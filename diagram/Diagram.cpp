@@ -15,6 +15,14 @@ namespace {
 constexpr std::uint8_t Solid = 0;
 constexpr std::uint8_t Dotted = 2;
 
+// Radii of the centre and focus marks, in world units.
+constexpr double CentreMarkRadius = 2;
+constexpr double FocusMarkRadius = 1;
+
+// Rays are drawn on to this abscissa, in front of (-) or behind (+) the
+// mirror, far enough to leave the panel.
+constexpr double RayReach = 100;
+
 // Where the principal rays of a curved mirror meet it.
 struct MirrorHits {
     double m; // abscissa where the ray parallel to the axis at height 10 meets the mirror
@@ -44,19 +52,19 @@ void dibuixaEntorn(const TPlotWindow& W, std::uint8_t kind) {
     PlotSegment(W, WorldXMin, 0, WorldXMax, 0);
     switch (kind) {
     case MirrorPlane:
-        PlotSegment(W, 0, -60, 0, 60);
+        PlotSegment(W, 0, -PlaneMirrorHalfHeight, 0, PlaneMirrorHalfHeight);
         break;
     case MirrorConvex:
-        PlotArc(W, 50, 0, 50, DegToRad(100), DegToRad(260));
-        PlotCircle(W, 50, 0, 2);
-        PlotCircle(W, 25, 0, 1);
+        PlotArc(W, CurvatureRadius, 0, CurvatureRadius, DegToRad(100), DegToRad(260));
+        PlotCircle(W, CurvatureRadius, 0, CentreMarkRadius);
+        PlotCircle(W, FocalLength, 0, FocusMarkRadius);
         break;
     case MirrorConcave:
         // The end angle lies below the start: the arc runs on through 0°,
         // the vertex.
-        PlotArc(W, -50, 0, 50, DegToRad(280), DegToRad(80));
-        PlotCircle(W, -50, 0, 2);
-        PlotCircle(W, -25, 0, 1);
+        PlotArc(W, -CurvatureRadius, 0, CurvatureRadius, DegToRad(280), DegToRad(80));
+        PlotCircle(W, -CurvatureRadius, 0, CentreMarkRadius);
+        PlotCircle(W, -FocalLength, 0, FocusMarkRadius);
         break;
     default:
         break;
@@ -83,37 +91,37 @@ void Rajos(const TPlotWindow& W, double x) {
     const double yi = ImageHeight;
     switch (MirrorKind) {
     case MirrorPlane:
-        PlotSegment(W, x, 10, 0, 10);
-        PlotSegment(W, x, 10, 0, 0);
-        PlotRay(W, 0, 0, x, -10, -100);
+        PlotSegment(W, x, ObjectHeight, 0, ObjectHeight);
+        PlotSegment(W, x, ObjectHeight, 0, 0);
+        PlotRay(W, 0, 0, x, -ObjectHeight, -RayReach);
         PenStyle(s, Dotted);
-        PlotRay(W, 0, 0, xi, 10, 100);
-        PlotSegment(W, 0, 10, 100, 10);
+        PlotRay(W, 0, 0, xi, ObjectHeight, RayReach);
+        PlotSegment(W, 0, ObjectHeight, RayReach, ObjectHeight);
         break;
     case MirrorConvex: {
         const MirrorHits h = CurvedMirrorHits(x);
-        PlotSegment(W, x, 10, h.m, 10);
-        PlotSegment(W, x, 10, h.A, h.D);
+        PlotSegment(W, x, ObjectHeight, h.m, ObjectHeight);
+        PlotSegment(W, x, ObjectHeight, h.A, h.D);
         PenStyle(s, Dotted);
-        PlotRay(W, h.m, 10, xi, yi, 100);
-        PlotRay(W, h.A, h.D, xi, yi, 100);
+        PlotRay(W, h.m, ObjectHeight, xi, yi, RayReach);
+        PlotRay(W, h.A, h.D, xi, yi, RayReach);
         break;
     }
     case MirrorConcave: {
         const MirrorHits h = CurvedMirrorHits(x);
-        PlotSegment(W, x, 10, h.m, 10);
-        PlotSegment(W, x, 10, h.A, h.D);
-        PlotRay(W, h.m, 10, -25, 0, -100);
+        PlotSegment(W, x, ObjectHeight, h.m, ObjectHeight);
+        PlotSegment(W, x, ObjectHeight, h.A, h.D);
+        PlotRay(W, h.m, ObjectHeight, -FocalLength, 0, -RayReach);
         // At the centre the reflected ray would retrace the incident one.
-        if (x > -50) {
-            PlotRay(W, x, 10, -50, 0, -100);
+        if (x > -CurvatureRadius) {
+            PlotRay(W, x, ObjectHeight, -CurvatureRadius, 0, -RayReach);
         }
         // Only objects inside the focus have a virtual image behind the
         // mirror; at the focus itself no line is aimed at infinity.
-        if (x > -25) {
+        if (x > -FocalLength) {
             PenStyle(s, Dotted);
-            PlotRay(W, h.A, h.D, xi, yi, 100);
-            PlotRay(W, h.m, 10, xi, yi, 100);
+            PlotRay(W, h.A, h.D, xi, yi, RayReach);
+            PlotRay(W, h.m, ObjectHeight, xi, yi, RayReach);
         }
         break;
     }

@@ -118,9 +118,25 @@ void NameFirstSeparator(QMenu* menu, const char* name) {
     }
 }
 
-double RandomPosition(std::uint32_t range, int nearest) {
-    return -(static_cast<double>(Random(range)) + nearest);
+// Where a mirror button or a preset puts the object: a whole distance in
+// front of the mirror, drawn at random between these two, both included.
+struct PresetRange {
+    int nearest;
+    int farthest;
+};
+constexpr PresetRange AnyMirror = {20, 79};
+constexpr PresetRange BeyondTheCentre = {60, 109};
+constexpr PresetRange CentreToFocus = {30, 49};
+constexpr PresetRange FocusToMirror = {5, 24};
+
+double RandomPosition(PresetRange range) {
+    const auto count = static_cast<std::uint32_t>(range.farthest - range.nearest + 1);
+    return -(static_cast<double>(Random(count)) + range.nearest);
 }
+
+// The scroll bar runs from 0 to 100 while the object runs from -100 to 0:
+// a bar position is the object's abscissa plus this.
+constexpr std::int64_t BarOrigin = 100;
 
 } // namespace
 
@@ -202,20 +218,16 @@ void TFPrincipal::FormCreate() {
 void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
     LastObjectPos = x;
     MirrorKind = kind;
-    CurvatureSign = IntPower(-1, kind == MirrorConcave ? 1 : 0);
+    CurvatureSign = CurvatureSignOf(kind);
     RepaintGrafic();
-    PenStyle(*Diagram.DC, 0);
-    dibuixaEntorn(MirrorKind);
-    dibuixafigura(x);
-    Rajos(x);
-    DibuixaImatge();
+    ::DrawDiagram(Diagram, x, [this](double at) { PlaceObjectControls(at); });
     MostraResultats();
 }
 
 void TFPrincipal::ActualitzaPos(std::int64_t pos) {
     // The update erases the panel itself; erasing it here too would only
     // double the cost of every scroll step, unseen.
-    Actualitzadibuix(MirrorKind, static_cast<double>(pos - 100));
+    Actualitzadibuix(MirrorKind, static_cast<double>(pos - BarOrigin));
 }
 
 void TFPrincipal::MostraResultats() {
@@ -246,13 +258,15 @@ void TFPrincipal::dibuixaEntorn(std::uint8_t kind) {
 }
 
 void TFPrincipal::dibuixafigura(double x) {
-    ::dibuixafigura(Diagram, x, [this](double at) {
-        // The bar clamps to its own range; a far position shows at an end.
-        const std::int64_t pos = RoundToWhole(static_cast<long double>(at) + 100);
-        ui->BarraDespl->setValue(static_cast<int>(
-            std::clamp<std::int64_t>(pos, ui->BarraDespl->minimum(), ui->BarraDespl->maximum())));
-        SetFieldText(ui->EdPosObj, QString::number(RoundToWhole(-static_cast<long double>(at))));
-    });
+    ::dibuixafigura(Diagram, x, [this](double at) { PlaceObjectControls(at); });
+}
+
+void TFPrincipal::PlaceObjectControls(double at) {
+    // The bar clamps to its own range; a far position shows at an end.
+    const std::int64_t pos = RoundToWhole(static_cast<long double>(at) + BarOrigin);
+    ui->BarraDespl->setValue(static_cast<int>(
+        std::clamp<std::int64_t>(pos, ui->BarraDespl->minimum(), ui->BarraDespl->maximum())));
+    SetFieldText(ui->EdPosObj, QString::number(RoundToWhole(-static_cast<long double>(at))));
 }
 
 void TFPrincipal::Rajos(double x) {
@@ -275,37 +289,37 @@ void TFPrincipal::RepaintGrafic() {
 
 void TFPrincipal::BtPlaClick() {
     SetMirrorButtons(MirrorPlane);
-    Actualitzadibuix(MirrorPlane, RandomPosition(60, 20));
+    Actualitzadibuix(MirrorPlane, RandomPosition(AnyMirror));
 }
 
 void TFPrincipal::BtConvClick() {
     SetMirrorButtons(MirrorConvex);
-    Actualitzadibuix(MirrorConvex, RandomPosition(60, 20));
+    Actualitzadibuix(MirrorConvex, RandomPosition(AnyMirror));
 }
 
 void TFPrincipal::BtConcClick() {
     SetMirrorButtons(MirrorConcave);
-    Actualitzadibuix(MirrorConcave, RandomPosition(60, 20));
+    Actualitzadibuix(MirrorConcave, RandomPosition(AnyMirror));
 }
 
 void TFPrincipal::OpplaClick() {
-    Actualitzadibuix(MirrorPlane, RandomPosition(60, 20));
+    Actualitzadibuix(MirrorPlane, RandomPosition(AnyMirror));
 }
 
 void TFPrincipal::OpConvexClick() {
-    Actualitzadibuix(MirrorConvex, RandomPosition(60, 20));
+    Actualitzadibuix(MirrorConvex, RandomPosition(AnyMirror));
 }
 
 void TFPrincipal::OpCentreClick() {
-    Actualitzadibuix(MirrorConcave, RandomPosition(50, 60));
+    Actualitzadibuix(MirrorConcave, RandomPosition(BeyondTheCentre));
 }
 
 void TFPrincipal::OpCentreFocusClick() {
-    Actualitzadibuix(MirrorConcave, RandomPosition(20, 30));
+    Actualitzadibuix(MirrorConcave, RandomPosition(CentreToFocus));
 }
 
 void TFPrincipal::OpfocusClick() {
-    Actualitzadibuix(MirrorConcave, RandomPosition(20, 5));
+    Actualitzadibuix(MirrorConcave, RandomPosition(FocusToMirror));
 }
 
 void TFPrincipal::BarraDesplScroll(int position) {
@@ -314,7 +328,7 @@ void TFPrincipal::BarraDesplScroll(int position) {
 
 void TFPrincipal::EdPosObjKeyUp() {
     const std::int32_t v = StrToInt(ui->EdPosObj->text());
-    const std::int64_t pos = 100 - static_cast<std::int64_t>(v);
+    const std::int64_t pos = BarOrigin - static_cast<std::int64_t>(v);
     QScrollBar* bar = ui->BarraDespl;
     bar->setValue(static_cast<int>(std::clamp<std::int64_t>(pos, bar->minimum(), bar->maximum())));
     ActualitzaPos(pos);

@@ -42,6 +42,8 @@ public:
     // The four steps of the diagram, drawn on Diagram.
     void dibuixaEntorn(std::uint8_t kind);
     void dibuixafigura(double x);
+    // Puts the scroll bar and the position field where the object is drawn.
+    void PlaceObjectControls(double at);
     void Rajos(double x);
     void DibuixaImatge();
 

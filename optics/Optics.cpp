@@ -11,6 +11,10 @@ double Magnification = 0.0;
 std::uint8_t ImageKind = ImageReal;
 std::uint8_t SizeClass = SizeEnlarged;
 
+std::int32_t CurvatureSignOf(TMirrorKind kind) {
+    return kind == MirrorConcave ? -1 : 1;
+}
+
 void ComputeImage(double objectPos) {
     // Every intermediate is extended precision and every result a double:
     // the values shown to pupils (e.g. -33.333333333333336) depend on it.
@@ -21,15 +25,17 @@ void ComputeImage(double objectPos) {
         ImagePos = 0.0;
     } else {
         const long double s = CurvatureSign;
-        if (s * static_cast<long double>(objectPos) == 25.0L) {
+        if (s * static_cast<long double>(objectPos) == FocalLength) {
             // The object at the focus: the rays leave parallel.
             ImagePos = ImageAtInfinity;
         } else {
+            // 1/f written as the rounded literal 0.04, not computed as
+            // 1/25: the results shown depend on that last bit.
             ImagePos = static_cast<double>(1.0L / (s * 0.04L - 1.0L / objectPos));
         }
         Magnification = static_cast<double>(-static_cast<long double>(ImagePos) / objectPos);
     }
-    ImageHeight = static_cast<double>(10.0L * Magnification);
+    ImageHeight = static_cast<double>(static_cast<long double>(ObjectHeight) * Magnification);
     ImageKind = ImagePos > 0.0 ? ImageVirtual : ImageReal;
     const double m = std::fabs(Magnification);
     SizeClass = static_cast<std::uint8_t>((m <= 1.0 ? 1 : 0) + (m < 1.0 ? 1 : 0));

@@ -12,10 +12,14 @@ inline constexpr TMirrorKind MirrorPlane = 0;
 inline constexpr TMirrorKind MirrorConvex = 1;
 inline constexpr TMirrorKind MirrorConcave = 2;
 
-// Fixed geometry of the diagram's world, in world units.
+// Fixed geometry of the diagram's world, in world units. The centre of
+// curvature and the focus of a curved mirror lie on the axis at these
+// distances, in front of a concave mirror and behind a convex one.
 inline constexpr double ObjectHeight = 10.0;
 inline constexpr double CurvatureRadius = 50.0;
-inline constexpr double FocalLength = 25.0;
+inline constexpr double FocalLength = CurvatureRadius / 2;
+// Half the height of the plane mirror's line.
+inline constexpr double PlaneMirrorHalfHeight = 60.0;
 
 // The image position that stands for "at infinity" (object at the focus).
 inline constexpr double ImageAtInfinity = 1000000.0;
@@ -30,6 +34,10 @@ extern double ImageHeight;
 extern double Magnification;
 extern std::uint8_t ImageKind; // TImageKind
 extern std::uint8_t SizeClass; // TSizeClass
+
+// The sign of the curvature for a mirror: -1 for a concave mirror, +1 for
+// the others (the plane mirror's never enters a formula).
+std::int32_t CurvatureSignOf(TMirrorKind kind);
 
 // Computes the image of an object standing at abscissa objectPos, with
 // MirrorKind and CurvatureSign already set, and writes the five results.

@@ -28,7 +28,7 @@ QImage RenderDiagramImage(TMirrorKind kind, double x) {
     PlotInit(W, surface, WorldXMin, WorldYMin, WorldXMax, WorldYMax);
     surface.fill(RGB(242, 255, 253));
     MirrorKind = kind;
-    CurvatureSign = IntPower(-1, kind == MirrorConcave ? 1 : 0);
+    CurvatureSign = CurvatureSignOf(kind);
     DrawDiagram(W, x);
     return surface.image();
 }

@@ -50,10 +50,6 @@ qsizetype Cp1252FirstUnencodable(QStringView text) {
     return -1;
 }
 
-bool Cp1252CanEncode(QStringView text) {
-    return Cp1252FirstUnencodable(text) < 0;
-}
-
 std::optional<QByteArray> Cp1252Encode(QStringView text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {

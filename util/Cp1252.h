@@ -29,8 +29,6 @@ QString Cp1252Decode(QByteArrayView bytes);
 // (a character outside it, or either half of a surrogate pair), or -1.
 qsizetype Cp1252FirstUnencodable(QStringView text);
 
-bool Cp1252CanEncode(QStringView text);
-
 // Encodes text, one byte per character; nothing if any character cannot be
 // encoded, so text is never altered on its way out.
 std::optional<QByteArray> Cp1252Encode(QStringView text);
