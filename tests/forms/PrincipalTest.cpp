@@ -181,6 +181,37 @@ private slots:
         state(-70, 30, "70");
     }
 
+    // A held Enter repeats its release on X11: only the real release counts.
+    void enterRepeatedByAHeldKeyUpdatesOnce() {
+        type("40");
+        get<QLineEdit>("EdPosObj")->setText("30");
+        for (const bool repeat : {true, true, false}) {
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, {}, repeat);
+            QApplication::sendEvent(get("EdPosObj"), &release);
+            QCOMPARE(LastObjectPos, repeat ? -40.0 : -30.0);
+        }
+        QVERIFY(reports->boxes.empty());
+    }
+
+    // The panel's frame: a raised outer bevel and a lowered inner one, the
+    // bottom and right edges drawn over the corners.
+    void panelHasItsBevel() {
+        QWidget* panel = get("Grafic");
+        const QImage shot = panel->grab().toImage();
+        const int r = shot.width() - 1, b = shot.height() - 1;
+        const QRgb light = panel->palette().color(QPalette::Light).rgb();
+        const QRgb dark = panel->palette().color(QPalette::Dark).rgb();
+        const QRgb inside = panel->palette().color(QPalette::Window).rgb();
+        const std::tuple<int, int, QRgb> pixels[] = {
+            {0, 0, light},     {r / 2, 0, light},     {0, b / 2, light},     {r, 0, dark},
+            {0, b, dark},      {r / 2, b, dark},      {r, b / 2, dark},      {r, b, dark},
+            {1, 1, dark},      {r / 2, 1, dark},      {1, b / 2, dark},      {r - 1, 1, light},
+            {1, b - 1, light}, {r / 2, b - 1, light}, {r - 1, b / 2, light}, {r - 1, b - 1, light},
+            {2, 2, inside},    {r - 2, b - 2, inside}};
+        for (const auto& [x, y, rgb] : pixels)
+            QVERIFY2(shot.pixel(x, y) == rgb, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
+    }
+
     void helpAsksTheDesktopForTheDocument() {
         QList<ShellRequest> asked;
         SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, false; });

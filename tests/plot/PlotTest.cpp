@@ -124,6 +124,33 @@ TEST(PlotArc, StepsOvershootWrapAndRepeatPerBinding) {
     }
 }
 
+// Bindings that differ in one field only must not share kept arc pixels: a
+// window 40 pixels taller puts every point of the arc 40 rows lower, and
+// another origin or scale moves it too.
+TEST(PlotArc, KeptPixelsBelongToTheirWholeBinding) {
+    Bound panel;
+    const auto arc = [](Bound& b) {
+        b.surface.calls.resize(2);
+        PlotArc(b.W, -50, 0, 50, DegToRad(280), DegToRad(80));
+        return b.Drawn().second;
+    };
+    const std::vector<Px> base = arc(panel);
+    const auto variant = [&](auto change) {
+        Bound other;
+        change(other.W);
+        return arc(other);
+    };
+    std::vector<Px> lower = base;
+    for (Px& p : lower)
+        p.second += 40;
+    EXPECT_EQ(lower, variant([](TPlotWindow& W) { W.Height += 40; }));
+    for (auto change :
+         {+[](TPlotWindow& W) { W.XMin += 10; }, +[](TPlotWindow& W) { W.YMin += 10; },
+          +[](TPlotWindow& W) { W.XScale *= 1.5; }, +[](TPlotWindow& W) { W.YScale *= 1.5; }})
+        EXPECT_NE(base, variant(change));
+    EXPECT_EQ(base, arc(panel)); // and the first binding still gets its own
+}
+
 TEST(Pen, ReplacedOneAttributeAtATimeAndCarriedOn) {
     RecordingSurface s;
     PlotUnitInit();

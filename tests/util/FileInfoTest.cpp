@@ -12,6 +12,16 @@
 
 namespace {
 
+// Puts the zone the test found back however the test ends, a failed
+// assertion's early return included, so later tests read local times in it.
+struct RestoreTimeZone {
+    const QByteArray saved = qgetenv("TZ");
+    ~RestoreTimeZone() {
+        saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
+        tzset();
+    }
+};
+
 // Last written half an hour either side of the turn of a year (UTC), read in
 // the zone in force; a folder, a missing file or no path give no year.
 TEST(FileInfo, YearOfLastWriteInLocalTime) {
@@ -23,7 +33,7 @@ TEST(FileInfo, YearOfLastWriteInLocalTime) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("folder")));
     const QString path = dir.filePath(QStringLiteral("mirvex"));
-    const QByteArray saved = qgetenv("TZ");
+    const RestoreTimeZone restore;
     for (const auto& c : cases) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -35,8 +45,6 @@ TEST(FileInfo, YearOfLastWriteInLocalTime) {
         EXPECT_EQ(program.Name, QStringLiteral("mirvex"));
         EXPECT_EQ(program.Year, QString::fromLatin1(c[2])) << c[0] << " " << c[1];
     }
-    saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
-    tzset();
     for (const QString& none : {dir.filePath(QStringLiteral("folder")), path + u'x', QString()})
         EXPECT_EQ(FileYear(none), QString()) << none.toStdString();
 }
