@@ -3,6 +3,7 @@
 # Runs every benchmark and prints the ratios against the floor measured in
 # the same run: the update cycle against the bare fill of the panel's image,
 # start-up and peak memory against a bare Qt window.
+# shellcheck source=../scripts/setup.sh source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 vexaria_build python3
 out=$(mktemp -d)
