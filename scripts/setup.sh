@@ -1,6 +1,9 @@
-# Shared by run.sh and test.sh: installs the Debian packages the build needs
-# when they are missing, then configures (once) and builds incrementally.
-# Sourced, not run.
+# Sourced, not run: shared by the scripts beside it.
+# shellcheck shell=bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian packages the build needs when they are missing, then
+# configures (once) and builds incrementally. VEXARIA_CMAKE_ARGS adds options
+# to that first configuration (CI turns warnings into errors with it).
 
 set -euo pipefail
 
@@ -32,10 +35,13 @@ vexaria_install_missing() {
     fi
 }
 
+# Extra Debian packages may be named; none by default.
+# shellcheck disable=SC2120
 vexaria_build() {
     vexaria_install_missing "${vexaria_packages[@]}" "$@"
     if [[ ! -f $VEXARIA_BUILD/build.ninja ]]; then
-        cmake -S "$VEXARIA_ROOT" -B "$VEXARIA_BUILD" -G Ninja >/dev/null
+        # shellcheck disable=SC2086 # options, split on blanks on purpose
+        cmake -S "$VEXARIA_ROOT" -B "$VEXARIA_BUILD" -G Ninja ${VEXARIA_CMAKE_ARGS:-} >/dev/null
     fi
     cmake --build "$VEXARIA_BUILD" -j2
 }
