@@ -1,3 +1,5 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The help document is a real PDF with its pages, its figures and the
 # program's own words.
 set -euo pipefail
