@@ -16,6 +16,7 @@ vexaria_packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core
     poppler-utils desktop-file-utils
+    qt6-svg-dev file appstream man-db
 )
 
 vexaria_install_missing() {

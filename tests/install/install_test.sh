@@ -1,3 +1,5 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix and starts the installed launcher with a
 # temporary home: the per-user folder is made with the help and icon, the
 # program runs there, and the user's tool list survives a reinstall.
@@ -6,7 +8,9 @@ build=$1
 tmp=$(mktemp -d)
 pid=
 cleanup() {
-    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
+    if [[ -n $pid ]]; then
+        kill "$pid" 2>/dev/null || true
+    fi
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -15,7 +19,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop-file-validate "$prefix/share/applications/vexaria.desktop" || fail "desktop entry"
-[[ -f $prefix/share/icons/hicolor/32x32/apps/vexaria.png ]] || fail "no menu icon"
+for icon in {16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/vexaria.png scalable/apps/vexaria.svg; do
+    [[ -f $prefix/share/icons/hicolor/$icon ]] || fail "no menu icon $icon"
+done
+for f in man/man1/vexaria.1.gz metainfo/org.example.vexaria.metainfo.xml doc/vexaria/copyright; do
+    [[ -f $prefix/share/$f ]] || fail "no $f"
+done
 
 export HOME=$tmp/home
 unset XDG_DATA_HOME
