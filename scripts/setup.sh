@@ -16,7 +16,7 @@ vexaria_packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core
     poppler-utils desktop-file-utils
-    qt6-svg-dev file appstream man-db
+    qt6-svg-dev dpkg-dev file lintian appstream xvfb x11-utils man-db
 )
 
 vexaria_install_missing() {
