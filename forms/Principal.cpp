@@ -70,13 +70,15 @@ constexpr SizeRow SizeRows[3] = {
 
 // The layout file can only hold point sizes, but the layout's text heights
 // are pixels; these controls set their own height, the rest take the
-// window's.
+// window's. The three fields are named although they want the window's
+// height: a control with a style sheet no longer inherits its font's size.
 struct FontHeight {
     const char* control;
     int pixels;
 };
 constexpr FontHeight FontHeights[] = {
-    {"FPrincipal", 13}, {"Label2", 19}, {"PTipus", 19}, {"PSentit", 19}, {"PMagnif", 19},
+    {"FPrincipal", 13}, {"Label2", 19},   {"PTipus", 19},  {"PSentit", 19},
+    {"PMagnif", 19},    {"EdPosObj", 13}, {"EdPosIm", 13}, {"EdAugm", 13},
 };
 
 QColor ToQColor(TColor c) {
@@ -361,10 +363,9 @@ void TFPrincipal::Tools(QAction* sender) {
     }
     // The item's own copy: the list in memory may have changed since the
     // menu was built, and must not send the click to another tool.
-    if (const auto* item = dynamic_cast<const TToolMenuItem*>(sender)) {
-        // Whether the desktop could open it is not looked at.
-        ShellOpen(item->tool.File, item->tool.Params, item->tool.Dir);
-    }
+    // A launch the rules refuse is explained to the user, never attempted.
+    if (const auto* item = dynamic_cast<const TToolMenuItem*>(sender))
+        LaunchTool(item->tool, this);
 }
 
 void TFPrincipal::ToolsSaved() {
