@@ -3,7 +3,9 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
+#include <QLabel>
 #include <QStringList>
 #include <QWidget>
 
@@ -56,4 +58,34 @@ void SetPixelHeight(QWidget* widget, int pixels) {
     QFont font = widget->font();
     font.setPixelSize(pixels);
     widget->setFont(font);
+}
+
+namespace {
+
+bool TextFits(const QLabel* label, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal room = label->contentsRect().width();
+    for (const QString& line : label->text().split(u'\n')) {
+        if (metrics.horizontalAdvance(line) > room)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void FitLabelTexts(QWidget* window) {
+    constexpr int NarrowestStretch = 90;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->wordWrap() || label->textFormat() == Qt::RichText ||
+            TextFits(label, label->font()))
+            continue;
+        QFont font = label->font();
+        for (int stretch = QFont::Unstretched - 1; stretch >= NarrowestStretch; --stretch) {
+            font.setStretch(stretch);
+            if (TextFits(label, font))
+                break;
+        }
+        label->setFont(font);
+    }
 }

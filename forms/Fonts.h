@@ -19,3 +19,7 @@ QString InstalledFace(const QString& family);
 void SetPixelHeight(QWidget* widget, int pixels);
 // Gives every font set on the window and its controls its installed face.
 void UseInstalledFaces(QWidget* window);
+// The stand-in faces run a little wider than the faces the layouts were made
+// for: a label whose text would be clipped draws it narrowed just enough to
+// fit, never below 90 % of its width. Labels that fit are left alone.
+void FitLabelTexts(QWidget* window);

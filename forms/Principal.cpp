@@ -159,6 +159,7 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFPr
         SetPixelHeight(w, fh.pixels);
     }
     UseInstalledFaces(this);
+    FitLabelTexts(this);
     NameFirstSeparator(ui->Miralls, "sep");
     NameFirstSeparator(ui->Elements, "N1");
 

@@ -39,6 +39,17 @@ private slots:
         }
     }
 
+    // No label of the window is clipped: each line of its text is no wider
+    // than the label, measured in the font it is drawn in.
+    void everyLabelFitsItsText() {
+        for (const QLabel* label : w->findChildren<QLabel*>()) {
+            const QFontMetricsF metrics(label->font());
+            for (const QString& line : label->text().split(u'\n'))
+                QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
+                         qPrintable(label->objectName() + ": " + line));
+        }
+    }
+
     // Each size class in the face that stands for the one it asks for.
     void sizeClassesDrawInTheirOwnFaces_data() {
         QTest::addColumn<QString>("command");
