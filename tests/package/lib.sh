@@ -54,13 +54,14 @@ installed_version() {
 }
 
 # start <root> <home>: starts the installed launcher on the offscreen
-# platform and waits until the program runs in the data folder.
+# platform and waits until the program runs in the data folder (30 s at
+# most: a loaded CI machine starts slowly).
 pid=
 start() {
     local root=$1 folder=$2/.local/share/vexaria
     HOME=$2 QT_QPA_PLATFORM=offscreen "$root/usr/bin/vexaria" >"$tmp/program.log" 2>&1 &
     pid=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         if [[ $(readlink "/proc/$pid/cwd" 2>/dev/null) == "$folder" &&
             $(readlink "/proc/$pid/exe" 2>/dev/null) == "$root/usr/libexec/vexaria/mirvex" ]]; then
             # Still there a moment later: the start-up went through.

@@ -111,7 +111,7 @@ wmclass=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/vexaria.d
 [[ -n $wmclass ]] || fail "the desktop entry has no StartupWMClass"
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb=$!
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     [[ -s $tmp/display ]] && break
     sleep 0.1
 done
@@ -121,7 +121,7 @@ export DISPLAY
 HOME=$home QT_QPA_PLATFORM=xcb "$root/usr/bin/vexaria" >"$tmp/program.log" 2>&1 &
 pid=$!
 classes=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     classes=$(xwininfo -root -tree 2>/dev/null | sed -n 's/.*("\([^"]*\)" "\([^"]*\)").*/\2/p' |
         sort -u)
     [[ -n $classes ]] && break
