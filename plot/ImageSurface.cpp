@@ -109,6 +109,29 @@ void ImageSurface::lineTo(std::int32_t x, std::int32_t y) {
     curY_ = y;
 }
 
+void ImageSurface::moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) {
+    if (record_) {
+        record_->moveTo(x, y, fx, fy);
+    }
+    ImageSurface::moveTo(x, y);
+}
+
+void ImageSurface::lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) {
+    if (record_) {
+        record_->lineTo(x, y, fx, fy);
+    }
+    ImageSurface::lineTo(x, y);
+}
+
+void ImageSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right,
+                                std::int32_t bottom, double fLeft, double fTop, double fRight,
+                                double fBottom) {
+    if (record_) {
+        record_->ellipse(left, top, right, bottom, fLeft, fTop, fRight, fBottom);
+    }
+    ImageSurface::ellipse(left, top, right, bottom);
+}
+
 // Pixel i of the line (counted from its start along the major axis) sits at
 // minor offset round(i * dminor / dmajor), halves away from the start; the
 // end point itself is never painted. Only the pixels inside the clip are

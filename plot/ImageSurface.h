@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "plot/DrawingRecord.h"
 #include "plot/Surface.h"
 
 #include <QImage>
@@ -17,12 +18,25 @@ public:
     int clientHeight() const override { return image_.height(); }
     void frameAndFill(int w, int h) override;
     void setClip(int w, int h) override;
-    void selectPen(const TPen& pen) override { pen_ = pen; }
+    void selectPen(const TPen& pen) override {
+        pen_ = pen;
+        if (record_) {
+            record_->pen(pen);
+        }
+    }
     TPen pen() const override { return pen_; }
     void moveTo(std::int32_t x, std::int32_t y) override;
     void lineTo(std::int32_t x, std::int32_t y) override;
     void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                  std::int32_t bottom) override;
+    void moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                      double fLeft, double fTop, double fRight, double fBottom) override;
+
+    // Every later pen, move, line and ellipse is also kept there (none when
+    // null), so that the picture can be drawn again at another resolution.
+    void setRecord(DrawingRecord* record) { record_ = record; }
 
     // Fills the whole image with one colour (the panel's background).
     void fill(TColor color);
@@ -40,4 +54,5 @@ private:
     int clipH_;
     std::int32_t curX_ = 0;
     std::int32_t curY_ = 0;
+    DrawingRecord* record_ = nullptr;
 };

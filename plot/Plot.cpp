@@ -94,20 +94,48 @@ bool PlotInit(TPlotWindow& W, Surface& window, double XMin, double YMin, double 
     return true;
 }
 
+namespace {
+
+// A world point on the client area before it is rounded to a pixel.
+long double ExactX(const TPlotWindow& W, double x) {
+    return (static_cast<long double>(x) - W.XMin) * W.XScale;
+}
+
+long double ExactY(const TPlotWindow& W, double y) {
+    return W.Height - (static_cast<long double>(y) - W.YMin) * W.YScale;
+}
+
+// A point as both the pixel and the unrounded client coordinates; the
+// pixel's range check fails the drawing whatever the surface.
+struct ClientPoint {
+    std::int32_t x, y;
+    double fx, fy;
+};
+
+ClientPoint ToClient(const TPlotWindow& W, double x, double y) {
+    const long double fx = ExactX(W, x);
+    const long double fy = ExactY(W, y);
+    return {RoundToPixel(fx), RoundToPixel(fy), static_cast<double>(fx), static_cast<double>(fy)};
+}
+
+} // namespace
+
 std::int32_t PlotX(const TPlotWindow& W, double x) {
-    return RoundToPixel((static_cast<long double>(x) - W.XMin) * W.XScale);
+    return RoundToPixel(ExactX(W, x));
 }
 
 std::int32_t PlotY(const TPlotWindow& W, double y) {
-    return RoundToPixel(W.Height - (static_cast<long double>(y) - W.YMin) * W.YScale);
+    return RoundToPixel(ExactY(W, y));
 }
 
 void PlotMoveTo(const TPlotWindow& W, double x, double y) {
-    W.DC->moveTo(PlotX(W, x), PlotY(W, y));
+    const ClientPoint p = ToClient(W, x, y);
+    W.DC->moveToExact(p.x, p.y, p.fx, p.fy);
 }
 
 void PlotLineTo(const TPlotWindow& W, double x, double y) {
-    W.DC->lineTo(PlotX(W, x), PlotY(W, y));
+    const ClientPoint p = ToClient(W, x, y);
+    W.DC->lineToExact(p.x, p.y, p.fx, p.fy);
 }
 
 void PlotSegment(const TPlotWindow& W, double x1, double y1, double x2, double y2) {
@@ -154,7 +182,7 @@ struct ArcKey {
 };
 struct ArcPixels {
     ArcKey key;
-    std::vector<std::pair<std::int32_t, std::int32_t>> points; // the move, then each line's end
+    std::vector<ClientPoint> points; // the move, then each line's end
 };
 std::array<ArcPixels, 4> ArcCache;
 std::size_t ArcCacheNext = 0;
@@ -165,9 +193,11 @@ void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start,
     const ArcKey key{W.XMin, W.YMin, W.XScale, W.YScale, W.Height, cx, cy, r, start, end};
     for (const ArcPixels& cached : ArcCache) {
         if (!cached.points.empty() && cached.key == key) {
-            W.DC->moveTo(cached.points.front().first, cached.points.front().second);
+            const ClientPoint& p0 = cached.points.front();
+            W.DC->moveToExact(p0.x, p0.y, p0.fx, p0.fy);
             for (std::size_t i = 1; i < cached.points.size(); ++i) {
-                W.DC->lineTo(cached.points[i].first, cached.points[i].second);
+                const ClientPoint& p = cached.points[i];
+                W.DC->lineToExact(p.x, p.y, p.fx, p.fy);
             }
             return;
         }
@@ -184,10 +214,10 @@ void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start,
     if (!(step > 0.0)) {
         throw RunError(InvalidFloatOperation);
     }
-    std::vector<std::pair<std::int32_t, std::int32_t>> points;
+    std::vector<ClientPoint> points;
     const auto [x0, y0] = OnCircle(cx, cy, r, start);
-    points.emplace_back(PlotX(W, x0), PlotY(W, y0));
-    W.DC->moveTo(points.back().first, points.back().second);
+    points.push_back(ToClient(W, x0, y0));
+    W.DC->moveToExact(points.back().x, points.back().y, points.back().fx, points.back().fy);
     if (end < start) {
         end = static_cast<double>(end + 2 * Pi);
     }
@@ -199,8 +229,8 @@ void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start,
         }
         a = next;
         const auto [x, y] = OnCircle(cx, cy, r, a);
-        points.emplace_back(PlotX(W, x), PlotY(W, y));
-        W.DC->lineTo(points.back().first, points.back().second);
+        points.push_back(ToClient(W, x, y));
+        W.DC->lineToExact(points.back().x, points.back().y, points.back().fx, points.back().fy);
     } while (!(a >= end));
     // Only arcs drawn to their end are kept; a failing one fails every time.
     ArcCache[ArcCacheNext] = ArcPixels{key, std::move(points)};
@@ -209,8 +239,9 @@ void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start,
 
 void PlotCircle(const TPlotWindow& W, double cx, double cy, double r) {
     const long double x = cx, y = cy;
-    W.DC->ellipse(PlotX(W, static_cast<double>(x - r)), PlotY(W, static_cast<double>(y - r)),
-                  PlotX(W, static_cast<double>(x + r)), PlotY(W, static_cast<double>(y + r)));
+    const ClientPoint a = ToClient(W, static_cast<double>(x - r), static_cast<double>(y - r));
+    const ClientPoint b = ToClient(W, static_cast<double>(x + r), static_cast<double>(y + r));
+    W.DC->ellipseExact(a.x, a.y, b.x, b.y, a.fx, a.fy, b.fx, b.fy);
 }
 
 void PenStyle(Surface& s, std::uint8_t style) {

@@ -57,4 +57,20 @@ public:
     // the box is normalised, its right column and bottom row excluded.
     virtual void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                          std::int32_t bottom) = 0;
+
+    // The same three calls with the client coordinates also unrounded, as
+    // the plotting unit computed them before turning them into pixels. A
+    // surface that draws finer than its client area's pixels (a picture at
+    // another size, a vector file) draws at these; the others ignore them.
+    virtual void moveToExact(std::int32_t x, std::int32_t y, double /*fx*/, double /*fy*/) {
+        moveTo(x, y);
+    }
+    virtual void lineToExact(std::int32_t x, std::int32_t y, double /*fx*/, double /*fy*/) {
+        lineTo(x, y);
+    }
+    virtual void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right,
+                              std::int32_t bottom, double /*fLeft*/, double /*fTop*/,
+                              double /*fRight*/, double /*fBottom*/) {
+        ellipse(left, top, right, bottom);
+    }
 };

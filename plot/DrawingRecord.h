@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "plot/Surface.h"
+
+#include <cstdint>
+#include <vector>
+
+// The plotting calls of one drawing, kept with their unrounded client
+// coordinates, so that the same drawing can be shown again at another size
+// or written to a file without being computed again (and without failing
+// again where it failed the first time: the record holds what was drawn).
+class DrawingRecord {
+public:
+    enum class Op : std::uint8_t { Pen, MoveTo, LineTo, Ellipse };
+    struct Call {
+        Op op;
+        TPen pen;                // Pen
+        std::int32_t a, b, c, d; // the pixel point, or the ellipse's box
+        double fa, fb, fc, fd;   // the same, unrounded
+    };
+
+    void clear() {
+        calls_.clear();
+        ++clears_;
+    }
+    void pen(const TPen& p) { calls_.push_back({Op::Pen, p, 0, 0, 0, 0, 0, 0, 0, 0}); }
+    void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) {
+        calls_.push_back({Op::MoveTo, {}, x, y, 0, 0, fx, fy, 0, 0});
+    }
+    void lineTo(std::int32_t x, std::int32_t y, double fx, double fy) {
+        calls_.push_back({Op::LineTo, {}, x, y, 0, 0, fx, fy, 0, 0});
+    }
+    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double fl,
+                 double ft, double fr, double fb) {
+        calls_.push_back({Op::Ellipse, {}, l, t, r, b, fl, ft, fr, fb});
+    }
+
+    // Makes the same calls, in the same order, on another surface.
+    void replay(Surface& s) const;
+
+    const std::vector<Call>& calls() const { return calls_; }
+    bool empty() const { return calls_.empty(); }
+    // Changes whenever the record does: a picture made from it is still
+    // the record's while this is the same.
+    std::uint64_t version() const { return clears_ * 0x100000000ULL + calls_.size(); }
+
+private:
+    std::vector<Call> calls_;
+    std::uint64_t clears_ = 0;
+};
+
+// A surface that draws nothing and only keeps the calls, for a drawing that
+// is to be shown or written at another size only.
+class DrawingRecorder : public Surface {
+public:
+    DrawingRecorder(DrawingRecord& record, int width, int height)
+        : record_(record), width_(width), height_(height) {}
+
+    int clientWidth() const override { return width_; }
+    int clientHeight() const override { return height_; }
+    void frameAndFill(int, int) override {}
+    void setClip(int, int) override {}
+    void selectPen(const TPen& pen) override {
+        pen_ = pen;
+        record_.pen(pen);
+    }
+    TPen pen() const override { return pen_; }
+    void moveTo(std::int32_t x, std::int32_t y) override { record_.moveTo(x, y, x, y); }
+    void lineTo(std::int32_t x, std::int32_t y) override { record_.lineTo(x, y, x, y); }
+    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
+        record_.ellipse(l, t, r, b, l, t, r, b);
+    }
+    void moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) override {
+        record_.moveTo(x, y, fx, fy);
+    }
+    void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override {
+        record_.lineTo(x, y, fx, fy);
+    }
+    void ellipseExact(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double fl,
+                      double ft, double fr, double fb) override {
+        record_.ellipse(l, t, r, b, fl, ft, fr, fb);
+    }
+
+private:
+    DrawingRecord& record_;
+    int width_;
+    int height_;
+    TPen pen_;
+};

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plot/PainterSurface.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QColor ToQColor(TColor c) {
+    return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),
+                  static_cast<int>(BlueOf(c)));
+}
+
+// On/off runs of the one-pixel styled pens in client pixels, as the panel
+// draws them.
+QList<qreal> DashRuns(LineStyle style) {
+    switch (style) {
+    case LineStyle::Dash:
+        return {18, 6};
+    case LineStyle::Dot:
+        return {3, 3};
+    case LineStyle::DashDot:
+        return {9, 6, 3, 6};
+    case LineStyle::Solid:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, const QRectF& target, int clientWidth,
+                               int clientHeight, bool antialiasing)
+    : painter_(painter), target_(target), clientWidth_(std::max(clientWidth, 1)),
+      clientHeight_(std::max(clientHeight, 1)), sx_(target.width() / clientWidth_),
+      sy_(target.height() / clientHeight_) {
+    painter_.setRenderHint(QPainter::Antialiasing, antialiasing);
+    painter_.setClipRect(target_);
+}
+
+PainterSurface::~PainterSurface() {
+    flush();
+}
+
+QPointF PainterSurface::toDevice(double fx, double fy) const {
+    // A client pixel's centre is half a pixel in from its corner.
+    return {target_.x() + (fx + 0.5) * sx_, target_.y() + (fy + 0.5) * sy_};
+}
+
+bool PainterSurface::drawsDotted() const {
+    return pen_.width <= 1 && pen_.style != LineStyle::Solid;
+}
+
+QPen PainterSurface::qtPen() const {
+    const double width = std::max(pen_.width * sx_, 1.0);
+    QPen pen(ToQColor(pen_.color), width);
+    pen.setJoinStyle(Qt::RoundJoin);
+    if (pen_.width > 1) {
+        // Wide pens have round ends on the panel.
+        pen.setCapStyle(Qt::RoundCap);
+    } else {
+        pen.setCapStyle(Qt::FlatCap);
+        if (drawsDotted()) {
+            // Qt measures dashes in pen widths.
+            QList<qreal> runs = DashRuns(pen_.style);
+            for (qreal& run : runs) {
+                run = run * sx_ / width;
+            }
+            pen.setDashPattern(runs);
+        }
+    }
+    return pen;
+}
+
+void PainterSurface::flush() {
+    if (chain_.size() >= 2) {
+        painter_.setPen(qtPen());
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawPolyline(chain_);
+    }
+    chain_.clear();
+    chain_.append(current_);
+}
+
+void PainterSurface::fill(TColor color) {
+    flush();
+    painter_.fillRect(QRectF(target_.topLeft(), QSizeF(clientWidth_ * sx_, clientHeight_ * sy_)),
+                      ToQColor(color));
+}
+
+void PainterSurface::frameAndFill(int w, int h) {
+    flush();
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    const QRectF outer(target_.x(), target_.y(), w * sx_, h * sy_);
+    painter_.fillRect(outer, Qt::black);
+    if (w > 2 && h > 2) {
+        painter_.fillRect(outer.adjusted(sx_, sy_, -sx_, -sy_), Qt::white);
+    }
+}
+
+void PainterSurface::setClip(int w, int h) {
+    flush();
+    painter_.setClipRect(
+        QRectF(target_.x(), target_.y(), std::max(w, 0) * sx_, std::max(h, 0) * sy_));
+}
+
+void PainterSurface::selectPen(const TPen& pen) {
+    if (pen == pen_) {
+        return;
+    }
+    flush();
+    pen_ = pen;
+}
+
+void PainterSurface::moveTo(std::int32_t x, std::int32_t y) {
+    moveToExact(x, y, x, y);
+}
+
+void PainterSurface::lineTo(std::int32_t x, std::int32_t y) {
+    lineToExact(x, y, x, y);
+}
+
+void PainterSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+                             std::int32_t bottom) {
+    ellipseExact(left, top, right, bottom, left, top, right, bottom);
+}
+
+void PainterSurface::moveToExact(std::int32_t, std::int32_t, double fx, double fy) {
+    flush();
+    current_ = toDevice(fx, fy);
+    chain_.clear();
+    chain_.append(current_);
+}
+
+void PainterSurface::lineToExact(std::int32_t, std::int32_t, double fx, double fy) {
+    const QPointF to = toDevice(fx, fy);
+    if (drawsDotted()) {
+        // The dots start again at every line, as on the panel.
+        painter_.setPen(qtPen());
+        painter_.drawLine(QLineF(current_, to));
+        current_ = to;
+        chain_.clear();
+        chain_.append(current_);
+        return;
+    }
+    chain_.append(to);
+    current_ = to;
+}
+
+void PainterSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right,
+                                  std::int32_t bottom, double fLeft, double fTop, double fRight,
+                                  double fBottom) {
+    // The panel leaves out a box of less than two pixels either way.
+    if (std::abs(static_cast<std::int64_t>(right) - left) < 2 ||
+        std::abs(static_cast<std::int64_t>(bottom) - top) < 2) {
+        return;
+    }
+    flush();
+    // The box leaves out its right column and bottom row: the outline runs
+    // through the centres of the first and the last pixels inside it.
+    const double l = std::min(fLeft, fRight), r = std::max(fLeft, fRight);
+    const double t = std::min(fTop, fBottom), b = std::max(fTop, fBottom);
+    const QPointF topLeft = toDevice(l, t);
+    const QPointF bottomRight = toDevice(r - 1, b - 1);
+    painter_.setPen(qtPen());
+    painter_.setBrush(Qt::white);
+    painter_.drawEllipse(QRectF(topLeft, bottomRight));
+    painter_.setBrush(Qt::NoBrush);
+}

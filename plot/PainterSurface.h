@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "plot/Surface.h"
+
+#include <QPen>
+#include <QPolygonF>
+#include <QRectF>
+
+class QPainter;
+
+// A surface that draws a client area of a given size in pixels (the
+// diagram panel's) into any rectangle of any paint device, through
+// QPainter, at the unrounded coordinates the plotting unit computed: a
+// picture of any size, an SVG or PDF file, a printer page. The client
+// pixel (i, j) covers the rectangle it would cover if the client area were
+// stretched over the target, so a drawing lands where the panel shows it,
+// scaled. A pen of width w is w client pixels wide, at least one unit of the
+// painter; a dotted pen is 3 client pixels on, 3 off, restarting at every
+// line, and a pen wider than one pixel draws solid, as on the panel.
+class PainterSurface : public Surface {
+public:
+    // The painter must be active for the surface's whole life; its
+    // antialiasing is set here and its other state is left as it is.
+    PainterSurface(QPainter& painter, const QRectF& target, int clientWidth, int clientHeight,
+                   bool antialiasing = true);
+    // Draws what is still pending.
+    ~PainterSurface() override;
+
+    PainterSurface(const PainterSurface&) = delete;
+    PainterSurface& operator=(const PainterSurface&) = delete;
+
+    int clientWidth() const override { return clientWidth_; }
+    int clientHeight() const override { return clientHeight_; }
+    void frameAndFill(int w, int h) override;
+    void setClip(int w, int h) override;
+    void selectPen(const TPen& pen) override;
+    TPen pen() const override { return pen_; }
+    void moveTo(std::int32_t x, std::int32_t y) override;
+    void lineTo(std::int32_t x, std::int32_t y) override;
+    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+                 std::int32_t bottom) override;
+    void moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                      double fLeft, double fTop, double fRight, double fBottom) override;
+
+    // Fills the client area with one colour (the panel's background).
+    void fill(TColor color);
+    // Draws the chain of lines in progress now; later lines start a new one.
+    void flush();
+
+    // The point of the painter where a client coordinate lands.
+    QPointF toDevice(double fx, double fy) const;
+    double scaleX() const { return sx_; }
+    double scaleY() const { return sy_; }
+
+private:
+    QPen qtPen() const;
+    bool drawsDotted() const;
+
+    QPainter& painter_;
+    QRectF target_;
+    int clientWidth_;
+    int clientHeight_;
+    double sx_;
+    double sy_;
+    TPen pen_;
+    QPolygonF chain_; // solid lines joined end to start, drawn as one
+    QPointF current_;
+};

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "plot/DrawingRecord.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+
+// A drawing written out as a picture of its own: a PNG image of any size,
+// or an SVG or PDF file of lines, curves and discs that stay sharp at any
+// zoom.
+enum class PictureFormat { Png, Svg, Pdf };
+
+// By the file name's extension, in any case: .png, .svg, .pdf.
+std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
+
+// The client area (the diagram panel's size in pixels) a drawing was made
+// on, and the background it was made on.
+struct PictureSource {
+    const DrawingRecord* drawing;
+    TColor background;
+    QSize client{425, 281};
+};
+
+// The size of a picture at `times` the client area.
+QSize ScaledClientSize(const PictureSource& source, int times);
+
+// The largest rectangle of the client area's proportions inside `area`,
+// centred in it.
+QRectF FitClient(const PictureSource& source, const QRectF& area);
+
+// Fills `area` with the background and draws the drawing fitted into it,
+// antialiased: on any painter, for any device.
+void PaintPicture(QPainter& painter, const PictureSource& source, const QRectF& area);
+
+QImage RenderPicture(const PictureSource& source, QSize size);
+// An SVG document of the given size in pixels.
+QByteArray SvgPicture(const PictureSource& source, QSize size);
+
+// Writes the picture to the file as a whole or not at all: a failure leaves
+// any file of that name as it was. `size` is the PNG's size in pixels; an
+// SVG takes it as its own size; a PDF is one page of the client area's
+// proportions. Returns an empty text, or the reason it failed.
+QString WritePicture(const PictureSource& source, const QString& fileName, PictureFormat format,
+                     QSize size);
