@@ -35,8 +35,9 @@ TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
         RemoveTool(removed);
         EXPECT_EQ(Titles(), titles) << removed << " " << selected;
         EXPECT_EQ(SelectedTool, after) << removed << " " << selected;
-        if (after != 0)
+        if (after != 0) {
             EXPECT_EQ(Tool(after).Title, chosen) << "the selection keeps its record";
+        }
     }
     ToolList.clear();
     SelectedTool = 0;
