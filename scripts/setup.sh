@@ -14,7 +14,7 @@ vexaria_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools
     libgtest-dev libbenchmark-dev
-    fonts-liberation2 fonts-comic-neue fonts-dejavu-core
+    fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     poppler-utils desktop-file-utils
     qt6-svg-dev dpkg-dev file lintian appstream xvfb x11-utils man-db
 )
