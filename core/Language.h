@@ -53,3 +53,55 @@ inline constexpr TLangText LangWebAddress = {"http://vexaria.example.org ",
                                              "http://vexaria.example.org/en ",
                                              "http://vexaria.example.org/es "};
 inline constexpr TLangText LangAboutButton = {"Vaja!", "Done", "¡Vaya!"};
+
+// The main window. The Spanish texts are the window's own since its first
+// version ("posición objecto" included, which users know it by).
+inline constexpr TLangText LangPlaneMirrorHint = {"mirall pla", "plane mirror", "espejo plano"};
+inline constexpr TLangText LangConvexMirrorHint = {"mirall convex", "convex mirror",
+                                                   "espejo convexo"};
+inline constexpr TLangText LangConcaveMirrorHint = {"mirall còncau", "concave mirror",
+                                                    "espejo cóncavo"};
+inline constexpr TLangText LangObjectPositionLabel = {"posició de l'objecte", "object position",
+                                                      "posición objecto"};
+inline constexpr TLangText LangImageHeading = {"Imatge", "Image", "Imagen"};
+inline constexpr TLangText LangKindHeading = {"tipus (real o virtual)", "type (real or virtual)",
+                                              "tipo (real o virtual)"};
+inline constexpr TLangText LangOrientationHeading = {"orientació", "orientation", "orientación"};
+inline constexpr TLangText LangSizeHeading = {"augment / reducció", "enlargement / reduction",
+                                              "aumento / disminución"};
+inline constexpr TLangText LangImagePositionField = {"posició:", "position:", "posición:"};
+inline constexpr TLangText LangMagnificationField = {"augment:", "magnif.:", "aumento:"};
+inline constexpr TLangText LangElementMenu = {"Element", "Element", "Elemento"};
+inline constexpr TLangText LangMirrorsMenu = {"Miralls", "Mirrors", "Espejos"};
+inline constexpr TLangText LangPlaneItem = {"Pla", "Plane", "Plano"};
+inline constexpr TLangText LangConvexItem = {"Convex", "Convex", "Convexo"};
+inline constexpr TLangText LangConcaveMenu = {"Còncau", "Concave", "Cóncavo"};
+inline constexpr TLangText LangBeyondCentreItem = {
+    "Imatge més enllà del centre", "Image beyond the centre", "Imagen más allá del centro"};
+inline constexpr TLangText LangCentreFocusItem = {"Imatge entre el centre i el focus",
+                                                  "Image between the centre and the focus",
+                                                  "Imagen entre el centro y el foco"};
+inline constexpr TLangText LangFocusMirrorItem = {"Imatge entre el focus i el mirall",
+                                                  "Image between the focus and the mirror",
+                                                  "Imagen entre el foco y el espejo"};
+inline constexpr TLangText LangTheoryItem = {"Teoria", "Theory", "Teoría"};
+inline constexpr TLangText LangExitItem = {"Surt", "Exit", "Salir"};
+inline constexpr TLangText LangInfoMenu = {"Info", "Info", "Info"};
+inline constexpr TLangText LangHelpItem = {"Info", "Info", "Info"};
+inline constexpr TLangText LangAboutItem = {"Quant a...", "About...", "Respecto a..."};
+inline constexpr TLangText LangLanguageMenu = {"Idioma", "Language", "Idioma"};
+// Indexed by the language it names, not by Language: each is named in
+// itself, so that a user who cannot read the current one still finds theirs.
+inline constexpr TLangText LangLanguageNames = {"Català", "English", "Español"};
+// The help document, one per language; the Spanish one keeps its old name.
+inline constexpr TLangText LangHelpDocument = {"mirvex_ca.pdf", "mirvex_en.pdf", "mirvex.pdf"};
+// The results panel: the image kind, the orientation, the size class, and the
+// image position when the image forms at infinity.
+inline constexpr TLangText LangReal = {"real", "real", "real"};
+inline constexpr TLangText LangVirtual = {"virtual", "virtual", "virtual"};
+inline constexpr TLangText LangUpright = {"dreta", "upright", "derecha"};
+inline constexpr TLangText LangInverted = {"invertida", "inverted", "inversa"};
+inline constexpr TLangText LangEnlarged = {"augmentada", "enlarged", "aumentada"};
+inline constexpr TLangText LangSameSize = {"igual", "same size", "igual"};
+inline constexpr TLangText LangReduced = {"reduïda", "reduced", "disminuida"};
+inline constexpr TLangText LangInfinity = {"infinit", "infinity", "infinito"};

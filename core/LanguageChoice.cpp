@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/LanguageChoice.h"
+
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <iterator>
+#include <tuple>
+
+namespace {
+
+constexpr const char* Codes[] = {"ca", "en", "es"};
+static_assert(std::size(Codes) == std::tuple_size_v<TLangText>);
+
+} // namespace
+
+std::optional<TLanguage> LanguageFromCode(const QString& code) {
+    for (std::size_t i = 0; i < std::size(Codes); ++i) {
+        if (code == QLatin1String(Codes[i]))
+            return static_cast<TLanguage>(i);
+    }
+    return std::nullopt;
+}
+
+QString LanguageCode(TLanguage language) {
+    return language < std::size(Codes) ? QLatin1String(Codes[language]) : QString();
+}
+
+TLanguage LanguageOfLocale(const QStringList& uiLanguages) {
+    if (uiLanguages.isEmpty())
+        return LangSpanish;
+    // Only the language itself counts: the region, the script, the variant
+    // ("valencia") and the encoding all name a form of the same language.
+    const QString first = uiLanguages.front().toLower();
+    const qsizetype end = first.indexOf(QRegularExpression(QStringLiteral("[-_@.]")));
+    const QString language = end < 0 ? first : first.left(end);
+    if (language == QLatin1String("ca"))
+        return LangCatalan;
+    if (language == QLatin1String("en"))
+        return LangEnglish;
+    return LangSpanish;
+}
+
+TLanguage ChooseLanguage(std::optional<TLanguage> commandLine, std::optional<TLanguage> saved,
+                         const QStringList& uiLanguages) {
+    if (commandLine)
+        return *commandLine;
+    if (saved)
+        return *saved;
+    return LanguageOfLocale(uiLanguages);
+}
+
+std::optional<TLanguage> SavedLanguage(const QSettings& settings) {
+    return LanguageFromCode(settings.value(QLatin1String(LanguageSettingKey)).toString());
+}
+
+void SaveLanguage(QSettings& settings, TLanguage language) {
+    settings.setValue(QLatin1String(LanguageSettingKey), LanguageCode(language));
+    settings.sync();
+}

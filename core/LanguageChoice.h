@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/Language.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QSettings;
+
+// The language a start begins in: the command line's --lang first, then the
+// language the user last picked in the menu, then the desktop's. A school
+// that has picked nothing, on a Spanish or C desktop, gets Spanish.
+
+// "ca", "en" or "es" (the values of --lang and of the saved choice); nothing
+// for any other text.
+std::optional<TLanguage> LanguageFromCode(const QString& code);
+// The code LanguageFromCode reads back.
+QString LanguageCode(TLanguage language);
+
+// The desktop's preferred language, as QLocale::uiLanguages() lists them
+// (first preferred): Catalan, Valencian included ("ca", "ca-ES",
+// "ca-ES-valencia", "ca_ES@valencia"), gives Catalan, English gives English,
+// anything else, the C locale and an empty list included, gives Spanish.
+TLanguage LanguageOfLocale(const QStringList& uiLanguages);
+
+TLanguage ChooseLanguage(std::optional<TLanguage> commandLine, std::optional<TLanguage> saved,
+                         const QStringList& uiLanguages);
+
+// Where the choice is kept: ~/.config/Vexaria/vexaria.conf on Linux.
+inline constexpr char SettingsOrganization[] = "Vexaria";
+inline constexpr char SettingsApplication[] = "vexaria";
+inline constexpr char LanguageSettingKey[] = "language";
+
+// The choice kept by SaveLanguage; nothing when none was kept or it is not
+// one of the three codes.
+std::optional<TLanguage> SavedLanguage(const QSettings& settings);
+void SaveLanguage(QSettings& settings, TLanguage language);

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/LanguageChoice.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct LocaleRow {
+    const char* locale;
+    TLanguage expected;
+};
+const LocaleRow LocaleRows[] = {
+    {"ca_ES", LangCatalan},
+    {"ca_ES@valencia", LangCatalan},
+    {"ca-ES-valencia", LangCatalan},
+    {"ca@valencia", LangCatalan},
+    {"ca", LangCatalan},
+    {"en_GB", LangEnglish},
+    {"en-US", LangEnglish},
+    {"es_ES", LangSpanish},
+    {"C", LangSpanish},
+    {"de_DE", LangSpanish},
+    {"", LangSpanish},
+    {"cat", LangSpanish},
+    {"eng", LangSpanish},
+    {"es_ES.UTF-8", LangSpanish},
+    {"ca_ES.UTF-8", LangCatalan},
+};
+
+} // namespace
+
+TEST(LanguageOfLocale, TheFirstPreferredLanguageDecides) {
+    for (const auto& [locale, expected] : LocaleRows) {
+        EXPECT_EQ(LanguageOfLocale({QString::fromLatin1(locale)}), expected) << locale;
+        // A second preference never outweighs the first.
+        EXPECT_EQ(LanguageOfLocale(
+                      {QString::fromLatin1(locale), QStringLiteral("ca"), QStringLiteral("en")}),
+                  expected)
+            << locale;
+    }
+    EXPECT_EQ(LanguageOfLocale({}), LangSpanish);
+}
+
+TEST(LanguageOfLocale, AsQtListsTheLocalesLanguages) {
+    // What QLocale itself makes of the names a desktop sets in LANG.
+    const LocaleRow rows[] = {{"ca_ES", LangCatalan}, {"ca_ES@valencia", LangCatalan},
+                              {"en_GB", LangEnglish}, {"es_ES", LangSpanish},
+                              {"C", LangSpanish},     {"de_DE", LangSpanish}};
+    for (const auto& [locale, expected] : rows) {
+        const QStringList ui = QLocale(QString::fromLatin1(locale)).uiLanguages();
+        EXPECT_EQ(LanguageOfLocale(ui), expected) << locale << " " << ui.join(' ').toStdString();
+    }
+}
+
+TEST(LanguageCodes, ReadBackWhatTheyWrite) {
+    const std::pair<const char*, TLanguage> rows[] = {
+        {"ca", LangCatalan}, {"en", LangEnglish}, {"es", LangSpanish}};
+    for (const auto& [code, language] : rows) {
+        EXPECT_EQ(LanguageFromCode(QString::fromLatin1(code)), language) << code;
+        EXPECT_EQ(LanguageCode(language), QString::fromLatin1(code));
+    }
+    for (const char* bad : {"", "CA", "En", "es_ES", "catalan", "fr", " ca", "ca "})
+        EXPECT_EQ(LanguageFromCode(QString::fromLatin1(bad)), std::nullopt) << bad;
+    EXPECT_EQ(LanguageCode(3), QString());
+}
+
+TEST(ChooseLanguage, CommandLineThenSavedThenDesktop) {
+    const QStringList catalanDesktop{QStringLiteral("ca-ES")};
+    EXPECT_EQ(ChooseLanguage(LangEnglish, LangSpanish, catalanDesktop), LangEnglish);
+    EXPECT_EQ(ChooseLanguage(LangSpanish, std::nullopt, catalanDesktop), LangSpanish);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, LangEnglish, catalanDesktop), LangEnglish);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, LangSpanish, catalanDesktop), LangSpanish);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, std::nullopt, catalanDesktop), LangCatalan);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, std::nullopt, {QStringLiteral("C")}), LangSpanish);
+}
+
+TEST(SavedLanguage, KeptInTheSettingsFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("vexaria.conf"));
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        EXPECT_EQ(SavedLanguage(settings), std::nullopt);
+        SaveLanguage(settings, LangEnglish);
+    }
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        EXPECT_EQ(SavedLanguage(settings), LangEnglish);
+        EXPECT_EQ(settings.value(QLatin1String(LanguageSettingKey)).toString(), "en");
+        SaveLanguage(settings, LangCatalan);
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    EXPECT_EQ(SavedLanguage(settings), LangCatalan);
+    // A value edited by hand into something else counts as no choice.
+    settings.setValue(QLatin1String(LanguageSettingKey), QStringLiteral("fr"));
+    EXPECT_EQ(SavedLanguage(settings), std::nullopt);
+}
