@@ -60,9 +60,10 @@ int main(int argc, char** argv) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
     writer.setResolution(300);
-    writer.setTitle(QStringLiteral("Vexaria: ayuda"));
     writer.setCreator(QStringLiteral("Vexaria"));
     doc.setHtml(html);
+    // Each language's document is titled in its own language.
+    writer.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
     doc.print(&writer);
     return 0;
 }
