@@ -61,7 +61,8 @@ inline constexpr TLangText LangConvexMirrorHint = {"mirall convex", "convex mirr
                                                    "espejo convexo"};
 inline constexpr TLangText LangConcaveMirrorHint = {"mirall còncau", "concave mirror",
                                                     "espejo cóncavo"};
-inline constexpr TLangText LangObjectPositionLabel = {"posició de l'objecte", "object position",
+// As short as the Spanish one: the field's label has room for no more.
+inline constexpr TLangText LangObjectPositionLabel = {"posició objecte", "object position",
                                                       "posición objecto"};
 inline constexpr TLangText LangImageHeading = {"Imatge", "Image", "Imagen"};
 inline constexpr TLangText LangKindHeading = {"tipus (real o virtual)", "type (real or virtual)",

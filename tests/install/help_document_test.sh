@@ -40,7 +40,7 @@ check_translation() { # <file> <title> <words...>
 }
 check_translation mirvex_ca.pdf "Vexaria: ajuda" "Imatge més enllà del centre" "Imatge entre el centre i el focus" \
     "Imatge entre el focus i el mirall" "infinit" "virtual" "invertida" "reduïda" \
-    "Tools.rel" "Quant a..." "posició de l'objecte" "Eines"
+    "Tools.rel" "Quant a..." "posició objecte" "Eines"
 check_translation mirvex_en.pdf "Vexaria: help" "Image beyond the centre" "Image between the centre and the focus" \
     "Image between the focus and the mirror" "infinity" "virtual" "inverted" "reduced" \
     "Tools.rel" "About..." "object position" "Tools"
