@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/ImageSurface.h"
 
+#include "plot/LineSteps.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -9,18 +11,8 @@
 
 namespace {
 
-__extension__ typedef __int128 Wide;
-
 QRgb ToRgb(TColor c) {
     return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
-Wide FloorDiv(Wide a, Wide b) {
-    Wide q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) {
-        --q;
-    }
-    return q;
 }
 
 // On/off run lengths of the one-pixel styled pens, as the window system
@@ -172,9 +164,7 @@ void ImageSurface::thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, s
     // a quotient and a remainder so that no step divides. |dMinor| <= n, so
     // the remainder leaves its range by at most one period per step.
     const std::int64_t twoN = 2 * n;
-    const Wide start = 2 * static_cast<Wide>(first) * dMinor + n;
-    std::int64_t q = static_cast<std::int64_t>(FloorDiv(start, twoN));
-    std::int64_t rem = static_cast<std::int64_t>(start - static_cast<Wide>(q) * twoN);
+    auto [q, rem] = LineStepStartOf(first, dMinor, n);
     const std::int64_t twoDMinor = 2 * dMinor;
     QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
