@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/ToolFile.h"
 
+#include "core/Language.h"
 #include "util/Cp1252.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 std::vector<std::unique_ptr<TToolRecord>> ToolList;
@@ -24,6 +31,10 @@ constexpr char EndOfData = '\x1A';
 constexpr qsizetype ReadChunk = 64 * 1024;
 
 TToolSinkFactory SinkFactory;
+
+// What the last load found (or the last save wrote): what a save compares
+// the file with before it replaces it.
+TToolFileContent Loaded;
 
 void SetError(QString* error, const QString& reason) {
     if (error)
@@ -51,6 +62,55 @@ QString RefusalReason(QStringView text, const char* field) {
         QString::number(text[bad].unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
     return QStringLiteral("%1: the character U+%2 cannot be stored in %3")
         .arg(QLatin1String(field), code, QLatin1String(ToolFile));
+}
+
+QString NotRegularReason() {
+    return LangCaption(LangNotRegularFile);
+}
+
+QString TooLargeReason() {
+    return LangCaption(LangFileTooLarge).arg(ToolFileMaxBytes / (1024 * 1024));
+}
+
+QString SystemReason(int code) {
+    return qt_error_string(code);
+}
+
+TToolFileContent Fault(TToolFileFault fault, QString reason, QByteArray bytes = {}) {
+    return {fault, std::move(reason), std::move(bytes)};
+}
+
+// The file descriptor, closed however the read ends.
+class TFd {
+public:
+    explicit TFd(int fd) : fd_(fd) {}
+    ~TFd() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// One line by the reading rules, from bytes[pos] up to end (where the data
+// end): its first ToolFieldMax characters into field, if one is given, and
+// pos moved past its line end.
+void ReadLineAt(const QByteArray& bytes, qsizetype end, qsizetype& pos, QString* field) {
+    const char* data = bytes.constData();
+    const void* cr = std::memchr(data + pos, CR, static_cast<std::size_t>(end - pos));
+    const qsizetype lineEnd = cr ? static_cast<const char*>(cr) - data : end;
+    if (field)
+        *field = Cp1252Decode(QByteArrayView(data + pos, std::min(lineEnd - pos, ToolFieldMax)));
+    pos = lineEnd;
+    if (pos < end) {
+        ++pos; // the CR
+        if (pos < end && data[pos] == LF)
+            ++pos;
+    }
 }
 
 bool WriteAll(TToolSink& file, const QByteArray& bytes, QString* error) {
@@ -197,16 +257,69 @@ bool TTextIn::readLine(QString& field) {
     return !failed_;
 }
 
+TToolFileContent ReadToolFile(const QString& name) {
+    const QByteArray path = QFile::encodeName(name);
+    // The type first, by name: opening a pipe would wait for a writer.
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return Fault(TToolFileFault::Missing, QStringLiteral("%1 does not exist").arg(name));
+        return Fault(TToolFileFault::System, SystemReason(errno));
+    }
+    if (!S_ISREG(info.st_mode))
+        return Fault(TToolFileFault::NotRegular, NotRegularReason());
+    if (info.st_size > ToolFileMaxBytes)
+        return Fault(TToolFileFault::TooLarge, TooLargeReason());
+    // Then again on what was opened, without waiting, in case the name was
+    // given to something else in between.
+    const TFd fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (errno == ENOENT)
+            return Fault(TToolFileFault::Missing, QStringLiteral("%1 does not exist").arg(name));
+        return Fault(TToolFileFault::System, SystemReason(errno));
+    }
+    if (::fstat(fd.get(), &info) != 0)
+        return Fault(TToolFileFault::System, SystemReason(errno));
+    if (!S_ISREG(info.st_mode))
+        return Fault(TToolFileFault::NotRegular, NotRegularReason());
+    if (info.st_size > ToolFileMaxBytes)
+        return Fault(TToolFileFault::TooLarge, TooLargeReason());
+    // A file that grows while it is read, or says it is empty and is not (as
+    // some system files do), is still read no further than the bound.
+    QByteArray bytes(std::max<qint64>(info.st_size, ReadChunk) + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got > ToolFileMaxBytes)
+                return Fault(TToolFileFault::TooLarge, TooLargeReason());
+            bytes.resize(std::min<qint64>(got * 2, ToolFileMaxBytes + 1));
+        }
+        const ssize_t n = ::read(fd.get(), bytes.data() + got, std::size_t(bytes.size() - got));
+        if (n > 0) {
+            got += n;
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            const int code = errno;
+            bytes.truncate(got);
+            return Fault(TToolFileFault::System, SystemReason(code), std::move(bytes));
+        }
+    }
+    if (got > ToolFileMaxBytes)
+        return Fault(TToolFileFault::TooLarge, TooLargeReason());
+    bytes.truncate(got);
+    return Fault(TToolFileFault::None, QString(), std::move(bytes));
+}
+
 bool OpenTextRead(TTextIn& file, const QString& name, QString* error) {
-    if (!QFileInfo::exists(name)) {
-        SetError(error, QStringLiteral("%1 does not exist").arg(name));
+    TToolFileContent content = ReadToolFile(name);
+    if (content.fault != TToolFileFault::None) {
+        SetError(error, content.reason);
         return false;
     }
-    auto device = std::make_unique<QFile>(name);
-    if (!device->open(QIODevice::ReadOnly)) {
-        SetError(error, device->errorString());
-        return false;
-    }
+    auto device = std::make_unique<QBuffer>();
+    device->setData(std::move(content.bytes));
+    device->open(QIODevice::ReadOnly);
     file.bind(std::move(device));
     return true;
 }
@@ -237,17 +350,78 @@ bool ReadTools(TTextIn& file, QString* error) {
 bool LoadTools(QString* error) {
     ToolList.clear();
     SelectedTool = 0;
-    TTextIn file;
-    if (!OpenTextRead(file, QString::fromLatin1(ToolFile), error))
+    Loaded = ReadToolFile(QString::fromLatin1(ToolFile));
+    if (Loaded.fault != TToolFileFault::None && Loaded.fault != TToolFileFault::System) {
+        SetError(error, Loaded.reason);
         return false;
-    return ReadTools(file, error);
+    }
+    // After a read error, the tools of the bytes read before it stay, as
+    // they would from a reader that met the error there.
+    TTextIn file;
+    auto device = std::make_unique<QBuffer>();
+    device->setData(Loaded.bytes);
+    device->open(QIODevice::ReadOnly);
+    file.bind(std::move(device));
+    const bool read = ReadTools(file, error);
+    if (Loaded.fault == TToolFileFault::System) {
+        SetError(error, Loaded.reason);
+        return false;
+    }
+    return read;
+}
+
+const TToolFileContent& LoadedToolFile() {
+    return Loaded;
+}
+
+TToolIndex::TToolIndex(QByteArray bytes) : bytes_(std::move(bytes)) {
+    end_ = bytes_.indexOf(EndOfData);
+    if (end_ < 0)
+        end_ = bytes_.size();
+    qsizetype pos = 0;
+    while (pos < end_) {
+        starts_.push_back(pos);
+        for (std::size_t line = 0; line < Fields.size(); ++line)
+            ReadLineAt(bytes_, end_, pos, nullptr);
+    }
+}
+
+TToolRecord TToolIndex::tool(std::size_t k) const {
+    TToolRecord tool;
+    qsizetype pos = starts_.at(k - 1);
+    for (const TFieldRef& field : Fields)
+        ReadLineAt(bytes_, end_, pos, &(tool.*field.member));
+    return tool;
 }
 
 // --- Writing -----------------------------------------------------------------
 
 bool TSaveFileSink::open(const QString& name) {
+    struct stat old {};
+    const bool replacing =
+        ::stat(QFile::encodeName(name).constData(), &old) == 0 && S_ISREG(old.st_mode);
     file_.setFileName(name);
-    return file_.open(QIODevice::WriteOnly);
+    // A folder the user may not write can still hold a file the user may.
+    file_.setDirectWriteFallback(true);
+    if (!file_.open(QIODevice::WriteOnly))
+        return false;
+    struct stat now {};
+    if (!replacing || ::fstat(file_.handle(), &now) != 0)
+        return true;
+    inPlace_ = now.st_dev == old.st_dev && now.st_ino == old.st_ino;
+    if (inPlace_)
+        return true;
+    // The new file takes the old one's place, so it takes its owner and mode
+    // too. The owner first, as giving a file away may clear its set-id bits.
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
+        ::fchown(file_.handle(), old.st_uid, old.st_gid) != 0) {
+        // Only root may give a file away: the saving user's file it stays.
+    }
+    if ((now.st_mode & 07777) != (old.st_mode & 07777) &&
+        ::fchmod(file_.handle(), old.st_mode & 07777) != 0) {
+        // QSaveFile has already given it the old read and write bits.
+    }
+    return true;
 }
 
 qint64 TSaveFileSink::write(const char* data, qint64 size) {
@@ -283,7 +457,11 @@ bool CreateText(TToolSink& file, const QString& name, QString* error) {
     return false;
 }
 
-bool WriteTool(const TToolRecord& tool, TToolSink& file, QString* error) {
+namespace {
+
+// A tool's four lines as the file holds them, or nothing (and the reason) if
+// a field holds a character the file cannot hold.
+std::optional<QByteArray> ToolBytes(const TToolRecord& tool, QString* error) {
     QByteArray bytes;
     for (const TFieldRef& field : Fields) {
         const QString text = (tool.*field.member).left(ToolFieldMax);
@@ -291,12 +469,46 @@ bool WriteTool(const TToolRecord& tool, TToolSink& file, QString* error) {
             ToolFieldBadChar(text) < 0 ? Cp1252Encode(text) : std::nullopt;
         if (!encoded) {
             SetError(error, RefusalReason(text, field.name));
-            return false;
+            return std::nullopt;
         }
         bytes += *encoded;
         bytes += "\r\n";
     }
-    return WriteAll(file, bytes, error);
+    return bytes;
+}
+
+// Whether a save may put a regular file at name: nothing is there (or a link
+// leads nowhere yet), or a regular file is, through any links.
+bool MayReplace(const QString& name, QString* error) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(name).constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return true;
+        SetError(error, SystemReason(errno));
+        return false;
+    }
+    if (S_ISREG(info.st_mode))
+        return true;
+    SetError(error, NotRegularReason());
+    return false;
+}
+
+// Writes the list through an open sink, keeping a copy of what it wrote.
+bool WriteList(TToolSink& file, QByteArray& written, QString* error) {
+    for (const auto& tool : ToolList) {
+        const std::optional<QByteArray> bytes = ToolBytes(*tool, error);
+        if (!bytes || !WriteAll(file, *bytes, error))
+            return false;
+        written += *bytes;
+    }
+    return true;
+}
+
+} // namespace
+
+bool WriteTool(const TToolRecord& tool, TToolSink& file, QString* error) {
+    const std::optional<QByteArray> bytes = ToolBytes(tool, error);
+    return bytes && WriteAll(file, *bytes, error);
 }
 
 bool SaveTools(QString* error) {
@@ -311,16 +523,45 @@ bool SaveTools(QString* error) {
             }
         }
     }
+    const QString name = QString::fromLatin1(ToolFile);
+    if (!MayReplace(name, error))
+        return false;
     const std::unique_ptr<TToolSink> file = MakeToolSink();
-    if (!CreateText(*file, QString::fromLatin1(ToolFile), error))
+    if (!CreateText(*file, name, error))
         return false;
-    for (const auto& tool : ToolList) {
-        if (!WriteTool(*tool, *file, error))
-            return false;
-    }
-    if (!file->flush() || !file->commit()) {
+    QByteArray written;
+    bool saved = WriteList(*file, written, error);
+    if (saved && (!file->flush() || !file->commit())) {
         SetError(error, file->errorString());
-        return false;
+        saved = false;
     }
-    return true;
+    if (saved)
+        Loaded = Fault(TToolFileFault::None, QString(), std::move(written));
+    else if (file->inPlace())
+        // Cut short by this save, not changed by another program.
+        Loaded = ReadToolFile(name);
+    return saved;
+}
+
+TToolFileCheck CheckToolFile(QString* reason) {
+    const TToolFileContent now = ReadToolFile(QString::fromLatin1(ToolFile));
+    if (now.fault == TToolFileFault::NotRegular) {
+        SetError(reason, now.reason);
+        return TToolFileCheck::NotRegular;
+    }
+    switch (Loaded.fault) {
+    case TToolFileFault::None:
+        return now.fault == TToolFileFault::None && now.bytes == Loaded.bytes
+                   ? TToolFileCheck::Unchanged
+                   : TToolFileCheck::Changed;
+    case TToolFileFault::Missing:
+        return now.fault == TToolFileFault::Missing ? TToolFileCheck::Unchanged
+                                                    : TToolFileCheck::Changed;
+    case TToolFileFault::NotRegular:
+    case TToolFileFault::TooLarge:
+    case TToolFileFault::System:
+        break;
+    }
+    SetError(reason, Loaded.reason);
+    return TToolFileCheck::Unread;
 }

@@ -40,6 +40,11 @@ inline constexpr qsizetype ToolFieldMax = 255;
 // current directory is at the moment of each load or save.
 inline constexpr char ToolFile[] = "Tools.rel";
 
+// The largest list file that is read. Hundreds of thousands of tools fit in
+// it; anything larger is taken for a file that cannot be read, so neither a
+// mistaken file nor a hostile one can hold up start-up or fill the memory.
+inline constexpr qint64 ToolFileMaxBytes = qint64(16) * 1024 * 1024;
+
 // ---------------------------------------------------------------------------
 // The list in memory (program-wide, one instance each).
 //
@@ -124,8 +129,31 @@ private:
     QString error_;
 };
 
-// Opens a file for reading if one of that name exists; false (and the handle
-// left alone) if none exists or it cannot be opened, a folder included.
+// What a read of the list file found.
+enum class TToolFileFault {
+    None,       // a regular file, read whole
+    Missing,    // nothing of that name, or a link that leads nowhere
+    NotRegular, // a folder, device, pipe or socket, or a link to one
+    TooLarge,   // more than ToolFileMaxBytes
+    System,     // the system refused it or failed part way: reason says why
+};
+
+struct TToolFileContent {
+    TToolFileFault fault = TToolFileFault::Missing;
+    QString reason;   // for every fault but None and Missing
+    QByteArray bytes; // the file; after a failure part way, what came before it
+};
+
+// Reads a list file whole, following links, if what it names is a regular
+// file of at most ToolFileMaxBytes. The type is checked before the file is
+// opened and again on the open file, which is opened without waiting, so a
+// pipe, a device or an endless file never holds the caller up, and no more
+// than ToolFileMaxBytes + 1 bytes are ever read.
+TToolFileContent ReadToolFile(const QString& name);
+
+// Opens a file for reading as ReadToolFile finds it; false (and the handle
+// left alone) if none exists or it cannot be read, a folder, a device or a
+// file over ToolFileMaxBytes included.
 bool OpenTextRead(TTextIn& file, const QString& name, QString* error = nullptr);
 
 // Reads four lines into Title, File, Dir and Params in turn. Lines missing
@@ -140,8 +168,31 @@ bool ReadTools(TTextIn& file, QString* error = nullptr);
 // Replaces the list by the content of ToolFile in the current directory and
 // clears SelectedTool. A missing, unopenable or unreadable file gives false,
 // with the list empty (or holding what was read before a read error); an
-// empty file gives true and an empty list. A file with any bytes loads.
+// empty file gives true and an empty list. A regular file of any bytes up to
+// ToolFileMaxBytes loads; anything else counts as unreadable (ReadToolFile).
+// What was found is kept for CheckToolFile.
 bool LoadTools(QString* error = nullptr);
+
+// What the last LoadTools found in the file (or the last SaveTools wrote).
+const TToolFileContent& LoadedToolFile();
+
+// The tools of a list file's bytes, found in one pass without decoding them,
+// so that a tools menu of any length costs little until its items are shown:
+// each tool's text is made when it is asked for. The tools are those that
+// ReadTools would read from the same bytes.
+class TToolIndex {
+public:
+    TToolIndex() = default;
+    explicit TToolIndex(QByteArray bytes);
+    std::size_t count() const { return starts_.size(); }
+    // Tool k, counted from 1; k must lie in 1..count().
+    TToolRecord tool(std::size_t k) const;
+
+private:
+    QByteArray bytes_;
+    qsizetype end_ = 0; // where the data end: the first Ctrl-Z, or the size
+    std::vector<qsizetype> starts_;
+};
 
 // ---------------------------------------------------------------------------
 // Writing.
@@ -160,10 +211,16 @@ public:
     // Puts the new file in place of the old one, all at once.
     virtual bool commit() = 0;
     virtual QString errorString() const = 0;
+    // True where the old file could not be replaced whole but is being
+    // written over, so a failure part way leaves it cut short.
+    virtual bool inPlace() const { return false; }
 };
 
 // The real sink: a QSaveFile, written to a temporary file beside the target
-// and renamed over it only once every byte is on disk.
+// and renamed over it only once every byte is on disk. The new file keeps the
+// old one's permission bits, and its owner and group where the process may
+// give them. Where the folder cannot take a new file but the file itself may
+// be written, it is written in place instead.
 class TSaveFileSink : public TToolSink {
 public:
     bool open(const QString& name) override;
@@ -171,9 +228,11 @@ public:
     bool flush() override;
     bool commit() override;
     QString errorString() const override;
+    bool inPlace() const override { return inPlace_; }
 
 private:
     QSaveFile file_;
+    bool inPlace_ = false;
 };
 
 using TToolSinkFactory = std::function<std::unique_ptr<TToolSink>()>;
@@ -196,5 +255,20 @@ bool WriteTool(const TToolRecord& tool, TToolSink& file, QString* error = nullpt
 // Writes the list to ToolFile in the current directory, atomically: on any
 // failure the old file (or its absence) stays exactly as it was, and the list
 // in memory is never touched. A list holding text the file cannot hold is
-// refused before the file is opened, the reason naming the tool and field.
+// refused before the file is opened, the reason naming the tool and field;
+// so is a ToolFile (or the target of a link of that name) that exists but is
+// not a regular file. Only where the file has to be written in place
+// (TToolSink::inPlace) can a failure part way leave it cut short.
 bool SaveTools(QString* error = nullptr);
+
+// How ToolFile stands now against what the last LoadTools found.
+enum class TToolFileCheck {
+    Unchanged,  // the same bytes, or still no file
+    Changed,    // another program wrote, made or removed it since
+    NotRegular, // it is there but no regular file: it must not be written
+    Unread,     // it could not be read then: what it holds was never seen
+};
+
+// Compares ToolFile with LoadedToolFile, byte for byte. For NotRegular and
+// Unread, reason says why.
+TToolFileCheck CheckToolFile(QString* reason = nullptr);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/ToolFile.h"
+#include "core/Language.h"
 #include "tests/support/ToolFaultSink.h"
 #include "util/Cp1252.h"
 
@@ -8,10 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <ostream>
 #include <random>
+#include <string>
 #include <tuple>
 
 void PrintTo(const QString& s, std::ostream* os) {
@@ -26,7 +36,10 @@ using List = std::vector<Fields>;
 // Each test works in its own empty folder, as the file is found by bare name.
 class ToolFileTest : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path())); }
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path()));
+        Language = LangSpanish; // as the program sets it
+    }
     void TearDown() override {
         SetToolSinkFactory({});
         QDir::setCurrent(home);
@@ -53,6 +66,16 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : "<missing>";
     }
     static auto Entries() { return QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries); }
+    // Empties the folder of everything, links, pipes and folders included.
+    static void Clear() {
+        for (const QFileInfo& entry :
+             QDir().entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
+            if (entry.isDir() && !entry.isSymLink())
+                QDir().rmdir(entry.fileName());
+            else
+                QFile::remove(entry.fileName());
+        }
+    }
 
     QString home = QDir::currentPath();
     QTemporaryDir dir;
@@ -156,6 +179,320 @@ TEST_F(ToolFileTest, FailedSaveChangesNothing) {
         EXPECT_EQ(LoadTools(&error), old == "old\r\n");
         EXPECT_EQ(Snapshot(), old == "old\r\n" ? List{{"old"}} : List{});
         EXPECT_EQ(error.isEmpty(), old == "old\r\n");
+    }
+}
+
+// --- What is read: regular files only, and none over the bound -------------
+
+struct stat Stat(const char* name) {
+    struct stat info {};
+    EXPECT_EQ(::stat(name, &info), 0) << name;
+    return info;
+}
+
+// A file in exactly the form SaveTools writes, of exactly ToolFileMaxBytes:
+// tools of four 255-character fields, then one short tool to fill it up.
+QByteArray FileAtTheBound() {
+    const QByteArray line = QByteArray(255, 'w') + "\r\n";
+    const QByteArray group = line + line + line + line;
+    QByteArray bytes = group.repeated(ToolFileMaxBytes / group.size());
+    bytes += QByteArray(ToolFileMaxBytes - bytes.size() - 8, 's') + "\r\n\r\n\r\n\r\n";
+    return bytes;
+}
+
+TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
+    using F = TToolFileFault;
+    // A pipe with a writer that has written a whole list: read, it would
+    // give a tool, and its bytes would be gone.
+    const QByteArray waiting = Group + "\x1A";
+    const auto pipe = [&waiting](const char* name) {
+        EXPECT_EQ(::mkfifo(name, 0600), 0);
+        const int writer = ::open(name, O_RDWR | O_NONBLOCK);
+        EXPECT_EQ(::write(writer, waiting.data(), waiting.size()), waiting.size());
+        return writer;
+    };
+    const QByteArray atBound = FileAtTheBound();
+    ASSERT_EQ(atBound.size(), ToolFileMaxBytes);
+    const std::tuple<const char*, std::function<int()>, F, const char*> cases[] = {
+        {"nothing", [] { return -1; }, F::Missing, ""},
+        {"a link to nothing", [] { return QFile::link("nowhere", ToolFile), -1; }, F::Missing, ""},
+        {"a regular file", [] { return WriteFile(Group), -1; }, F::None, ""},
+        {"a link to one",
+         [] {
+             return WriteFile(Group), QFile::rename(ToolFile, "real"),
+                    QFile::link("real", ToolFile), -1;
+         },
+         F::None, ""},
+        {"a folder", [] { return QDir().mkdir(ToolFile), -1; }, F::NotRegular,
+         "no es un fichero normal"},
+        {"a pipe", [&] { return pipe(ToolFile); }, F::NotRegular, "no es un fichero normal"},
+        {"a link to a pipe", [&] { return QFile::link("p", ToolFile), pipe("p"); }, F::NotRegular,
+         "no es un fichero normal"},
+        {"a link to /dev/null", [] { return QFile::link("/dev/null", ToolFile), -1; },
+         F::NotRegular, "no es un fichero normal"},
+        {"a link to /dev/zero", [] { return QFile::link("/dev/zero", ToolFile), -1; },
+         F::NotRegular, "no es un fichero normal"},
+        {"a link to itself", [] { return QFile::link(ToolFile, ToolFile), -1; }, F::System,
+         "Too many levels of symbolic links"},
+        {"one byte over the bound", [&] { return WriteFile(atBound + "x"), -1; }, F::TooLarge,
+         "ocupa más de 16 MB"},
+        {"over the bound, mostly holes",
+         [] {
+             QFile f(ToolFile);
+             return f.open(QIODevice::WriteOnly), f.resize(qint64(100) << 20), -1;
+         },
+         F::TooLarge, "ocupa más de 16 MB"},
+    };
+    for (const auto& [name, make, fault, reason] : cases) {
+        Clear();
+        const int writer = make();
+        QString error;
+        SetList({{"old"}});
+        EXPECT_EQ(LoadTools(&error), fault == F::None) << name;
+        EXPECT_EQ(Snapshot(), fault == F::None ? List{GroupTool} : List{}) << name;
+        EXPECT_EQ(LoadedToolFile().fault, fault) << name;
+        EXPECT_TRUE(LoadedToolFile().reason.contains(QString::fromUtf8(reason))) << name;
+        if (*reason) {
+            EXPECT_TRUE(error.contains(QString::fromUtf8(reason))) << name;
+        }
+        if (writer >= 0) {
+            int pending = -1;
+            EXPECT_EQ(::ioctl(writer, FIONREAD, &pending), 0);
+            EXPECT_EQ(pending, waiting.size()) << name << ": the pipe was read";
+            ::close(writer);
+        }
+    }
+}
+
+// Under the bound nothing is dropped, and a save writes every tool back.
+TEST_F(ToolFileTest, AFileAtTheBoundLoadsWholeAndSavesBack) {
+    const QByteArray bytes = FileAtTheBound();
+    WriteFile(bytes);
+    ASSERT_TRUE(LoadTools());
+    EXPECT_EQ(ToolCount(), std::size_t(ToolFileMaxBytes / 1028 + 1));
+    EXPECT_EQ(Tool(ToolCount()).Title, QString(ToolFileMaxBytes % 1028 - 8, QLatin1Char('s')));
+    QFile::remove(ToolFile);
+    ASSERT_TRUE(SaveTools());
+    EXPECT_TRUE(ReadFile() == bytes);
+}
+
+// The tools the index finds are those LoadTools reads, field for field.
+TEST_F(ToolFileTest, IndexFindsWhatLoadReads) {
+    for (const auto& [name, bytes, tools] : ReadCases) {
+        const TToolIndex index(bytes);
+        List listed;
+        for (std::size_t k = 1; k <= index.count(); ++k) {
+            const TToolRecord t = index.tool(k);
+            listed.push_back({t.Title, t.File, t.Dir, t.Params});
+        }
+        EXPECT_EQ(listed, tools) << name;
+    }
+}
+
+// --- What is written: only a regular file, as it was ------------------------
+
+TEST_F(ToolFileTest, SaveWritesOnlyARegularFile) {
+    const std::tuple<const char*, std::function<void()>, const char*> cases[] = {
+        {"a pipe", [] { ::mkfifo(ToolFile, 0600); }, "no es un fichero normal"},
+        {"a link to a pipe", [] { ::mkfifo("p", 0600), QFile::link("p", ToolFile); },
+         "no es un fichero normal"},
+        {"a folder", [] { QDir().mkdir(ToolFile); }, "no es un fichero normal"},
+        {"a link to itself", [] { QFile::link(ToolFile, ToolFile); },
+         "Too many levels of symbolic links"},
+    };
+    SetList({{"new"}});
+    for (const auto& [name, make, reason] : cases) {
+        Clear();
+        make();
+        const QStringList before = Entries();
+        struct stat was {};
+        ::lstat(ToolFile, &was);
+        QString error;
+        EXPECT_FALSE(SaveTools(&error)) << name;
+        EXPECT_TRUE(error.contains(QString::fromUtf8(reason)))
+            << name << ": " << error.toStdString();
+        struct stat now {};
+        ::lstat(ToolFile, &now);
+        EXPECT_EQ(std::tuple(now.st_mode, now.st_ino), std::tuple(was.st_mode, was.st_ino)) << name;
+        EXPECT_EQ(Entries(), before) << name;
+        EXPECT_EQ(Snapshot(), List{{"new"}});
+    }
+    // A link to a regular file stays a link, and what it points to is
+    // replaced whole.
+    Clear();
+    WriteFile("old\r\n");
+    ASSERT_TRUE(QFile::rename(ToolFile, "real") && QFile::link("real", ToolFile));
+    const ino_t old = Stat("real").st_ino;
+    ASSERT_TRUE(SaveTools());
+    EXPECT_EQ(QFileInfo(ToolFile).symLinkTarget(), QFileInfo("real").absoluteFilePath());
+    EXPECT_EQ(ReadFile(), "new\r\n\r\n\r\n\r\n");
+    EXPECT_NE(Stat("real").st_ino, old);
+    EXPECT_EQ(Entries(), (QStringList{"real", ToolFile}));
+}
+
+TEST_F(ToolFileTest, SaveKeepsTheModeOfTheFileItReplaces) {
+    WriteFile("old\r\n");
+    ASSERT_EQ(::chmod(ToolFile, 0604), 0);
+    SetList({{"new"}});
+    ASSERT_TRUE(SaveTools());
+    EXPECT_EQ(Stat(ToolFile).st_mode & 07777, 0604u);
+}
+
+// A save run by root leaves the file with the user it belonged to.
+TEST_F(ToolFileTest, SaveByRootKeepsTheOwner) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another user";
+    WriteFile("old\r\n");
+    ASSERT_EQ(::chown(ToolFile, 65534, 65534), 0);
+    ASSERT_EQ(::chmod(ToolFile, 0640), 0);
+    const ino_t old = Stat(ToolFile).st_ino;
+    SetList({{"new"}});
+    ASSERT_TRUE(SaveTools());
+    const struct stat now = Stat(ToolFile);
+    EXPECT_EQ(std::tuple(now.st_uid, now.st_gid, now.st_mode & 07777),
+              std::tuple(65534u, 65534u, 0640u));
+    EXPECT_NE(now.st_ino, old); // replaced whole, not written over
+    EXPECT_EQ(ReadFile(), "new\r\n\r\n\r\n\r\n");
+}
+
+// Runs body as a user that the permissions bind: as it is when the tests do
+// not run as root, otherwise in a child process that has become "nobody".
+// What body returns comes back as a text for the caller to compare.
+std::string AsUnprivileged(const std::function<std::string()>& body) {
+    if (::geteuid() != 0)
+        return body();
+    int out[2];
+    if (::pipe(out) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(out[0]);
+        const std::string said =
+            ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0
+                ? body()
+                : std::string("could not become nobody");
+        const ssize_t n = ::write(out[1], said.data(), said.size());
+        ::_exit(n == ssize_t(said.size()) ? 0 : 1);
+    }
+    ::close(out[1]);
+    std::string said;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, std::size_t(n));
+    ::close(out[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return said;
+}
+
+// The user's own file in the scratch folder, for the user AsUnprivileged
+// runs as.
+void GiveAway(const char* name) {
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(name, 65534, 65534), 0);
+    }
+}
+
+// A file the user may write but not read is reported, and "OK" must not
+// take its place.
+TEST_F(ToolFileTest, AFileThatCannotBeReadIsSaidToBeSo) {
+    WriteFile(Group);
+    GiveAway(ToolFile);
+    ASSERT_EQ(::chmod(ToolFile, 0200), 0);
+    ASSERT_EQ(::chmod(".", 0755), 0);
+    const std::string said = AsUnprivileged([] {
+        QString error, reason;
+        const bool loaded = LoadTools(&error);
+        const TToolFileCheck check = CheckToolFile(&reason);
+        return std::to_string(loaded) + "|" + std::to_string(int(LoadedToolFile().fault)) + "|" +
+               error.toStdString() + "|" + std::to_string(int(check)) + "|" + reason.toStdString() +
+               "|" + std::to_string(ToolCount());
+    });
+    EXPECT_EQ(said, "0|" + std::to_string(int(TToolFileFault::System)) + "|Permission denied|" +
+                        std::to_string(int(TToolFileCheck::Unread)) + "|Permission denied|0");
+}
+
+// In a folder the user may not write, the user's writable file is written
+// in place: its inode and mode stay. A failure part way cuts it short, as
+// writing in place must, but the list stays for another try, which writes
+// it whole, and nothing else appears in the folder.
+TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
+    using Fault = TFaultyToolSink::Fault;
+    ASSERT_TRUE(QDir().mkdir("closed"));
+    ASSERT_TRUE(QDir::setCurrent("closed"));
+    WriteFile("old\r\n");
+    GiveAway(ToolFile);
+    ASSERT_EQ(::chmod(ToolFile, 0640), 0);
+    ASSERT_EQ(::chmod(".", ::geteuid() == 0 ? 0755 : 0555), 0);
+    ASSERT_EQ(::chmod("..", 0755), 0);
+    const ino_t inode = Stat(ToolFile).st_ino;
+    const List tools = {{"Café", "a.pdf", "/d/", "-x"}, {"b"}};
+    const QByteArray bytes = "Caf\xE9\r\na.pdf\r\n/d/\r\n-x\r\nb\r\n\r\n\r\n\r\n";
+    const std::string said = AsUnprivileged([&] {
+        std::string log;
+        const auto note = [&](const std::string& what) { log += what + ";"; };
+        SetList(tools);
+        QString error;
+        note(SaveTools(&error) ? "saved" : "refused: " + error.toStdString());
+        note(ReadFile() == bytes ? "whole" : "not whole");
+        for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
+            const Fault fault = at < bytes.size()   ? Fault::Write
+                                : at > bytes.size() ? Fault::Commit
+                                                    : Fault::Flush;
+            SetToolSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
+            SetList(tools);
+            error.clear();
+            if (SaveTools(&error) || error.isEmpty() || Snapshot() != tools)
+                note("fault at " + std::to_string(at) + " not reported");
+            SetToolSinkFactory({});
+            if (!SaveTools() || ReadFile() != bytes)
+                note("not written whole after a fault at " + std::to_string(at));
+        }
+        return log;
+    });
+    ASSERT_EQ(::chmod(".", 0755), 0);
+    EXPECT_EQ(said, "saved;whole;");
+    EXPECT_EQ(ReadFile(), bytes);
+    const struct stat now = Stat(ToolFile);
+    EXPECT_EQ(std::tuple(now.st_ino, now.st_mode & 07777), std::tuple(inode, 0640u));
+    EXPECT_EQ(Entries(), QStringList{ToolFile});
+}
+
+// Before "OK" writes, the file is compared with what was read, byte for
+// byte: a new time alone is no change, the same size and time with other
+// bytes is one.
+TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
+    using C = TToolFileCheck;
+    const auto sameTimes = [](const QByteArray& bytes) {
+        const struct stat was = Stat(ToolFile);
+        WriteFile(bytes);
+        const timespec times[2] = {was.st_atim, was.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, ToolFile, times, 0), 0);
+    };
+    const std::tuple<const char*, std::function<void()>, C> steps[] = {
+        {"no file, none read", [] { LoadTools(); }, C::Unchanged},
+        {"made by another", [] { WriteFile(Group); }, C::Changed},
+        {"read", [] { LoadTools(); }, C::Unchanged},
+        {"the same bytes again", [] { WriteFile(Group); }, C::Unchanged},
+        {"same size and time, other bytes", [&] { sameTimes("X\r\nF\r\nD\r\nP\r\n"); }, C::Changed},
+        {"read again", [] { LoadTools(); }, C::Unchanged},
+        {"removed", [] { QFile::remove(ToolFile); }, C::Changed},
+        {"saved by this program", [] { SaveTools(); }, C::Unchanged},
+        {"turned into a pipe", [] { QFile::remove(ToolFile), ::mkfifo(ToolFile, 0600); },
+         C::NotRegular},
+        {"read as a pipe, then a file again",
+         [] { LoadTools(), QFile::remove(ToolFile), WriteFile(Group); }, C::Unread},
+        {"read as too large",
+         [] {
+             QFile f(ToolFile);
+             f.open(QIODevice::WriteOnly), f.resize(ToolFileMaxBytes + 1), f.close();
+             LoadTools();
+         },
+         C::Unread},
+    };
+    for (const auto& [name, step, check] : steps) {
+        step();
+        EXPECT_EQ(CheckToolFile(), check) << name;
     }
 }
 
