@@ -3,10 +3,15 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -32,7 +37,93 @@ QString ExistingFolder(const QString& dir) {
     return info.isDir() ? info.absoluteFilePath() : QString();
 }
 
+// Whether only the user or root could have made or changed what the path
+// names (through links): it belongs to one of them and neither its group nor
+// everybody may write to it.
+ShellRefusal Ownership(const QString& path, ShellRefusal foreign, ShellRefusal writable) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return foreign;
+    }
+    if (info.st_uid != ::geteuid() && info.st_uid != 0) {
+        return foreign;
+    }
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return writable;
+    }
+    return ShellRefusal::None;
+}
+
+// Whether a file found in folder may be used: the file itself, the folder it
+// was looked for in and, where a link or a subfolder leads elsewhere, the
+// folder that really holds it.
+ShellRefusal Trust(const QFileInfo& file, const QString& folder) {
+    ShellRefusal refusal = Ownership(file.absoluteFilePath(), ShellRefusal::FileForeignOwner,
+                                     ShellRefusal::FileWritableByOthers);
+    QStringList folders = {folder};
+    const QString real = file.canonicalFilePath();
+    if (!real.isEmpty()) {
+        folders << QFileInfo(real).absolutePath();
+    }
+    for (const QString& f : std::as_const(folders)) {
+        if (refusal == ShellRefusal::None) {
+            refusal = Ownership(f, ShellRefusal::FolderForeignOwner,
+                                ShellRefusal::FolderWritableByOthers);
+        }
+    }
+    return refusal;
+}
+
+bool IsProgram(const QFileInfo& file) {
+    return file.isFile() && file.isExecutable() && IsProgramFile(file.absoluteFilePath());
+}
+
+// The search path's folders; a relative entry ("." or an empty one, which a
+// shell takes for the current folder) is left out.
+QStringList SearchFolders() {
+    QStringList folders;
+    const QStringList entries = qEnvironmentVariable("PATH").split(QDir::listSeparator());
+    for (const QString& entry : entries) {
+        if (QDir::isAbsolutePath(entry)) {
+            folders << QDir::cleanPath(entry);
+        }
+    }
+    return folders;
+}
+
+ShellTarget Opened(const QFileInfo& file, const QString& params, const QString& workDir) {
+    if (IsProgram(file)) {
+        return {ShellTargetKind::Program, file.absoluteFilePath(), ShellSplitParams(params),
+                workDir};
+    }
+    return {ShellTargetKind::Document, file.absoluteFilePath(), {}, workDir};
+}
+
 } // namespace
+
+QStringList ShellSplitParams(const QString& params) {
+    return QProcess::splitCommand(params);
+}
+
+bool IsProgramFile(const QString& path) {
+    // Without waiting: the name may be a pipe.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    char head[4] = {};
+    ssize_t got = 0;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        got = ::read(fd, head, sizeof head);
+    }
+    ::close(fd);
+    const bool elf =
+        got == 4 && head[0] == '\x7F' && head[1] == 'E' && head[2] == 'L' && head[3] == 'F';
+    const bool script = got >= 2 && head[0] == '#' && head[1] == '!';
+    return elf || script;
+}
 
 ShellTarget ClassifyShellPath(const QString& path, const QString& params, const QString& dir) {
     const QString toolFolder = ExistingFolder(dir);
@@ -40,24 +131,24 @@ ShellTarget ClassifyShellPath(const QString& path, const QString& params, const 
     if (path.isEmpty()) {
         return {ShellTargetKind::Missing, QString(), {}, workDir};
     }
-    // The editor's file button stores a bare name and its folder apart, so
-    // the tool's folder is where such a name is meant to be found, whatever
-    // the current folder is by the time the tool is opened.
-    QStringList places;
-    if (!toolFolder.isEmpty() && QFileInfo(path).isRelative()) {
-        places << toolFolder;
+    if (QDir::isAbsolutePath(path)) {
+        const QFileInfo file(path);
+        if (file.exists()) {
+            return Opened(file, params, workDir);
+        }
+        return {ShellTargetKind::Missing, file.absoluteFilePath(), {}, workDir};
     }
-    places << QDir::currentPath();
-    for (const QString& place : std::as_const(places)) {
-        const QFileInfo info(QDir(place), path);
-        if (!info.exists()) {
-            continue;
+    // One folder only, and never a program from a folder the tool did not
+    // name: the current folder is wherever the program happened to start.
+    const QString folder = toolFolder.isEmpty() ? QDir::currentPath() : toolFolder;
+    const QFileInfo file(QDir(folder), path);
+    ShellRefusal refusal = ShellRefusal::None;
+    if (file.exists()) {
+        refusal = toolFolder.isEmpty() && IsProgram(file) ? ShellRefusal::ProgramInWorkFolder
+                                                          : Trust(file, folder);
+        if (refusal == ShellRefusal::None) {
+            return Opened(file, params, workDir);
         }
-        const QString abs = info.absoluteFilePath();
-        if (info.isFile() && info.isExecutable()) {
-            return {ShellTargetKind::Program, abs, QProcess::splitCommand(params), workDir};
-        }
-        return {ShellTargetKind::Document, abs, {}, workDir};
     }
     if (HasScheme(path)) {
         return {ShellTargetKind::Url, path, {}, workDir};
@@ -65,15 +156,15 @@ ShellTarget ClassifyShellPath(const QString& path, const QString& params, const 
     // A bare name such as "gimp" starts the program of that name, as a
     // command would.
     if (!path.contains(QLatin1Char('/'))) {
-        const QString exe = QStandardPaths::findExecutable(path);
+        const QString exe = QStandardPaths::findExecutable(path, SearchFolders());
         if (!exe.isEmpty()) {
-            return {ShellTargetKind::Program, exe, QProcess::splitCommand(params), workDir};
+            return {ShellTargetKind::Program, exe, ShellSplitParams(params), workDir};
         }
     }
-    return {ShellTargetKind::Missing,
-            QFileInfo(QDir(places.front()), path).absoluteFilePath(),
-            {},
-            workDir};
+    if (refusal != ShellRefusal::None) {
+        return {ShellTargetKind::Refused, file.absoluteFilePath(), {}, workDir, refusal};
+    }
+    return {ShellTargetKind::Missing, file.absoluteFilePath(), {}, workDir};
 }
 
 bool ShellOpen(const QString& path, const QString& params, const QString& dir) {
@@ -89,6 +180,7 @@ bool ShellOpen(const QString& path, const QString& params, const QString& dir) {
     case ShellTargetKind::Program:
         return QProcess::startDetached(target.resolved, target.args, target.workDir);
     case ShellTargetKind::Missing:
+    case ShellTargetKind::Refused:
         break;
     }
     return false;

@@ -3,49 +3,258 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// Only the decision is tested here; nothing is opened.
-TEST(ShellOpen, ClassifiesWhatTheDesktopWouldOpen) {
-    QTemporaryDir cwd, tool;
-    ASSERT_TRUE(cwd.isValid() && tool.isValid() && QDir::setCurrent(cwd.path()));
-    const auto C = [&cwd](const char* name) { return cwd.filePath(name); };
-    const auto T = [&tool](const char* name) { return tool.filePath(name); };
-    for (const QString& file :
-         {C("both.pdf"), T("both.pdf"), C("here.pdf"), C("sh"), T("run.sh")}) {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.setPermissions(QFile::ReadOwner |
-                         (file.endsWith(".sh") ? QFile::ExeOwner : QFile::ReadOwner));
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ostream>
+
+void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+using K = ShellTargetKind;
+using R = ShellRefusal;
+
+// What a file holds and its mode.
+struct TFile {
+    const char* name;
+    QByteArray content;
+    QFile::Permissions mode;
+};
+
+constexpr QFile::Permissions Private = QFile::ReadOwner | QFile::WriteOwner;
+constexpr QFile::Permissions Runnable = Private | QFile::ExeOwner | QFile::ReadGroup |
+                                        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
+// Only the decision is tested here; nothing is opened. The current folder
+// "cwd/", the tool's folder "tool/" and "shared/", a folder everybody may
+// write to, as another user would leave it.
+class ShellTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(cwd.isValid() && tool.isValid() && shared.isValid());
+        ASSERT_TRUE(QDir::setCurrent(cwd.path()));
+        ASSERT_TRUE(QFile::setPermissions(shared.path(), QFile::Permissions(0x7777)));
     }
-    const QString c = cwd.path(), t = tool.path(), toolDir = t + '/';
-    using K = ShellTargetKind;
-    const auto check = [](QString path, QString params, QString dir, K kind, QString resolved,
-                          QString workDir, QStringList args = {}) {
-        const ShellTarget got = ClassifyShellPath(path, params, dir);
-        EXPECT_EQ(std::tuple(got.kind, got.resolved, got.args, QDir(got.workDir)),
-                  std::tuple(kind, resolved, args, QDir(workDir)))
-            << (path + " | " + dir).toStdString();
+    void TearDown() override {
+        QDir::setCurrent(home);
+        qputenv("PATH", path);
+    }
+    // "cwd/x", "tool/x" or "shared/x" as an absolute path.
+    QString At(const QString& place) const {
+        const QString folder = place.section('/', 0, 0), rest = place.section('/', 1);
+        const QTemporaryDir& dir = folder == "cwd" ? cwd : folder == "tool" ? tool : shared;
+        return rest.isEmpty() ? dir.path() : dir.filePath(rest);
+    }
+    void Make(const TFile& file) {
+        const QString where = At(QString::fromLatin1(file.name));
+        QDir().mkpath(QFileInfo(where).absolutePath());
+        QFile f(where);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(file.content) == file.content.size());
+        f.close();
+        ASSERT_TRUE(f.setPermissions(file.mode));
+    }
+
+    const QString home = QDir::currentPath();
+    const QByteArray path = qgetenv("PATH");
+    QTemporaryDir cwd, tool, shared;
+};
+
+const QByteArray Script = "#!/bin/sh\necho planted\n";
+
+const TFile Files[] = {
+    {"cwd/both.pdf", "%PDF-1.4\n", Private},
+    {"tool/both.pdf", "%PDF-1.4\n", Private},
+    {"cwd/here.pdf", "%PDF-1.4\n", Private},
+    {"cwd/sh", "not a shell", Private},
+    {"cwd/local.sh", Script, Runnable},
+    {"cwd/zzprog", Script, Runnable},
+    {"tool/run.sh", Script, Runnable},
+    {"tool/py", "#!/usr/bin/python3\nprint(1)\n", Runnable},
+    {"tool/report.pdf", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n", Runnable},
+    {"tool/notes.txt", "hello\n", Runnable},
+    {"tool/short", "#", Runnable},
+    {"tool/open.pdf", "%PDF-1.4\n", Private | QFile::WriteGroup | QFile::WriteOther},
+    {"tool/sub/x.pdf", "%PDF-1.4\n", Private},
+    {"shared/ls", Script, Runnable},
+    {"shared/zzonly", Script, Runnable},
+    {"shared/notes.pdf", "%PDF-1.4\n", Private},
+};
+
+// path | params | dir, with "cwd/", "tool/" and "shared/" standing for the
+// folders (dir "tool" is the tool's folder given with a final "/"); then the
+// kind, what it resolves to ("=" a program of that name on the search path),
+// the folder a program starts in, its parameters and the refusal.
+const struct {
+    const char *path, *params, *dir;
+    K kind;
+    const char *resolved, *workDir;
+    QStringList args = {};
+    R refusal = R::None;
+} Cases[] = {
+    // Documents and folders, found in the tool's folder, or in the working
+    // folder for a tool without one.
+    {"both.pdf", "", "", K::Document, "cwd/both.pdf", "cwd"},
+    {"both.pdf", "", "tool", K::Document, "tool/both.pdf", "tool"},
+    {"both.pdf", "", "/no/such/folder", K::Document, "cwd/both.pdf", "cwd"},
+    {"cwd/here.pdf", "", "", K::Document, "cwd/here.pdf", "cwd"},
+    {"cwd", "", "", K::Document, "cwd", "cwd"},
+    {"sub/x.pdf", "", "tool", K::Document, "tool/sub/x.pdf", "tool"},
+    {"sh", "-c true", "", K::Document, "cwd/sh", "cwd"}, // a document hides the program
+    // Where the tool names its folder, the current folder is not searched.
+    {"here.pdf", "", "tool", K::Missing, "tool/here.pdf", "tool"},
+    {"run.sh", "", "", K::Missing, "cwd/run.sh", "cwd"},
+    // Programs by their content; the execute bit alone makes none.
+    {"run.sh",
+     "-a \"b c\" 'd e'",
+     "tool",
+     K::Program,
+     "tool/run.sh",
+     "tool",
+     {"-a", "b c", "'d", "e'"}},
+    {"py", "", "tool", K::Program, "tool/py", "tool"},
+    {"tool/run.sh", "x", "", K::Program, "tool/run.sh", "cwd", {"x"}},
+    {"report.pdf", "-p", "tool", K::Document, "tool/report.pdf", "tool"},
+    {"notes.txt", "", "tool", K::Document, "tool/notes.txt", "tool"},
+    {"short", "", "tool", K::Document, "tool/short", "tool"},
+    // Never a program from the working folder, nor through "." on the path.
+    {"local.sh", "", "", K::Refused, "cwd/local.sh", "cwd", {}, R::ProgramInWorkFolder},
+    {"zzprog", "", "tool", K::Missing, "tool/zzprog", "tool"},
+    // Planted where others may write: passed over for the search path, or
+    // refused with the reason when the path has nothing either.
+    {"ls", "-la", "shared", K::Program, "=ls", "shared", {"-la"}},
+    {"zzonly", "", "shared", K::Refused, "shared/zzonly", "shared", {}, R::FolderWritableByOthers},
+    {"notes.pdf",
+     "",
+     "shared",
+     K::Refused,
+     "shared/notes.pdf",
+     "shared",
+     {},
+     R::FolderWritableByOthers},
+    {"open.pdf", "", "tool", K::Refused, "tool/open.pdf", "tool", {}, R::FileWritableByOthers},
+    {"shared/notes.pdf", "", "", K::Document, "shared/notes.pdf", "cwd"}, // named in full
+    // URLs, nothing, and bare names on the search path.
+    {"https://example.org/a", "x", "", K::Url, "https://example.org/a", "cwd"},
+    {"mailto:a@example.org", "", "tool", K::Url, "mailto:a@example.org", "tool"},
+    {"", "", "", K::Missing, "", "cwd"},
+    {"env", "A=1 \"B=2 3\"", "tool", K::Program, "=env", "tool", {"A=1", "B=2 3"}},
+};
+
+TEST_F(ShellTest, ClassifiesWhatTheDesktopWouldOpen) {
+    for (const TFile& file : Files)
+        Make(file);
+    // "." and an empty entry on the path would both mean the current folder.
+    qputenv("PATH", ".::" + path);
+    const auto expand = [this](QString text) {
+        for (const char* folder : {"cwd", "tool", "shared"}) {
+            if (text == folder || text.startsWith(QString::fromLatin1(folder) + '/'))
+                return At(text);
+        }
+        return text;
     };
-    check("both.pdf", "", "", K::Document, C("both.pdf"), c);
-    check("both.pdf", "", toolDir, K::Document, T("both.pdf"), t); // the tool's folder first
-    check("here.pdf", "", toolDir, K::Document, C("here.pdf"), t); // then the current one
-    check("both.pdf", "", "/no/such/folder", K::Document, C("both.pdf"), c);
-    check(C("here.pdf"), "", "", K::Document, C("here.pdf"), c);
-    check(c, "", "", K::Document, c, c);
-    check("run.sh", "-a \"b c\" 'd e'", toolDir, K::Program, T("run.sh"), t,
-          {"-a", "b c", "'d", "e'"});
-    check("run.sh", "", "", K::Missing, C("run.sh"), c);
-    check("sh", "-c true", "", K::Document, C("sh"), c); // a document hides the program
-    check("https://example.org/a", "x", "", K::Url, "https://example.org/a", c);
-    check("", "", "", K::Missing, "", c);
-    // A bare name found nowhere else is a program on the search path.
-    const ShellTarget env = ClassifyShellPath("env", "A=1", toolDir);
-    EXPECT_EQ(std::tuple(env.kind, env.args), std::tuple(K::Program, QStringList{"A=1"}));
-    EXPECT_TRUE(env.resolved.endsWith("/env")) << env.resolved.toStdString();
-    ASSERT_TRUE(QDir::setCurrent(QDir::tempPath()));
+    for (const auto& c : Cases) {
+        const QString dir = QString::fromLatin1(c.dir);
+        const ShellTarget got =
+            ClassifyShellPath(expand(QString::fromUtf8(c.path)), QString::fromUtf8(c.params),
+                              dir == "tool" || dir == "shared" ? At(dir) + '/' : dir);
+        const QString want = expand(QString::fromUtf8(c.resolved));
+        const std::string what = std::string(c.path) + " | " + c.params + " | " + c.dir;
+        EXPECT_EQ(got.kind, c.kind) << what;
+        if (want.startsWith('='))
+            EXPECT_EQ(QFileInfo(got.resolved).fileName(), want.mid(1)) << what;
+        else
+            EXPECT_EQ(got.resolved, want) << what;
+        EXPECT_NE(got.resolved, At("shared/ls")) << what;
+        EXPECT_EQ(QDir(got.workDir), QDir(expand(QString::fromLatin1(c.workDir)))) << what;
+        EXPECT_EQ(got.args, c.args) << what;
+        EXPECT_EQ(got.refusal, c.refusal) << what;
+    }
+    // The folder that really holds the file counts, wherever a link leads.
+    ASSERT_TRUE(QFile::link(At("shared/notes.pdf"), At("tool/link.pdf")));
+    EXPECT_EQ(ClassifyShellPath("link.pdf", "", At("tool")).refusal, R::FolderWritableByOthers);
+    ASSERT_TRUE(QFile::setPermissions(At("tool/sub"), QFile::Permissions(0x7777)));
+    EXPECT_EQ(ClassifyShellPath("sub/x.pdf", "", At("tool")).refusal, R::FolderWritableByOthers);
+}
+
+// A file of another user, even in the user's own folder, is not used. Only
+// root can give a file away to make one.
+TEST_F(ShellTest, AnotherUsersFileIsRefused) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give a file to another user";
+    Make({"tool/theirs.pdf", "%PDF-1.4\n", Private});
+    ASSERT_EQ(::chown(QFile::encodeName(At("tool/theirs.pdf")).constData(), 65534, 65534), 0);
+    const ShellTarget file = ClassifyShellPath("theirs.pdf", "", At("tool"));
+    EXPECT_EQ(std::tuple(file.kind, file.refusal), std::tuple(K::Refused, R::FileForeignOwner));
+    Make({"shared/mine.pdf", "%PDF-1.4\n", Private});
+    ASSERT_TRUE(QFile::setPermissions(At("shared"), QFile::Permissions(0x7755)));
+    ASSERT_EQ(::chown(QFile::encodeName(At("shared")).constData(), 65534, 65534), 0);
+    const ShellTarget folder = ClassifyShellPath("mine.pdf", "", At("shared"));
+    EXPECT_EQ(std::tuple(folder.kind, folder.refusal),
+              std::tuple(K::Refused, R::FolderForeignOwner));
+}
+
+// Real programs: an ELF file is one, and so is a script with any interpreter.
+TEST_F(ShellTest, ProgramsAreKnownByTheirContent) {
+    ASSERT_TRUE(QFile::copy("/bin/true", At("tool/true")));
+    for (const TFile& file : Files)
+        Make(file);
+    const std::pair<const char*, bool> files[] = {
+        {"tool/true", true},       {"tool/run.sh", true},
+        {"tool/py", true},         {"tool/report.pdf", false},
+        {"tool/notes.txt", false}, {"tool/short", false},
+        {"tool", false},           {"tool/no-such-file", false},
+    };
+    for (const auto& [file, program] : files)
+        EXPECT_EQ(IsProgramFile(At(file)), program) << file;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(At("tool/pipe")).constData(), 0600), 0);
+    EXPECT_FALSE(IsProgramFile(At("tool/pipe"))); // and it does not wait for a writer
+}
+
+// The rule the help document states, by its own example: double quotes group,
+// single quotes are ordinary characters.
+TEST(ShellSplitParams, FollowsTheWindowsCommandLineAsTheHelpSays) {
+    const std::pair<const char*, QStringList> cases[] = {
+        {"'c d'", {"'c", "d'"}},
+        {"-o \"mi informe.pdf\" 'a b'", {"-o", "mi informe.pdf", "'a", "b'"}},
+        {"say \"\"\"hi\"\"\"", {"say", "\"hi\""}},
+        {"a\\ b", {"a\\", "b"}},
+        {"  a   b  ", {"a", "b"}},
+        {"", {}},
+    };
+    for (const auto& [params, args] : cases)
+        EXPECT_EQ(ShellSplitParams(params), args) << params;
+
+    QFile help(QStringLiteral(VEXARIA_SOURCE_DIR "/docs/help/mirvex.html"));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(help.readAll());
+    const auto text = [](QString fragment) { // the few entities such text needs
+        fragment.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        const std::pair<const char*, const char*> entities[] = {{"&quot;", "\""}, {"&#39;", "'"},
+                                                                {"&apos;", "'"},  {"&lt;", "<"},
+                                                                {"&gt;", ">"},    {"&amp;", "&"}};
+        for (const auto& [entity, character] : entities)
+            fragment.replace(QLatin1String(entity), QLatin1String(character));
+        return fragment;
+    };
+    const QRegularExpressionMatch example =
+        QRegularExpression(QStringLiteral("<code class=\"params\">(.*?)</code>(.*?)</(?:p|li)>"),
+                           QRegularExpression::DotMatchesEverythingOption)
+            .match(html);
+    ASSERT_TRUE(example.hasMatch()) << "the help gives an example of parameters";
+    QStringList shown;
+    for (const auto& arg : QRegularExpression(QStringLiteral("<code class=\"arg\">(.*?)</code>"))
+                               .globalMatch(example.captured(2)))
+        shown << text(arg.captured(1));
+    EXPECT_EQ(ShellSplitParams(text(example.captured(1))), shown);
+    EXPECT_GE(shown.size(), 3);
 }
 
 TEST(ShellOpen, HookSeesTheRequestAsGiven) {
@@ -57,3 +266,5 @@ TEST(ShellOpen, HookSeesTheRequestAsGiven) {
     // Without the hook, nothing is handed over for a path that leads nowhere.
     EXPECT_FALSE(ShellOpen(QStringLiteral("/nonexistent/folder/file.pdf")));
 }
+
+} // namespace
