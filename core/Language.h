@@ -138,3 +138,25 @@ inline constexpr TLangText LangToolsChanged = {
 inline constexpr TLangText LangOverwrite = {"Sobreescriu", "Overwrite", "Sobrescribir"};
 inline constexpr TLangText LangReload = {"Torna a llegir", "Read again", "Volver a leer"};
 inline constexpr TLangText LangCancel = {"Cancel·la", "Cancel", "Cancelar"};
+// %1 the tool's file, %2 the reason.
+inline constexpr TLangText LangLaunchRefused = {
+    "No s'ha obert «%1»: %2.", "\"%1\" was not opened: %2.", "No se ha abierto «%1»: %2."};
+inline constexpr TLangText LangFileForeignOwner = {"el fitxer és d'un altre usuari",
+                                                   "the file belongs to another user",
+                                                   "el fichero es de otro usuario"};
+inline constexpr TLangText LangFileWritableByOthers = {
+    "altres usuaris poden modificar el fitxer", "other users can change the file",
+    "otros usuarios pueden modificar el fichero"};
+inline constexpr TLangText LangFolderForeignOwner = {"la seva carpeta és d'un altre usuari",
+                                                     "its folder belongs to another user",
+                                                     "su carpeta es de otro usuario"};
+inline constexpr TLangText LangFolderWritableByOthers = {
+    "altres usuaris poden escriure a la seva carpeta", "other users can write to its folder",
+    "otros usuarios pueden escribir en su carpeta"};
+inline constexpr TLangText LangProgramInWorkFolder = {
+    "un programa sense carpeta pròpia no s'executa des de la carpeta de treball; indiqueu-ne "
+    "la carpeta a «Directori de treball»",
+    "a program without a folder of its own is not run from the working folder; give its "
+    "folder in \"Work directory\"",
+    "un programa sin carpeta propia no se ejecuta desde la carpeta de trabajo; indique su "
+    "carpeta en «Directorio de trabajo»"};

@@ -7,14 +7,23 @@
 #include <QMenu>
 #include <QPointer>
 
+#include <cstddef>
 #include <functional>
 
 class QMenuBar;
 
 // The tools menu of the main window: the editor item, a separator, then one
 // item per tool of the list as it stood at the last refresh, in list order.
+// The items are made when the menu is about to show, so a list of any length
+// costs nothing before then.
 inline constexpr qsizetype ToolsEditorItemIndex = 0;
 inline constexpr qsizetype FirstToolItemIndex = 2;
+
+// The most tool entries one menu holds. A longer list is shown as submenus of
+// consecutive tools ("1–1000", "1001–2000", ...), nested as deep as needed,
+// each filled when it is first opened: a menu costs time in the square of
+// its items as they are added, and no one reads thousands of them in one.
+inline constexpr std::size_t ToolsMenuMaxEntries = 1000;
 
 // What a click on the editor item or a tool item runs, with the item.
 using TToolClickHandler = std::function<void(QAction* sender)>;
@@ -38,7 +47,13 @@ public:
 // inside the error report.
 void BuildToolsMenu(QMenuBar* menu, TToolClickHandler handler);
 
-// Re-reads the list from "Tools.rel" and makes one item per tool in place of
-// the old tool items. A missing or unreadable file leaves no tool items. A
-// title of exactly "-" makes a separator line, which cannot be chosen.
+// Re-reads "Tools.rel" and drops the old tool items; the items for the tools
+// it holds are made when the menu is next about to show. A missing or
+// unreadable file leaves no tool items. A title of exactly "-" makes a
+// separator line, which cannot be chosen. The list in memory, which the
+// editor edits, is not touched.
 void RefreshToolsMenu();
+
+// Opens a tool's file as ClassifyShellPath decides, or tells the user, in a
+// message over owner, why it is refused.
+void LaunchTool(const TToolRecord& tool, QWidget* owner);

@@ -6,6 +6,8 @@
 #include "ui_UEdTools.h"
 
 #include "core/Language.h"
+#include "forms/Captions.h"
+#include "forms/LanguageSwitch.h"
 #include "forms/ErrorReport.h"
 #include "util/Shell.h"
 #include "util/ToolFile.h"
@@ -57,10 +59,37 @@ void SetFieldText(QLineEdit* field, const QString& text) {
     field->setCursorPosition(0);
 }
 
-void ShowMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text) {
+void ShowMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text, const char* name) {
     QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok, owner);
+    box.setObjectName(QLatin1String(name));
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+enum class TOnChange { Overwrite, Reload, Cancel };
+
+// Asks what to do about a "Tools.rel" that another program changed since the
+// editor read it. Cancel is the default, and what Escape gives: it is the
+// one answer that loses nothing.
+TOnChange AskOnChange(QWidget* owner) {
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), LangCaption(LangToolsChanged),
+                    QMessageBox::NoButton, owner);
+    box.setObjectName(QStringLiteral("MsgToolsChanged"));
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* overwrite = box.addButton(LangCaption(LangOverwrite), QMessageBox::AcceptRole);
+    overwrite->setObjectName(QStringLiteral("BtOverwrite"));
+    QPushButton* reload = box.addButton(LangCaption(LangReload), QMessageBox::ResetRole);
+    reload->setObjectName(QStringLiteral("BtReload"));
+    QPushButton* cancel = box.addButton(LangCaption(LangCancel), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("BtCancel"));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return TOnChange::Overwrite;
+    if (box.clickedButton() == reload)
+        return TOnChange::Reload;
+    return TOnChange::Cancel;
 }
 
 // How the message names a character: the character itself where it can be
@@ -103,6 +132,8 @@ TFedTools::TFedTools(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
 
     ConnectHandlers();
     RunHandler([this] { FormCreate(); });
+    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
+            [this] { RunHandler([this] { Retranslate(); }); });
 }
 
 TFedTools::~TFedTools() {
@@ -137,6 +168,20 @@ void TFedTools::FormCreate() {
     SetCaption(ui->LPrs, LangParams);
 }
 
+void TFedTools::Retranslate() {
+    static constexpr TCaption Captions[] = {
+        {"FedTools", &LangToolsEdition, TCaptionPart::Window},
+        {"LLst", &LangTools},
+        {"LEd", &LangTool},
+        {"LTit", &LangTitle},
+        {"LFtx", &LangFile},
+        {"LDir", &LangWorkDir},
+        {"LPrs", &LangParams},
+    };
+    ApplyCaptions(this, Captions);
+    FitLabelTexts(this);
+}
+
 void TFedTools::NouTool() {
     SelectedTool = 0;
     {
@@ -168,8 +213,10 @@ void TFedTools::LlistaTools() {
 void TFedTools::LstClick() {
     const QList<QListWidgetItem*> selected = ui->Lst->selectedItems();
     // A notification that leaves nothing selected has nothing to show.
-    if (selected.isEmpty())
+    if (selected.isEmpty()) {
+        KeepHighlight();
         return;
+    }
     const int row = ui->Lst->row(selected.front());
     if (row < 0 || static_cast<std::size_t>(row) >= ToolCount())
         return;
@@ -181,6 +228,18 @@ void TFedTools::LstClick() {
     SetFieldText(ui->EdPrs, tool.Params);
     ui->BtNou->setEnabled(true);
     ui->BtBrr->setEnabled(true);
+}
+
+void TFedTools::KeepHighlight() {
+    // A click below the items, or a Ctrl+click on the highlighted one, takes
+    // the highlight away but not the tool being edited: "-" and "<- ok" would
+    // then act on a tool that no longer looks chosen. Tool k stays lit.
+    if (SelectedTool < 1 || SelectedTool > ToolCount() ||
+        SelectedTool > static_cast<std::size_t>(ui->Lst->count()))
+        return;
+    const QSignalBlocker quiet(ui->Lst);
+    ui->Lst->setCurrentRow(static_cast<int>(SelectedTool - 1),
+                           QItemSelectionModel::ClearAndSelect);
 }
 
 void TFedTools::BtNouClick() {
@@ -204,7 +263,8 @@ bool TFedTools::FieldsStorable() {
         if (bad < 0)
             continue;
         ShowMessage(this, QMessageBox::Warning,
-                    LangCaption(LangBadChar).arg(LangCaption(caption), DescribeChar(text, bad)));
+                    LangCaption(LangBadChar).arg(LangCaption(caption), DescribeChar(text, bad)),
+                    "MsgBadChar");
         field->setFocus();
         field->setSelection(static_cast<int>(bad), text[bad].isHighSurrogate() ? 2 : 1);
         return false;
@@ -255,12 +315,44 @@ void TFedTools::BtFtxClick() {
     SetFieldText(ui->EdDir, parts.folder);
 }
 
+bool TFedTools::MaySave() {
+    QString reason;
+    switch (CheckToolFile(&reason)) {
+    case TToolFileCheck::Unchanged:
+        return true;
+    case TToolFileCheck::NotRegular:
+        ShowMessage(this, QMessageBox::Warning, LangCaption(LangSaveFailed).arg(reason),
+                    "MsgSaveFailed");
+        return false;
+    case TToolFileCheck::Unread:
+        // The tools it may hold were never seen: writing would lose them.
+        ShowMessage(this, QMessageBox::Warning, LangCaption(LangNotOverwritten).arg(reason),
+                    "MsgNotOverwritten");
+        return false;
+    case TToolFileCheck::Changed:
+        break;
+    }
+    switch (AskOnChange(this)) {
+    case TOnChange::Overwrite:
+        return true;
+    case TOnChange::Reload:
+        LoadList();
+        return false;
+    case TOnChange::Cancel:
+        break;
+    }
+    return false;
+}
+
 void TFedTools::BtOKClick() {
+    // The edited list stays, in memory and on screen, whenever nothing is
+    // written; the menu keeps showing what the file still holds.
+    if (!MaySave())
+        return;
     QString reason;
     if (!SaveTools(&reason)) {
-        // The edited list stays, in memory and on screen, for another try;
-        // the menu keeps showing what the file still holds.
-        ShowMessage(this, QMessageBox::Warning, LangCaption(LangSaveFailed).arg(reason));
+        ShowMessage(this, QMessageBox::Warning, LangCaption(LangSaveFailed).arg(reason),
+                    "MsgSaveFailed");
         return;
     }
     emit toolsSaved();
@@ -279,6 +371,18 @@ void TFedTools::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
+void TFedTools::LoadList() {
+    // Whether or not the file could be read, the list box is refilled from
+    // the list, so it never shows tools the list no longer holds, and the
+    // editor starts with nothing selected.
+    LoadTools();
+    LlistaTools();
+    const TToolFileContent& file = LoadedToolFile();
+    if (file.fault != TToolFileFault::None && file.fault != TToolFileFault::Missing)
+        ShowMessage(this, QMessageBox::Warning, LangCaption(LangReadFailed).arg(file.reason),
+                    "MsgToolsUnread");
+}
+
 void OpenToolsEditor() {
     if (FedTools == nullptr)
         return;
@@ -286,9 +390,5 @@ void OpenToolsEditor() {
     FedTools->show();
     FedTools->raise();
     FedTools->activateWindow();
-    // Whether or not the file could be read, the list box is refilled from
-    // the list, so it never shows tools the list no longer holds, and the
-    // editor starts with nothing selected.
-    LoadTools();
-    FedTools->LlistaTools();
+    FedTools->LoadList();
 }

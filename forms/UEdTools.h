@@ -36,6 +36,8 @@ public:
     void LstClick();
     void BtNouClick();
     void FormCreate();
+    // Takes the window's captions again in the current Language.
+    void Retranslate();
     void BtOKClick();
     void BtEscClick();
     void BtBrrClick();
@@ -43,15 +45,27 @@ public:
 
     void setVisible(bool visible) override;
 
+    // Re-reads the list from "Tools.rel" and enters the no-selection state;
+    // a file that is there but cannot be read is named in a message, as
+    // "OK" will then not overwrite it.
+    void LoadList();
+
 signals:
     // "OK" wrote the list to "Tools.rel": whatever shows the list re-reads it.
     void toolsSaved();
 
 private:
     void ConnectHandlers();
+    // Lights tool k again in the list after a click that took the
+    // highlight away while tool k is being edited.
+    void KeepHighlight();
     // Whether the four fields can be stored; if not, tells the user which
     // field holds what and puts the caret there.
     bool FieldsStorable();
+    // Whether "OK" may write "Tools.rel" now: not if it is no regular file or
+    // could not be read, and, if another program changed it since it was
+    // read, only if the user says so (or reads it again instead).
+    bool MaySave();
 
     std::unique_ptr<Ui::TFedTools> ui;
     QFileDialog* DlgFtx = nullptr;
@@ -63,6 +77,6 @@ extern TFedTools* FedTools;
 
 // Shows the editor and brings it to the front, re-reads the list from
 // "Tools.rel" (an unreadable file gives an empty list, so unsaved changes are
-// gone) and enters the no-selection state. Does nothing while FedTools does
-// not exist.
+// gone, and a message says why) and enters the no-selection state. Does
+// nothing while FedTools does not exist.
 void OpenToolsEditor();

@@ -137,6 +137,8 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
         switch (pick(8)) {
         case 0: {
             QList<QAction*> all = commands; // tool items change as the list is saved
+            if (ToolsMenuItem)              // its tool items are made as it is about to show
+                emit ToolsMenuItem->aboutToShow();
             for (QAction* a : ToolsMenuItem ? ToolsMenuItem->actions() : QList<QAction*>())
                 all << a;
             all[pick(all.size())]->trigger();

@@ -13,6 +13,11 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -72,6 +77,62 @@ const struct {
 
 constexpr const char* FieldNames[] = {"EdTit", "EdFtx", "EdDir", "EdPrs"};
 
+// Reads every message box that opens while it lives, and presses the button
+// of the name given, or else its OK button.
+struct BoxDriver {
+    struct Seen {
+        QString name, title, text;
+    };
+    std::vector<Seen> boxes;
+    QString answer;
+    QTimer timer;
+    explicit BoxDriver(QString press = {}) : answer(std::move(press)) {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            boxes.push_back({box->objectName(), box->windowTitle(), box->text()});
+            QAbstractButton* button =
+                answer.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(answer);
+            if (!button)
+                button = box->button(QMessageBox::Ok);
+            button ? button->click() : box->reject();
+        });
+        timer.start(5);
+    }
+    QString names() const {
+        QStringList all;
+        for (const Seen& box : boxes)
+            all << box.name;
+        return all.join(';');
+    }
+};
+
+// What the name "Tools.rel" stands for on disk, to see that nothing changed.
+QString Describe(const QString& name = QString::fromLatin1(ToolFile), int links = 0) {
+    const QFileInfo info(name);
+    if (info.isSymLink())
+        return "link to " + info.symLinkTarget() + ": " +
+               (links < 8 ? Describe(info.symLinkTarget(), links + 1) : u"..."_s);
+    struct stat st {};
+    if (::lstat(QFile::encodeName(name).constData(), &st) != 0)
+        return u"nothing"_s;
+    QString kind = S_ISFIFO(st.st_mode)  ? u"pipe"_s
+                   : S_ISDIR(st.st_mode) ? u"folder"_s
+                   : S_ISREG(st.st_mode) ? u"file"_s
+                                         : u"other"_s;
+    return kind + QStringLiteral(" %1 bytes, mode %2, inode %3")
+                      .arg(st.st_size)
+                      .arg(st.st_mode & 07777, 0, 8)
+                      .arg(st.st_ino);
+}
+
+// What a pipe still holds for its reader, without taking it.
+int Pending(int fd) {
+    int n = -1;
+    return ::ioctl(fd, FIONREAD, &n) == 0 ? n : -1;
+}
+
 } // namespace
 
 class ToolsEditorTest : public QObject {
@@ -103,9 +164,15 @@ class ToolsEditorTest : public QObject {
             shown << list()->item(row)->text();
         return shown.join(';');
     }
+    // The tools menu's entries as it shows them: its tool items are made
+    // when it is about to show.
+    static QList<QAction*> menu() {
+        emit ToolsMenuItem->aboutToShow();
+        return ToolsMenuItem->actions();
+    }
     QString menuItems() { // "---" for a separator line
         QStringList shown;
-        for (const QAction* item : ToolsMenuItem->actions().mid(2))
+        for (const QAction* item : menu().mid(2))
             shown << (item->isSeparator() ? u"---"_s : item->text());
         return shown.join(';');
     }
@@ -117,7 +184,7 @@ class ToolsEditorTest : public QObject {
         for (const QString& step : script.split(';')) {
             const QString verb = step.section(':', 0, 0), arg = step.section(':', 1);
             if (verb == "open") {
-                ToolsMenuItem->actions().at(0)->trigger();
+                menu().at(0)->trigger();
                 QVERIFY2(SelectedTool == 0 && list()->selectedItems().isEmpty() &&
                              fields() == "|||" && !ed(u"BtNou"_s)->isEnabled() &&
                              !ed(u"BtBrr"_s)->isEnabled(),
@@ -129,7 +196,7 @@ class ToolsEditorTest : public QObject {
                 for (int i = 0; i < 4; ++i)
                     field(i)->setText(arg.section('|', i, i));
             } else if (verb == "run") {
-                ToolsMenuItem->actions().at(arg.toInt() + 2)->trigger();
+                menu().at(arg.toInt() + 2)->trigger();
             } else if (verb == "fault") {
                 const Fault fault = arg == "rename" ? Fault::Commit : Fault::Write;
                 SetToolSinkFactory(arg == "none" ? TToolSinkFactory() : [=] {
@@ -195,6 +262,325 @@ private slots:
         for (const Box& box : reports.boxes)
             QVERIFY2(box.title == ApplicationTitle() && box.text.contains(QString::fromUtf8(s.box)),
                      qPrintable(box.text));
+    }
+
+    // Items are made when the menu shows, so start-up costs the same with
+    // any number of tools.
+    void toolItemsAreMadeWhenTheMenuShows() {
+        start(Three);
+        QCOMPARE(ToolsMenuItem->actions().size(), 2);
+        QCOMPARE(menuItems(), u"Uno;Dos;Tres"_s);
+        QCOMPARE(ToolsMenuItem->actions().size(), 5);
+        for (const QAction* item : ToolsMenuItem->actions().mid(2))
+            QCOMPARE(item->objectName(), u"OpTool"_s);
+    }
+
+    // A long list comes in submenus of consecutive tools, none holding more
+    // than ToolsMenuMaxEntries entries, each filled when it first shows.
+    void longListsComeInMenusOfBoundedSize_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("top"); // the tools menu's entries after the separator
+        QTest::newRow("as many as fit") << int(ToolsMenuMaxEntries) << QString();
+        QTest::newRow("a few thousand") << 2345 << u"1–1000;1001–2000;2001–2345"_s;
+        QTest::newRow("a million and one") << 1000001 << u"1–1000000;1000001–1000001"_s;
+    }
+    void longListsComeInMenusOfBoundedSize() {
+        QFETCH(int, count);
+        QFETCH(QString, top);
+        QByteArray bytes;
+        for (int k = 1; k <= count; ++k) // files only where they fit within the bound
+            bytes += QByteArray::number(k) + "\r\n" +
+                     (count < 10000 ? "f" + QByteArray::number(k) : "") + "\r\n\r\n\r\n";
+        QVERIFY(bytes.size() <= ToolFileMaxBytes);
+        QFile f(ToolFile);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        start(nullptr);
+        QCOMPARE(ToolsMenuItem->actions().size(), 2);
+        int menus = 0;
+        // The titles of a menu's entries, once it has shown.
+        const auto open = [&menus](QMenu* m) {
+            QVERIFY(m->actions().isEmpty() || m == ToolsMenuItem);
+            emit m->aboutToShow();
+            emit m->aboutToShow(); // a second showing adds nothing
+            ++menus;
+            QVERIFY(m->actions().size() <= int(ToolsMenuMaxEntries) + (m == ToolsMenuItem ? 2 : 0));
+        };
+        const auto titles = [](QMenu* m, qsizetype from = 0) {
+            QStringList all;
+            for (const QAction* a : m->actions().mid(from))
+                all << a->text();
+            return all;
+        };
+        open(ToolsMenuItem);
+        if (top.isEmpty()) {
+            QCOMPARE(ToolsMenuItem->actions().size(), count + 2);
+            QCOMPARE(ToolsMenuItem->actions().last()->text(), QString::number(count));
+            return;
+        }
+        QCOMPARE(titles(ToolsMenuItem, 2).join(';'), top);
+        QStringList shown; // every tool item, in order, where the list is short enough to walk
+        std::function<void(QMenu*)> walk = [&](QMenu* m) {
+            open(m);
+            for (QAction* a : m->actions()) {
+                if (a->menu()) {
+                    QCOMPARE(a->menu()->objectName(), u"OpToolGroup"_s);
+                    walk(a->menu());
+                } else {
+                    shown << a->text();
+                }
+            }
+        };
+        if (count < 10000) {
+            for (QAction* a : ToolsMenuItem->actions().mid(2))
+                walk(a->menu());
+            QStringList all;
+            for (int k = 1; k <= count; ++k)
+                all << QString::number(k);
+            QCOMPARE(shown, all);
+            QCOMPARE(menus, 1 + (count + 999) / 1000);
+            // A deep item opens its own tool.
+            ToolsMenuItem->actions().at(3)->menu()->actions().at(4)->trigger();
+            QCOMPARE(launched_, QStringList{u"f1005||"_s});
+            play(u"open"_s);
+            QCOMPARE(list()->count(), count);
+            return;
+        }
+        // Too many to walk: the first group's last group, and the last one.
+        QMenu* first = ToolsMenuItem->actions().at(2)->menu();
+        open(first);
+        QCOMPARE(first->actions().size(), 1000);
+        QCOMPARE(first->actions().last()->text(), u"999001–1000000"_s);
+        QMenu* deep = first->actions().last()->menu();
+        open(deep);
+        QCOMPARE(titles(deep).first(), u"999001"_s);
+        QCOMPARE(titles(deep).last(), u"1000000"_s);
+        QMenu* last = ToolsMenuItem->actions().last()->menu();
+        open(last);
+        QCOMPARE(titles(last), QStringList{u"1000001"_s});
+    }
+
+    // Anything but a readable regular file: the menu gets no tools and nothing
+    // is waited for; the editor says why when it opens, keeps what the user
+    // types, and "OK" writes nothing.
+    void unreadableFileIsNamedAndNeverOverwritten_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("refusal"); // the box that "OK" opens
+        const QString failed = u"No se ha podido guardar «Tools.rel»: no es un fichero normal. "
+                               u"La lista editada se conserva."_s;
+        const QString kept = u"no se sobrescribe, porque se perderían las utilidades"_s;
+        QTest::newRow("link loop") << u"loop"_s << u": Too many levels of symbolic links."_s
+                                   << "MsgNotOverwritten:" + kept;
+        QTest::newRow("over the bound")
+            << u"large"_s << u": ocupa más de 16 MB."_s << "MsgNotOverwritten:" + kept;
+        QTest::newRow("unreadable")
+            << u"unreadable"_s << u": Permission denied."_s << "MsgNotOverwritten:" + kept;
+        QTest::newRow("pipe") << u"pipe"_s << u": no es un fichero normal."_s
+                              << "MsgSaveFailed:" + failed;
+        QTest::newRow("link to a pipe")
+            << u"link to a pipe"_s << u": no es un fichero normal."_s << "MsgSaveFailed:" + failed;
+        QTest::newRow("folder") << u"folder"_s << u": no es un fichero normal."_s
+                                << "MsgSaveFailed:" + failed;
+    }
+    void unreadableFileIsNamedAndNeverOverwritten() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QFETCH(QString, refusal);
+        if (kind == "unreadable" && ::geteuid() == 0)
+            QSKIP("root reads every file");
+        // A pipe with a writer that has written a whole list: read, it would
+        // give a tool at once.
+        const QByteArray waiting = Bytes(u"Uno|u||"_s) + "\x1A";
+        int writer = -1;
+        if (kind == "loop") {
+            QVERIFY(QFile::link(ToolFile, ToolFile));
+        } else if (kind == "large") {
+            QFile f(ToolFile);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ToolFileMaxBytes + 1));
+        } else if (kind == "unreadable") {
+            QFile f(ToolFile);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(Bytes(Three)) > 0);
+            QVERIFY(f.setPermissions(QFile::WriteOwner));
+        } else if (kind.endsWith("pipe")) {
+            const QString pipe = kind == "pipe" ? QString::fromLatin1(ToolFile) : u"pipe"_s;
+            QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+            if (pipe != ToolFile)
+                QVERIFY(QFile::link(pipe, ToolFile));
+            writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+            QVERIFY(writer >= 0 && ::write(writer, waiting.data(), waiting.size()) > 0);
+        } else {
+            QVERIFY(QDir().mkdir(ToolFile));
+        }
+        const QString before = Describe();
+        const auto closeWriter = qScopeGuard([writer] {
+            if (writer >= 0)
+                ::close(writer);
+        });
+        start(nullptr);
+        QCOMPARE(menuItems(), QString());
+        if (writer >= 0)
+            QCOMPARE(Pending(writer), int(waiting.size()));
+        BoxDriver boxes;
+        play(u"open"_s);
+        QCOMPARE(boxes.names(), u"MsgToolsUnread"_s);
+        QCOMPARE(boxes.boxes[0].title, ApplicationTitle());
+        QVERIFY2(
+            boxes.boxes[0].text.startsWith(u"No se ha podido leer «Tools.rel»"_s) &&
+                boxes.boxes[0].text.contains(reason + u" Al pulsar «OK» no se sobrescribirá."_s),
+            qPrintable(boxes.boxes[0].text));
+        play(u"type:Nueva|n||;BtPas;BtOK"_s);
+        QCOMPARE(boxes.names(), "MsgToolsUnread;" + refusal.section(':', 0, 0));
+        QVERIFY2(boxes.boxes[1].text.contains(refusal.section(':', 1)),
+                 qPrintable(boxes.boxes[1].text));
+        QCOMPARE(boxes.boxes[1].title, ApplicationTitle());
+        QVERIFY(editor_->isVisible());
+        QCOMPARE(listed().split(';').last(), u"Nueva"_s);
+        QCOMPARE(Describe(), before);
+        if (writer >= 0)
+            QCOMPARE(Pending(writer), int(waiting.size()));
+        QCOMPARE(menuItems(), QString());
+    }
+
+    // Links to devices: start-up and the editor neither wait nor read.
+    void devicesAreNotRead() {
+        for (const char* device : {"/dev/zero", "/dev/null"}) {
+            QFile::remove(ToolFile);
+            QVERIFY(QFile::link(QString::fromLatin1(device), ToolFile));
+            BoxDriver boxes;
+            start(nullptr);
+            QCOMPARE(menuItems(), QString());
+            play(u"open"_s);
+            QCOMPARE(boxes.names(), u"MsgToolsUnread"_s);
+            QVERIFY(boxes.boxes[0].text.contains(u"no es un fichero normal"_s));
+            QCOMPARE(listed(), QString());
+            editor_.reset();
+            main_.reset();
+        }
+    }
+
+    // Saving through a link to a regular file keeps the link and replaces
+    // what it points to.
+    void saveThroughALinkReplacesItsTarget() {
+        QVERIFY(QDir().mkdir(u"real"_s));
+        QFile target(u"real/list.rel"_s);
+        QVERIFY(target.open(QIODevice::WriteOnly) && target.write(Bytes(Three)) > 0);
+        target.close();
+        QVERIFY(QFile::link(u"real/list.rel"_s, ToolFile));
+        start(nullptr);
+        play(u"open;type:Cuatro|c||;BtPas;BtOK"_s);
+        QVERIFY(!editor_->isVisible());
+        QCOMPARE(QFileInfo(ToolFile).symLinkTarget(), QFileInfo(target).absoluteFilePath());
+        QCOMPARE(FileBytes(), Bytes(QString::fromUtf8(Three) + u";Cuatro|c||"_s));
+        QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+                 (QStringList{u"real"_s, ToolFile}));
+        QCOMPARE(menuItems(), u"Uno;Dos;Tres;Cuatro"_s);
+    }
+
+    // Another program changes the file while the editor has it open: "OK"
+    // asks first, and only the user's answer decides what is lost.
+    void anotherProgramsChangeIsNeverLostUnasked_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("saved"); // "<none>": no file
+        QTest::addColumn<QString>("shown"); // the list box, "<hidden>": the editor closed
+        const QString mine = QString::fromUtf8(Three) + u";Cuatro|c||"_s;
+        const QString theirs = QString::fromUtf8(Three) + u";Cinco|f||"_s;
+        const QString altered = u"Una|u.pdf|/d/|-a;Dos|d.sh|/b/|-b c;Tres|t.txt||"_s;
+        QTest::newRow("added, overwritten")
+            << u"add"_s << u"BtOverwrite"_s << true << mine << u"<hidden>"_s;
+        QTest::newRow("added, read again")
+            << u"add"_s << u"BtReload"_s << true << theirs << u"Uno;Dos;Tres;Cinco"_s;
+        QTest::newRow("added, cancelled")
+            << u"add"_s << u"BtCancel"_s << true << theirs << u"Uno;Dos;Tres;Cuatro"_s;
+        QTest::newRow("same size and time, cancelled")
+            << u"alter"_s << u"BtCancel"_s << true << altered << u"Uno;Dos;Tres;Cuatro"_s;
+        QTest::newRow("same size and time, overwritten")
+            << u"alter"_s << u"BtOverwrite"_s << true << mine << u"<hidden>"_s;
+        QTest::newRow("removed, read again")
+            << u"remove"_s << u"BtReload"_s << true << u"<none>"_s << QString();
+        QTest::newRow("removed, overwritten")
+            << u"remove"_s << u"BtOverwrite"_s << true << mine << u"<hidden>"_s;
+        QTest::newRow("made where there was none, cancelled")
+            << u"create"_s << u"BtCancel"_s << true << u"Otra|o||"_s << u"Cuatro"_s;
+        QTest::newRow("the same bytes written again")
+            << u"touch"_s << QString() << false << mine << u"<hidden>"_s;
+    }
+    void anotherProgramsChangeIsNeverLostUnasked() {
+        QFETCH(QString, change);
+        QFETCH(QString, answer);
+        QFETCH(bool, asked);
+        QFETCH(QString, saved);
+        QFETCH(QString, shown);
+        start(change == "create" ? nullptr : Three);
+        play(u"open;type:Cuatro|c||;BtPas"_s);
+        // The other program writes in place, so the file keeps its inode.
+        const auto write = [](const QString& tools) {
+            QFile f(ToolFile);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(Bytes(tools)) >= 0);
+        };
+        struct stat was {};
+        ::stat(ToolFile, &was);
+        if (change == "add") {
+            write(QString::fromUtf8(Three) + u";Cinco|f||"_s);
+        } else if (change == "alter") {
+            write(u"Una|u.pdf|/d/|-a;Dos|d.sh|/b/|-b c;Tres|t.txt||"_s);
+            const timespec times[2] = {was.st_atim, was.st_mtim};
+            QCOMPARE(::utimensat(AT_FDCWD, ToolFile, times, 0), 0);
+            struct stat now {};
+            ::stat(ToolFile, &now);
+            QVERIFY(now.st_size == was.st_size && now.st_ino == was.st_ino &&
+                    now.st_mtim.tv_sec == was.st_mtim.tv_sec &&
+                    now.st_mtim.tv_nsec == was.st_mtim.tv_nsec);
+        } else if (change == "remove") {
+            QVERIFY(QFile::remove(ToolFile));
+        } else if (change == "create") {
+            write(u"Otra|o||"_s);
+        } else {
+            write(QString::fromUtf8(Three)); // what the editor read, newer
+        }
+        BoxDriver boxes(answer);
+        play(u"BtOK"_s);
+        QCOMPARE(boxes.names(), asked ? u"MsgToolsChanged"_s : QString());
+        if (asked) {
+            QCOMPARE(boxes.boxes[0].title, ApplicationTitle());
+            QVERIFY(boxes.boxes[0].text.startsWith(
+                u"Otro programa ha cambiado «Tools.rel» desde que el editor lo leyó."_s));
+        }
+        QCOMPARE(FileBytes(), saved == "<none>" ? QByteArray("<none>") : Bytes(saved));
+        QCOMPARE(editor_->isVisible() ? listed() : u"<hidden>"_s, shown);
+    }
+
+    // A file planted where others may write is not launched, and the user
+    // learns why; the tool's own folder, if only the user may write it, works.
+    void refusedLaunchSaysWhy() {
+        QVERIFY(QDir().mkdir(u"shared"_s) && QDir().mkdir(u"mine"_s));
+        QVERIFY(QFile::setPermissions(u"shared"_s, QFile::Permissions(0x7777)));
+        const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        for (const char* name : {"shared/zzonly", "shared/notes.pdf", "mine/run.sh", "local.sh"}) {
+            QFile f(QString::fromLatin1(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n") > 0);
+            QVERIFY(f.setPermissions(runnable));
+        }
+        const QString here = QDir::currentPath();
+        start(qPrintable("Compartido|zzonly|" + here + "/shared/|;Notas|notes.pdf|" + here +
+                         "/shared/|;Mio|run.sh|" + here + "/mine/|-a;Local|local.sh||"));
+        BoxDriver boxes;
+        play(u"run:0;run:1;run:2;run:3"_s);
+        QCOMPARE(launched_, QStringList{"run.sh|-a|" + here + "/mine/"});
+        QCOMPARE(boxes.names(), u"MsgLaunchRefused;MsgLaunchRefused;MsgLaunchRefused"_s);
+        const QString writable = u"otros usuarios pueden escribir en su carpeta."_s;
+        const QString texts[] = {"No se ha abierto «" + here + "/shared/zzonly»: " + writable,
+                                 "No se ha abierto «" + here + "/shared/notes.pdf»: " + writable,
+                                 "No se ha abierto «" + here +
+                                     "/local.sh»: un programa sin carpeta propia no se "
+                                     "ejecuta desde la carpeta de trabajo; indique su "
+                                     "carpeta en «Directorio de trabajo»."};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(boxes.boxes[i].title, ApplicationTitle());
+            QCOMPARE(boxes.boxes[i].text, texts[i]);
+        }
     }
 
     void fileDialogFillsFileAndDirAndKeepsTheCurrentFolder() {
