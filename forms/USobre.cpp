@@ -47,27 +47,38 @@ void SetLabelText(QLabel* label, const QString& text, int wrapWidth = QWIDGETSIZ
 // The kind of picture follows the file's extension, as the box only knows
 // icons by their ".ico" name: such a file must really be an icon, even where
 // Qt could read it as some other format. Of an icon's several images the
-// 32 x 32 one is taken, otherwise the largest, stretched to 32 x 32.
+// 32 x 32 one is taken, otherwise the largest, stretched to 32 x 32; it is
+// chosen from the sizes the icon's directory gives, so that only that image
+// is decoded, however many the file holds. Of another kind of file, the
+// first image.
 QPixmap LoadIconPicture(const QString& path) {
     const bool icon = path.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive);
+    if (QFileInfo(path).size() > IconFileMaxBytes)
+        throw RunError(InvalidIconImage);
     QImageReader reader(path);
     if (icon) {
         reader.setFormat("ico");
         reader.setAutoDetectImageFormat(false);
+        int best = 0;
+        QSize bestSize;
+        const int count = reader.imageCount();
+        for (int i = 0; i < count && reader.jumpToImage(i); ++i) {
+            const QSize size = reader.size();
+            if (bestSize.isEmpty() || size == QSize(32, 32) ||
+                (bestSize != QSize(32, 32) && qint64(size.width()) * size.height() >
+                                                  qint64(bestSize.width()) * bestSize.height())) {
+                best = i;
+                bestSize = size;
+            }
+        }
+        if (count > 0)
+            reader.jumpToImage(best);
     }
-    QImage best;
-    do {
-        const QImage image = reader.read();
-        if (image.isNull())
-            break;
-        if (best.isNull() || image.size() == QSize(32, 32) ||
-            (best.size() != QSize(32, 32) &&
-             image.width() * image.height() > best.width() * best.height()))
-            best = image;
-    } while (reader.jumpToNextImage());
-    if (best.isNull())
+    const QImage image = reader.read();
+    if (image.isNull())
         throw RunError(icon ? InvalidIconImage : reader.errorString().toStdString());
-    return QPixmap::fromImage(best.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return QPixmap::fromImage(
+        image.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 } // namespace

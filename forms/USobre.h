@@ -23,6 +23,11 @@ inline constexpr char AboutMail[] = "vexaria@example.org";
 // Raised by SetupAbout for a file at the icon path that is no icon.
 inline constexpr char InvalidIconImage[] = "Icon image is not valid";
 
+// An icon file larger than this is taken for one that is not valid. Real
+// icons are tens or hundreds of kilobytes; a file of many large images could
+// keep the window from appearing for minutes.
+inline constexpr qint64 IconFileMaxBytes = qint64(4) * 1024 * 1024;
+
 class TFSobre : public QDialog {
     Q_OBJECT
 
@@ -32,9 +37,12 @@ public:
 
     // Fills the box for the program file described by program. The icon is
     // loaded only if a file exists at iconPath (relative paths to the
-    // current directory); a file there that is not a valid picture raises
-    // RunError, after the caption and product name are already set and
-    // before the credits, comment, version and button change.
+    // current directory); a file there that is not a valid picture, or is
+    // larger than IconFileMaxBytes, raises RunError, after the caption and
+    // product name are already set and before the credits, comment, version
+    // and button change. Of an icon file's images only the one shown is
+    // decoded: the 32 x 32 one (the last, if several), otherwise the largest
+    // (the first, if several), chosen by the sizes its directory gives.
     void Setup(const QString& title, const QString& iconPath, const TProgramNameYear& program);
 
     // Shows the box without waiting for it and brings it to the front. If it

@@ -7,6 +7,51 @@
 #include <QtTest>
 #include <QtWidgets>
 
+namespace {
+
+// One image of an icon file: the size its directory entry declares, and the
+// colour of a real image of that size, or none for an entry whose image lies
+// past the end of the file.
+struct IconEntry {
+    int side;
+    QRgb colour = 0;
+};
+
+// An icon file made entry by entry from images Qt writes one to a file.
+QByteArray IconFile(const QList<IconEntry>& entries) {
+    QByteArray file(6, '\0'), data;
+    file[2] = 1; // an icon
+    qToLittleEndian<quint16>(quint16(entries.size()), file.data() + 4);
+    const qint64 dataStart = 6 + 16 * qint64(entries.size());
+    QHash<QPair<int, QRgb>, QByteArray> made;
+    QHash<QPair<int, QRgb>, quint32> written; // the same image is stored once
+    for (const IconEntry& e : entries) {
+        const auto key = qMakePair(e.side, e.colour);
+        if (!made.contains(key)) {
+            QImage image(e.side, e.side, QImage::Format_ARGB32);
+            image.fill(e.colour);
+            QBuffer one;
+            one.open(QIODevice::WriteOnly);
+            image.save(&one, "ico");
+            made[key] = one.data();
+        }
+        QByteArray entry = made[key].mid(6, 16);
+        quint32 offset = 0x7FFFFFF0; // past the end
+        if (e.colour != 0) {
+            if (!written.contains(key)) {
+                written[key] = quint32(dataStart + data.size());
+                data += made[key].mid(22);
+            }
+            offset = written[key];
+        }
+        qToLittleEndian<quint32>(offset, entry.data() + 12);
+        file += entry;
+    }
+    return file + data;
+}
+
+} // namespace
+
 class AboutTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -76,6 +121,40 @@ private slots:
         }
     }
 
+    // Only the image shown is decoded, chosen by the sizes the directory
+    // gives: the others may be broken, and there may be tens of thousands.
+    void iconDecodesOnlyTheImageItShows_data() {
+        QTest::addColumn<QList<IconEntry>>("entries");
+        QTest::addColumn<QRgb>("shown");
+        const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), green = qRgb(0, 255, 0);
+        QTest::newRow("a broken image not shown") << QList<IconEntry>{{16}, {32, red}} << red;
+        QList<IconEntry> many(65534, IconEntry{48});
+        many << IconEntry{32, blue};
+        QTest::newRow("65 535 images") << many << blue;
+        QTest::newRow("the largest, with no 32 x 32")
+            << QList<IconEntry>{{16, green}, {48, blue}, {24, red}} << blue;
+        QTest::newRow("the last 32 x 32")
+            << QList<IconEntry>{{32, green}, {48, red}, {32, blue}} << blue;
+    }
+    void iconDecodesOnlyTheImageItShows() {
+        QFETCH(QList<IconEntry>, entries);
+        QFETCH(QRgb, shown);
+        QFile file(dir.filePath(QStringLiteral("many.ico")));
+        const QByteArray bytes = IconFile(entries);
+        QVERIFY(bytes.size() < IconFileMaxBytes);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        TFSobre box;
+        try {
+            SetUp(box, "mirvex", file.fileName());
+        } catch (const RunError& error) {
+            QFAIL(error.what());
+        }
+        QLabel* icon = Label(box, "Icona");
+        QCOMPARE(icon->pixmap().size(), QSize(32, 32));
+        QCOMPARE(icon->pixmap().toImage().pixel(16, 16), shown);
+    }
+
     void badIcon_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("text") << QByteArray("not an icon\r\n");
@@ -85,6 +164,9 @@ private slots:
         QBuffer png; // Qt would read it by its content, but an .ico must be an icon
         QVERIFY(png.open(QIODevice::WriteOnly) && picture.save(&png, "PNG"));
         QTest::newRow("PNG named .ico") << png.data();
+        QByteArray large = IconFile({{32, qRgb(255, 0, 0)}});
+        large.resize(IconFileMaxBytes + 1, '\0'); // a good icon, then too much
+        QTest::newRow("larger than the bound") << large;
     }
     void badIcon() {
         QFETCH(QByteArray, content);
