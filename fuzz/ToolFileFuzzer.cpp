@@ -3,9 +3,10 @@
 //
 // Every input is used twice:
 //  - as the bytes of a list file, read through the real reader whole, in
-//    odd-sized pieces, and with a read failure at some byte; each result is
-//    compared with a separate reader written straight from the line rules,
-//    and the list read is then saved and read back;
+//    odd-sized pieces, and with a read failure at some byte, and split by
+//    the tools menu's index; each result is compared with a separate reader
+//    written straight from the line rules, and the list read is then saved
+//    and read back;
 //  - as a list of Unicode fields (UTF-16LE units, U+FFFF between fields,
 //    four fields a tool) that is saved: either the save is refused for the
 //    first character the file cannot hold, or it reads back field for field.
@@ -322,6 +323,14 @@ void CheckReading(const QByteArray& bytes) {
             CHECK(!field.contains(u'\r') && !field.contains(QChar(0x1A)));
             CHECK(ToolFieldBadChar(field) < 0);
         }
+    }
+
+    // The tools menu's index finds the same tools, each made on its own.
+    const TToolIndex index(bytes);
+    CHECK(index.count() == expected.size());
+    for (std::size_t k = 1; k <= index.count(); ++k) {
+        const TToolRecord tool = index.tool(k);
+        CHECK((Fields{tool.Title, tool.File, tool.Dir, tool.Params}) == expected[k - 1]);
     }
 
     // Nothing after the first Ctrl-Z may count.
