@@ -41,6 +41,31 @@ TLanguage LanguageOfLocale(const QStringList& uiLanguages) {
     return LangSpanish;
 }
 
+TLangOption LangOption(const QStringList& arguments) {
+    static const QString Name = QStringLiteral("--lang");
+    TLangOption option;
+    // The first argument is the program itself.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        QString value;
+        if (a == Name) {
+            if (i + 1 >= arguments.size())
+                return {std::nullopt, false, QString()};
+            value = arguments[++i];
+        } else if (a.startsWith(Name + u'=')) {
+            value = a.mid(Name.size() + 1);
+        } else if (a == QLatin1String("--")) {
+            break; // what follows is not an option
+        } else {
+            continue;
+        }
+        option.language = LanguageFromCode(value);
+        if (!option.language)
+            return {std::nullopt, false, value};
+    }
+    return option;
+}
+
 TLanguage ChooseLanguage(std::optional<TLanguage> commandLine, std::optional<TLanguage> saved,
                          const QStringList& uiLanguages) {
     if (commandLine)

@@ -26,6 +26,16 @@ QString LanguageCode(TLanguage language);
 // anything else, the C locale and an empty list included, gives Spanish.
 TLanguage LanguageOfLocale(const QStringList& uiLanguages);
 
+// The command line's "--lang ca|en|es" (or "--lang=ca"); the last one given
+// counts. valid is false, with the text given, for any other value or a
+// "--lang" without one.
+struct TLangOption {
+    std::optional<TLanguage> language;
+    bool valid = true;
+    QString given;
+};
+TLangOption LangOption(const QStringList& arguments);
+
 TLanguage ChooseLanguage(std::optional<TLanguage> commandLine, std::optional<TLanguage> saved,
                          const QStringList& uiLanguages);
 

@@ -99,3 +99,40 @@ TEST(SavedLanguage, KeptInTheSettingsFile) {
     settings.setValue(QLatin1String(LanguageSettingKey), QStringLiteral("fr"));
     EXPECT_EQ(SavedLanguage(settings), std::nullopt);
 }
+
+TEST(LangOption, ReadFromTheCommandLine) {
+    const auto parse = [](std::initializer_list<const char*> args) {
+        QStringList list{QStringLiteral("mirvex")};
+        for (const char* a : args)
+            list << QString::fromUtf8(a);
+        return LangOption(list);
+    };
+    const struct {
+        std::initializer_list<const char*> args;
+        std::optional<TLanguage> language;
+        bool valid;
+        const char* given;
+    } rows[] = {
+        {{}, std::nullopt, true, ""},
+        {{"--lang", "ca"}, LangCatalan, true, ""},
+        {{"--lang=en"}, LangEnglish, true, ""},
+        {{"-platform", "offscreen", "--lang", "es"}, LangSpanish, true, ""},
+        {{"--lang", "ca", "--lang=en"}, LangEnglish, true, ""},
+        {{"--lang", "fr"}, std::nullopt, false, "fr"},
+        {{"--lang="}, std::nullopt, false, ""},
+        {{"--lang"}, std::nullopt, false, ""},
+        {{"--lang", "CA"}, std::nullopt, false, "CA"},
+        {{"--language", "ca"}, std::nullopt, true, ""},
+        {{"--", "--lang", "ca"}, std::nullopt, true, ""},
+        {{"lang", "ca"}, std::nullopt, true, ""},
+    };
+    for (const auto& row : rows) {
+        const TLangOption o = parse(row.args);
+        QStringList shown;
+        for (const char* a : row.args)
+            shown << QString::fromUtf8(a);
+        EXPECT_EQ(o.language, row.language) << shown.join(' ').toStdString();
+        EXPECT_EQ(o.valid, row.valid) << shown.join(' ').toStdString();
+        EXPECT_EQ(o.given, QString::fromUtf8(row.given)) << shown.join(' ').toStdString();
+    }
+}
