@@ -111,3 +111,6 @@ inline constexpr TLangText LangInfinity = {"infinit", "infinity", "infinito"};
 inline constexpr TLangText LangBadLangOption = {"--lang admet ca, en o es, no «%1»",
                                                 "--lang takes ca, en or es, not \"%1\"",
                                                 "--lang admite ca, en o es, no «%1»"};
+
+// The presentation window: its menu item and its title.
+inline constexpr TLangText LangPresentation = {"Presentació", "Presentation", "Presentación"};
