@@ -2,8 +2,10 @@
 #include "forms/GraficPanel.h"
 
 #include "forms/ErrorReport.h"
+#include "plot/PainterSurface.h"
 
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -17,11 +19,13 @@ TGraficPanel::~TGraficPanel() = default;
 ImageSurface& TGraficPanel::surface() {
     if (!surface_) {
         surface_ = std::make_unique<ImageSurface>(width(), height());
+        surface_->setRecord(&record_);
     }
     return *surface_;
 }
 
 void TGraficPanel::repaintBackground() {
+    record_.clear();
     QImage& image = surface().image();
     image.fill(palette().color(QPalette::Window));
     const int w = image.width();
@@ -56,11 +60,68 @@ void TGraficPanel::repaintBackground() {
     update();
 }
 
+TColor TGraficPanel::backgroundColor() const {
+    const QColor c = palette().color(QPalette::Window);
+    return RGB(static_cast<unsigned>(c.red()), static_cast<unsigned>(c.green()),
+               static_cast<unsigned>(c.blue()));
+}
+
+QImage TGraficPanel::picture(qreal ratio) const {
+    if (!surface_) {
+        return {};
+    }
+    if (ratio == 1.0) {
+        return surface_->image();
+    }
+    if (!sharp_.isNull() && sharpRatio_ == ratio && sharpVersion_ == record_.version()) {
+        return sharp_;
+    }
+    const QImage& logical = surface_->image();
+    const int w = logical.width();
+    const int h = logical.height();
+    QImage image(qCeil(w * ratio), qCeil(h * ratio), QImage::Format_RGB32);
+    image.fill(palette().color(QPalette::Window));
+    {
+        QPainter p(&image);
+        // The bevels as the panel's one-pixel lines, each as wide as a
+        // pixel of the panel at this ratio.
+        const auto line = [&](double x0, double y0, double x1, double y1, const QColor& c) {
+            p.fillRect(QRectF(x0 * ratio, y0 * ratio, (x1 - x0 + 1) * ratio, (y1 - y0 + 1) * ratio),
+                       c);
+        };
+        const QColor light = palette().color(QPalette::Light);
+        const QColor dark = palette().color(QPalette::Dark);
+        const auto bevel = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
+            const int l = inset, t = inset, r = w - 1 - inset, b = h - 1 - inset;
+            line(l, t, r, t, topLeft);
+            line(l, t, l, b, topLeft);
+            line(l, b, r, b, bottomRight);
+            line(r, t, r, b, bottomRight);
+        };
+        if (w >= 4 && h >= 4) {
+            bevel(0, light, dark);
+            bevel(1, dark, light);
+        }
+        PainterSurface sharp(p, QRectF(0, 0, w * ratio, h * ratio), w, h);
+        record_.replay(sharp);
+    }
+    image.setDevicePixelRatio(ratio);
+    sharp_ = image;
+    sharpRatio_ = ratio;
+    sharpVersion_ = record_.version();
+    return sharp_;
+}
+
 void TGraficPanel::paintEvent(QPaintEvent* /*event*/) {
     RunHandler([this] {
         QPainter p(this);
         if (surface_) {
-            p.drawImage(0, 0, surface_->image());
+            const qreal ratio = devicePixelRatioF();
+            if (ratio == 1.0) {
+                p.drawImage(0, 0, surface_->image());
+            } else {
+                p.drawImage(0, 0, picture(ratio));
+            }
         } else {
             p.fillRect(rect(), palette().color(QPalette::Window));
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "plot/DrawingRecord.h"
 #include "plot/ImageSurface.h"
 
 #include <QWidget>
@@ -11,6 +12,12 @@
 // panel's client area, and the panel only shows that image: a repaint of the
 // window brings back the picture last drawn without drawing it again, so a
 // drawing that fails is reported once, not on every repaint.
+//
+// The plotting calls of the drawing since the last erasing are kept too, so
+// that on a screen with more pixels than the panel's size (a device pixel
+// ratio above 1) the panel shows the same drawing made again at the
+// screen's resolution, and so that it can be saved, copied and printed at
+// any size.
 class TGraficPanel : public QWidget {
     Q_OBJECT
 public:
@@ -25,9 +32,22 @@ public:
     // lowered inner) and asks for the panel to be shown again.
     void repaintBackground();
 
+    // The drawing on the panel since it was last erased.
+    const DrawingRecord& drawing() const { return record_; }
+    // The panel's colour under the drawing.
+    TColor backgroundColor() const;
+    // The panel as shown at a device pixel ratio: background, bevels and the
+    // drawing made again at that resolution. At 1 it is the image itself.
+    QImage picture(qreal devicePixelRatio) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     std::unique_ptr<ImageSurface> surface_;
+    DrawingRecord record_;
+    // The last picture made at a ratio above 1, and what it was made from.
+    mutable QImage sharp_;
+    mutable std::uint64_t sharpVersion_ = 0;
+    mutable qreal sharpRatio_ = 0;
 };
