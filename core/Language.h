@@ -47,6 +47,40 @@ inline constexpr TLangText LangSaveFailed = {
     "\"Tools.rel\" could not be saved: %1. The edited list is kept.",
     "No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva."};
 
+// The diagram menu, the panel's context menu and their dialogs.
+inline constexpr TLangText LangDiagram = {"Diagrama", "Diagram", "Diagrama"};
+inline constexpr TLangText LangSaveDiagram = {"Desa el diagrama com a...", "Save diagram as...",
+                                              "Guardar diagrama como..."};
+inline constexpr TLangText LangCopyDiagram = {"Copia el diagrama", "Copy diagram",
+                                              "Copiar diagrama"};
+inline constexpr TLangText LangPrint = {"Imprimeix...", "Print...", "Imprimir..."};
+inline constexpr TLangText LangPngFiles = {"Imatge PNG (*.png)", "PNG image (*.png)",
+                                           "Imagen PNG (*.png)"};
+inline constexpr TLangText LangSvgFiles = {"Dibuix SVG (*.svg)", "SVG drawing (*.svg)",
+                                           "Dibujo SVG (*.svg)"};
+inline constexpr TLangText LangPdfFiles = {"Document PDF (*.pdf)", "PDF document (*.pdf)",
+                                           "Documento PDF (*.pdf)"};
+inline constexpr TLangText LangPngSize = {"Mida de la imatge PNG", "PNG image size",
+                                          "Tamaño de la imagen PNG"};
+inline constexpr TLangText LangWidth = {"Amplada:", "Width:", "Ancho:"};
+inline constexpr TLangText LangHeight = {"Alçada:", "Height:", "Alto:"};
+inline constexpr TLangText LangPixels = {" píxels", " pixels", " píxeles"};
+// %1 the file, %2 the system's reason.
+inline constexpr TLangText LangPictureNotSaved = {"No s'ha pogut desar «%1»: %2.",
+                                                  "\"%1\" could not be saved: %2.",
+                                                  "No se ha podido guardar «%1»: %2."};
+// The results printed under the diagram.
+inline constexpr TLangText LangMirror = {"Mirall", "Mirror", "Espejo"};
+inline constexpr TLangText LangMirrorPlane = {"pla", "plane", "plano"};
+inline constexpr TLangText LangMirrorConvex = {"convex", "convex", "convexo"};
+inline constexpr TLangText LangMirrorConcave = {"còncau", "concave", "cóncavo"};
+inline constexpr TLangText LangObjectPosition = {"Posició de l'objecte", "Object position",
+                                                 "Posición del objeto"};
+inline constexpr TLangText LangImagePosition = {"Posició de la imatge", "Image position",
+                                                "Posición de la imagen"};
+inline constexpr TLangText LangMagnification = {"Augment", "Magnification", "Aumento"};
+inline constexpr TLangText LangImage = {"Imatge", "Image", "Imagen"};
+
 // The about box. The trailing blanks belong to the texts.
 inline constexpr TLangText LangAboutPrefix = {"Quant a ", "About ", "Sobre "};
 inline constexpr TLangText LangWebAddress = {"http://vexaria.example.org ",

@@ -8,6 +8,7 @@
 #include "core/Random.h"
 #include "core/RunError.h"
 #include "diagram/Diagram.h"
+#include "forms/DiagramMenu.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
 #include "forms/ToolsMenu.h"
@@ -165,6 +166,23 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFPr
 
     ConnectHandlers();
     RunHandler([this] { FormCreate(); });
+}
+
+QStringList TFPrincipal::PrintedResults() const {
+    static constexpr const TLangText* MirrorNames[] = {&LangMirrorPlane, &LangMirrorConvex,
+                                                       &LangMirrorConcave};
+    const auto row = [](const TLangText& caption, const QString& value) {
+        return LangCaption(caption) + QStringLiteral(": ") + value;
+    };
+    const QString mirror =
+        MirrorKind < std::size(MirrorNames) ? LangCaption(*MirrorNames[MirrorKind]) : QString();
+    return {row(LangMirror, mirror),
+            row(LangObjectPosition, FloatToStr(LastObjectPos)),
+            row(LangImagePosition, ui->EdPosIm->text()),
+            row(LangMagnification, ui->EdAugm->text()),
+            row(LangImage, QStringList{ui->PTipus->text(), ui->PSentit->text(),
+                                       ui->PMagnif->text()}
+                               .join(QStringLiteral(", ")))};
 }
 
 TFPrincipal::~TFPrincipal() {
@@ -379,6 +397,12 @@ void TFPrincipal::FormShow() {
 }
 
 void TFPrincipal::showEvent(QShowEvent* event) {
+    // The window is created with the menus of its design, the tools menu
+    // last; the diagram's commands join when it is first shown, after it.
+    if (diagramCommands_ == nullptr) {
+        diagramCommands_ = new TDiagramCommands(this, ui->MenuMirvex, ui->Grafic,
+                                                [this] { return PrintedResults(); });
+    }
     QMainWindow::showEvent(event);
     // Only real showings of the window, not the window system's restoring
     // of a minimised one.

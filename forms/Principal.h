@@ -9,6 +9,7 @@
 #include <memory>
 
 class QAction;
+class TDiagramCommands;
 
 namespace Ui {
 class TFPrincipal;
@@ -68,6 +69,10 @@ public:
     // The editor saved the list: the menu shows what the file now holds.
     void ToolsSaved();
 
+    // The results as printed under the diagram: mirror, object position,
+    // image position, magnification and the three words, as shown.
+    QStringList PrintedResults() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +86,7 @@ private:
     void RepaintGrafic();
 
     std::unique_ptr<Ui::TFPrincipal> ui;
+    TDiagramCommands* diagramCommands_ = nullptr;
 };
 
 // The main window, set when it is created; it lives until the program ends.

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/DiagramMenu.h"
+
+#include "core/Language.h"
+#include "forms/ErrorReport.h"
+#include "forms/GraficPanel.h"
+#include "forms/PngSizeDialog.h"
+#include "plot/PictureFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+// Saved and copied pictures are this many times the panel's size: sharp on
+// a projector or a printed page, and still a small file.
+constexpr int PictureTimes = 4;
+
+struct FileKind {
+    const TLangText& filter;
+    PictureFormat format;
+    const char* suffix;
+};
+const FileKind FileKinds[] = {
+    {LangPngFiles, PictureFormat::Png, "png"},
+    {LangSvgFiles, PictureFormat::Svg, "svg"},
+    {LangPdfFiles, PictureFormat::Pdf, "pdf"},
+};
+
+PictureSource PanelSource(const TGraficPanel& panel) {
+    const QImage& image = panel.picture(1.0);
+    return PictureSource{&panel.drawing(), panel.backgroundColor(), image.size()};
+}
+
+} // namespace
+
+TDiagramCommands::TDiagramCommands(QWidget* window, QMenuBar* menuBar, TGraficPanel* panel,
+                                   std::function<QStringList()> results)
+    : QObject(window), window_(window), panel_(panel), results_(std::move(results)) {
+    setObjectName(QStringLiteral("DiagramCommands"));
+    menu_ = new QMenu(LangCaption(LangDiagram), menuBar);
+    menu_->setObjectName(QStringLiteral("MenuDiagrama"));
+    menuBar->addMenu(menu_);
+    const auto command = [this](const char* name, const TLangText& caption,
+                                const QKeySequence& keys, void (TDiagramCommands::*handler)()) {
+        auto* action = new QAction(LangCaption(caption), window_);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        // The window's shortcut, also while the focus is in a field.
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+        menu_->addAction(action);
+        window_->addAction(action);
+        return action;
+    };
+    // Ctrl+C stays with the fields, which copy their text with it.
+    command("OpGuardarDiagrama", LangSaveDiagram, QKeySequence(Qt::CTRL | Qt::Key_S),
+            &TDiagramCommands::OpGuardarDiagramaClick);
+    command("OpCopiarDiagrama", LangCopyDiagram, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+            &TDiagramCommands::OpCopiarDiagramaClick);
+    command("OpImprimir", LangPrint, QKeySequence(Qt::CTRL | Qt::Key_P),
+            &TDiagramCommands::OpImprimirClick);
+
+    contextMenu_ = new QMenu(panel_);
+    contextMenu_->setObjectName(QStringLiteral("MenuContextoDiagrama"));
+    contextMenu_->addActions(menu_->actions());
+    panel_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(panel_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { RunHandler([this, at] { ShowContextMenu(at); }); });
+}
+
+void TDiagramCommands::ShowContextMenu(const QPoint& at) {
+    contextMenu_->popup(panel_->mapToGlobal(at));
+}
+
+void TDiagramCommands::OpGuardarDiagramaClick() {
+    // The dialog must leave the current folder alone: the tool list is read
+    // and written there.
+    const QString folder = QDir::currentPath();
+    if (saveDialog_ == nullptr) {
+        // Made at first use, like the editor's: most sessions never save.
+        saveDialog_ = new QFileDialog(window_, LangCaption(LangSaveDiagram));
+        saveDialog_->setObjectName(QStringLiteral("DlgGuardarDiagrama"));
+        saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
+        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+        saveDialog_->setFileMode(QFileDialog::AnyFile);
+        QStringList filters;
+        for (const FileKind& kind : FileKinds) {
+            filters << LangCaption(kind.filter);
+        }
+        saveDialog_->setNameFilters(filters);
+        saveDialog_->setDefaultSuffix(QStringLiteral("png"));
+        connect(saveDialog_, &QFileDialog::filterSelected, saveDialog_,
+                [this](const QString& filter) {
+                    for (const FileKind& kind : FileKinds) {
+                        if (filter == LangCaption(kind.filter)) {
+                            saveDialog_->setDefaultSuffix(QLatin1String(kind.suffix));
+                        }
+                    }
+                });
+    }
+    const bool chosen = saveDialog_->exec() == QDialog::Accepted;
+    QDir::setCurrent(folder);
+    const QStringList files = saveDialog_->selectedFiles();
+    if (!chosen || files.isEmpty()) {
+        return;
+    }
+    QString name = files.front();
+    std::optional<PictureFormat> format = PictureFormatOf(name);
+    if (!format) {
+        // A name of another kind takes the kind of the chosen filter.
+        for (const FileKind& kind : FileKinds) {
+            if (saveDialog_->selectedNameFilter() == LangCaption(kind.filter)) {
+                name += QLatin1Char('.') + QLatin1String(kind.suffix);
+                format = kind.format;
+            }
+        }
+        if (!format) {
+            return;
+        }
+    }
+    const PictureSource source = PanelSource(*panel_);
+    QSize size = ScaledClientSize(source, PictureTimes);
+    if (*format == PictureFormat::Png) {
+        TFTamanyPng ask(source.client, size, window_);
+        if (ask.exec() != QDialog::Accepted) {
+            return;
+        }
+        size = ask.chosenSize();
+    }
+    const QString reason = WritePicture(source, name, *format, size);
+    if (!reason.isEmpty()) {
+        QMessageBox box(
+            QMessageBox::Warning, ApplicationTitle(),
+            LangCaption(LangPictureNotSaved).arg(QDir::toNativeSeparators(name), reason),
+            QMessageBox::Ok, window_);
+        box.setObjectName(QStringLiteral("MsgGuardarDiagrama"));
+        box.exec();
+    }
+}
+
+void TDiagramCommands::OpCopiarDiagramaClick() {
+    const PictureSource source = PanelSource(*panel_);
+    const QSize size = ScaledClientSize(source, PictureTimes);
+    auto* data = new QMimeData;
+    data->setImageData(RenderPicture(source, size));
+    data->setData(QStringLiteral("image/svg+xml"), SvgPicture(source, size));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void TDiagramCommands::OpImprimirClick() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, window_);
+    dialog.setObjectName(QStringLiteral("DlgImprimir"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    PrintDiagram(printer);
+}
+
+void TDiagramCommands::PrintDiagram(QPrinter& printer) const {
+    QPainter p;
+    if (!p.begin(&printer)) {
+        return;
+    }
+    PictureSource source = PanelSource(*panel_);
+    // Paper stays white under the diagram.
+    source.background = RGB(255, 255, 255);
+    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+    const QStringList lines = results_ ? results_() : QStringList();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(11);
+    p.setFont(font);
+    const double lineHeight = QFontMetricsF(font, &printer).lineSpacing();
+    // The diagram across the page, leaving room for the results under it.
+    const double textHeight = lineHeight * (lines.size() + 1);
+    const QRectF area(0, 0, page.width(), std::max(page.height() - textHeight, 0.0));
+    const QRectF fitted = FitClient(source, area);
+    const QRectF diagram(0, 0, page.width(), fitted.height());
+    PaintPicture(p, source, diagram);
+    p.setPen(Qt::black);
+    double y = diagram.bottom() + lineHeight;
+    for (const QString& line : lines) {
+        p.drawText(QRectF(0, y, page.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += lineHeight;
+    }
+}

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Random.h"
+#include "forms/ErrorReport.h"
+#include "forms/GraficPanel.h"
+#include "forms/Principal.h"
+#include "optics/Optics.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QtTest>
+#include <QtWidgets>
+
+#include <functional>
+
+namespace {
+
+const bool SpanishNumbers = qputenv("LC_ALL", "es_ES.UTF-8"); // read by the application later
+
+// Runs `step` on the next modal window of class T once it is open.
+template <typename T> void WhenOpen(std::function<void(T*)> step) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            step(w);
+        }
+    });
+    timer->start();
+}
+
+// Types a name into a file dialog and accepts it, as a user would.
+void ChooseFile(QFileDialog* dialog, const QString& name) {
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(name);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+QString Run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        return QStringLiteral("<%1 failed>").arg(program);
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class DiagramMenuTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TFPrincipal> w;
+    QTemporaryDir dir;
+    QString home;
+
+    template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
+    void concaveAt(const char* distance) {
+        get<QAction>("OpCentre")->trigger();
+        get<QLineEdit>("EdPosObj")->setText(QString::fromLatin1(distance));
+        QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(SpanishNumbers && dir.isValid());
+        home = dir.filePath("home");
+        QVERIFY(QDir().mkpath(home) && QDir::setCurrent(home));
+    }
+    void init() {
+        RandSeed = 1;
+        w = std::make_unique<TFPrincipal>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void cleanup() {
+        w.reset();
+        QCOMPARE(QDir::currentPath(), home); // no dialog moved the working folder
+    }
+
+    void theMenuComesAfterTheToolsMenuWithItsThreeCommands() {
+        QStringList titles;
+        for (QAction* a : w->menuBar()->actions())
+            titles << a->text();
+        QCOMPARE(titles.mid(titles.size() - 2), (QStringList{"Utilidades", "Diagrama"}));
+        auto* menu = get<QMenu>("MenuDiagrama");
+        QVERIFY(menu && w->menuBar()->actions().last()->menu() == menu);
+        QStringList items;
+        for (QAction* a : menu->actions().mid(0, 3))
+            items << a->objectName() + '=' + a->text() + '=' + a->shortcut().toString();
+        QCOMPARE(items, (QStringList{"OpGuardarDiagrama=Guardar diagrama como...=Ctrl+S",
+                                     "OpCopiarDiagrama=Copiar diagrama=Ctrl+Shift+C",
+                                     "OpImprimir=Imprimir...=Ctrl+P"}));
+        // The panel's context menu offers the same three.
+        auto* panel = get<TGraficPanel>("Grafic");
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100),
+                                panel->mapToGlobal(QPoint(100, 100)));
+        QApplication::sendEvent(panel, &click);
+        auto* context = panel->findChild<QMenu*>("MenuContextoDiagrama");
+        QVERIFY(context && context->isVisible());
+        QCOMPARE(context->actions().mid(0, 3), menu->actions().mid(0, 3));
+        context->close();
+    }
+
+    void ctrlCStillCopiesTheFieldAndCtrlShiftCTheDiagram() {
+        concaveAt("10");
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        auto* field = get<QLineEdit>("EdPosObj");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("10"));
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData* data = clipboard->mimeData();
+        QVERIFY(data && data->hasImage());
+        const QImage image = qvariant_cast<QImage>(data->imageData());
+        QCOMPARE(image.size(), QSize(1700, 1124));
+        QCOMPARE(image.pixel(5, 5), qRgb(242, 255, 253));
+        // The image arrow (light blue) stands right of the mirror, where the panel has it.
+        const QImage& panel = get<TGraficPanel>("Grafic")->surface().image();
+        int panelBlue = 0, copyBlue = 0;
+        for (int y = 0; y < panel.height(); ++y)
+            for (int x = 230; x < panel.width(); ++x)
+                panelBlue += panel.pixel(x, y) == qRgb(100, 150, 255);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 920; x < image.width(); ++x)
+                copyBlue += image.pixel(x, y) == qRgb(100, 150, 255);
+        QVERIFY(panelBlue > 20 && copyBlue > 8 * panelBlue);
+        QVERIFY(data->data("image/svg+xml").contains("<svg"));
+    }
+
+    void savesPngAtTheChosenSizeSvgAndPdf() {
+        concaveAt("24");
+        const QString png = dir.filePath("d.png");
+        WhenOpen<QFileDialog>([&](QFileDialog* d) {
+            QCOMPARE(d->objectName(), QStringLiteral("DlgGuardarDiagrama"));
+            WhenOpen<QDialog>([](QDialog* size) {
+                QCOMPARE(size->objectName(), QStringLiteral("FTamanyPng"));
+                auto* width = size->findChild<QSpinBox*>("EdAncho");
+                auto* height = size->findChild<QSpinBox*>("EdAlto");
+                QCOMPARE(std::pair(width->value(), height->value()), std::pair(1700, 1124));
+                width->setValue(850); // the height follows
+                QCOMPARE(height->value(), 562);
+                size->accept();
+            });
+            ChooseFile(d, png);
+        });
+        QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QImage(png).size(), QSize(850, 562));
+
+        for (const char* kind : {"svg", "pdf"}) {
+            const QString name = dir.filePath(QStringLiteral("d.") + kind);
+            WhenOpen<QFileDialog>([&](QFileDialog* d) { ChooseFile(d, name); });
+            get<QAction>("OpGuardarDiagrama")->trigger();
+            QFile f(name);
+            QVERIFY2(f.open(QIODevice::ReadOnly), kind);
+            const QByteArray bytes = f.readAll();
+            QVERIFY(bytes.startsWith(kind == QByteArray("svg") ? "<?xml" : "%PDF"));
+        }
+        // No leftovers of the atomic writes.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '),
+                 QStringLiteral("d.pdf d.png d.svg"));
+    }
+
+    void aFailedSaveSaysWhyUnderTheTitleAndLeavesNoFile() {
+        const QString folder = dir.filePath("gone");
+        QVERIFY(QDir().mkpath(folder));
+        const QString name = folder + "/d.png";
+        QString title, text;
+        WhenOpen<QFileDialog>([&](QFileDialog* d) {
+            WhenOpen<QDialog>([&](QDialog* size) {
+                // The folder disappears while the user picks the size.
+                QVERIFY(QDir(folder).removeRecursively());
+                WhenOpen<QMessageBox>([&](QMessageBox* box) {
+                    title = box->windowTitle();
+                    text = box->text();
+                    box->button(QMessageBox::Ok)->click();
+                });
+                size->accept();
+            });
+            ChooseFile(d, name);
+        });
+        get<QAction>("OpGuardarDiagrama")->trigger();
+        QCOMPARE(title, ApplicationTitle());
+        QVERIFY2(text.startsWith(QStringLiteral("No se ha podido guardar «%1»: ").arg(name)) &&
+                     text.size() > name.size() + 30,
+                 qPrintable(text));
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    void printsTheDiagramWithTheResultsUnderIt() {
+        concaveAt("10");
+        const QString pdf = dir.filePath("printed.pdf");
+        WhenOpen<QPrintDialog>([&](QPrintDialog* d) {
+            QCOMPARE(d->objectName(), QStringLiteral("DlgImprimir"));
+            d->printer()->setOutputFormat(QPrinter::PdfFormat);
+            d->printer()->setOutputFileName(pdf);
+            d->done(QDialog::Accepted);
+        });
+        QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+        const QString text = Run("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+        for (const char* line :
+             {"Espejo: cóncavo", "Posición del objeto: -10",
+              "Posición de la imagen: 16,6666666666667", "Aumento: 1,66666666666667",
+              "Imagen: virtual, derecha, aumentada"})
+            QVERIFY2(text.contains(QString::fromUtf8(line)), qPrintable(text));
+        // The diagram is drawn, not pasted in as a picture.
+        QCOMPARE(Run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).size(), 2);
+    }
+};
+
+QTEST_MAIN(DiagramMenuTest)
+#include "DiagramMenuTest.moc"
