@@ -11,6 +11,7 @@
 #include "forms/DiagramMenu.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
+#include "forms/PresentacioLink.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
@@ -19,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -240,6 +242,13 @@ void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
     LastObjectPos = x;
     MirrorKind = kind;
     CurvatureSign = CurvatureSignOf(kind);
+    // The presentation shows what the main window shows, a failed drawing
+    // included.
+    const auto present = qScopeGuard([this] {
+        if (presentacioLink_) {
+            presentacioLink_->Actualitzat();
+        }
+    });
     RepaintGrafic();
     ::DrawDiagram(Diagram, x, [this](double at) { PlaceObjectControls(at); });
     MostraResultats();
@@ -402,6 +411,9 @@ void TFPrincipal::showEvent(QShowEvent* event) {
     if (diagramCommands_ == nullptr) {
         diagramCommands_ = new TDiagramCommands(this, ui->MenuMirvex, ui->Grafic,
                                                 [this] { return PrintedResults(); });
+    }
+    if (presentacioLink_ == nullptr) {
+        presentacioLink_ = new TPresentacioLink(this, ui->MenuMirvex, ui->Grafic, ui->BarraDespl);
     }
     QMainWindow::showEvent(event);
     // Only real showings of the window, not the window system's restoring

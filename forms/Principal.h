@@ -10,6 +10,7 @@
 
 class QAction;
 class TDiagramCommands;
+class TPresentacioLink;
 
 namespace Ui {
 class TFPrincipal;
@@ -87,6 +88,7 @@ private:
 
     std::unique_ptr<Ui::TFPrincipal> ui;
     TDiagramCommands* diagramCommands_ = nullptr;
+    TPresentacioLink* presentacioLink_ = nullptr;
 };
 
 // The main window, set when it is created; it lives until the program ends.

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/PresentacioLink.h"
+
+#include "core/Language.h"
+#include "diagram/ObjectDrag.h"
+#include "forms/ErrorReport.h"
+#include "forms/GraficPanel.h"
+#include "forms/ObjectHandle.h"
+#include "forms/Presentacio.h"
+#include "forms/Principal.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+
+namespace {
+
+// The scroll bar runs from 0 to 100 while the object runs from -100 to 0.
+constexpr int BarOrigin = 100;
+
+QMenu* DiagramMenu(QMenuBar* menuBar) {
+    if (auto* menu = menuBar->findChild<QMenu*>(QStringLiteral("MenuDiagrama"))) {
+        return menu;
+    }
+    // After every menu already there, the tools menu included.
+    auto* menu = new QMenu(QStringLiteral("Diagrama"), menuBar);
+    menu->setObjectName(QStringLiteral("MenuDiagrama"));
+    menuBar->addMenu(menu);
+    return menu;
+}
+
+} // namespace
+
+TPresentacioLink::TPresentacioLink(TFPrincipal* window, QMenuBar* menuBar, TGraficPanel* panel,
+                                   QScrollBar* bar)
+    : QObject(window), window_(window), panel_(panel), bar_(bar) {
+    setObjectName(QStringLiteral("PresentacioLink"));
+
+    QMenu* menu = DiagramMenu(menuBar);
+    if (!menu->isEmpty()) {
+        menu->addSeparator()->setObjectName(QStringLiteral("SepPresentacio"));
+    }
+    item_ = menu->addAction(LangCaption(LangPresentation));
+    item_->setObjectName(QStringLiteral("OpPresentacio"));
+    item_->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(item_, &QAction::triggered, this,
+            [this] { RunHandler([this] { OpPresentacioClick(); }); });
+
+    // The panel shows the client area pixel for pixel.
+    panelHandle_ = new TObjectHandle(
+        panel_, [](const QPointF& at) { return at; },
+        [] { return ObjectArrowBox(Diagram, LastObjectPos); });
+    connect(panelHandle_, &TObjectHandle::dragged, this,
+            [this](double column) { RunHandler([this, column] { Drag(column); }); });
+    connect(panelHandle_, &TObjectHandle::stepped, this,
+            [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
+    connect(panelHandle_, &TObjectHandle::doubleClicked, this,
+            [this] { RunHandler([this] { OpPresentacioClick(); }); });
+}
+
+void TPresentacioLink::Drag(double column) {
+    const std::int32_t x = ObjectAtColumn(Diagram, column);
+    // A step within the same whole position changes nothing.
+    if (static_cast<double>(x) == LastObjectPos) {
+        return;
+    }
+    window_->BarraDesplScroll(x + BarOrigin);
+}
+
+void TPresentacioLink::Step(QAbstractSlider::SliderAction action) {
+    // Through the bar itself, exactly as its arrows, page and end keys.
+    bar_->triggerAction(action);
+}
+
+void TPresentacioLink::OpPresentacioClick() {
+    if (!presentacio_) {
+        presentacio_ = new TFPresentacio(window_);
+        connect(presentacio_, &TFPresentacio::dragged, this,
+                [this](double column) { RunHandler([this, column] { Drag(column); }); });
+        connect(presentacio_, &TFPresentacio::stepped, this,
+                [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
+    }
+    presentacio_->Obre();
+    Actualitzat();
+}
+
+void TPresentacioLink::Actualitzat() {
+    if (!panelHandle_) {
+        return;
+    }
+    panelHandle_->refreshCursor();
+    if (presentacio_ && presentacio_->isVisible()) {
+        presentacio_->Mostra(PictureSource{&panel_->drawing(), panel_->backgroundColor(),
+                                           QSize(Diagram.Width, Diagram.Height)},
+                             ObjectArrowBox(Diagram, LastObjectPos));
+    }
+}

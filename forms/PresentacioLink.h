@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractSlider>
+#include <QObject>
+
+class QAction;
+class QMenuBar;
+class QScrollBar;
+class TFPrincipal;
+class TFPresentacio;
+class TGraficPanel;
+class TObjectHandle;
+
+// What ties the main window to the object moved by hand and to the
+// presentation window: the "Presentación" item (F11) of the "Diagrama"
+// menu, the double click on the panel, the hand on the panel and on the
+// presentation. Every move the user makes there becomes the scroll bar's
+// own update, and after every update the presentation is shown the same
+// state the main window shows: one update, two views.
+class TPresentacioLink : public QObject {
+    Q_OBJECT
+public:
+    TPresentacioLink(TFPrincipal* window, QMenuBar* menuBar, TGraficPanel* panel, QScrollBar* bar);
+
+    // Called at the end of every update of the main window, a failed one
+    // included: the presentation, when shown, follows.
+    void Actualitzat();
+    // Opens the presentation window, made the first time it is wanted.
+    void OpPresentacioClick();
+
+    // Null until the presentation is first opened.
+    TFPresentacio* presentacio() const { return presentacio_; }
+    TObjectHandle* panelHandle() const { return panelHandle_; }
+
+private:
+    void Drag(double column);
+    void Step(QAbstractSlider::SliderAction action);
+
+    TFPrincipal* window_;
+    TGraficPanel* panel_;
+    QScrollBar* bar_;
+    QAction* item_ = nullptr;
+    TObjectHandle* panelHandle_ = nullptr;
+    TFPresentacio* presentacio_ = nullptr;
+};
