@@ -13,5 +13,11 @@ QT_QPA_PLATFORM=offscreen "$VEXARIA_BUILD/bench/bench_update" --benchmark_min_ti
     --benchmark_format=json --benchmark_out="$out/update.json" --benchmark_out_format=json \
     >/dev/null
 python3 "$VEXARIA_ROOT/bench/ratios.py" "$out/update.json"
+echo "== Dragging the object in the presentation window"
+QT_QPA_PLATFORM=offscreen "$VEXARIA_BUILD/bench/bench_present" --benchmark_min_time=0.2 \
+    --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true \
+    --benchmark_format=json --benchmark_out="$out/present.json" --benchmark_out_format=json \
+    >/dev/null
+python3 "$VEXARIA_ROOT/bench/present_ratios.py" "$out/present.json"
 echo "== Start-up and memory"
 python3 "$VEXARIA_ROOT/bench/startup.py" "$VEXARIA_BUILD" "${1:-15}"

@@ -1,0 +1,37 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Reads the presentation benchmark's Google Benchmark JSON (with
+repetitions) and prints, for each window size, the drag step as a multiple
+of filling an image of that size: the median of the repetitions and their
+spread (lowest to highest ratio of the paired repetitions)."""
+import json
+import statistics
+import sys
+
+data = json.load(open(sys.argv[1]))
+runs = {}
+paints = {}
+for b in data["benchmarks"]:
+    if b.get("run_type") != "iteration":
+        continue
+    runs.setdefault(b["run_name"], []).append(b["cpu_time"])
+    if "paints_per_step" in b:
+        paints[b["run_name"]] = b["paints_per_step"]
+
+worst = 0.0
+for name in sorted(runs):
+    if not name.startswith("BM_DragStep/"):
+        continue
+    size = name.split("/", 1)[1]
+    steps = runs[name]
+    fills = runs["BM_FillImage/" + size]
+    ratios = [s / f for s, f in zip(steps, fills)]
+    median = statistics.median(ratios)
+    worst = max(worst, median)
+    print(f"  {size:10s} drag step {statistics.median(steps):8.0f} us"
+          f" (spread {min(steps):.0f}-{max(steps):.0f}),"
+          f" fill {statistics.median(fills):7.0f} us"
+          f" (spread {min(fills):.0f}-{max(fills):.0f}):"
+          f" {median:4.2f} x fill (spread {min(ratios):.2f}-{max(ratios):.2f},"
+          f" {len(ratios)} runs, {paints.get(name, 0):.1f} paints of the diagram a step)")
+print(f"worst drag step: {worst:.2f} x the fill (target <= 2.5)")
