@@ -303,7 +303,10 @@ void TFPresentacio::resizeEvent(QResizeEvent* event) {
 }
 
 void TFPresentacio::Obre() {
-    if (QGuiApplication::primaryScreen()) {
+    if (QScreen* screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen()) {
+        // The screen's size first: without a window manager (a bare X
+        // server) the full-screen state alone leaves the window as it was.
+        setGeometry(screen->geometry());
         showFullScreen();
     } else {
         resize(1024, 680);
