@@ -8,9 +8,11 @@
 #include "core/Random.h"
 #include "core/RunError.h"
 #include "diagram/Diagram.h"
+#include "forms/Captions.h"
 #include "forms/DiagramMenu.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
+#include "forms/LanguageSwitch.h"
 #include "forms/PresentacioLink.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
@@ -41,34 +43,62 @@ namespace {
 constexpr TColor PanelButtonsColor = RGB(100, 200, 250);
 
 struct KindRow {
-    const char* caption;
+    const TLangText* caption;
     Qt::Alignment alignment;
     TColor color;
 };
 // By ImageKind.
 constexpr KindRow KindRows[2] = {
-    {"real", Qt::AlignLeft | Qt::AlignVCenter, RGB(0, 0, 219)},
-    {"virtual", Qt::AlignRight | Qt::AlignVCenter, RGB(114, 219, 255)},
+    {&LangReal, Qt::AlignLeft | Qt::AlignVCenter, RGB(0, 0, 219)},
+    {&LangVirtual, Qt::AlignRight | Qt::AlignVCenter, RGB(114, 219, 255)},
 };
 
 struct OrientationRow {
-    const char* caption;
+    const TLangText* caption;
     TColor color;
 };
-constexpr OrientationRow Upright = {"derecha", RGB(0, 104, 209)};
-constexpr OrientationRow Inverted = {"inversa", RGB(255, 0, 0)};
+constexpr OrientationRow Upright = {&LangUpright, RGB(0, 104, 209)};
+constexpr OrientationRow Inverted = {&LangInverted, RGB(255, 0, 0)};
 
 struct SizeRow {
-    const char* caption;
+    const TLangText* caption;
     int points;
     bool bold;
     const char* face;
 };
 // By SizeClass.
 constexpr SizeRow SizeRows[3] = {
-    {"aumentada", 20, true, "Tahoma"},
-    {"igual", 16, false, "Courier New"},
-    {"disminuida", 14, false, "Script"},
+    {&LangEnlarged, 20, true, "Tahoma"},
+    {&LangSameSize, 16, false, "Courier New"},
+    {&LangReduced, 14, false, "Script"},
+};
+
+// Every text of the window that is not a result. The window's title is the
+// program's name in every language.
+constexpr TCaption Captions[] = {
+    {"BtPla", &LangPlaneMirrorHint, TCaptionPart::Hint},
+    {"BtConv", &LangConvexMirrorHint, TCaptionPart::Hint},
+    {"BtConc", &LangConcaveMirrorHint, TCaptionPart::Hint},
+    {"Label1", &LangObjectPositionLabel},
+    {"Label2", &LangImageHeading},
+    {"Label3", &LangKindHeading},
+    {"Label4", &LangOrientationHeading},
+    {"Label6", &LangSizeHeading},
+    {"Label7", &LangImagePositionField},
+    {"Label8", &LangMagnificationField},
+    {"Elements", &LangElementMenu, TCaptionPart::Title},
+    {"Miralls", &LangMirrorsMenu, TCaptionPart::Title},
+    {"Oppla", &LangPlaneItem},
+    {"OpConvex", &LangConvexItem},
+    {"OpConc", &LangConcaveMenu, TCaptionPart::Title},
+    {"OpCentre", &LangBeyondCentreItem},
+    {"OpCentreFocus", &LangCentreFocusItem},
+    {"Opfocus", &LangFocusMirrorItem},
+    {"OpTMiralls", &LangTheoryItem},
+    {"OpSurt", &LangExitItem},
+    {"Info", &LangInfoMenu, TCaptionPart::Title},
+    {"OpHlp", &LangHelpItem},
+    {"OpQ", &LangAboutItem},
 };
 
 // The layout file can only hold point sizes, but the layout's text heights
@@ -233,9 +263,25 @@ void TFPrincipal::FormCreate() {
     ImageColor = DefaultImageColor;
     SetColor(ui->BtsMiralls, QPalette::Window, PanelButtonsColor);
     BtPlaClick();
-    Language = LangSpanish;
+    Language = StartingLanguage();
     BuildToolsMenu(ui->MenuMirvex, [this](QAction* sender) { Tools(sender); });
     RefreshToolsMenu();
+    BuildLanguageMenu(ui->Info, ui->OpQ);
+    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
+            [this] { RunHandler([this] { Retranslate(); }); });
+    // The first update above wrote its results before Language was set.
+    Retranslate();
+}
+
+void TFPrincipal::Retranslate() {
+    ApplyCaptions(this, Captions);
+    FitLabelTexts(this);
+    if (ToolsMenuItem) {
+        ToolsMenuItem->setTitle(LangCaption(LangTools));
+        if (QAction* editorItem = ToolsMenuItem->actions().value(ToolsEditorItemIndex))
+            editorItem->setText(LangCaption(LangToolsEdition));
+    }
+    MostraResultats();
 }
 
 void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
@@ -262,16 +308,16 @@ void TFPrincipal::ActualitzaPos(std::int64_t pos) {
 
 void TFPrincipal::MostraResultats() {
     const KindRow& kind = KindRows[ImageKind];
-    ui->PTipus->setText(QLatin1String(kind.caption));
+    ui->PTipus->setText(LangCaption(*kind.caption));
     ui->PTipus->setAlignment(kind.alignment);
     SetColor(ui->PTipus, QPalette::WindowText, kind.color);
 
     const OrientationRow& orientation = Magnification < 0 ? Inverted : Upright;
-    ui->PSentit->setText(QLatin1String(orientation.caption));
+    ui->PSentit->setText(LangCaption(*orientation.caption));
     SetColor(ui->PSentit, QPalette::WindowText, orientation.color);
 
     const SizeRow& size = SizeRows[SizeClass];
-    ui->PMagnif->setText(QLatin1String(size.caption));
+    ui->PMagnif->setText(LangCaption(*size.caption));
     QFont f = ui->PMagnif->font();
     f.setFamily(InstalledFace(QLatin1String(size.face)));
     f.setPointSize(size.points);
@@ -279,7 +325,7 @@ void TFPrincipal::MostraResultats() {
     ui->PMagnif->setFont(f);
 
     SetFieldText(ui->EdPosIm,
-                 ImagePos == ImageAtInfinity ? QStringLiteral("infinito") : FloatToStr(ImagePos));
+                 ImagePos == ImageAtInfinity ? LangCaption(LangInfinity) : FloatToStr(ImagePos));
     SetFieldText(ui->EdAugm, FloatToStr(Magnification));
 }
 
@@ -372,7 +418,7 @@ void TFPrincipal::OpSurtClick() {
 
 void TFPrincipal::OpHlpClick() {
     // Whether the desktop could open it is not looked at.
-    ShellOpen(QStringLiteral("mirvex.pdf"));
+    ShellOpen(LangCaption(LangHelpDocument));
 }
 
 void TFPrincipal::OpQClick() {

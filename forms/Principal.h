@@ -40,6 +40,9 @@ public:
     void ActualitzaPos(std::int64_t pos);
     // Writes the results panel from the image model.
     void MostraResultats();
+    // Takes every text of the window, its menus and its results again in
+    // the current Language.
+    void Retranslate();
 
     // The four steps of the diagram, drawn on Diagram.
     void dibuixaEntorn(std::uint8_t kind);

@@ -7,6 +7,8 @@
 
 #include "core/Language.h"
 #include "core/RunError.h"
+#include "forms/ErrorReport.h"
+#include "forms/LanguageSwitch.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -81,6 +83,12 @@ QPixmap LoadIconPicture(const QString& path) {
         image.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
+QString Credits(const QString& year) {
+    return QString::fromUtf8(AboutAuthor) + QStringLiteral("  ") + year + u'\n' +
+           LangCaption(LangWebAddress) + u'\n' + QStringLiteral("mail: ") +
+           QString::fromUtf8(AboutMail);
+}
+
 } // namespace
 
 TFSobre::TFSobre(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFSobre>()) {
@@ -102,6 +110,8 @@ TFSobre::TFSobre(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFS
     FitLabel(ui->Comments, commentsWidth);
 
     connect(ui->BtSobre, &QPushButton::clicked, this, &TFSobre::BtSobreClick);
+    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
+            [this] { RunHandler([this] { Retranslate(); }); });
 }
 
 TFSobre::~TFSobre() {
@@ -114,18 +124,29 @@ void TFSobre::Setup(const QString& title, const QString& iconPath,
                     const TProgramNameYear& program) {
     const QString base = BaseNameOf(program.Name);
     setWindowTitle(LangCaption(LangAboutPrefix) + base);
+    captionBase = base;
     ui->ProductName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetLabelText(ui->ProductName, base);
 
     if (QFileInfo(iconPath).isFile())
         ui->Icona->setPixmap(LoadIconPicture(iconPath));
 
-    SetLabelText(ui->Copyright, QString::fromUtf8(AboutAuthor) + QStringLiteral("  ") +
-                                    program.Year + u'\n' + LangCaption(LangWebAddress) + u'\n' +
-                                    QStringLiteral("mail: ") + QString::fromUtf8(AboutMail));
+    creditsYear = program.Year;
+    SetLabelText(ui->Copyright, Credits(*creditsYear));
     SetLabelText(ui->Comments, title, commentsWidth);
     SetLabelText(ui->Version, QString());
     ui->BtSobre->setText(LangCaption(LangAboutButton));
+}
+
+void TFSobre::Retranslate() {
+    // Only what a set-up has already written: the design texts stay until
+    // the first one, and an icon that failed leaves the credits as they were.
+    if (captionBase)
+        setWindowTitle(LangCaption(LangAboutPrefix) + *captionBase);
+    if (creditsYear) {
+        SetLabelText(ui->Copyright, Credits(*creditsYear));
+        ui->BtSobre->setText(LangCaption(LangAboutButton));
+    }
 }
 
 void TFSobre::ShowModeless() {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TFSobre;
@@ -49,6 +50,9 @@ public:
     // is already open nothing else happens: no new set-up, no move.
     void ShowModeless();
 
+    // Takes the texts of the last set-up again in the current Language.
+    void Retranslate();
+
     // Closes the box, which only hides it.
     void BtSobreClick();
 
@@ -63,6 +67,9 @@ private:
     // The comment breaks at its designed width even after a short text has
     // narrowed the label, so a longer title later is not squeezed.
     int commentsWidth = 0;
+    // What the last set-up wrote, for a change of language.
+    std::optional<QString> captionBase;
+    std::optional<QString> creditsYear;
 };
 
 // The one about box, created by the start-up sequence.

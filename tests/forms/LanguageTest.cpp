@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every window in each of the three languages: chosen on the command line,
+// picked from the menu while the other windows are open, and kept for the
+// next start.
+#include "core/Language.h"
+#include "core/LanguageChoice.h"
+#include "forms/Fonts.h"
+#include "forms/LanguageSwitch.h"
+#include "forms/Principal.h"
+#include "forms/ToolsMenu.h"
+#include "forms/UEdTools.h"
+#include "forms/USobre.h"
+#include "tests/support/ReportCatcher.h"
+#include "util/Shell.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <optional>
+
+namespace {
+
+using Texts = std::array<const char*, 3>; // Catalan, English, Spanish
+
+// The main window's texts: control, and what shows it (text, hint, title).
+const struct {
+    const char* control;
+    char part; // 't' text, 'h' hint, 'm' menu title
+    Texts texts;
+} MainTexts[] = {
+    {"Label1", 't', {"posició objecte", "object position", "posición objecto"}},
+    {"Label2", 't', {"Imatge", "Image", "Imagen"}},
+    {"Label3", 't', {"tipus (real o virtual)", "type (real or virtual)", "tipo (real o virtual)"}},
+    {"Label4", 't', {"orientació", "orientation", "orientación"}},
+    {"Label6", 't', {"augment / reducció", "enlargement / reduction", "aumento / disminución"}},
+    {"Label7", 't', {"posició:", "position:", "posición:"}},
+    {"Label8", 't', {"augment:", "magnif.:", "aumento:"}},
+    {"BtPla", 'h', {"mirall pla", "plane mirror", "espejo plano"}},
+    {"BtConv", 'h', {"mirall convex", "convex mirror", "espejo convexo"}},
+    {"BtConc", 'h', {"mirall còncau", "concave mirror", "espejo cóncavo"}},
+    {"Elements", 'm', {"Element", "Element", "Elemento"}},
+    {"Miralls", 'm', {"Miralls", "Mirrors", "Espejos"}},
+    {"OpConc", 'm', {"Còncau", "Concave", "Cóncavo"}},
+    {"Info", 'm', {"Info", "Info", "Info"}},
+    {"OpIdioma", 'm', {"Idioma", "Language", "Idioma"}},
+    {"Oppla", 't', {"Pla", "Plane", "Plano"}},
+    {"OpConvex", 't', {"Convex", "Convex", "Convexo"}},
+    {"OpCentre",
+     't',
+     {"Imatge més enllà del centre", "Image beyond the centre", "Imagen más allá del centro"}},
+    {"OpCentreFocus",
+     't',
+     {"Imatge entre el centre i el focus", "Image between the centre and the focus",
+      "Imagen entre el centro y el foco"}},
+    {"Opfocus",
+     't',
+     {"Imatge entre el focus i el mirall", "Image between the focus and the mirror",
+      "Imagen entre el foco y el espejo"}},
+    {"OpTMiralls", 't', {"Teoria", "Theory", "Teoría"}},
+    {"OpSurt", 't', {"Surt", "Exit", "Salir"}},
+    {"OpHlp", 't', {"Info", "Info", "Info"}},
+    {"OpQ", 't', {"Quant a...", "About...", "Respecto a..."}},
+    {"OpCatala", 't', {"Català", "Català", "Català"}},
+    {"OpEnglish", 't', {"English", "English", "English"}},
+    {"OpEspanol", 't', {"Español", "Español", "Español"}},
+};
+
+// The tools menu and editor, word for word as the program has always had
+// them in its tables.
+const Texts ToolsTexts = {"Eines", "Tools", "Utilidades"};
+const Texts EditionTexts = {"Edició eines", "Tools edition", "Edición utilidades"};
+const struct {
+    const char* control;
+    Texts texts;
+} EditorLabels[] = {
+    {"LLst", {"Eines", "Tools", "Utilidades"}},
+    {"LEd", {"Eina", "Tool", "Utilidad"}},
+    {"LTit", {"Títol", "Title", "Título"}},
+    {"LFtx", {"Fitxer", "File", "Fichero"}},
+    {"LDir", {"Directori de treball", "Work directory", "Directorio de trabajo"}},
+    {"LPrs", {"Paràmetres", "Parameters", "Parámetros"}},
+};
+// The about box.
+const Texts AboutPrefix = {"Quant a ", "About ", "Sobre "};
+const Texts AboutButton = {"Vaja!", "Done", "¡Vaya!"};
+const Texts WebAddress = {"http://vexaria.example.org ", "http://vexaria.example.org/en ",
+                          "http://vexaria.example.org/es "};
+
+// Command, typed distance, then PTipus, PSentit, PMagnif and EdPosIm, in each language.
+const struct {
+    const char *command, *distance;
+    std::array<const char*, 3> shown;
+} Results[] = {
+    {"Oppla",
+     "40",
+     {"virtual dreta igual 40", "virtual upright same size 40", "virtual derecha igual 40"}},
+    {"OpConvex",
+     "100",
+     {"virtual dreta reduïda 20", "virtual upright reduced 20", "virtual derecha disminuida 20"}},
+    {"OpCentre",
+     "30",
+     {"real invertida augmentada -150", "real inverted enlarged -150",
+      "real inversa aumentada -150"}},
+    {"OpCentre",
+     "25",
+     {"virtual dreta augmentada infinit", "virtual upright enlarged infinity",
+      "virtual derecha aumentada infinito"}},
+};
+
+const Texts HelpDocuments = {"mirvex_ca.pdf", "mirvex_en.pdf", "mirvex.pdf"};
+
+QString u8(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    std::unique_ptr<TFPrincipal> w;
+    std::unique_ptr<TFSobre> about;
+    std::unique_ptr<TFedTools> editor;
+
+    QString settingsFile() const { return dir.filePath("config/Vexaria/vexaria.conf"); }
+
+    // As the program's start does it, with the command line's --lang.
+    void start(std::optional<TLanguage> commandLine) {
+        stop();
+        StartLanguage = LanguageForStart(commandLine);
+        w = std::make_unique<TFPrincipal>();
+        about = std::make_unique<TFSobre>();
+        FSobre = about.get();
+        editor = std::make_unique<TFedTools>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void stop() {
+        editor.reset();
+        about.reset();
+        w.reset();
+    }
+    template <typename T = QObject> T* get(QObject* in, const char* name) {
+        T* found = in->findChild<T*>(name);
+        if (!found)
+            qFatal("no %s", name);
+        return found;
+    }
+    void openEditor() {
+        QVERIFY(ToolsMenuItem);
+        ToolsMenuItem->actions().at(ToolsEditorItemIndex)->trigger();
+        QVERIFY(editor->isVisible());
+    }
+
+    // Every text of the three windows, in language l.
+    void checkTexts(TLanguage l) {
+        QCOMPARE(Language, l);
+        for (const auto& t : MainTexts) {
+            QObject* o = get(w.get(), t.control);
+            QString shown;
+            if (t.part == 'm')
+                shown = qobject_cast<QMenu*>(o)->title();
+            else if (t.part == 'h')
+                shown = qobject_cast<QWidget*>(o)->toolTip();
+            else if (auto* label = qobject_cast<QLabel*>(o))
+                shown = label->text();
+            else
+                shown = qobject_cast<QAction*>(o)->text();
+            QCOMPARE(shown, u8(t.texts[l]));
+        }
+        // Each item in its own language, and the one shown is the one checked.
+        const char* const items[] = {"OpCatala", "OpEnglish", "OpEspanol"};
+        for (TLanguage i = 0; i < std::size(items); ++i)
+            QCOMPARE(get<QAction>(w.get(), items[i])->isChecked(), i == l);
+        QCOMPARE(w->windowTitle(), "Vexaria");
+        QVERIFY(ToolsMenuItem);
+        QCOMPARE(ToolsMenuItem->title(), u8(ToolsTexts[l]));
+        QCOMPARE(ToolsMenuItem->actions().at(ToolsEditorItemIndex)->text(), u8(EditionTexts[l]));
+
+        QCOMPARE(editor->windowTitle(), u8(EditionTexts[l]));
+        for (const auto& [control, texts] : EditorLabels)
+            QCOMPARE(get<QLabel>(editor.get(), control)->text(), u8(texts[l]));
+
+        QVERIFY2(about->windowTitle().startsWith(u8(AboutPrefix[l])),
+                 qPrintable(about->windowTitle()));
+        QVERIFY(about->windowTitle().size() > u8(AboutPrefix[l]).size());
+        QCOMPARE(get<QPushButton>(about.get(), "BtSobre")->text(), u8(AboutButton[l]));
+        QCOMPARE(get<QLabel>(about.get(), "Copyright")->text().split('\n').value(1),
+                 u8(WebAddress[l]));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
+        InstallFontSubstitutes();
+        // The desktop is a C one here: Spanish unless something else is chosen.
+        QCOMPARE(LanguageOfLocale(QLocale::system().uiLanguages()), LangSpanish);
+    }
+    void cleanup() {
+        stop();
+        QFile::remove(settingsFile());
+    }
+
+    void commandLine_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("ca") << int(LangCatalan);
+        QTest::newRow("en") << int(LangEnglish);
+        QTest::newRow("es") << int(LangSpanish);
+    }
+    void commandLine() {
+        QFETCH(int, language);
+        const auto l = static_cast<TLanguage>(language);
+        start(l);
+        openEditor();
+        ShowAbout();
+        checkTexts(l);
+        stop();
+        QVERIFY2(!QFile::exists(settingsFile()), "a choice nobody made was saved");
+    }
+
+    void languageMenuUnderInfoAfterAbout() {
+        start(std::nullopt);
+        auto* info = get<QMenu>(w.get(), "Info");
+        auto* idioma = get<QMenu>(w.get(), "OpIdioma");
+        const QList<QAction*> items = info->actions();
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[0], get<QAction>(w.get(), "OpHlp"));
+        QCOMPARE(items[1], get<QAction>(w.get(), "OpQ"));
+        QCOMPARE(items[2], idioma->menuAction());
+        QStringList names;
+        for (QAction* item : idioma->actions()) {
+            QVERIFY(item->isCheckable() && item->actionGroup() &&
+                    item->actionGroup()->isExclusive());
+            names << item->objectName();
+        }
+        QCOMPARE(names.join(' '), "OpCatala OpEnglish OpEspanol");
+    }
+
+    void noChoiceIsTheDesktopsLanguage() {
+        start(std::nullopt);
+        checkTexts(LangSpanish);
+        stop();
+        QVERIFY(!QFile::exists(settingsFile()));
+    }
+
+    void switchFromTheMenuWhileEveryWindowIsOpen() {
+        start(std::nullopt);
+        openEditor();
+        ShowAbout();
+        int changes = 0;
+        connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this, [&] { ++changes; });
+        for (const auto& [item, l] : {std::pair{"OpCatala", LangCatalan},
+                                      {"OpEnglish", LangEnglish},
+                                      {"OpEspanol", LangSpanish},
+                                      {"OpEnglish", LangEnglish}}) {
+            get<QAction>(w.get(), item)->trigger();
+            checkTexts(l);
+            QVERIFY(editor->isVisible() && about->isVisible());
+            QSettings kept(settingsFile(), QSettings::IniFormat);
+            QCOMPARE(kept.value("language").toString(), LanguageCode(l));
+        }
+        QCOMPARE(changes, 4);
+        disconnect(&LanguageNotifier(), nullptr, this, nullptr);
+
+        // The next start takes the kept choice; the command line still wins.
+        start(std::nullopt);
+        checkTexts(LangEnglish);
+        start(LangCatalan);
+        checkTexts(LangCatalan);
+    }
+
+    void resultsInEveryLanguage() {
+        start(std::nullopt);
+        for (TLanguage l : {LangCatalan, LangEnglish, LangSpanish}) {
+            // Switched before and after the update: the shown rows follow both ways.
+            for (bool before : {true, false}) {
+                for (const auto& r : Results) {
+                    if (before)
+                        SwitchLanguage(l);
+                    get<QAction>(w.get(), r.command)->trigger();
+                    get<QLineEdit>(w.get(), "EdPosObj")->setText(r.distance);
+                    QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
+                    if (!before)
+                        SwitchLanguage(l);
+                    const QStringList shown{get<QLabel>(w.get(), "PTipus")->text(),
+                                            get<QLabel>(w.get(), "PSentit")->text(),
+                                            get<QLabel>(w.get(), "PMagnif")->text(),
+                                            get<QLineEdit>(w.get(), "EdPosIm")->text()};
+                    QCOMPARE(shown.join(' '), u8(r.shown[l]));
+                }
+            }
+        }
+    }
+
+    void runTimeErrorsStayAsTheyAre() {
+        start(LangCatalan);
+        ReportCatcher reports;
+        get<QLineEdit>(w.get(), "EdPosObj")->setText("abc");
+        QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
+        QCOMPARE(reports.boxes.size(), std::size_t(1));
+        QCOMPARE(reports.boxes[0].text, "'abc' is not a valid integer value.");
+    }
+
+    void helpDocumentOfTheLanguageShown() {
+        start(std::nullopt);
+        for (TLanguage l : {LangCatalan, LangEnglish, LangSpanish}) {
+            SwitchLanguage(l);
+            QList<ShellRequest> asked;
+            SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, false; });
+            get<QAction>(w.get(), "OpHlp")->trigger();
+            SetShellOpenHook({});
+            QCOMPARE(asked, (QList<ShellRequest>{{HelpDocuments[l], "", ""}}));
+        }
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"
