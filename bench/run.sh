@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark and prints the ratios against the floor measured in
 # the same run: the update cycle against the bare fill of the panel's image,
-# start-up and peak memory against a bare Qt window.
+# start-up and peak memory against a bare Qt window, start-up beside long
+# tool lists against an empty one.
 # shellcheck source=../scripts/setup.sh source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 vexaria_build python3
@@ -21,3 +22,5 @@ QT_QPA_PLATFORM=offscreen "$VEXARIA_BUILD/bench/bench_present" --benchmark_min_t
 python3 "$VEXARIA_ROOT/bench/present_ratios.py" "$out/present.json"
 echo "== Start-up and memory"
 python3 "$VEXARIA_ROOT/bench/startup.py" "$VEXARIA_BUILD" "${1:-15}"
+echo "== Start-up beside long tool lists"
+python3 "$VEXARIA_ROOT/bench/tools_startup.py" "$VEXARIA_BUILD" "${1:-15}"
