@@ -76,7 +76,7 @@ QString SystemReason(int code) {
     return qt_error_string(code);
 }
 
-TToolFileContent Fault(TToolFileFault fault, QString reason, QByteArray bytes = {}) {
+TToolFileContent Content(TToolFileFault fault, QString reason, QByteArray bytes = {}) {
     return {fault, std::move(reason), std::move(bytes)};
 }
 
@@ -263,27 +263,27 @@ TToolFileContent ReadToolFile(const QString& name) {
     struct stat info {};
     if (::stat(path.constData(), &info) != 0) {
         if (errno == ENOENT)
-            return Fault(TToolFileFault::Missing, QStringLiteral("%1 does not exist").arg(name));
-        return Fault(TToolFileFault::System, SystemReason(errno));
+            return Content(TToolFileFault::Missing, QStringLiteral("%1 does not exist").arg(name));
+        return Content(TToolFileFault::System, SystemReason(errno));
     }
     if (!S_ISREG(info.st_mode))
-        return Fault(TToolFileFault::NotRegular, NotRegularReason());
+        return Content(TToolFileFault::NotRegular, NotRegularReason());
     if (info.st_size > ToolFileMaxBytes)
-        return Fault(TToolFileFault::TooLarge, TooLargeReason());
+        return Content(TToolFileFault::TooLarge, TooLargeReason());
     // Then again on what was opened, without waiting, in case the name was
     // given to something else in between.
     const TFd fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) {
         if (errno == ENOENT)
-            return Fault(TToolFileFault::Missing, QStringLiteral("%1 does not exist").arg(name));
-        return Fault(TToolFileFault::System, SystemReason(errno));
+            return Content(TToolFileFault::Missing, QStringLiteral("%1 does not exist").arg(name));
+        return Content(TToolFileFault::System, SystemReason(errno));
     }
     if (::fstat(fd.get(), &info) != 0)
-        return Fault(TToolFileFault::System, SystemReason(errno));
+        return Content(TToolFileFault::System, SystemReason(errno));
     if (!S_ISREG(info.st_mode))
-        return Fault(TToolFileFault::NotRegular, NotRegularReason());
+        return Content(TToolFileFault::NotRegular, NotRegularReason());
     if (info.st_size > ToolFileMaxBytes)
-        return Fault(TToolFileFault::TooLarge, TooLargeReason());
+        return Content(TToolFileFault::TooLarge, TooLargeReason());
     // A file that grows while it is read, or says it is empty and is not (as
     // some system files do), is still read no further than the bound.
     QByteArray bytes(std::max<qint64>(info.st_size, ReadChunk) + 1, Qt::Uninitialized);
@@ -291,7 +291,7 @@ TToolFileContent ReadToolFile(const QString& name) {
     for (;;) {
         if (got == bytes.size()) {
             if (got > ToolFileMaxBytes)
-                return Fault(TToolFileFault::TooLarge, TooLargeReason());
+                return Content(TToolFileFault::TooLarge, TooLargeReason());
             bytes.resize(std::min<qint64>(got * 2, ToolFileMaxBytes + 1));
         }
         const ssize_t n = ::read(fd.get(), bytes.data() + got, std::size_t(bytes.size() - got));
@@ -302,13 +302,13 @@ TToolFileContent ReadToolFile(const QString& name) {
         } else if (errno != EINTR) {
             const int code = errno;
             bytes.truncate(got);
-            return Fault(TToolFileFault::System, SystemReason(code), std::move(bytes));
+            return Content(TToolFileFault::System, SystemReason(code), std::move(bytes));
         }
     }
     if (got > ToolFileMaxBytes)
-        return Fault(TToolFileFault::TooLarge, TooLargeReason());
+        return Content(TToolFileFault::TooLarge, TooLargeReason());
     bytes.truncate(got);
-    return Fault(TToolFileFault::None, QString(), std::move(bytes));
+    return Content(TToolFileFault::None, QString(), std::move(bytes));
 }
 
 bool OpenTextRead(TTextIn& file, const QString& name, QString* error) {
@@ -536,7 +536,7 @@ bool SaveTools(QString* error) {
         saved = false;
     }
     if (saved)
-        Loaded = Fault(TToolFileFault::None, QString(), std::move(written));
+        Loaded = Content(TToolFileFault::None, QString(), std::move(written));
     else if (file->inPlace())
         // Cut short by this save, not changed by another program.
         Loaded = ReadToolFile(name);
