@@ -98,11 +98,15 @@ void TPresentacioDiagrama::paintEvent(QPaintEvent* /*event*/) {
     });
 }
 
+void TFPresentacio::Retranslate() {
+    setWindowTitle(QStringLiteral("Vexaria - ") + LangCaption(LangPresentation));
+}
+
 TFPresentacio::TFPresentacio(QWidget* owner)
     : QWidget(owner, Qt::Window), owner_(owner), diagram_(new TPresentacioDiagrama(this)),
       results_(new QWidget(this)) {
     setObjectName(QStringLiteral("FPresentacio"));
-    setWindowTitle(QStringLiteral("Vexaria - ") + LangCaption(LangPresentation));
+    Retranslate();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 

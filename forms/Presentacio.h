@@ -57,6 +57,9 @@ public:
     void Obre();
     // Leaves the presentation and gives the focus back to the owner.
     void Tanca();
+    // Takes the window's title again in the current Language; the results
+    // follow the owner's at the next Mostra.
+    void Retranslate();
 
     TPresentacioDiagrama* diagram() const { return diagram_; }
     TObjectHandle* handle() const { return handle_; }

@@ -5,6 +5,7 @@
 #include "diagram/ObjectDrag.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
+#include "forms/LanguageSwitch.h"
 #include "forms/ObjectHandle.h"
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
@@ -57,6 +58,18 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, QMenuBar* menuBar, TGraf
             [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
     connect(panelHandle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { OpPresentacioClick(); }); });
+    // Made after the main window, so its re-captioning runs after the main
+    // window's and copies the results in their new language.
+    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
+            [this] { RunHandler([this] { Retranslate(); }); });
+}
+
+void TPresentacioLink::Retranslate() {
+    item_->setText(LangCaption(LangPresentation));
+    if (presentacio_) {
+        presentacio_->Retranslate();
+    }
+    Actualitzat();
 }
 
 void TPresentacioLink::Drag(double column) {

@@ -28,6 +28,9 @@ public:
     void Actualitzat();
     // Opens the presentation window, made the first time it is wanted.
     void OpPresentacioClick();
+    // The menu item and the presentation in the current Language, with the
+    // results the main window has just re-captioned.
+    void Retranslate();
 
     // Null until the presentation is first opened.
     TFPresentacio* presentacio() const { return presentacio_; }

@@ -270,6 +270,26 @@ private slots:
         checkTexts(LangCatalan);
     }
 
+    void presentationFollowsTheSwitch() {
+        start(std::nullopt);
+        auto* item = get<QAction>(w.get(), "OpPresentacio");
+        item->trigger();
+        auto* presentation = qobject_cast<QWidget*>(get(w.get(), "FPresentacio"));
+        QVERIFY(presentation && presentation->isVisible());
+        const Texts names = {"Presentació", "Presentation", "Presentación"};
+        for (TLanguage l : {LangCatalan, LangEnglish, LangSpanish}) {
+            get<QAction>(w.get(), std::array{"OpCatala", "OpEnglish", "OpEspanol"}[l])->trigger();
+            QCOMPARE(item->text(), u8(names[l]));
+            QCOMPARE(presentation->windowTitle(), "Vexaria - " + u8(names[l]));
+            // Its results copy the main window's, in the new language at once.
+            QStringList shown;
+            for (QLabel* label : presentation->findChildren<QLabel*>())
+                shown << label->text();
+            QVERIFY2(shown.contains(get<QLabel>(w.get(), "PSentit")->text()),
+                     qPrintable(shown.join('|')));
+        }
+    }
+
     void resultsInEveryLanguage() {
         start(std::nullopt);
         for (TLanguage l : {LangCatalan, LangEnglish, LangSpanish}) {
