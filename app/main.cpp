@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
 #include "core/Random.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
@@ -12,8 +13,18 @@
 #include <clocale>
 
 int main(int argc, char* argv[]) {
+    // The program's own options write a picture and end, without a window.
+    {
+        QStringList arguments;
+        for (int i = 1; i < argc; ++i) {
+            arguments << QString::fromLocal8Bit(argv[i]);
+        }
+        if (IsCommandLineRun(arguments)) {
+            return RunCommandLine(argc, argv);
+        }
+    }
     // Qt takes its own options (-platform and the like) from the command
-    // line; the program reads none of its own.
+    // line.
     QApplication app(argc, argv);
     // Creating the application may switch the C library's numbers to the
     // user's locale; the program's own number texts choose their separator

@@ -81,6 +81,80 @@ inline constexpr TLangText LangImagePosition = {"Posició de la imatge", "Image 
 inline constexpr TLangText LangMagnification = {"Augment", "Magnification", "Aumento"};
 inline constexpr TLangText LangImage = {"Imatge", "Image", "Imagen"};
 
+// The command line. %1 is what was given.
+inline constexpr TLangText LangCliHelp = {
+    "Ús: mirvex [--export FITXER --mirror plano|convexo|concavo --object N [--size AxB]]\n"
+    "Sense opcions obre la finestra del programa.\n"
+    "  --export FITXER  escriu el diagrama a FITXER (.png, .svg o .pdf) i acaba, sense obrir\n"
+    "                   cap finestra\n"
+    "  --mirror MIRALL  plano (pla), convexo (convex) o concavo (còncau)\n"
+    "  --object N       distància de l'objecte davant del mirall, un nombre enter com a\n"
+    "                   «posición objecto»: 30 posa l'objecte a -30\n"
+    "  --size AxB       mida en píxels: per defecte 1700x1124; en PDF, la pàgina a 96 píxels\n"
+    "                   per polzada, per defecte 425x281\n"
+    "  --help           mostra aquesta ajuda i acaba\n"
+    "  --version        mostra la versió i acaba",
+    "Usage: mirvex [--export FILE --mirror plano|convexo|concavo --object N [--size WxH]]\n"
+    "With no option it opens the program's window.\n"
+    "  --export FILE    writes the diagram to FILE (.png, .svg or .pdf) and ends, without\n"
+    "                   opening any window\n"
+    "  --mirror MIRROR  plano (plane), convexo (convex) or concavo (concave)\n"
+    "  --object N       the object's distance in front of the mirror, a whole number as in\n"
+    "                   \"posición objecto\": 30 puts the object at -30\n"
+    "  --size WxH       size in pixels: 1700x1124 unless given; for a PDF, the page at 96\n"
+    "                   pixels to the inch, 425x281 unless given\n"
+    "  --help           shows this help and ends\n"
+    "  --version        shows the version and ends",
+    "Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]\n"
+    "Sin opciones abre la ventana del programa.\n"
+    "  --export FICHERO escribe el diagrama en FICHERO (.png, .svg o .pdf) y termina, sin\n"
+    "                   abrir ninguna ventana\n"
+    "  --mirror ESPEJO  plano, convexo o concavo\n"
+    "  --object N       distancia del objeto delante del espejo, un número entero como en\n"
+    "                   «posición objecto»: 30 pone el objeto en -30\n"
+    "  --size AxB       tamaño en píxeles: 1700x1124 si no se indica; en PDF, la página a 96\n"
+    "                   píxeles por pulgada, 425x281 si no se indica\n"
+    "  --help           muestra esta ayuda y termina\n"
+    "  --version        muestra la versión y termina"};
+inline constexpr TLangText LangCliUnknown = {"opció desconeguda: «%1» (vegeu --help)",
+                                             "unknown option: \"%1\" (see --help)",
+                                             "opción desconocida: «%1» (vea --help)"};
+inline constexpr TLangText LangCliNoValue = {"falta el valor de %1", "%1 needs a value",
+                                             "falta el valor de %1"};
+inline constexpr TLangText LangCliTwice = {"%1 apareix dues vegades", "%1 is given twice",
+                                           "%1 aparece dos veces"};
+inline constexpr TLangText LangCliMissing = {"falta l'opció %1", "the option %1 is missing",
+                                             "falta la opción %1"};
+inline constexpr TLangText LangCliBadExtension = {
+    "--export «%1»: el nom ha d'acabar en .png, .svg o .pdf",
+    "--export \"%1\": the name must end in .png, .svg or .pdf",
+    "--export «%1»: el nombre debe terminar en .png, .svg o .pdf"};
+inline constexpr TLangText LangCliBadMirror = {
+    "--mirror «%1»: ha de ser plano, convexo o concavo",
+    "--mirror \"%1\": it must be plano, convexo or concavo",
+    "--mirror «%1»: debe ser plano, convexo o concavo"};
+inline constexpr TLangText LangCliBadObject = {"--object «%1»: no és un nombre enter",
+                                               "--object \"%1\": not a whole number",
+                                               "--object «%1»: no es un número entero"};
+// %2 the largest side.
+inline constexpr TLangText LangCliBadSize = {
+    "--size «%1»: ha de ser AMPLADAxALÇADA, cada una d'1 a %2 píxels",
+    "--size \"%1\": it must be WIDTHxHEIGHT, each from 1 to %2 pixels",
+    "--size «%1»: debe ser ANCHOxALTO, cada uno de 1 a %2 píxeles"};
+inline constexpr TLangText LangCliNoCallerFolder = {
+    "--export «%1»: el nom és relatiu i la carpeta des d'on s'ha cridat ja no existeix",
+    "--export \"%1\": the name is relative and the folder it was called from is gone",
+    "--export «%1»: el nombre es relativo y la carpeta desde la que se llamó ya no existe"};
+// %2 the system's reason.
+inline constexpr TLangText LangCliNotWritten = {"--export «%1»: no s'ha pogut escriure: %2",
+                                                "--export \"%1\": could not be written: %2",
+                                                "--export «%1»: no se ha podido escribir: %2"};
+// %1 the object's distance, %2 the run-time error.
+inline constexpr TLangText LangCliNotDrawn = {
+    "--object %1: el diagrama no es pot dibuixar: %2",
+    "--object %1: the diagram cannot be drawn: %2",
+    "--object %1: el diagrama no se puede dibujar: %2"};
+
 // The about box. The trailing blanks belong to the texts.
 inline constexpr TLangText LangAboutPrefix = {"Quant a ", "About ", "Sobre "};
 inline constexpr TLangText LangWebAddress = {"http://vexaria.example.org ",

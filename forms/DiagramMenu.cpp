@@ -131,7 +131,8 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
         }
     }
     const PictureSource source = PanelSource(*panel_);
-    QSize size = ScaledClientSize(source, PictureTimes);
+    // A PDF page of the panel's own size makes a figure of about 11 cm.
+    QSize size = ScaledClientSize(source, *format == PictureFormat::Pdf ? 1 : PictureTimes);
     if (*format == PictureFormat::Png) {
         TFTamanyPng ask(source.client, size, window_);
         if (ask.exec() != QDialog::Accepted) {

@@ -33,13 +33,13 @@ void WriteSvg(const PictureSource& source, QIODevice& device, QSize size) {
     PaintPicture(painter, source, QRectF(QPointF(0, 0), QSizeF(size)));
 }
 
-void WritePdf(const PictureSource& source, QIODevice& device) {
+void WritePdf(const PictureSource& source, QIODevice& device, QSize size) {
     QPdfWriter pdf(&device);
     pdf.setTitle(Title());
     pdf.setCreator(Title());
-    // One page of the panel's size at 96 pixels to the inch, no margins;
-    // a fine resolution, so that the thinnest line is the drawing's own.
-    pdf.setPageSize(QPageSize(QSizeF(source.client) * 0.75, QPageSize::Point));
+    // One page of the size at 96 pixels to the inch, no margins; a fine
+    // resolution, so that the thinnest line is the drawing's own.
+    pdf.setPageSize(QPageSize(QSizeF(size) * 0.75, QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(1200);
     QPainter painter(&pdf);
@@ -129,7 +129,7 @@ QString WritePicture(const PictureSource& source, const QString& fileName, Pictu
         WriteSvg(source, file, size);
         break;
     case PictureFormat::Pdf:
-        WritePdf(source, file);
+        WritePdf(source, file, size);
         break;
     }
     if (file.error() != QFileDevice::NoError) {

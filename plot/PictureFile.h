@@ -44,8 +44,8 @@ QImage RenderPicture(const PictureSource& source, QSize size);
 QByteArray SvgPicture(const PictureSource& source, QSize size);
 
 // Writes the picture to the file as a whole or not at all: a failure leaves
-// any file of that name as it was. `size` is the PNG's size in pixels; an
-// SVG takes it as its own size; a PDF is one page of the client area's
-// proportions. Returns an empty text, or the reason it failed.
+// any file of that name as it was. `size` is the picture's size in pixels;
+// a PDF is one page of that size at 96 pixels to the inch. Returns an empty
+// text, or the reason it failed.
 QString WritePicture(const PictureSource& source, const QString& fileName, PictureFormat format,
                      QSize size);

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "optics/Optics.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The program's own command line: the diagram written to a file for a
+// mirror and an object position, without a window. With none of these
+// options the program starts its windows as always, and Qt's own options
+// (-platform and the like) go to Qt.
+
+// Whether the arguments (the program's name left out) ask for the command
+// line rather than the windows.
+bool IsCommandLineRun(const QStringList& arguments);
+
+struct TCommandLine {
+    enum class Action { Export, Help, Version };
+    Action action = Action::Export;
+    QString file; // as given
+    TMirrorKind mirror = 0;
+    std::int32_t object = 0; // the distance in front of the mirror, as typed in the field
+    std::optional<QSize> size;
+    // Empty, or the one-line reason the arguments are refused.
+    QString error;
+};
+
+// Reads the arguments (the program's name left out). --help and --version
+// win over everything else; an export needs --export, --mirror and
+// --object. Values go as "--option value" or "--option=value".
+TCommandLine ParseCommandLine(const QStringList& arguments);
+
+// Where a relative FILE is taken from: the folder the launcher says the
+// command was run in (VEXARIA_CALLER_DIR), else the current folder. Empty
+// when the launcher says that folder is gone.
+QString ResolveExportFile(const QString& file);
+
+// Runs a command line that IsCommandLineRun accepted: writes the help, the
+// version or the picture, and returns the exit code (0, or 2 for refused
+// arguments and files that cannot be written, 1 when the diagram cannot be
+// drawn). Messages go to standard error, one line each.
+int RunCommandLine(int argc, char** argv);

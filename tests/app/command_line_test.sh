@@ -1,0 +1,103 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program's command line: a picture of the diagram in each format, with
+# no display; every refused argument exits 2 with one line naming it and
+# writes nothing.
+set -euo pipefail
+build=$1
+mirvex=$build/app/mirvex
+fail() { echo "FAIL: $*" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+# No display of any kind, and no platform chosen for it.
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u VEXARIA_CALLER_DIR "$mirvex" "$@"; }
+
+# PNG width and height from its header.
+png_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]))' "$1"; }
+
+run --export plane.png --mirror plano --object 40 || fail "png: exit $?"
+[[ $(png_size plane.png) == 1700x1124 ]] || fail "png size $(png_size plane.png)"
+run --export=wide.png --mirror=convexo --object=40 --size=640x480 || fail "png --size"
+[[ $(png_size wide.png) == 640x480 ]] || fail "png --size gave $(png_size wide.png)"
+run --export concave.svg --mirror concavo --object 10 || fail "svg: exit $?"
+grep -q '<svg' concave.svg || fail "not an SVG"
+grep -q 'stroke-dasharray' concave.svg || fail "the SVG has no dotted rays"
+run --export concave.pdf --mirror concavo --object 10 || fail "pdf: exit $?"
+[[ $(head -c 4 concave.pdf) == %PDF ]] || fail "not a PDF"
+images=$(pdfimages -list concave.pdf | tail -n +3 | wc -l)
+((images == 0)) || fail "the PDF holds $images raster images"
+# Drawn: its rendering shows the black axis across the page.
+pdftoppm -r 96 -gray concave.pdf page
+python3 - page-1.pgm <<'PY' || fail "the PDF's drawing is not there"
+import sys
+data = open(sys.argv[1], "rb").read()
+parts = data.split(maxsplit=4)
+w, h = int(parts[1]), int(parts[2])
+pixels = parts[4]
+row = pixels[(h * 141 // 281) * w:(h * 141 // 281 + 1) * w]
+dark = sum(1 for p in row if p < 128)
+sys.exit(0 if dark > w * 3 // 4 else 1)
+PY
+
+# The object goes where the field would put it: 30 and $1E alike, at -30.
+run --export a.svg --mirror plano --object 30
+run --export b.svg --mirror plano --object '$1E'
+cmp -s a.svg b.svg || fail "--object 30 and \$1E differ"
+python3 - a.svg <<'PY' || fail "the object arrow is not at -30"
+import re, sys
+svg = open(sys.argv[1]).read()
+# The object arrow's shaft, in its deep blue; column of -30 at 4 times the panel.
+want = ((-30 + 110) * 425 / 210 + 0.5) * 4
+groups = re.findall(r'<g[^>]*stroke="#0a0fc8"[^>]*>(.*?)</g>', svg, re.S)
+xs = [float(p.split(",")[0]) for g in groups for p in re.findall(r'points="([^"]*)"', g)[0].split()]
+sys.exit(0 if xs and abs(xs[0] - want) < 0.5 else 1)
+PY
+
+# Help and version, with exit 0.
+run --help | grep -q -- '--export' || fail "--help does not list --export"
+run --version | grep -Eq '^mirvex [0-9]' || fail "--version"
+
+# Relative names: from the folder the launcher says the command was run in.
+mkdir caller
+env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR="$work/caller" "$mirvex" \
+    --export rel.png --mirror plano --object 20 || fail "caller folder"
+[[ -f caller/rel.png && ! -e rel.png ]] || fail "the relative name was not taken from the caller"
+
+before=$(ls -A | sort)
+refused() { # expected text in the message, then the arguments
+    local want=$1
+    shift
+    local err rc=0
+    err=$(run "$@" 2>&1 >/dev/null) || rc=$?
+    ((rc == 2)) || fail "$* exited $rc"
+    [[ $(printf '%s\n' "$err" | wc -l) -eq 1 ]] || fail "$*: not one line: $err"
+    [[ $err == *"$want"* ]] || fail "$*: the message does not name $want: $err"
+    [[ $(ls -A | sort) == "$before" ]] || fail "$*: something was written"
+}
+refused 'x.jpg' --export x.jpg --mirror plano --object 3
+refused 'x' --export x --mirror plano --object 3
+refused 'espejo' --export x.png --mirror espejo --object 3
+refused '1.5' --export x.png --mirror plano --object 1.5
+refused '40 ' --export x.png --mirror plano --object '40 '
+refused '2147483648' --export x.png --mirror plano --object 2147483648
+refused '0x10' --export x.png --mirror plano --object 3 --size 0x10
+refused 'big' --export x.png --mirror plano --object 3 --size big
+refused '--object' --export x.png --mirror plano
+refused '--mirror' --export x.png --object 3
+refused '--export' --mirror plano --object 3
+refused '--object' --export x.png --mirror plano --object 3 --object 4
+refused 'stray' --export x.png --mirror plano --object 3 stray
+refused '--size' --export x.png --mirror plano --object 3 --size
+refused 'no/such/x.png' --export no/such/x.png --mirror plano --object 3
+mkdir taken.png
+before=$(ls -A | sort)
+refused 'taken.png' --export taken.png --mirror plano --object 3
+err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --export gone.png \
+    --mirror plano --object 3 2>&1) && fail "a relative name with the caller's folder gone"
+[[ $err == *gone.png* && ! -e gone.png ]] || fail "caller gone: $err"
+
+# A diagram that cannot be drawn (a pixel beyond 32 bits) says so and writes nothing.
+rc=0
+err=$(run --export far.png --mirror plano --object 2000000000 2>&1) || rc=$?
+((rc == 1)) && [[ $err == *"2000000000"* && ! -e far.png ]] || fail "far object: $rc $err"
+echo "command line: every format, every refusal"
