@@ -99,6 +99,11 @@ constexpr TCaption Captions[] = {
     {"Info", &LangInfoMenu, TCaptionPart::Title},
     {"OpHlp", &LangHelpItem},
     {"OpQ", &LangAboutItem},
+    // The diagram's commands, which join the window when it is first shown.
+    {"MenuDiagrama", &LangDiagram, TCaptionPart::Title},
+    {"OpGuardarDiagrama", &LangSaveDiagram},
+    {"OpCopiarDiagrama", &LangCopyDiagram},
+    {"OpImprimir", &LangPrint},
 };
 
 // The layout file can only hold point sizes, but the layout's text heights
