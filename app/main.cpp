@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
+#include "core/LanguageChoice.h"
 #include "core/Random.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
+#include "forms/LanguageSwitch.h"
 #include "forms/Principal.h"
-#include "forms/UEdTools.h"
-#include "forms/USobre.h"
+#include "forms/ProgramWindows.h"
 #include "plot/Plot.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <clocale>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     // The program's own options write a picture and end, without a window.
@@ -32,19 +35,28 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutes();
 
+    // The windows' language: --lang, else the one last picked in the menu,
+    // else the desktop's.
+    const TLangOption lang = LangOption(QCoreApplication::arguments());
+    if (!lang.valid) {
+        // Nothing is chosen yet: the desktop's language says why.
+        const TLanguage desktop = LanguageOfLocale(QLocale::system().uiLanguages());
+        std::fprintf(
+            stderr, "mirvex: %s\n",
+            QString::fromUtf8(LangBadLangOption[desktop]).arg(lang.given).toUtf8().constData());
+        return 2;
+    }
+    StartLanguage = LanguageForStart(lang.language);
+
     PlotUnitInit();
     Randomize();
 
-    // The windows live until the program ends. The main window runs its
-    // creation handler at the end of its construction.
-    TFPrincipal principal;
-    // Created hidden, after the main window has set Language.
-    TFSobre sobre;
-    FSobre = &sobre;
-    // Created hidden last, so its captions too are taken in that language.
-    TFedTools edTools;
+    // The windows live until the program ends: the main window, which sets
+    // Language at its creation, then, hidden and owned by it, the about box
+    // and the tools editor, which take their captions in that language.
+    TProgramWindows windows;
 
-    principal.show();
+    windows.principal().show();
     QApplication::exec();
     // Both ways of ending (closing the main window, "Salir") end with 0.
     return 0;
