@@ -162,6 +162,60 @@ inline constexpr TLangText LangWebAddress = {"http://vexaria.example.org ",
                                              "http://vexaria.example.org/es "};
 inline constexpr TLangText LangAboutButton = {"Vaja!", "Done", "¡Vaya!"};
 
+// The tool list file and the launching of tools.
+// Reasons, put into the messages below where they say %1.
+inline constexpr TLangText LangNotRegularFile = {
+    "no és un fitxer normal", "it is not a regular file", "no es un fichero normal"};
+// %1 the bound in megabytes.
+inline constexpr TLangText LangFileTooLarge = {"ocupa més de %1 MB", "it is larger than %1 MB",
+                                               "ocupa más de %1 MB"};
+// %1 the reason. Shown when the editor opens.
+inline constexpr TLangText LangReadFailed = {
+    "No s'ha pogut llegir «Tools.rel»: %1. En prémer «OK» no se sobreescriurà.",
+    "\"Tools.rel\" could not be read: %1. Pressing \"OK\" will not overwrite it.",
+    "No se ha podido leer «Tools.rel»: %1. Al pulsar «OK» no se sobrescribirá."};
+// %1 the reason.
+inline constexpr TLangText LangNotOverwritten = {
+    "«Tools.rel» no s'ha pogut llegir (%1) i no se sobreescriu, perquè es perdrien les eines "
+    "que conté. La llista editada es conserva.",
+    "\"Tools.rel\" could not be read (%1) and is not overwritten, as the tools it holds would "
+    "be lost. The edited list is kept.",
+    "«Tools.rel» no se ha podido leer (%1) y no se sobrescribe, porque se perderían las "
+    "utilidades que contiene. La lista editada se conserva."};
+inline constexpr TLangText LangToolsChanged = {
+    "Un altre programa ha canviat «Tools.rel» des que l'editor el va llegir. Voleu "
+    "sobreescriure'l amb la llista editada, o tornar-lo a llegir i perdre els canvis de "
+    "l'editor?",
+    "Another program has changed \"Tools.rel\" since the editor read it. Do you want to "
+    "overwrite it with the edited list, or read it again and lose the editor's changes?",
+    "Otro programa ha cambiado «Tools.rel» desde que el editor lo leyó. ¿Quiere "
+    "sobrescribirlo con la lista editada, o volver a leerlo y perder los cambios del editor?"};
+inline constexpr TLangText LangOverwrite = {"Sobreescriu", "Overwrite", "Sobrescribir"};
+inline constexpr TLangText LangReload = {"Torna a llegir", "Read again", "Volver a leer"};
+inline constexpr TLangText LangCancel = {"Cancel·la", "Cancel", "Cancelar"};
+// %1 the tool's file, %2 the reason.
+inline constexpr TLangText LangLaunchRefused = {
+    "No s'ha obert «%1»: %2.", "\"%1\" was not opened: %2.", "No se ha abierto «%1»: %2."};
+inline constexpr TLangText LangFileForeignOwner = {"el fitxer és d'un altre usuari",
+                                                   "the file belongs to another user",
+                                                   "el fichero es de otro usuario"};
+inline constexpr TLangText LangFileWritableByOthers = {
+    "altres usuaris poden modificar el fitxer", "other users can change the file",
+    "otros usuarios pueden modificar el fichero"};
+inline constexpr TLangText LangFolderForeignOwner = {"la seva carpeta és d'un altre usuari",
+                                                     "its folder belongs to another user",
+                                                     "su carpeta es de otro usuario"};
+inline constexpr TLangText LangFolderWritableByOthers = {
+    "altres usuaris poden escriure a la seva carpeta", "other users can write to its folder",
+    "otros usuarios pueden escribir en su carpeta"};
+inline constexpr TLangText LangProgramInWorkFolder = {
+    "un programa sense carpeta pròpia no s'executa des de la carpeta de treball; indiqueu-ne "
+    "la carpeta a «Directori de treball»",
+    "a program without a folder of its own is not run from the working folder; give its "
+    "folder in \"Work directory\"",
+    "un programa sin carpeta propia no se ejecuta desde la carpeta de trabajo; indique su "
+    "carpeta en «Directorio de trabajo»"};
+
 // The main window. The Spanish texts are the window's own since its first
 // version ("posición objecto" included, which users know it by).
 inline constexpr TLangText LangPlaneMirrorHint = {"mirall pla", "plane mirror", "espejo plano"};
