@@ -7,8 +7,8 @@
 
 #include "core/Language.h"
 #include "forms/Captions.h"
-#include "forms/LanguageSwitch.h"
 #include "forms/ErrorReport.h"
+#include "forms/LanguageSwitch.h"
 #include "util/Shell.h"
 #include "util/ToolFile.h"
 
@@ -238,8 +238,7 @@ void TFedTools::KeepHighlight() {
         SelectedTool > static_cast<std::size_t>(ui->Lst->count()))
         return;
     const QSignalBlocker quiet(ui->Lst);
-    ui->Lst->setCurrentRow(static_cast<int>(SelectedTool - 1),
-                           QItemSelectionModel::ClearAndSelect);
+    ui->Lst->setCurrentRow(static_cast<int>(SelectedTool - 1), QItemSelectionModel::ClearAndSelect);
 }
 
 void TFedTools::BtNouClick() {
