@@ -36,13 +36,15 @@ void TGraficPanel::repaintBackground() {
         // fill itself.
         const QRgb light = palette().color(QPalette::Light).rgb();
         const QRgb dark = palette().color(QPalette::Dark).rgb();
-        const auto row = [&image](int y, int x0, int x1, QRgb c) {
-            std::fill(reinterpret_cast<QRgb*>(image.scanLine(y)) + x0,
-                      reinterpret_cast<QRgb*>(image.scanLine(y)) + x1 + 1, c);
+        // One detach for the eight lines: scanLine() detaches on every call.
+        QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+        const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+        const auto row = [pixels, stride](int y, int x0, int x1, QRgb c) {
+            std::fill(pixels + y * stride + x0, pixels + y * stride + x1 + 1, c);
         };
-        const auto column = [&image](int x, int y0, int y1, QRgb c) {
+        const auto column = [pixels, stride](int x, int y0, int y1, QRgb c) {
             for (int y = y0; y <= y1; ++y) {
-                reinterpret_cast<QRgb*>(image.scanLine(y))[x] = c;
+                pixels[y * stride + x] = c;
             }
         };
         // A frame lit from the top left: top and left edges first, then the

@@ -125,8 +125,14 @@ QColor ToQColor(TColor c) {
 }
 
 void SetColor(QWidget* w, QPalette::ColorRole role, TColor c) {
+    // Every update sets the results' colours, and most leave them as they
+    // were; setting a palette costs more than the drawing of a ray.
+    const QColor colour = ToQColor(c);
+    if (w->palette().color(role) == colour) {
+        return;
+    }
     QPalette p = w->palette();
-    p.setColor(role, ToQColor(c));
+    p.setColor(role, colour);
     w->setPalette(p);
 }
 
@@ -145,7 +151,9 @@ std::int64_t RoundToWhole(long double v) {
 // given its text does; the caret would otherwise scroll a long number to its
 // end.
 void SetFieldText(QLineEdit* field, const QString& text) {
-    field->setText(text);
+    if (field->text() != text) {
+        field->setText(text);
+    }
     field->setCursorPosition(0);
 }
 
@@ -327,7 +335,9 @@ void TFPrincipal::MostraResultats() {
     f.setFamily(InstalledFace(QLatin1String(size.face)));
     f.setPointSize(size.points);
     f.setBold(size.bold);
-    ui->PMagnif->setFont(f);
+    if (f != ui->PMagnif->font()) {
+        ui->PMagnif->setFont(f);
+    }
 
     SetFieldText(ui->EdPosIm,
                  ImagePos == ImageAtInfinity ? LangCaption(LangInfinity) : FloatToStr(ImagePos));

@@ -34,15 +34,16 @@ std::span<const int> DashPattern(LineStyle style) {
     return {};
 }
 
-bool PatternOn(std::span<const int> pattern, std::int64_t index) {
-    if (pattern.empty()) {
-        return true;
-    }
+int PatternPeriod(std::span<const int> pattern) {
     int period = 0;
     for (int run : pattern) {
         period += run;
     }
-    std::int64_t pos = index % period;
+    return period;
+}
+
+// Whether the pixel at `pos` within one period of the pattern is painted.
+bool PatternOnAt(std::span<const int> pattern, int pos) {
     for (std::size_t k = 0; k < pattern.size(); ++k) {
         if (pos < pattern[k]) {
             return k % 2 == 0;
@@ -52,12 +53,40 @@ bool PatternOn(std::span<const int> pattern, std::int64_t index) {
     return false;
 }
 
+// The start of a line's minor steps. The lines of a drawing on the panel are
+// short: their product fits 64 bits, and a 64-bit division is several times
+// cheaper than the wide one that far-off end points need.
+LineStepStart MinorStart(std::int64_t first, std::int64_t dMinor, std::int64_t n) {
+    constexpr std::int64_t Small = std::int64_t{1} << 30;
+    if (first < Small && first > -Small && dMinor < Small && dMinor > -Small && n < Small) {
+        const std::int64_t start = 2 * first * dMinor + n;
+        const std::int64_t twoN = 2 * n;
+        std::int64_t q = start / twoN;
+        if (start % twoN < 0) {
+            --q;
+        }
+        return {q, start - q * twoN};
+    }
+    return LineStepStartOf(first, dMinor, n);
+}
+
 } // namespace
 
 ImageSurface::ImageSurface(int width, int height)
     : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32), clipW_(width),
       clipH_(height) {
     image_.fill(Qt::white);
+}
+
+QRgb* ImageSurface::pixels() {
+    // bits() detaches the image, and a detach runs the image's cache hooks
+    // every time, once per line drawn; the pointer is taken again only when
+    // the image has been replaced or shared since.
+    if (pixels_ == nullptr || reinterpret_cast<const uchar*>(pixels_) != image_.constBits() ||
+        !image_.isDetached()) {
+        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+    }
+    return pixels_;
 }
 
 void ImageSurface::fill(TColor color) {
@@ -159,18 +188,26 @@ void ImageSurface::thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, s
         return;
     }
     const std::span<const int> pattern = DashPattern(pen_.style);
+    const bool solid = pattern.empty();
+    const int period = solid ? 1 : PatternPeriod(pattern);
+    // Where step `first` falls in the pattern, carried on from there.
+    int phase = static_cast<int>(first % period);
     const QRgb rgb = ToRgb(pen_.color);
     // The minor offset of step i is floor((2 i dMinor + n) / 2n); walk it as
     // a quotient and a remainder so that no step divides. |dMinor| <= n, so
     // the remainder leaves its range by at most one period per step.
     const std::int64_t twoN = 2 * n;
-    auto [q, rem] = LineStepStartOf(first, dMinor, n);
+    auto [q, rem] = MinorStart(first, dMinor, n);
     const std::int64_t twoDMinor = 2 * dMinor;
-    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    QRgb* const pixels = this->pixels();
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (std::int64_t i = first; i <= last; ++i) {
         const std::int64_t minor = minor0 + q;
-        if (minor >= 0 && minor < minorLimit && PatternOn(pattern, i)) {
+        const bool on = solid || PatternOnAt(pattern, phase);
+        if (!solid && ++phase == period) {
+            phase = 0;
+        }
+        if (on && minor >= 0 && minor < minorLimit) {
             const std::int64_t major = major0 + dir * i;
             const int px = static_cast<int>(xMajor ? major : minor);
             const int py = static_cast<int>(xMajor ? minor : major);
@@ -212,7 +249,7 @@ void ImageSurface::wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, s
     const double length2 = dx * dx + dy * dy;
     const double limit = half * half;
     const QRgb rgb = ToRgb(pen_.color);
-    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    QRgb* const pixels = this->pixels();
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (std::int64_t y = top; y <= bottom; ++y) {
         for (std::int64_t x = left; x <= right; ++x) {
@@ -275,9 +312,11 @@ void ImageSurface::smallEllipse(std::int64_t l, std::int64_t t, std::int64_t r, 
     const double inner = (1 - pen) * (1 - pen);
     const QRgb outline = ToRgb(pen_.color);
     const QRgb white = qRgb(255, 255, 255);
+    QRgb* const pixels = this->pixels();
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (std::int64_t y = std::max<std::int64_t>(t, 0); y < std::min<std::int64_t>(b, clipH_);
          ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
+        QRgb* const line = pixels + y * stride;
         for (std::int64_t x = std::max<std::int64_t>(l, 0); x < std::min<std::int64_t>(r, clipW_);
              ++x) {
             const double u = (x - cx) / a;

@@ -47,6 +47,8 @@ private:
     void thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
     void wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
     void smallEllipse(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b);
+    // The first pixel of the image, ready to be written.
+    QRgb* pixels();
 
     QImage image_;
     TPen pen_;
@@ -55,4 +57,5 @@ private:
     std::int32_t curX_ = 0;
     std::int32_t curY_ = 0;
     DrawingRecord* record_ = nullptr;
+    QRgb* pixels_ = nullptr;
 };
