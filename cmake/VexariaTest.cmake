@@ -18,6 +18,10 @@ endif()
 math(EXPR VEXARIA_TEST_TIMEOUT "300 * ${VEXARIA_TEST_TIME_SCALE}")
 math(EXPR VEXARIA_TEST_FUNCTION_TIMEOUT_MS "60000 * ${VEXARIA_TEST_TIME_SCALE}")
 
+# The program speaks the desktop's language, which these would otherwise
+# choose over LANG: every test starts from the same (C, so Spanish) desktop.
+set(VEXARIA_TEST_LOCALE "LANGUAGE=;LC_ALL=;LC_MESSAGES=")
+
 function(vexaria_add_test name)
     cmake_parse_arguments(ARG "QT" "SCRIPT" "SOURCES;LIBS" ${ARGN})
     if(ARG_SCRIPT)
@@ -28,7 +32,8 @@ function(vexaria_add_test name)
         add_test(NAME ${name} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SCRIPT}
                  ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${emulator})
         set_tests_properties(${name} PROPERTIES
-            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8" TIMEOUT ${VEXARIA_TEST_TIMEOUT})
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;${VEXARIA_TEST_LOCALE}"
+            TIMEOUT ${VEXARIA_TEST_TIMEOUT})
         return()
     endif()
     add_executable(${name} ${ARG_SOURCES})
@@ -41,6 +46,6 @@ function(vexaria_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT
-            "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=${VEXARIA_TEST_FUNCTION_TIMEOUT_MS};LANG=C.UTF-8"
+            "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=${VEXARIA_TEST_FUNCTION_TIMEOUT_MS};LANG=C.UTF-8;${VEXARIA_TEST_LOCALE}"
         TIMEOUT ${VEXARIA_TEST_TIMEOUT})
 endfunction()

@@ -78,6 +78,8 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
+    // Picking a language keeps it: here, in the test's own folder.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
     QFile tools(QStringLiteral("Tools.rel"));
     QVERIFY(tools.open(QIODevice::WriteOnly));
     tools.write(
@@ -117,9 +119,9 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
 
     const QList<QWidget*> windows = {&main, &editor, &about};
     // Every command but "Salir" and closing the main window, which end it.
-    const QList<QAction*> commands =
-        Find<QAction>(windows, {"Oppla", "OpConvex", "OpCentre", "OpCentreFocus", "Opfocus",
-                                "OpTMiralls", "OpHlp", "OpQ", "OpEdTools"});
+    const QList<QAction*> commands = Find<QAction>(
+        windows, {"Oppla", "OpConvex", "OpCentre", "OpCentreFocus", "Opfocus", "OpTMiralls",
+                  "OpHlp", "OpQ", "OpEdTools", "OpCatala", "OpEnglish", "OpEspanol"});
     const QList<QAbstractButton*> buttons =
         Find<QAbstractButton>(windows, {"BtPla", "BtConv", "BtConc", "BtNou", "BtPas", "BtBrr",
                                         "BtOK", "BtEsc", "BtFtx", "BtSobre"});
@@ -127,7 +129,7 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
         windows, {"EdPosObj", "EdPosIm", "EdAugm", "EdTit", "EdFtx", "EdDir", "EdPrs"});
     auto* bar = main.findChild<QScrollBar*>(QStringLiteral("BarraDespl"));
     auto* list = editor.findChild<QListWidget*>(QStringLiteral("Lst"));
-    QVERIFY(commands.size() == 9 && buttons.size() == 10 && fields.size() == 7 && bar && list);
+    QVERIFY(commands.size() == 12 && buttons.size() == 10 && fields.size() == 7 && bar && list);
 
     std::mt19937 rng(seed);
     const auto pick = [&rng](auto size) {
