@@ -10,10 +10,17 @@ vexaria_build python3
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 echo "== Update cycle"
-QT_QPA_PLATFORM=offscreen "$VEXARIA_BUILD/bench/bench_update" --benchmark_min_time=0.5 \
+QT_QPA_PLATFORM=offscreen "$VEXARIA_BUILD/bench/bench_update" --benchmark_min_time=0.2 \
+    --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true \
     --benchmark_format=json --benchmark_out="$out/update.json" --benchmark_out_format=json \
     >/dev/null
 python3 "$VEXARIA_ROOT/bench/ratios.py" "$out/update.json"
+echo "== The diagram drawn again at projector sizes"
+QT_QPA_PLATFORM=offscreen "$VEXARIA_BUILD/bench/bench_surface" --benchmark_min_time=0.2 \
+    --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true \
+    --benchmark_format=json --benchmark_out="$out/surface.json" --benchmark_out_format=json \
+    >/dev/null
+python3 "$VEXARIA_ROOT/bench/surface_ratios.py" "$out/surface.json"
 echo "== Dragging the object in the presentation window"
 QT_QPA_PLATFORM=offscreen "$VEXARIA_BUILD/bench/bench_present" --benchmark_min_time=0.2 \
     --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true \

@@ -36,7 +36,14 @@ PainterSurface::PainterSurface(QPainter& painter, const QRectF& target, int clie
       clientHeight_(std::max(clientHeight, 1)), sx_(target.width() / clientWidth_),
       sy_(target.height() / clientHeight_) {
     painter_.setRenderHint(QPainter::Antialiasing, antialiasing);
-    painter_.setClipRect(target_);
+    // A clip costs the raster engine its fast paths; where the target is the
+    // whole device, the device's own edges clip the same.
+    const QPaintDevice* device = painter_.device();
+    const bool whole = device != nullptr && painter_.transform().isIdentity() &&
+                       target_ == QRectF(0, 0, device->width(), device->height());
+    if (!whole) {
+        painter_.setClipRect(target_);
+    }
 }
 
 PainterSurface::~PainterSurface() {
