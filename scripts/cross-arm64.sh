@@ -114,7 +114,8 @@ run_functions_but() {
     program=$(find "$build/tests" -type f -name "$1" -perm -u+x | head -n1)
     [[ -n $program ]] || { say "$1: no such test program"; return 1; }
     cd "${program%/*}" || return 1
-    export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 QTEST_FUNCTION_TIMEOUT=600000
+    export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LANGUAGE='' LC_ALL='' LC_MESSAGES='' \
+        QTEST_FUNCTION_TIMEOUT=600000
     mapfile -t functions < <(qemu-aarch64-static "$program" -functions | sed -n 's/()$//p')
     printf '%s\n' "${functions[@]}" | grep -qx "$2" || {
         say "$1 has no function $2: update the list in this script"
