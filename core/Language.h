@@ -150,10 +150,9 @@ inline constexpr TLangText LangCliNotWritten = {"--export «%1»: no s'ha pogut 
                                                 "--export \"%1\": could not be written: %2",
                                                 "--export «%1»: no se ha podido escribir: %2"};
 // %1 the object's distance, %2 the run-time error.
-inline constexpr TLangText LangCliNotDrawn = {
-    "--object %1: el diagrama no es pot dibuixar: %2",
-    "--object %1: the diagram cannot be drawn: %2",
-    "--object %1: el diagrama no se puede dibujar: %2"};
+inline constexpr TLangText LangCliNotDrawn = {"--object %1: el diagrama no es pot dibuixar: %2",
+                                              "--object %1: the diagram cannot be drawn: %2",
+                                              "--object %1: el diagrama no se puede dibujar: %2"};
 
 // The about box. The trailing blanks belong to the texts.
 inline constexpr TLangText LangAboutPrefix = {"Quant a ", "About ", "Sobre "};

@@ -221,13 +221,11 @@ QStringList TFPrincipal::PrintedResults() const {
     };
     const QString mirror =
         MirrorKind < std::size(MirrorNames) ? LangCaption(*MirrorNames[MirrorKind]) : QString();
-    return {row(LangMirror, mirror),
-            row(LangObjectPosition, FloatToStr(LastObjectPos)),
-            row(LangImagePosition, ui->EdPosIm->text()),
-            row(LangMagnification, ui->EdAugm->text()),
-            row(LangImage, QStringList{ui->PTipus->text(), ui->PSentit->text(),
-                                       ui->PMagnif->text()}
-                               .join(QStringLiteral(", ")))};
+    return {row(LangMirror, mirror), row(LangObjectPosition, FloatToStr(LastObjectPos)),
+            row(LangImagePosition, ui->EdPosIm->text()), row(LangMagnification, ui->EdAugm->text()),
+            row(LangImage,
+                QStringList{ui->PTipus->text(), ui->PSentit->text(), ui->PMagnif->text()}.join(
+                    QStringLiteral(", ")))};
 }
 
 TFPrincipal::~TFPrincipal() {
