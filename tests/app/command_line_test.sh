@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's command line: a picture of the diagram in each format, with
 # no display; every refused argument exits 2 with one line naming it and
@@ -41,6 +42,7 @@ PY
 
 # The object goes where the field would put it: 30 and $1E alike, at -30.
 run --export a.svg --mirror plano --object 30
+# shellcheck disable=SC2016 # the field's hexadecimal, not a variable
 run --export b.svg --mirror plano --object '$1E'
 cmp -s a.svg b.svg || fail "--object 30 and \$1E differ"
 python3 - a.svg <<'PY' || fail "the object arrow is not at -30"
@@ -63,7 +65,7 @@ env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR="$work/caller" "$mirvex" \
     --export rel.png --mirror plano --object 20 || fail "caller folder"
 [[ -f caller/rel.png && ! -e rel.png ]] || fail "the relative name was not taken from the caller"
 
-before=$(ls -A | sort)
+before=$(find . -mindepth 1 -maxdepth 1 | sort)
 refused() { # expected text in the message, then the arguments
     local want=$1
     shift
@@ -72,7 +74,7 @@ refused() { # expected text in the message, then the arguments
     ((rc == 2)) || fail "$* exited $rc"
     [[ $(printf '%s\n' "$err" | wc -l) -eq 1 ]] || fail "$*: not one line: $err"
     [[ $err == *"$want"* ]] || fail "$*: the message does not name $want: $err"
-    [[ $(ls -A | sort) == "$before" ]] || fail "$*: something was written"
+    [[ $(find . -mindepth 1 -maxdepth 1 | sort) == "$before" ]] || fail "$*: something was written"
 }
 refused 'x.jpg' --export x.jpg --mirror plano --object 3
 refused 'x' --export x --mirror plano --object 3
@@ -90,7 +92,7 @@ refused 'stray' --export x.png --mirror plano --object 3 stray
 refused '--size' --export x.png --mirror plano --object 3 --size
 refused 'no/such/x.png' --export no/such/x.png --mirror plano --object 3
 mkdir taken.png
-before=$(ls -A | sort)
+before=$(find . -mindepth 1 -maxdepth 1 | sort)
 refused 'taken.png' --export taken.png --mirror plano --object 3
 err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --export gone.png \
     --mirror plano --object 3 2>&1) && fail "a relative name with the caller's folder gone"
@@ -99,5 +101,7 @@ err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --export g
 # A diagram that cannot be drawn (a pixel beyond 32 bits) says so and writes nothing.
 rc=0
 err=$(run --export far.png --mirror plano --object 2000000000 2>&1) || rc=$?
-((rc == 1)) && [[ $err == *"2000000000"* && ! -e far.png ]] || fail "far object: $rc $err"
+if ! ((rc == 1)) || [[ $err != *"2000000000"* || -e far.png ]]; then
+    fail "far object: $rc $err"
+fi
 echo "command line: every format, every refusal"
