@@ -90,16 +90,11 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
     const QString folder = QDir::currentPath();
     if (saveDialog_ == nullptr) {
         // Made at first use, like the editor's: most sessions never save.
-        saveDialog_ = new QFileDialog(window_, LangCaption(LangSaveDiagram));
+        saveDialog_ = new QFileDialog(window_);
         saveDialog_->setObjectName(QStringLiteral("DlgGuardarDiagrama"));
         saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
         saveDialog_->setFileMode(QFileDialog::AnyFile);
-        QStringList filters;
-        for (const FileKind& kind : FileKinds) {
-            filters << LangCaption(kind.filter);
-        }
-        saveDialog_->setNameFilters(filters);
         saveDialog_->setDefaultSuffix(QStringLiteral("png"));
         connect(saveDialog_, &QFileDialog::filterSelected, saveDialog_,
                 [this](const QString& filter) {
@@ -110,6 +105,17 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
                     }
                 });
     }
+    // Captioned at every opening: the language may have changed since the
+    // last, and the kind chosen then stays chosen.
+    saveDialog_->setWindowTitle(LangCaption(LangSaveDiagram));
+    const qsizetype kept = std::max<qsizetype>(
+        0, saveDialog_->nameFilters().indexOf(saveDialog_->selectedNameFilter()));
+    QStringList filters;
+    for (const FileKind& kind : FileKinds) {
+        filters << LangCaption(kind.filter);
+    }
+    saveDialog_->setNameFilters(filters);
+    saveDialog_->selectNameFilter(filters.value(kept));
     const bool chosen = saveDialog_->exec() == QDialog::Accepted;
     QDir::setCurrent(folder);
     const QStringList files = saveDialog_->selectedFiles();

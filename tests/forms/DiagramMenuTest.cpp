@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Language.h"
 #include "core/Random.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
+#include "forms/LanguageSwitch.h"
 #include "forms/Principal.h"
 #include "optics/Optics.h"
 
@@ -162,6 +164,26 @@ private slots:
         // No leftovers of the atomic writes.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '),
                  QStringLiteral("d.pdf d.png d.svg"));
+    }
+
+    // The dialog is made once but captioned at every opening, in the
+    // language of the moment.
+    void theSaveDialogFollowsALanguageSwitch() {
+        QStringList seen;
+        for (const TLanguage language : {LangSpanish, LangEnglish, LangSpanish}) {
+            SwitchLanguage(language);
+            WhenOpen<QFileDialog>([&seen](QFileDialog* d) {
+                seen << d->windowTitle() + " | " + d->nameFilters().join(" | ");
+                d->reject();
+            });
+            get<QAction>("OpGuardarDiagrama")->trigger();
+        }
+        QCOMPARE(seen.size(), 3);
+        QCOMPARE(seen[0], seen[2]);
+        QVERIFY2(seen[1].startsWith(QString::fromUtf8(LangSaveDiagram[LangEnglish])) &&
+                     seen[1].contains(QString::fromUtf8(LangPngFiles[LangEnglish])),
+                 qPrintable(seen[1]));
+        QVERIFY(seen[0].startsWith(QString::fromUtf8(LangSaveDiagram[LangSpanish])));
     }
 
     void aFailedSaveSaysWhyUnderTheTitleAndLeavesNoFile() {
