@@ -10,7 +10,7 @@ const std::vector<DiagramCase>& CharacteristicCases() {
         {QStringLiteral("convex-40"), MirrorConvex, -40},
         {QStringLiteral("concave-75"), MirrorConcave, -75},
         {QStringLiteral("concave-50"), MirrorConcave, -50},
-        {QStringLiteral("concave-30"), MirrorConcave, -30},
+        {QStringLiteral("concave-40"), MirrorConcave, -40},
         {QStringLiteral("concave-25"), MirrorConcave, -25},
         {QStringLiteral("concave-24"), MirrorConcave, -24},
         {QStringLiteral("concave-10"), MirrorConcave, -10},
