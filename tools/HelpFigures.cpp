@@ -98,20 +98,32 @@ void FigureObject::drawObject(QPainter* painter, const QRectF& rect, QTextDocume
     }
 }
 
-int PageOfBlock(QTextDocument& doc, int position) {
-    // Lays out the whole document, where it is not yet.
-    (void)doc.documentLayout()->documentSize();
-    const QTextBlock block = doc.findBlock(position);
+namespace {
+
+// The page of a block's line, by its top.
+int PageOfLine(QTextDocument& doc, const QTextBlock& block, int line) {
     // A line that would cross the page's foot is moved to the next page, the
     // block's own top left behind; the bounds start at the block's top,
     // where its lines are placed from.
     const QTextLayout* layout = block.layout();
     double top = doc.documentLayout()->blockBoundingRect(block).top();
-    if (layout && layout->lineCount() > 0) {
-        top += layout->lineAt(0).y();
+    if (layout && line >= 0 && line < layout->lineCount()) {
+        top += layout->lineAt(line).y();
     }
     const double pageHeight = doc.pageSize().height();
     return pageHeight > 0 ? static_cast<int>(std::floor(top / pageHeight)) : 0;
+}
+
+int PageOfLastLine(QTextDocument& doc, const QTextBlock& block) {
+    return PageOfLine(doc, block, block.layout() ? block.layout()->lineCount() - 1 : 0);
+}
+
+} // namespace
+
+int PageOfBlock(QTextDocument& doc, int position) {
+    // Lays out the whole document, where it is not yet.
+    (void)doc.documentLayout()->documentSize();
+    return PageOfLine(doc, doc.findBlock(position), 0);
 }
 
 int KeepHeadingsWithNext(QTextDocument& doc) {
@@ -122,18 +134,33 @@ int KeepHeadingsWithNext(QTextDocument& doc) {
         again = false;
         for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
             const QTextBlock next = block.next();
-            QTextBlockFormat format = block.blockFormat();
-            if (format.headingLevel() <= 0 || !next.isValid() ||
-                (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
+            if (block.blockFormat().headingLevel() <= 0 || !next.isValid()) {
                 continue;
             }
-            if (PageOfBlock(doc, next.position()) > PageOfBlock(doc, block.position())) {
-                format.setPageBreakPolicy(format.pageBreakPolicy() |
-                                          QTextFormat::PageBreak_AlwaysBefore);
-                QTextCursor(block).setBlockFormat(format);
-                ++moved;
-                again = true;
+            if (PageOfBlock(doc, next.position()) <= PageOfBlock(doc, block.position())) {
+                continue;
             }
+            // Headings one after the other go together: the break goes
+            // before the first of them.
+            QTextBlock first = block;
+            while (first.previous().isValid() &&
+                   first.previous().blockFormat().headingLevel() > 0) {
+                first = first.previous();
+            }
+            // A heading that begins its page stays: a break would only
+            // leave that page empty.
+            const int page = PageOfBlock(doc, first.position());
+            const QTextBlock previous = first.previous();
+            QTextBlockFormat firstFormat = first.blockFormat();
+            if (!previous.isValid() || PageOfLastLine(doc, previous) < page ||
+                (firstFormat.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
+                continue;
+            }
+            firstFormat.setPageBreakPolicy(firstFormat.pageBreakPolicy() |
+                                           QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(first).setBlockFormat(firstFormat);
+            ++moved;
+            again = true;
         }
     }
     return moved;

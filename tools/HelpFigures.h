@@ -60,8 +60,9 @@ private:
 // what it introduces (a figure, most often) starts the next one. Lays the
 // document out at its page size and moves each such heading to the top of
 // the next page (a page break before it), again until no heading is left
-// behind; a heading already at a page's top stays, even where what follows
-// it is too tall for any page. Returns how many headings were moved.
+// behind. A heading that already begins its page stays where it is, even
+// where what follows it does not fit below it. Returns how many headings
+// were moved.
 int KeepHeadingsWithNext(QTextDocument& doc);
 
 // The page (from 0) on which the first line of the block at `position`
