@@ -1,8 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/DrawingRecord.h"
 
-void DrawingRecord::replay(Surface& s) const {
-    for (const Call& c : calls_) {
+#include <algorithm>
+
+void DrawingRecord::Replay(const std::vector<Call>& calls, Surface& s, std::size_t from,
+                           std::size_t to) {
+    to = std::min(to, calls.size());
+    from = std::min(from, to);
+    for (std::size_t i = from; i-- > 0;) {
+        if (calls[i].op == Op::Pen) {
+            s.selectPen(calls[i].pen);
+            break;
+        }
+    }
+    for (std::size_t i = from; i < to; ++i) {
+        const Call& c = calls[i];
         switch (c.op) {
         case Op::Pen:
             s.selectPen(c.pen);

@@ -18,6 +18,7 @@ public:
         TPen pen;                // Pen
         std::int32_t a, b, c, d; // the pixel point, or the ellipse's box
         double fa, fb, fc, fd;   // the same, unrounded
+        bool operator==(const Call&) const = default;
     };
 
     void clear() {
@@ -37,7 +38,13 @@ public:
     }
 
     // Makes the same calls, in the same order, on another surface.
-    void replay(Surface& s) const;
+    void replay(Surface& s) const { replay(s, 0, calls_.size()); }
+    // Makes the calls [from, to) only, having first selected the pen the
+    // drawing had at `from`.
+    void replay(Surface& s, std::size_t from, std::size_t to) const { Replay(calls_, s, from, to); }
+    // The same for calls kept apart from their record.
+    static void Replay(const std::vector<Call>& calls, Surface& s, std::size_t from,
+                       std::size_t to);
 
     const std::vector<Call>& calls() const { return calls_; }
     bool empty() const { return calls_.empty(); }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/PainterSurface.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -36,13 +38,28 @@ PainterSurface::PainterSurface(QPainter& painter, const QRectF& target, int clie
       clientHeight_(std::max(clientHeight, 1)), sx_(target.width() / clientWidth_),
       sy_(target.height() / clientHeight_) {
     painter_.setRenderHint(QPainter::Antialiasing, antialiasing);
+    rasterLines_ = antialiasing && painter_.paintEngine() != nullptr &&
+                   painter_.paintEngine()->type() == QPaintEngine::Raster;
     // A clip costs the raster engine its fast paths; where the target is the
     // whole device, the device's own edges clip the same.
     const QPaintDevice* device = painter_.device();
     const bool whole = device != nullptr && painter_.transform().isIdentity() &&
                        target_ == QRectF(0, 0, device->width(), device->height());
-    if (!whole) {
-        painter_.setClipRect(target_);
+    if (painter_.hasClipping()) {
+        callersClip_ = painter_.clipRegion();
+    }
+    if (!whole || callersClip_) {
+        clipTo(target_);
+    }
+}
+
+void PainterSurface::clipTo(const QRectF& rect) {
+    // Within the caller's own clip, if it set one.
+    if (callersClip_) {
+        painter_.setClipRegion(*callersClip_);
+        painter_.setClipRect(rect, Qt::IntersectClip);
+    } else {
+        painter_.setClipRect(rect);
     }
 }
 
@@ -80,11 +97,73 @@ QPen PainterSurface::qtPen() const {
     return pen;
 }
 
+QPointF PainterSurface::thinStart(const QPointF& from, const QPointF& to) const {
+    // Half a client pixel along the line, measured in client pixels.
+    const double dx = (to.x() - from.x()) / sx_, dy = (to.y() - from.y()) / sy_;
+    const double length = std::hypot(dx, dy);
+    if (length <= 0) {
+        return from;
+    }
+    return {from.x() - 0.5 * dx / length * sx_, from.y() - 0.5 * dy / length * sy_};
+}
+
+void PainterSurface::drawChainAsLines() {
+    const QPen pen = qtPen();
+    QPen flat = pen;
+    flat.setCapStyle(Qt::FlatCap);
+    painter_.setPen(flat);
+    painter_.setBrush(Qt::NoBrush);
+    const bool round = pen_.width > 1;
+    QList<QLineF> lines;
+    lines.reserve(chain_.size() - 1);
+    for (qsizetype i = 0; i + 1 < chain_.size(); ++i) {
+        const QPointF& from = chain_[i];
+        const QPointF& to = chain_[i + 1];
+        if (from == to) {
+            continue;
+        }
+        // A thin line starts half a pixel back, which covers its first
+        // pixel and overlaps the line before it, so that no seam shows
+        // where two antialiased ends meet.
+        lines.append(QLineF(round ? from : thinStart(from, to), to));
+    }
+    painter_.drawLines(lines);
+    const bool drawn = !lines.isEmpty();
+    if (!drawn) {
+        return;
+    }
+    // Round ends and joins are discs of the pen's width at the points; a
+    // thin chain needs them only where it turns sharply.
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(pen.color());
+    const double radius = pen.widthF() / 2;
+    for (qsizetype i = 0; i < chain_.size(); ++i) {
+        bool disc = round;
+        if (!round && i > 0 && i + 1 < chain_.size()) {
+            const QPointF a = chain_[i] - chain_[i - 1], b = chain_[i + 1] - chain_[i];
+            const double cross = a.x() * b.y() - a.y() * b.x();
+            const double dot = a.x() * b.x() + a.y() * b.y();
+            disc = std::abs(std::atan2(cross, dot)) > 0.35;
+        }
+        if (disc) {
+            painter_.drawEllipse(chain_[i], radius, radius);
+        }
+    }
+    painter_.setBrush(Qt::NoBrush);
+}
+
 void PainterSurface::flush() {
     if (chain_.size() >= 2) {
-        painter_.setPen(qtPen());
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawPolyline(chain_);
+        if (rasterLines_) {
+            drawChainAsLines();
+        } else {
+            if (pen_.width <= 1) {
+                chain_[0] = thinStart(chain_[0], chain_[1]);
+            }
+            painter_.setPen(qtPen());
+            painter_.setBrush(Qt::NoBrush);
+            painter_.drawPolyline(chain_);
+        }
     }
     chain_.clear();
     chain_.append(current_);
@@ -110,8 +189,7 @@ void PainterSurface::frameAndFill(int w, int h) {
 
 void PainterSurface::setClip(int w, int h) {
     flush();
-    painter_.setClipRect(
-        QRectF(target_.x(), target_.y(), std::max(w, 0) * sx_, std::max(h, 0) * sy_));
+    clipTo(QRectF(target_.x(), target_.y(), std::max(w, 0) * sx_, std::max(h, 0) * sy_));
 }
 
 void PainterSurface::selectPen(const TPen& pen) {

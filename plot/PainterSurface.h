@@ -6,6 +6,9 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QRectF>
+#include <QRegion>
+
+#include <optional>
 
 class QPainter;
 
@@ -17,7 +20,8 @@ class QPainter;
 // stretched over the target, so a drawing lands where the panel shows it,
 // scaled. A pen of width w is w client pixels wide, at least one unit of the
 // painter; a dotted pen is 3 client pixels on, 3 off, restarting at every
-// line, and a pen wider than one pixel draws solid, as on the panel.
+// line, and a pen wider than one pixel draws solid, as on the panel. A solid
+// one-pixel line covers its first client pixel whole, as the panel's does.
 class PainterSurface : public Surface {
 public:
     // The painter must be active for the surface's whole life; its
@@ -58,6 +62,11 @@ public:
 private:
     QPen qtPen() const;
     bool drawsDotted() const;
+    // Where a solid one-pixel line from `from` towards `to` begins: half a
+    // client pixel back, so that it covers its first pixel.
+    QPointF thinStart(const QPointF& from, const QPointF& to) const;
+    void drawChainAsLines();
+    void clipTo(const QRectF& rect);
 
     QPainter& painter_;
     QRectF target_;
@@ -66,6 +75,11 @@ private:
     double sx_;
     double sy_;
     TPen pen_;
+    std::optional<QRegion> callersClip_;
     QPolygonF chain_; // solid lines joined end to start, drawn as one
     QPointF current_;
+    // On an image, antialiased: chains drawn as single lines, which the
+    // raster engine draws in time proportional to their length, where a
+    // path costs time in the area of its bounding box.
+    bool rasterLines_ = false;
 };

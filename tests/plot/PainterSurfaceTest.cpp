@@ -176,6 +176,19 @@ TEST_P(Landmarks, LandWhereThePanelDrawsThemAtAnySize) {
 
 INSTANTIATE_TEST_SUITE_P(Diagrams, Landmarks, ::testing::ValuesIn(Cases));
 
+// The axis starts in the panel's first column, which it covers whole: so
+// does every picture of it, to its very edge.
+TEST(PainterSurface, TheAxisCoversItsFirstColumnAtAnySize) {
+    const Panel panel(Cases[4]);
+    for (const auto& [times, antialiasing] : {std::pair{1, false}, {4, false}, {4, true}}) {
+        const QImage drawn = Painted(panel.record, times, antialiasing);
+        const int axis = Densest(drawn, Black, true);
+        for (int x = 0; x < times; ++x) {
+            EXPECT_EQ(InkAt(drawn, x, axis), Black) << "column " << x << " at " << times;
+        }
+    }
+}
+
 TEST(DrawingRecord, ReplayedOnAFreshImageGivesThePanelsPixels) {
     for (const Case& c : Cases) {
         const Panel panel(c);
