@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -71,7 +72,8 @@ TPresentacioDiagrama::TPresentacioDiagrama(QWidget* parent)
 
 void TPresentacioDiagrama::setSource(const PictureSource& source) {
     source_ = source;
-    update();
+    // Only around what moved: the rest of the screen is as it was.
+    update(layers_.changedRegion(source_, QRectF(rect())));
 }
 
 QRectF TPresentacioDiagrama::target() const {
@@ -91,11 +93,17 @@ QPointF TPresentacioDiagrama::toClient(const QPointF& at) const {
     return {(at.x() + 0.5 - t.x()) / sx - 0.5, (at.y() + 0.5 - t.y()) / sy - 0.5};
 }
 
-void TPresentacioDiagrama::paintEvent(QPaintEvent* /*event*/) {
-    RunHandler([this] {
+void TPresentacioDiagrama::paintEvent(QPaintEvent* event) {
+    RunHandler([this, event] {
         QPainter p(this);
-        PaintPicture(p, source_, QRectF(rect()));
+        layers_.paint(p, source_, QRectF(rect()), event->region());
     });
+}
+
+void TPresentacioDiagrama::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // The kept picture is as large as the screen.
+    layers_.clear();
 }
 
 void TFPresentacio::Retranslate() {

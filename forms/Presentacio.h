@@ -3,6 +3,7 @@
 
 #include "diagram/ObjectDrag.h"
 #include "plot/PictureFile.h"
+#include "plot/PictureLayers.h"
 
 #include <QAbstractSlider>
 #include <QPointer>
@@ -30,9 +31,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     PictureSource source_;
+    PictureLayers layers_;
 };
 
 // The presentation window, for a projector: the main window's diagram and

@@ -99,6 +99,34 @@ class PresentacioTest : public QObject {
         return image.pixelColor(p) == ObjectQColor;
     }
 
+    // What the screen shows of the presentation's diagram, painted only
+    // where it changed, is what painting it all shows.
+    bool screenShowsTheWholePicture() {
+        QWidget* view = pres()->diagram();
+        const QPoint at = view->mapTo(pres(), QPoint(0, 0));
+        const QImage shown =
+            pres()
+                ->screen()
+                ->grabWindow(pres()->winId(), at.x(), at.y(), view->width(), view->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        const QImage whole = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (shown.size() != whole.size()) {
+            return false;
+        }
+        for (int y = 0; y < whole.height(); ++y) {
+            for (int x = 0; x < whole.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = whole.pixel(x, y);
+                if (std::abs(qRed(a) - qRed(b)) > 2 || std::abs(qGreen(a) - qGreen(b)) > 2 ||
+                    std::abs(qBlue(a) - qBlue(b)) > 2) {
+                    qWarning("the screen differs at %d, %d", x, y);
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
 private slots:
     void initTestCase() { QVERIFY(dir.isValid() && QDir::setCurrent(dir.path())); }
     void init() {
@@ -245,6 +273,7 @@ private slots:
             sameTexts();
             QApplication::processEvents();
             QVERIFY(presentationShowsObjectAt(x));
+            QVERIFY(screenShowsTheWholePicture());
         }
         QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-25, 5));
         QCOMPARE(field("EdPosIm"), QStringLiteral("infinito"));
