@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/LanguageChoice.h"
 
-#include <QRegularExpression>
 #include <QSettings>
 
+#include <algorithm>
 #include <iterator>
 #include <tuple>
 
@@ -32,8 +32,12 @@ TLanguage LanguageOfLocale(const QStringList& uiLanguages) {
     // Only the language itself counts: the region, the script, the variant
     // ("valencia") and the encoding all name a form of the same language.
     const QString first = uiLanguages.front().toLower();
-    const qsizetype end = first.indexOf(QRegularExpression(QStringLiteral("[-_@.]")));
-    const QString language = end < 0 ? first : first.left(end);
+    // A loop, not a regular expression: the expression engine would be
+    // loaded at every start for this one search.
+    const auto end = std::find_if(first.cbegin(), first.cend(), [](QChar c) {
+        return c == u'-' || c == u'_' || c == u'@' || c == u'.';
+    });
+    const QString language = first.left(end - first.cbegin());
     if (language == QLatin1String("ca"))
         return LangCatalan;
     if (language == QLatin1String("en"))
