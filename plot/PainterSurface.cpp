@@ -107,6 +107,14 @@ QPointF PainterSurface::thinStart(const QPointF& from, const QPointF& to) const 
     return {from.x() - 0.5 * dx / length * sx_, from.y() - 0.5 * dy / length * sy_};
 }
 
+bool PainterSurface::culled(const QPointF& a, const QPointF& b, double reach) const {
+    if (!cull_ || !rasterLines_) {
+        return false;
+    }
+    const QRectF box = QRectF(a, b).normalized().adjusted(-reach, -reach, reach, reach);
+    return !box.intersects(*cull_);
+}
+
 void PainterSurface::drawChainAsLines() {
     const QPen pen = qtPen();
     QPen flat = pen;
@@ -114,12 +122,15 @@ void PainterSurface::drawChainAsLines() {
     painter_.setPen(flat);
     painter_.setBrush(Qt::NoBrush);
     const bool round = pen_.width > 1;
+    // Half the pen, the half pixel a thin line starts early, and the
+    // antialiased fringe.
+    const double reach = pen.widthF() / 2 + std::max(sx_, sy_) / 2 + 1;
     QList<QLineF> lines;
     lines.reserve(chain_.size() - 1);
     for (qsizetype i = 0; i + 1 < chain_.size(); ++i) {
         const QPointF& from = chain_[i];
         const QPointF& to = chain_[i + 1];
-        if (from == to) {
+        if (from == to || culled(from, to, reach)) {
             continue;
         }
         // A thin line starts half a pixel back, which covers its first
@@ -128,10 +139,6 @@ void PainterSurface::drawChainAsLines() {
         lines.append(QLineF(round ? from : thinStart(from, to), to));
     }
     painter_.drawLines(lines);
-    const bool drawn = !lines.isEmpty();
-    if (!drawn) {
-        return;
-    }
     // Round ends and joins are discs of the pen's width at the points; a
     // thin chain needs them only where it turns sharply.
     painter_.setPen(Qt::NoPen);
@@ -145,7 +152,7 @@ void PainterSurface::drawChainAsLines() {
             const double dot = a.x() * b.x() + a.y() * b.y();
             disc = std::abs(std::atan2(cross, dot)) > 0.35;
         }
-        if (disc) {
+        if (disc && !culled(chain_[i], chain_[i], reach)) {
             painter_.drawEllipse(chain_[i], radius, radius);
         }
     }
@@ -223,9 +230,13 @@ void PainterSurface::moveToExact(std::int32_t, std::int32_t, double fx, double f
 void PainterSurface::lineToExact(std::int32_t, std::int32_t, double fx, double fy) {
     const QPointF to = toDevice(fx, fy);
     if (drawsDotted()) {
-        // The dots start again at every line, as on the panel.
-        painter_.setPen(qtPen());
-        painter_.drawLine(QLineF(current_, to));
+        // The dots start again at every line, as on the panel, so a line
+        // left out changes none of the others.
+        const QPen pen = qtPen();
+        if (!culled(current_, to, pen.widthF() / 2 + 1)) {
+            painter_.setPen(pen);
+            painter_.drawLine(QLineF(current_, to));
+        }
         current_ = to;
         chain_.clear();
         chain_.append(current_);
@@ -250,7 +261,11 @@ void PainterSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int3
     const double t = std::min(fTop, fBottom), b = std::max(fTop, fBottom);
     const QPointF topLeft = toDevice(l, t);
     const QPointF bottomRight = toDevice(r - 1, b - 1);
-    painter_.setPen(qtPen());
+    const QPen pen = qtPen();
+    if (culled(topLeft, bottomRight, pen.widthF() / 2 + 1)) {
+        return;
+    }
+    painter_.setPen(pen);
     painter_.setBrush(Qt::white);
     painter_.drawEllipse(QRectF(topLeft, bottomRight));
     painter_.setBrush(Qt::NoBrush);

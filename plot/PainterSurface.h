@@ -53,6 +53,9 @@ public:
     void fill(TColor color);
     // Draws the chain of lines in progress now; later lines start a new one.
     void flush();
+    // Leaves out, on an image, what would not reach this rectangle of the
+    // device: for a painter clipped to it, the same picture sooner.
+    void setCullRect(const QRectF& rect) { cull_ = rect; }
 
     // The point of the painter where a client coordinate lands.
     QPointF toDevice(double fx, double fy) const;
@@ -67,6 +70,9 @@ private:
     QPointF thinStart(const QPointF& from, const QPointF& to) const;
     void drawChainAsLines();
     void clipTo(const QRectF& rect);
+    // Whether a line from a to b, `reach` wide either side, misses the
+    // cull rectangle.
+    bool culled(const QPointF& a, const QPointF& b, double reach) const;
 
     QPainter& painter_;
     QRectF target_;
@@ -76,6 +82,7 @@ private:
     double sy_;
     TPen pen_;
     std::optional<QRegion> callersClip_;
+    std::optional<QRectF> cull_;
     QPolygonF chain_; // solid lines joined end to start, drawn as one
     QPointF current_;
     // On an image, antialiased: chains drawn as single lines, which the

@@ -249,27 +249,27 @@ void PictureLayers::paint(QPainter& painter, const PictureSource& source, const 
         kept_.assign(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(keep));
     }
     shown_ = calls;
-    // Copied only where the paint is asked for: the whole image is several
-    // times the cost of filling it.
-    if (exposed.isEmpty()) {
-        painter.drawImage(area.topLeft(), image_);
-    } else {
-        for (const QRect& r : exposed) {
-            const QRectF part = QRectF(r).intersected(area);
-            if (!part.isEmpty()) {
-                painter.drawImage(
-                    part, image_,
-                    QRectF((part.topLeft() - area.topLeft()) * ratio, part.size() * ratio));
+    // Each rectangle of the paint on its own: the whole image copied costs
+    // several times filling it, and lines drawn under a clip of many
+    // rectangles cost the raster engine its fast paths.
+    const QRegion parts = exposed.isEmpty() ? QRegion(area.toAlignedRect()) : exposed;
+    for (const QRect& r : parts) {
+        const QRectF part = QRectF(r).intersected(area);
+        if (part.isEmpty()) {
+            continue;
+        }
+        painter.drawImage(part, image_,
+                          QRectF((part.topLeft() - area.topLeft()) * ratio, part.size() * ratio));
+        if (kept_.size() < calls.size()) {
+            painter.save();
+            painter.setClipRect(part, Qt::IntersectClip);
+            {
+                PainterSurface surface(painter, FitClient(source, area), source.client.width(),
+                                       source.client.height());
+                surface.setCullRect(part);
+                drawing.replay(surface, kept_.size(), calls.size());
             }
+            painter.restore();
         }
-    }
-    if (kept_.size() < calls.size()) {
-        painter.save();
-        {
-            PainterSurface surface(painter, FitClient(source, area), source.client.width(),
-                                   source.client.height());
-            drawing.replay(surface, kept_.size(), calls.size());
-        }
-        painter.restore();
     }
 }
