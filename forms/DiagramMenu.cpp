@@ -5,6 +5,7 @@
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
 #include "forms/PngSizeDialog.h"
+#include "forms/PrintModule.h"
 #include "plot/PictureFile.h"
 
 #include <QAction>
@@ -17,8 +18,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
+
+#include <exception>
 
 namespace {
 
@@ -46,7 +47,8 @@ PictureSource PanelSource(const TGraficPanel& panel) {
 
 TDiagramCommands::TDiagramCommands(QWidget* window, QMenuBar* menuBar, TGraficPanel* panel,
                                    std::function<QStringList()> results)
-    : QObject(window), window_(window), panel_(panel), results_(std::move(results)) {
+    : QObject(window), window_(window), panel_(panel), results_(std::move(results)),
+      printModule_(PrintModuleFile(QCoreApplication::applicationDirPath())) {
     setObjectName(QStringLiteral("DiagramCommands"));
     menu_ = new QMenu(LangCaption(LangDiagram), menuBar);
     menu_->setObjectName(QStringLiteral("MenuDiagrama"));
@@ -167,29 +169,36 @@ void TDiagramCommands::OpCopiarDiagramaClick() {
 }
 
 void TDiagramCommands::OpImprimirClick() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, window_);
-    dialog.setObjectName(QStringLiteral("DlgImprimir"));
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
+    const VexariaPrintInterface& module = LoadPrintModule(printModule_);
+    struct Page {
+        const TDiagramCommands* commands;
+        std::exception_ptr error;
+    } page{this, nullptr};
+    const VexariaPrintPage paint{&page, [](void* context, QPainter* p, const QRectF* area) {
+                                     auto* page = static_cast<Page*>(context);
+                                     try {
+                                         page->commands->PaintPrintedPage(*p, *area);
+                                     } catch (...) {
+                                         page->error = std::current_exception();
+                                     }
+                                 }};
+    // A printer that cannot be opened ends the print without a word, as it
+    // always has.
+    module.printWithDialog(window_, &paint);
+    if (page.error) {
+        std::rethrow_exception(page.error);
     }
-    PrintDiagram(printer);
 }
 
-void TDiagramCommands::PrintDiagram(QPrinter& printer) const {
-    QPainter p;
-    if (!p.begin(&printer)) {
-        return;
-    }
+void TDiagramCommands::PaintPrintedPage(QPainter& p, const QRectF& page) const {
     PictureSource source = PanelSource(*panel_);
     // Paper stays white under the diagram.
     source.background = RGB(255, 255, 255);
-    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
     const QStringList lines = results_ ? results_() : QStringList();
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(11);
     p.setFont(font);
-    const double lineHeight = QFontMetricsF(font, &printer).lineSpacing();
+    const double lineHeight = QFontMetricsF(font, p.device()).lineSpacing();
     // The diagram across the page, leaving room for the results under it.
     const double textHeight = lineHeight * (lines.size() + 1);
     const QRectF area(0, 0, page.width(), std::max(page.height() - textHeight, 0.0));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QStringList>
 
 #include <functional>
@@ -11,7 +12,8 @@ class QFileDialog;
 class QMenu;
 class QMenuBar;
 class QPoint;
-class QPrinter;
+class QPainter;
+class QRectF;
 class QWidget;
 class TGraficPanel;
 
@@ -30,12 +32,15 @@ public:
     void OpGuardarDiagramaClick();
     void OpCopiarDiagramaClick();
     void OpImprimirClick();
-    // Prints on a printer already set up: the diagram across the page, the
-    // results under it.
-    void PrintDiagram(QPrinter& printer) const;
+    // The print module's file, loaded by the first print: beside the
+    // program unless set otherwise.
+    void setPrintModuleFile(const QString& file) { printModule_ = file; }
 
 private:
     void ShowContextMenu(const QPoint& at);
+    // One printed page, `page` its printable area in device pixels: the
+    // diagram across the page, the results under it.
+    void PaintPrintedPage(QPainter& p, const QRectF& page) const;
 
     QWidget* window_;
     TGraficPanel* panel_;
@@ -43,4 +48,5 @@ private:
     QMenu* menu_;
     QMenu* contextMenu_;
     QFileDialog* saveDialog_ = nullptr;
+    QString printModule_;
 };

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/DiagramMenu.h"
 #include "core/Language.h"
 #include "core/Random.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
 #include "forms/LanguageSwitch.h"
 #include "forms/Principal.h"
+#include "forms/print/PrintInterface.h"
 #include "optics/Optics.h"
+#include "tests/support/ReportCatcher.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -40,6 +43,14 @@ void ChooseFile(QFileDialog* dialog, const QString& name) {
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
+// Whether a file of that path is mapped into this process.
+bool Mapped(const QString& file) {
+    const QString path = QFileInfo(file).canonicalFilePath();
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return !path.isEmpty() && maps.open(QIODevice::ReadOnly) &&
+           maps.readAll().contains(path.toUtf8());
+}
+
 QString Run(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
@@ -62,6 +73,11 @@ class DiagramMenuTest : public QObject {
         get<QAction>("OpCentre")->trigger();
         get<QLineEdit>("EdPosObj")->setText(QString::fromLatin1(distance));
         QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
+    }
+    void printModuleAt(const QString& file) {
+        auto* commands = w->findChild<TDiagramCommands*>("DiagramCommands");
+        QVERIFY(commands);
+        commands->setPrintModuleFile(file);
     }
 
 private slots:
@@ -212,7 +228,65 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder));
     }
 
+    // Printing is refused, with the reason under the program's title, and
+    // the program goes on; no print dialog opens.
+    void withoutAUsablePrintModulePrintingSaysWhyAndTheProgramGoesOn_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("why");
+        const QString missing = dir.filePath("no-module/vexaria_print.so");
+        QTest::newRow("missing") << missing << QStringLiteral("falta «%1»").arg(missing);
+        QTest::newRow("stale") << QStringLiteral(STALE_PRINT_MODULE)
+                               << QStringLiteral("«%1» es de otra versión del programa (interfaz "
+                                                 "%2; este programa necesita la %3)")
+                                      .arg(STALE_PRINT_MODULE)
+                                      .arg(VexariaPrintInterfaceVersion - 1)
+                                      .arg(VexariaPrintInterfaceVersion);
+        QTest::newRow("foreign") << QStringLiteral(FOREIGN_PRINT_MODULE)
+                                 << QStringLiteral("«%1» no es el módulo de impresión del programa")
+                                        .arg(FOREIGN_PRINT_MODULE);
+        const QString broken = dir.filePath("broken/vexaria_print.so");
+        QVERIFY(QDir().mkpath(dir.filePath("broken")));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a library") > 0);
+        QTest::newRow("unloadable")
+            << broken << QStringLiteral("no se ha podido cargar «%1» (").arg(broken);
+    }
+    void withoutAUsablePrintModulePrintingSaysWhyAndTheProgramGoesOn() {
+        QFETCH(QString, file);
+        QFETCH(QString, why);
+        printModuleAt(file);
+        bool dialog = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&dialog] {
+            if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                dialog = true;
+                d->reject();
+            }
+        });
+        watch.start(5);
+        {
+            ReportCatcher reports;
+            QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+            QTRY_COMPARE(reports.boxes.size(), size_t(1));
+            const Box& box = reports.boxes.front();
+            QCOMPARE(std::pair(box.title, box.icon),
+                     std::pair(ApplicationTitle(), QMessageBox::Critical));
+            const QString expected = "La impresión no está disponible: " + why;
+            QVERIFY2(box.text.startsWith(expected) && box.text.endsWith('.'),
+                     qPrintable(box.text + " | " + expected));
+        }
+        QVERIFY(!dialog);
+        QVERIFY(!Mapped(file));
+        // The window still answers.
+        concaveAt("24");
+        QCOMPARE(get<QLineEdit>("EdPosObj")->text(), QStringLiteral("24"));
+    }
+
+    // Through the print module, loaded by the first print: the module is
+    // found where it was built and opens the print dialog.
     void printsTheDiagramWithTheResultsUnderIt() {
+        printModuleAt(PRINT_MODULE);
+        QVERIFY(!Mapped(PRINT_MODULE));
         concaveAt("10");
         const QString pdf = dir.filePath("printed.pdf");
         WhenOpen<QPrintDialog>([&](QPrintDialog* d) {
@@ -222,6 +296,7 @@ private slots:
             d->done(QDialog::Accepted);
         });
         QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(Mapped(PRINT_MODULE));
         QVERIFY(QFileInfo(pdf).size() > 1000);
         const QString text = Run("pdftotext", {"-enc", "UTF-8", pdf, "-"});
         for (const char* line :

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/PrintModule.h"
+#include "forms/Principal.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+bool Mapped(const QString& name) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name.toUtf8());
+}
+
+} // namespace
+
+// This program, like the real one, has the main window with its print
+// command and does not link Qt Print Support: the module brings it in when
+// it is loaded.
+class PrintModuleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theProgramFindsTheModuleInItsOwnFolder() {
+        const QString file = PrintModuleFile(QStringLiteral(PROGRAM_FOLDER));
+        QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
+        QCOMPARE(QFileInfo(file).canonicalFilePath(),
+                 QFileInfo(QStringLiteral(PRINT_MODULE)).canonicalFilePath());
+        // Nothing but the program's folder and the module's name.
+        QCOMPARE(QFileInfo(file).dir().canonicalPath(),
+                 QDir(QStringLiteral(PROGRAM_FOLDER)).canonicalPath());
+    }
+
+    void printSupportComesWithTheModuleOnly() {
+        TFPrincipal main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(!Mapped(QStringLiteral("libQt6PrintSupport")));
+        QVERIFY(!Mapped(QStringLiteral("vexaria_print")));
+        const QString file = PrintModuleFile(QStringLiteral(PROGRAM_FOLDER));
+        const VexariaPrintInterface& module = LoadPrintModule(file);
+        QCOMPARE(module.version, VexariaPrintInterfaceVersion);
+        QVERIFY(Mapped(QStringLiteral("libQt6PrintSupport")));
+        QVERIFY(Mapped(QFileInfo(file).canonicalFilePath()));
+        // Loaded once: the second print finds the same module.
+        QCOMPARE(&LoadPrintModule(file), &module);
+
+        // Its dialog, cancelled: nothing is drawn.
+        QString dialogName;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&dialogName] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialogName = d->objectName();
+                d->reject();
+            }
+        });
+        watch.start(5);
+        int painted = 0;
+        const VexariaPrintPage page{&painted, [](void* context, QPainter*, const QRectF*) {
+                                        ++*static_cast<int*>(context);
+                                    }};
+        QCOMPARE(module.printWithDialog(&main, &page), VexariaPrintCancelled);
+        QCOMPARE(dialogName, QStringLiteral("DlgImprimir"));
+        QCOMPARE(painted, 0);
+    }
+};
+
+QTEST_MAIN(PrintModuleTest)
+#include "PrintModuleTest.moc"
