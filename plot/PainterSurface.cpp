@@ -34,12 +34,30 @@ QList<qreal> DashRuns(LineStyle style) {
 
 PainterSurface::PainterSurface(QPainter& painter, const QRectF& target, int clientWidth,
                                int clientHeight, bool antialiasing)
+    : PainterSurface(painter, target, clientWidth, clientHeight, antialiasing, std::nullopt) {}
+
+PainterSurface::PainterSurface(QPainter& painter, const QRectF& target, int clientWidth,
+                               int clientHeight, const QRectF& part)
+    : PainterSurface(painter, target, clientWidth, clientHeight, true, part) {}
+
+PainterSurface::PainterSurface(QPainter& painter, const QRectF& target, int clientWidth,
+                               int clientHeight, bool antialiasing,
+                               const std::optional<QRectF>& part)
     : painter_(painter), target_(target), clientWidth_(std::max(clientWidth, 1)),
       clientHeight_(std::max(clientHeight, 1)), sx_(target.width() / clientWidth_),
       sy_(target.height() / clientHeight_) {
     painter_.setRenderHint(QPainter::Antialiasing, antialiasing);
     rasterLines_ = antialiasing && painter_.paintEngine() != nullptr &&
                    painter_.paintEngine()->type() == QPaintEngine::Raster;
+    if (part) {
+        // One rectangle: the raster engine keeps its fast paths.
+        painter_.setClipRect(part->intersected(target_));
+        callersClip_ = QRegion(part->toAlignedRect());
+        if (rasterLines_) {
+            cull_ = *part;
+        }
+        return;
+    }
     // A clip costs the raster engine its fast paths; where the target is the
     // whole device, the device's own edges clip the same.
     const QPaintDevice* device = painter_.device();
@@ -108,42 +126,86 @@ QPointF PainterSurface::thinStart(const QPointF& from, const QPointF& to) const 
 }
 
 bool PainterSurface::culled(const QPointF& a, const QPointF& b, double reach) const {
-    if (!cull_ || !rasterLines_) {
+    if (!cull_) {
         return false;
     }
     const QRectF box = QRectF(a, b).normalized().adjusted(-reach, -reach, reach, reach);
     return !box.intersects(*cull_);
 }
 
+std::optional<std::pair<double, double>> PainterSurface::partOf(const QPointF& a, const QPointF& b,
+                                                                double reach) const {
+    if (!cull_) {
+        return std::pair{0.0, 1.0};
+    }
+    // Liang and Barsky's clipping of the line to the part, widened.
+    const QRectF box = cull_->adjusted(-reach, -reach, reach, reach);
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const auto edge = [&t0, &t1](double p, double q) {
+        if (p == 0) {
+            return q >= 0;
+        }
+        const double t = q / p;
+        if (p < 0) {
+            if (t > t1) {
+                return false;
+            }
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) {
+                return false;
+            }
+            t1 = std::min(t1, t);
+        }
+        return true;
+    };
+    if (edge(-dx, a.x() - box.left()) && edge(dx, box.right() - a.x()) &&
+        edge(-dy, a.y() - box.top()) && edge(dy, box.bottom() - a.y()) && t0 <= t1) {
+        return std::pair{t0, t1};
+    }
+    return std::nullopt;
+}
+
 void PainterSurface::drawChainAsLines() {
     const QPen pen = qtPen();
-    QPen flat = pen;
-    flat.setCapStyle(Qt::FlatCap);
-    painter_.setPen(flat);
-    painter_.setBrush(Qt::NoBrush);
     const bool round = pen_.width > 1;
     // Half the pen, the half pixel a thin line starts early, and the
     // antialiased fringe.
     const double reach = pen.widthF() / 2 + std::max(sx_, sy_) / 2 + 1;
     QList<QLineF> lines;
-    lines.reserve(chain_.size() - 1);
+    bool hasLength = false;
     for (qsizetype i = 0; i + 1 < chain_.size(); ++i) {
         const QPointF& from = chain_[i];
         const QPointF& to = chain_[i + 1];
-        if (from == to || culled(from, to, reach)) {
+        if (from == to) {
             continue;
         }
+        hasLength = true;
         // A thin line starts half a pixel back, which covers its first
         // pixel and overlaps the line before it, so that no seam shows
         // where two antialiased ends meet.
-        lines.append(QLineF(round ? from : thinStart(from, to), to));
+        const QLineF line(round ? from : thinStart(from, to), to);
+        // Of a long line only what can reach the part being painted: the
+        // raster engine walks a line's whole length whatever the clip.
+        if (const auto part = partOf(line.p1(), line.p2(), reach)) {
+            lines.append(QLineF(line.pointAt(part->first), line.pointAt(part->second)));
+        }
     }
-    painter_.drawLines(lines);
+    if (!lines.isEmpty()) {
+        QPen flat = pen;
+        flat.setCapStyle(Qt::FlatCap);
+        painter_.setPen(flat);
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawLines(lines);
+    }
+    if (!hasLength) {
+        return;
+    }
     // Round ends and joins are discs of the pen's width at the points; a
     // thin chain needs them only where it turns sharply.
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(pen.color());
     const double radius = pen.widthF() / 2;
+    bool filling = false;
     for (qsizetype i = 0; i < chain_.size(); ++i) {
         bool disc = round;
         if (!round && i > 0 && i + 1 < chain_.size()) {
@@ -153,10 +215,17 @@ void PainterSurface::drawChainAsLines() {
             disc = std::abs(std::atan2(cross, dot)) > 0.35;
         }
         if (disc && !culled(chain_[i], chain_[i], reach)) {
+            if (!filling) {
+                painter_.setPen(Qt::NoPen);
+                painter_.setBrush(pen.color());
+                filling = true;
+            }
             painter_.drawEllipse(chain_[i], radius, radius);
         }
     }
-    painter_.setBrush(Qt::NoBrush);
+    if (filling) {
+        painter_.setBrush(Qt::NoBrush);
+    }
 }
 
 void PainterSurface::flush() {
@@ -232,10 +301,13 @@ void PainterSurface::lineToExact(std::int32_t, std::int32_t, double fx, double f
     if (drawsDotted()) {
         // The dots start again at every line, as on the panel, so a line
         // left out changes none of the others.
-        const QPen pen = qtPen();
-        if (!culled(current_, to, pen.widthF() / 2 + 1)) {
+        QPen pen = qtPen();
+        const QLineF line(current_, to);
+        if (const auto part = partOf(line.p1(), line.p2(), pen.widthF() / 2 + 1)) {
+            // The dots go on from where they would be on the whole line.
+            pen.setDashOffset(part->first * line.length() / pen.widthF());
             painter_.setPen(pen);
-            painter_.drawLine(QLineF(current_, to));
+            painter_.drawLine(QLineF(line.pointAt(part->first), line.pointAt(part->second)));
         }
         current_ = to;
         chain_.clear();

@@ -9,6 +9,7 @@
 #include <QRegion>
 
 #include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -28,6 +29,10 @@ public:
     // antialiasing is set here and its other state is left as it is.
     PainterSurface(QPainter& painter, const QRectF& target, int clientWidth, int clientHeight,
                    bool antialiasing = true);
+    // Antialiased, and for painting `part` of the device only: the painter's
+    // clip is set to it, and on an image what cannot reach it is left out.
+    PainterSurface(QPainter& painter, const QRectF& target, int clientWidth, int clientHeight,
+                   const QRectF& part);
     // Draws what is still pending.
     ~PainterSurface() override;
 
@@ -53,9 +58,6 @@ public:
     void fill(TColor color);
     // Draws the chain of lines in progress now; later lines start a new one.
     void flush();
-    // Leaves out, on an image, what would not reach this rectangle of the
-    // device: for a painter clipped to it, the same picture sooner.
-    void setCullRect(const QRectF& rect) { cull_ = rect; }
 
     // The point of the painter where a client coordinate lands.
     QPointF toDevice(double fx, double fy) const;
@@ -63,6 +65,8 @@ public:
     double scaleY() const { return sy_; }
 
 private:
+    PainterSurface(QPainter& painter, const QRectF& target, int clientWidth, int clientHeight,
+                   bool antialiasing, const std::optional<QRectF>& part);
     QPen qtPen() const;
     bool drawsDotted() const;
     // Where a solid one-pixel line from `from` towards `to` begins: half a
@@ -71,8 +75,12 @@ private:
     void drawChainAsLines();
     void clipTo(const QRectF& rect);
     // Whether a line from a to b, `reach` wide either side, misses the
-    // cull rectangle.
+    // part being painted.
     bool culled(const QPointF& a, const QPointF& b, double reach) const;
+    // The stretch [t0, t1] of the line from a to b that comes within
+    // `reach` of the part being painted; nothing where it misses it.
+    std::optional<std::pair<double, double>> partOf(const QPointF& a, const QPointF& b,
+                                                    double reach) const;
 
     QPainter& painter_;
     QRectF target_;

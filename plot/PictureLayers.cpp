@@ -262,11 +262,9 @@ void PictureLayers::paint(QPainter& painter, const PictureSource& source, const 
                           QRectF((part.topLeft() - area.topLeft()) * ratio, part.size() * ratio));
         if (kept_.size() < calls.size()) {
             painter.save();
-            painter.setClipRect(part, Qt::IntersectClip);
             {
                 PainterSurface surface(painter, FitClient(source, area), source.client.width(),
-                                       source.client.height());
-                surface.setCullRect(part);
+                                       source.client.height(), part);
                 drawing.replay(surface, kept_.size(), calls.size());
             }
             painter.restore();
