@@ -182,9 +182,70 @@ TFPresentacio::TFPresentacio(QWidget* owner)
 
     UseInstalledFaces(this);
     Disposa();
+    if (owner_) {
+        owner_->window()->installEventFilter(this);
+    }
 }
 
-TFPresentacio::~TFPresentacio() = default;
+TFPresentacio::~TFPresentacio() {
+    if (owner_) {
+        owner_->window()->setUpdatesEnabled(true);
+    }
+}
+
+void TFPresentacio::CoverOwner() {
+    QWidget* owner = owner_ ? owner_->window() : nullptr;
+    if (!owner) {
+        return;
+    }
+    // Nobody sees a window under a full screen: a platform that tells which
+    // windows are covered would not ask it to paint either. A drag step
+    // then paints only what is seen.
+    const bool covered = isVisible() && !isMinimized() && owner->isVisible() &&
+                         screen() == owner->screen() &&
+                         frameGeometry().contains(owner->frameGeometry());
+    if (owner->updatesEnabled() == covered) {
+        owner->setUpdatesEnabled(!covered);
+    }
+}
+
+bool TFPresentacio::eventFilter(QObject* watched, QEvent* event) {
+    if (owner_ && watched == owner_->window()) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowStateChange:
+            RunHandler([this] { CoverOwner(); });
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFPresentacio::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    RunHandler([this] { CoverOwner(); });
+}
+
+void TFPresentacio::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    RunHandler([this] { CoverOwner(); });
+}
+
+void TFPresentacio::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    RunHandler([this] { CoverOwner(); });
+}
+
+void TFPresentacio::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        RunHandler([this] { CoverOwner(); });
+    }
+}
 
 void TFPresentacio::Mostra(const PictureSource& picture, const ClientBox& objectBox) {
     diagram_->setSource(picture);
@@ -311,7 +372,10 @@ void TFPresentacio::Disposa() {
 
 void TFPresentacio::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    RunHandler([this] { Disposa(); });
+    RunHandler([this] {
+        Disposa();
+        CoverOwner();
+    });
 }
 
 void TFPresentacio::Obre() {

@@ -78,6 +78,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Cell {
@@ -92,6 +97,9 @@ private:
     void CopiaResultats();
     void FitValue(Cell& cell);
     void ReturnFocus();
+    // Holds the owner's repaints while this window covers it whole, and lets
+    // them go (the owner painted again) when it shows again.
+    void CoverOwner();
 
     QPointer<QWidget> owner_;
     TPresentacioDiagrama* diagram_;

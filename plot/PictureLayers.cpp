@@ -44,7 +44,7 @@ QColor ToQColor(TColor c) {
 // allowed for.
 class TileMarks : public Surface {
 public:
-    static constexpr int Tile = 32;
+    static constexpr int Tile = 64;
 
     TileMarks(const QRectF& area, const QRectF& target, QSize client)
         : area_(area), target_(target), client_(client), sx_(target.width() / client.width()),

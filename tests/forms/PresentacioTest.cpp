@@ -285,6 +285,31 @@ private slots:
         QCOMPARE(panel()->picture(1.0).pixelColor(panelPoint(-25, 5)), ObjectQColor);
     }
 
+    // Under the full-screen presentation the main window is not painted,
+    // as no one sees it; its controls still follow, and it is painted again
+    // when it shows.
+    void theCoveredMainWindowWaitsToBePainted() {
+        w->move(100, 100);
+        open();
+        pres()->showNormal();
+        pres()->setGeometry(0, 0, 1280, 900);
+        QTRY_VERIFY(!w->updatesEnabled());
+        QVERIFY(pres()->updatesEnabled() && pres()->diagram()->updatesEnabled());
+        type("30");
+        QCOMPARE(field("EdPosObj"), QStringLiteral("30"));
+        sameTexts();
+        // Moved off the main window: painted again at once.
+        pres()->setGeometry(700, 600, 500, 400);
+        QTRY_VERIFY(w->updatesEnabled());
+        pres()->setGeometry(0, 0, 1280, 900);
+        QTRY_VERIFY(!w->updatesEnabled());
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        QVERIFY(!pres()->isVisible());
+        QVERIFY(w->updatesEnabled());
+        QVERIFY(w->grab().toImage().pixelColor(w->findChild<TGraficPanel*>("Grafic")->mapTo(
+                    w.get(), panelPoint(-30, 5))) == ObjectQColor);
+    }
+
     void wheelOnThePanelStepsLikeTheBar() {
         type("40");
         const auto wheel = [this](QWidget* target, QPoint delta) {
