@@ -40,6 +40,15 @@ install_program() {
     fi
 }
 install_program
+# Printing is a module beside the program, which loads it when the user
+# prints: the program itself does not need Qt Print Support.
+module=$prefix/libexec/vexaria/vexaria_print.so
+[[ -f $module ]] || fail "no print module beside the program"
+program_file=$program
+((${#emulator[@]})) && program_file=$program.target
+needed() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'; }
+needed "$program_file" | grep -i printsupport && fail "the program links Qt Print Support"
+needed "$module" | grep -q '^libQt6PrintSupport' || fail "the print module lacks Qt Print Support"
 desktop-file-validate "$prefix/share/applications/vexaria.desktop" || fail "desktop entry"
 for icon in {16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/vexaria.png scalable/apps/vexaria.svg; do
     [[ -f $prefix/share/icons/hicolor/$icon ]] || fail "no menu icon $icon"

@@ -44,13 +44,14 @@ description=$(field Description)
     fail "the description is not in English and Spanish: $description"
 ((${#description} > 400)) || fail "no long description"
 
-# Depends: the libraries found by dpkg-shlibdeps and the faces the set-up
-# installs, each satisfied on this machine (read only: nothing installed).
+# Depends: the libraries found by dpkg-shlibdeps (Qt Print Support from the
+# print module alone) and the faces the set-up installs, each satisfied on
+# this machine (read only: nothing installed).
 depends=$(field Depends)
 mapfile -t needed < <(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ *$//')
 fonts=$(grep -o 'fonts-[a-z0-9.+-]*' "$sources/scripts/setup.sh" | sort -u)
 [[ -n $fonts ]] || fail "no font package in scripts/setup.sh"
-for name in libc6 libqt6core6 libqt6gui6 libqt6widgets6 $fonts; do
+for name in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 $fonts; do
     printf '%s\n' "${needed[@]}" | grep -q "^$name\( \|$\)" || fail "Depends lacks $name: $depends"
 done
 for entry in "${needed[@]}"; do
@@ -70,10 +71,11 @@ for entry in "${needed[@]}"; do
     fi
 done
 
-# The files, all under /usr, the program stripped.
+# The files, all under /usr, the program and its print module stripped.
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/contents"
 grep -v '^\./usr/' "$tmp/contents" | grep -v '^\./$' && fail "files outside /usr"
-for f in bin/vexaria libexec/vexaria/mirvex share/vexaria/mirvex.pdf share/vexaria/mirvex.ico \
+for f in bin/vexaria libexec/vexaria/mirvex libexec/vexaria/vexaria_print.so \
+    share/vexaria/mirvex.pdf share/vexaria/mirvex.ico \
     share/applications/vexaria.desktop share/metainfo/org.example.vexaria.metainfo.xml \
     share/man/man1/vexaria.1.gz share/doc/vexaria/copyright share/doc/vexaria/changelog.gz \
     share/icons/hicolor/scalable/apps/vexaria.svg \
@@ -92,7 +94,12 @@ root=$tmp/root
 new_root "$root"
 install_into "$root" "$deb"
 [[ $(installed_version "$root") == "ii $version" ]] || fail "not installed: $(installed_version "$root")"
-file "$root/usr/libexec/vexaria/mirvex" | grep -q ', stripped' || fail "the program is not stripped"
+for f in mirvex vexaria_print.so; do
+    file "$root/usr/libexec/vexaria/$f" | grep -q ', stripped' || fail "$f is not stripped"
+done
+# The program loads the print module, beside it, only when the user prints.
+readelf -d "$root/usr/libexec/vexaria/mirvex" | grep -i 'NEEDED.*printsupport' &&
+    fail "the program links Qt Print Support"
 dpkg-query --admindir="$root/var/lib/dpkg" -L vexaria >"$tmp/listed"
 while read -r path; do
     [[ -e $root$path ]] || fail "$path was not installed"
