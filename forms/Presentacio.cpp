@@ -255,10 +255,18 @@ void TFPresentacio::Mostra(const PictureSource& picture, const ClientBox& object
 }
 
 void TFPresentacio::CopiaResultats() {
-    const auto copyField = [this](CellIndex i, const QLineEdit* from) {
+    // A value is fitted to its box again only when it changed: measuring
+    // the text is most of what copying costs on a drag step.
+    const auto copyText = [this](CellIndex i, const QString& text) {
+        Cell& c = cells_[i];
+        if (c.value->text() != text) {
+            c.value->setText(text);
+            FitValue(c);
+        }
+    };
+    const auto copyField = [&copyText](CellIndex i, const QLineEdit* from) {
         if (from) {
-            cells_[i].value->setText(from->text());
-            FitValue(cells_[i]);
+            copyText(i, from->text());
         }
     };
     const auto copyWord = [this](CellIndex i, const QLabel* from, double sizeFactor) {
@@ -266,16 +274,20 @@ void TFPresentacio::CopiaResultats() {
             return;
         }
         Cell& c = cells_[i];
-        c.value->setText(from->text());
         c.value->setAlignment(from->alignment());
         SetColour(c.value, QPalette::WindowText, from->palette().color(QPalette::WindowText));
         SetColour(c.value, QPalette::Window, from->palette().color(QPalette::Window));
         QFont f = c.value->font();
         f.setFamily(from->font().family());
         f.setBold(from->font().bold());
+        const bool changed =
+            c.value->text() != from->text() || c.sizeFactor != sizeFactor || f != c.value->font();
+        c.value->setText(from->text());
         c.sizeFactor = sizeFactor;
         SetFontIfChanged(c.value, f);
-        FitValue(c);
+        if (changed) {
+            FitValue(c);
+        }
     };
 
     // The captions too: the owner's texts follow the interface language.
@@ -286,8 +298,7 @@ void TFPresentacio::CopiaResultats() {
     }
     const QWidget* button =
         MirrorKind < from_.mirrorButtons.size() ? from_.mirrorButtons[MirrorKind].data() : nullptr;
-    cells_[Mirror].value->setText(button ? button->toolTip() : QString());
-    FitValue(cells_[Mirror]);
+    copyText(Mirror, button ? button->toolTip() : QString());
     copyField(Object, from_.objectField);
     copyField(ImagePosition, from_.imageField);
     copyField(Magnifying, from_.magnificationField);
