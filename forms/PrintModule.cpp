@@ -20,10 +20,10 @@ constexpr TLangText LangPrintUnavailable = {"La impressió no està disponible: 
                                             "La impresión no está disponible: %1"};
 // %1 the module's file.
 constexpr TLangText LangPrintModuleMissing = {"falta «%1»", "\"%1\" is missing", "falta «%1»"};
-// %1 the module's file, %2 the system's reason.
-constexpr TLangText LangPrintModuleUnloadable = {"no s'ha pogut carregar «%1» (%2)",
-                                                 "\"%1\" could not be loaded (%2)",
-                                                 "no se ha podido cargar «%1» (%2)"};
+// %1 the system's reason, which names the file.
+constexpr TLangText LangPrintModuleUnloadable = {
+    "no s'ha pogut carregar el mòdul d'impressió (%1)", "the print module could not be loaded (%1)",
+    "no se ha podido cargar el módulo de impresión (%1)"};
 // %1 the module's file.
 constexpr TLangText LangPrintModuleForeign = {"«%1» no és el mòdul d'impressió del programa",
                                               "\"%1\" is not this program's print module",
@@ -53,7 +53,7 @@ const VexariaPrintInterface& LoadPrintModule(const QString& file) {
     // already there.
     QLibrary module(file);
     if (!module.load()) {
-        Unavailable(LangCaption(LangPrintModuleUnloadable).arg(shown, module.errorString()));
+        Unavailable(LangCaption(LangPrintModuleUnloadable).arg(module.errorString()));
     }
     const auto entry = reinterpret_cast<VexariaPrintEntry>(module.resolve(VexariaPrintEntryName));
     const VexariaPrintInterface* api = entry != nullptr ? entry() : nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/PrintModule.h"
 #include "forms/Principal.h"
+#include "tests/support/ReportCatcher.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -61,6 +62,22 @@ private slots:
         QCOMPARE(module.printWithDialog(&main, &page), VexariaPrintCancelled);
         QCOMPARE(dialogName, QStringLiteral("DlgImprimir"));
         QCOMPARE(painted, 0);
+    }
+
+    // The print command looks beside the program file that runs, here this
+    // test's, where no module lies.
+    void thePrintCommandLooksBesideTheRunningProgram() {
+        TFPrincipal main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        ReportCatcher reports;
+        main.findChild<QAction*>(QStringLiteral("OpImprimir"))->trigger();
+        QTRY_COMPARE(reports.boxes.size(), size_t(1));
+        const QString expected =
+            QFileInfo(QDir(QCoreApplication::applicationDirPath()), "vexaria_print.so")
+                .absoluteFilePath();
+        QVERIFY2(reports.boxes.front().text.contains("«" + expected + "»"),
+                 qPrintable(reports.boxes.front().text));
     }
 };
 
