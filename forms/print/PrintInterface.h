@@ -4,8 +4,9 @@
 // The program's side and the print module's side of printing. Qt Print
 // Support is linked only into the module, which the program loads the first
 // time the user prints: most sessions never print, and every start would
-// otherwise map the library. The interface is plain C so that it does not
-// depend on how either side was compiled; Qt classes cross it as pointers.
+// otherwise map the library. The interface is C functions and plain
+// structures, so that it does not depend on how either side was compiled;
+// Qt classes cross it as pointers.
 
 class QPainter;
 class QRectF;
@@ -33,8 +34,8 @@ enum VexariaPrintResult : int {
 };
 
 struct VexariaPrintInterface {
-    // First, and read before anything else: VexariaPrintInterfaceVersion of
-    // the module's build.
+    // First in every version, and read before anything else:
+    // VexariaPrintInterfaceVersion of the module's build.
     int version;
     // Asks for a printer with the print dialog over `parent` and, when the
     // user accepts it, prints `page` on it.
