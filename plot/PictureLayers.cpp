@@ -249,9 +249,9 @@ void PictureLayers::paint(QPainter& painter, const PictureSource& source, const 
         kept_.assign(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(keep));
     }
     shown_ = calls;
-    // Each rectangle of the paint on its own: the whole image copied costs
-    // several times filling it, and lines drawn under a clip of many
-    // rectangles cost the raster engine its fast paths.
+    // Only the rectangles of the paint: the whole image copied costs several
+    // times filling it. In each, the lines are cut to what can reach it, as
+    // the raster engine would walk a line's whole length under any clip.
     const QRegion parts = exposed.isEmpty() ? QRegion(area.toAlignedRect()) : exposed;
     for (const QRect& r : parts) {
         const QRectF part = QRectF(r).intersected(area);
