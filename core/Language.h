@@ -69,6 +69,10 @@ inline constexpr TLangText LangPixels = {" píxels", " pixels", " píxeles"};
 inline constexpr TLangText LangPictureNotSaved = {"No s'ha pogut desar «%1»: %2.",
                                                   "\"%1\" could not be saved: %2.",
                                                   "No se ha podido guardar «%1»: %2."};
+inline constexpr TLangText LangNotPrinted = {
+    "No s'ha imprès res: no s'ha pogut obrir la impressora.",
+    "Nothing was printed: the printer could not be opened.",
+    "No se ha impreso nada: no se ha podido abrir la impresora."};
 // The results printed under the diagram.
 inline constexpr TLangText LangMirror = {"Mirall", "Mirror", "Espejo"};
 inline constexpr TLangText LangMirrorPlane = {"pla", "plane", "plano"};

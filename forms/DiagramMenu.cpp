@@ -182,11 +182,17 @@ void TDiagramCommands::OpImprimirClick() {
                                          page->error = std::current_exception();
                                      }
                                  }};
-    // A printer that cannot be opened ends the print without a word, as it
-    // always has.
-    module.printWithDialog(window_, &paint);
+    const VexariaPrintResult result = module.printWithDialog(window_, &paint);
     if (page.error) {
         std::rethrow_exception(page.error);
+    }
+    if (result == VexariaPrintNotStarted) {
+        // An unwritable file or a vanished queue: the user is told, not left
+        // waiting for a page that never comes.
+        QMessageBox box(QMessageBox::Warning, ApplicationTitle(), LangCaption(LangNotPrinted),
+                        QMessageBox::Ok, window_);
+        box.setObjectName(QStringLiteral("MsgImprimir"));
+        box.exec();
     }
 }
 

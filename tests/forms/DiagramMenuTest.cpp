@@ -308,6 +308,30 @@ private slots:
         // The diagram is drawn, not pasted in as a picture.
         QCOMPARE(Run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).size(), 2);
     }
+
+    // A printer that cannot be opened is said so, under the program's title.
+    void aPrinterThatCannotBeOpenedIsSaidSo() {
+        printModuleAt(PRINT_MODULE);
+        const QString pdf = dir.filePath("no-such-folder/printed.pdf");
+        QString title, text, name;
+        WhenOpen<QPrintDialog>([&](QPrintDialog* d) {
+            d->printer()->setOutputFormat(QPrinter::PdfFormat);
+            d->printer()->setOutputFileName(pdf);
+            WhenOpen<QMessageBox>([&](QMessageBox* box) {
+                title = box->windowTitle();
+                text = box->text();
+                name = box->objectName();
+                box->button(QMessageBox::Ok)->click();
+            });
+            d->done(QDialog::Accepted);
+        });
+        QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(std::tuple(title, name),
+                 std::tuple(ApplicationTitle(), QStringLiteral("MsgImprimir")));
+        QCOMPARE(text,
+                 QStringLiteral("No se ha impreso nada: no se ha podido abrir la impresora."));
+        QVERIFY(!QFileInfo::exists(pdf));
+    }
 };
 
 QTEST_MAIN(DiagramMenuTest)
