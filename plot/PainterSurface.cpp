@@ -50,7 +50,8 @@ PainterSurface::PainterSurface(QPainter& painter, const QRectF& target, int clie
     rasterLines_ = antialiasing && painter_.paintEngine() != nullptr &&
                    painter_.paintEngine()->type() == QPaintEngine::Raster;
     if (part) {
-        // One rectangle: the raster engine keeps its fast paths.
+        // Clipped to the rectangle being painted; what cannot reach it is
+        // left out as it is drawn.
         painter_.setClipRect(part->intersected(target_));
         callersClip_ = QRegion(part->toAlignedRect());
         if (rasterLines_) {
