@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The interface language: 0 Catalan, 1 English, 2 Spanish. It indexes every
@@ -16,8 +17,15 @@ inline constexpr TLanguage LangSpanish = 2;
 
 extern TLanguage Language;
 
+inline constexpr std::size_t LangCount = 3;
+
 // A text in the three interface languages, indexed by TLanguage (UTF-8).
-using TLangText = std::array<const char*, 3>;
+// Made from exactly one text a language: a table that leaves one out does
+// not compile, where an array would take a null for it.
+struct TLangText : std::array<const char*, LangCount> {
+    constexpr TLangText(const char* catalan, const char* english, const char* spanish)
+        : std::array<const char*, LangCount>{catalan, english, spanish} {}
+};
 
 // The text of a table for the current Language.
 QString LangCaption(const TLangText& table);

@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <iterator>
-#include <tuple>
 
 namespace {
 
 constexpr const char* Codes[] = {"ca", "en", "es"};
-static_assert(std::size(Codes) == std::tuple_size_v<TLangText>);
+static_assert(std::size(Codes) == LangCount);
 
 } // namespace
 

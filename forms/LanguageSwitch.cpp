@@ -10,7 +10,6 @@
 #include <QSettings>
 
 #include <iterator>
-#include <tuple>
 
 std::optional<TLanguage> StartLanguage;
 
@@ -51,7 +50,7 @@ void PickLanguage(TLanguage language) {
 namespace {
 
 constexpr const char* ItemNames[] = {"OpCatala", "OpEnglish", "OpEspanol"};
-static_assert(std::size(ItemNames) == std::tuple_size_v<TLangText>);
+static_assert(std::size(ItemNames) == LangCount);
 
 } // namespace
 

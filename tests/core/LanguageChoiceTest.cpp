@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/LanguageChoice.h"
+#include "core/Language.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -136,3 +137,13 @@ TEST(LangOption, ReadFromTheCommandLine) {
         EXPECT_EQ(o.given, QString::fromUtf8(row.given)) << shown.join(' ').toStdString();
     }
 }
+
+// Every text table has a text for each language: one that leaves a language
+// out is refused when it is compiled, not shown empty when it is run.
+template <typename T> constexpr bool MadeFromTwo = requires {
+    T{"uno", "dos"};
+};
+template <typename T> constexpr bool MadeFromThree = requires {
+    T{"uno", "dos", "tres"};
+};
+static_assert(MadeFromThree<TLangText> && !MadeFromTwo<TLangText>);
