@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include <clocale>
 #include <cstdio>
@@ -210,7 +212,14 @@ int RunCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    Language = LangOption(arguments).language.value_or(LangSpanish);
+    // The language the windows would speak: --lang, else the one picked in
+    // the menu, else the desktop's. Read only: the command line never
+    // writes the settings.
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             QLatin1String(SettingsOrganization),
+                             QLatin1String(SettingsApplication));
+    Language = ChooseLanguage(LangOption(arguments).language, SavedLanguage(settings),
+                              QLocale::system().uiLanguages());
     const TCommandLine cl = ParseCommandLine(arguments);
     const QString program = QStringLiteral("mirvex: ");
     if (!cl.error.isEmpty()) {

@@ -8,7 +8,10 @@ build=$1
 mirvex=$build/app/mirvex
 fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# The settings a user may have saved are not the test's.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$work" "$XDG_CONFIG_HOME"' EXIT
 cd "$work"
 # No display of any kind, and no platform chosen for it.
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u VEXARIA_CALLER_DIR "$mirvex" "$@"; }
@@ -97,6 +100,17 @@ refused 'taken.png' --export taken.png --mirror plano --object 3
 err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --export gone.png \
     --mirror plano --object 3 2>&1) && fail "a relative name with the caller's folder gone"
 [[ $err == *gone.png* && ! -e gone.png ]] || fail "caller gone: $err"
+
+# The messages speak the windows' language: --lang, else the one picked in
+# the menu, else the desktop's.
+refused 'it must be plano' --export x.png --mirror espejo --object 3 --lang en
+LANGUAGE=en refused 'it must be plano' --export x.png --mirror espejo --object 3
+mkdir -p "$XDG_CONFIG_HOME/Vexaria"
+printf '[General]\nlanguage=ca\n' >"$XDG_CONFIG_HOME/Vexaria/vexaria.conf"
+LANGUAGE=en refused 'ha de ser plano' --export x.png --mirror espejo --object 3
+refused 'debe ser plano' --export x.png --mirror espejo --object 3 --lang es
+rm -r "$XDG_CONFIG_HOME/Vexaria"
+refused 'debe ser plano' --export x.png --mirror espejo --object 3
 
 # A diagram that cannot be drawn (a pixel beyond 32 bits) says so and writes nothing.
 rc=0
