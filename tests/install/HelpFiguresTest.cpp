@@ -32,15 +32,21 @@ void NeedApplication() {
 
 QTextBlock BlockWithText(QTextDocument& doc, const QString& text);
 
-// Pages of a height that ends the first page half-way down the block after
-// the one of the given text.
-QTextDocument* PagedDocument(const QString& html, const QString& lastOnFirstPage) {
+// A document of the HTML on pages 600 wide and of the given height.
+QTextDocument* PagedDocument(const QString& html, double pageHeight) {
     NeedApplication();
     auto* doc = new QTextDocument;
     doc->setDocumentMargin(0);
     doc->setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     doc->setHtml(html);
-    doc->setPageSize(QSizeF(600, 1e6));
+    doc->setPageSize(QSizeF(600, pageHeight));
+    return doc;
+}
+
+// Pages of a height that ends the first page half-way down the block after
+// the one of the given text.
+QTextDocument* PagedDocument(const QString& html, const QString& lastOnFirstPage) {
+    QTextDocument* doc = PagedDocument(html, 1e6);
     const QTextBlock last = BlockWithText(*doc, lastOnFirstPage);
     const QRectF lastBounds = doc->documentLayout()->blockBoundingRect(last);
     const QRectF nextBounds = doc->documentLayout()->blockBoundingRect(last.next());
@@ -125,12 +131,14 @@ TEST(KeepHeadingsWithNext, KeepsAHeadingWithAFigureMovedToTheNextPage) {
 
     std::map<QString, DrawingRecord> drawings;
     drawings.emplace(QStringLiteral("concave-10"), RecordDiagram(MirrorConcave, -10));
+    // Paged at the measured height: before the figure is in, its image has
+    // whatever size Qt gives a picture it cannot find.
     std::unique_ptr<QTextDocument> doc(PagedDocument(
         Paragraphs(5) + heading +
             QStringLiteral("<p style=\"margin:0\"><img src=\"figure:concave-10\" width=\"%1\"></p>")
                 .arg(figureWidth) +
             Paragraphs(20),
-        QStringLiteral("Figure")));
+        pageHeight));
     help::FigureObject figures(*doc, drawings);
     ASSERT_TRUE(help::InsertFigures(*doc, {QStringLiteral("concave-10")}).isEmpty());
     doc->setPageSize(QSizeF(600, pageHeight));
