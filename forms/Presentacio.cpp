@@ -6,6 +6,7 @@
 #include "forms/Fonts.h"
 #include "forms/ObjectHandle.h"
 #include "optics/Optics.h"
+#include "plot/PainterSurface.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,11 +21,6 @@
 #include <cmath>
 
 namespace {
-
-QColor ToQColor(TColor c) {
-    return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),
-                  static_cast<int>(BlueOf(c)));
-}
 
 // The main window's colours for what has no word of its own: the results
 // panel, and the fields of the object's and the image's positions.

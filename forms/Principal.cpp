@@ -18,6 +18,7 @@
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
 #include "optics/Optics.h"
+#include "plot/PainterSurface.h"
 #include "util/Shell.h"
 
 #include <QCloseEvent>
@@ -118,11 +119,6 @@ constexpr FontHeight FontHeights[] = {
     {"FPrincipal", 13}, {"Label2", 19},   {"PTipus", 19},  {"PSentit", 19},
     {"PMagnif", 19},    {"EdPosObj", 13}, {"EdPosIm", 13}, {"EdAugm", 13},
 };
-
-QColor ToQColor(TColor c) {
-    return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),
-                  static_cast<int>(BlueOf(c)));
-}
 
 void SetColor(QWidget* w, QPalette::ColorRole role, TColor c) {
     // Every update sets the results' colours, and most leave them as they

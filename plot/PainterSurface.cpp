@@ -9,11 +9,6 @@
 
 namespace {
 
-QColor ToQColor(TColor c) {
-    return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),
-                  static_cast<int>(BlueOf(c)));
-}
-
 // On/off runs of the one-pixel styled pens in client pixels, as the panel
 // draws them.
 QList<qreal> DashRuns(LineStyle style) {

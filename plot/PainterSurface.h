@@ -3,6 +3,7 @@
 
 #include "plot/Surface.h"
 
+#include <QColor>
 #include <QPen>
 #include <QPolygonF>
 #include <QRectF>
@@ -12,6 +13,12 @@
 #include <utility>
 
 class QPainter;
+
+// A colour of the plotting unit as Qt takes it.
+inline QColor ToQColor(TColor c) {
+    return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),
+                  static_cast<int>(BlueOf(c)));
+}
 
 // A surface that draws a client area of a given size in pixels (the
 // diagram panel's) into any rectangle of any paint device, through

@@ -14,11 +14,6 @@
 
 namespace {
 
-QColor ToQColor(TColor c) {
-    return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),
-                  static_cast<int>(BlueOf(c)));
-}
-
 QString Title() {
     return QStringLiteral("Vexaria");
 }

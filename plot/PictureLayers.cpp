@@ -34,11 +34,6 @@ qreal PixelRatioOf(const QPainter& painter, const QRectF& area) {
     return ratio;
 }
 
-QColor ToQColor(TColor c) {
-    return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),
-                  static_cast<int>(BlueOf(c)));
-}
-
 // A surface that draws nothing and marks the squares of a grid over the view
 // that its calls would paint, pen width, antialiasing and round ends
 // allowed for.
