@@ -4,6 +4,7 @@
 
 #include "tools/HelpFigures.h"
 #include "diagram/DiagramRecord.h"
+#include "tests/support/GuiApplication.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -18,17 +19,6 @@
 #include <memory>
 
 namespace {
-
-// Fonts want an application object, but no screen.
-void NeedApplication() {
-    static int argc = 1;
-    static char name[] = "test_help_figures";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 QTextBlock BlockWithText(QTextDocument& doc, const QString& text);
 

@@ -4,6 +4,7 @@
 #include "diagram/DiagramRecord.h"
 #include "plot/ImageSurface.h"
 #include "plot/PictureFile.h"
+#include "tests/support/GuiApplication.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,17 +22,6 @@
 #include <optional>
 
 namespace {
-
-// Writing PDF and SVG wants an application object, but no screen.
-void NeedApplication() {
-    static int argc = 1;
-    static char name[] = "test_painter_surface";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 struct Case {
     TMirrorKind kind;

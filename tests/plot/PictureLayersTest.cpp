@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/PictureLayers.h"
 #include "diagram/DiagramRecord.h"
+#include "tests/support/GuiApplication.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -11,16 +12,6 @@
 #include <cstdlib>
 
 namespace {
-
-void NeedApplication() {
-    static int argc = 1;
-    static char name[] = "test_picture_layers";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 struct Step {
     TMirrorKind kind;
