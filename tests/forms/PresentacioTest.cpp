@@ -162,27 +162,30 @@ private slots:
         QVERIFY(pres()->isWindow());
     }
 
-    void menuOpensEscapeLeaves() {
-        open();
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(pres()));
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        QVERIFY(!pres()->isVisible());
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w.get()));
+    // Opened by the menu or F11, left by Escape or F11, the focus back on
+    // the main window; opened again, the same window.
+    void opensAndLeaves_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<int>("leaveKey");
+        QTest::newRow("menu, Escape") << true << int(Qt::Key_Escape);
+        QTest::newRow("F11, F11") << false << int(Qt::Key_F11);
     }
-
-    void f11OpensAndLeaves() {
-        QTest::keyClick(w.get(), Qt::Key_F11);
-        QVERIFY(pres() && pres()->isVisible());
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(pres()));
-        QTest::keyClick(pres(), Qt::Key_F11);
-        QVERIFY(!pres()->isVisible());
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w.get()));
-        // Again: the same window, not a second one.
-        TFPresentacio* first = pres();
-        QTest::keyClick(w.get(), Qt::Key_F11);
-        QCOMPARE(pres(), first);
+    void opensAndLeaves() {
+        QFETCH(bool, byMenu);
+        QFETCH(int, leaveKey);
+        for (int time = 0; time < 2; ++time) {
+            if (byMenu) {
+                item()->trigger();
+            } else {
+                QTest::keyClick(w.get(), Qt::Key_F11);
+            }
+            QVERIFY(pres() && pres()->isVisible());
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(pres()));
+            QTest::keyClick(pres(), Qt::Key(leaveKey));
+            QVERIFY(!pres()->isVisible());
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w.get()));
+        }
         QCOMPARE(w->findChildren<TFPresentacio*>().size(), 1);
-        QVERIFY(pres()->isVisible());
     }
 
     void doubleClicksOpenAndLeaveWithoutMovingTheObject() {
@@ -344,29 +347,18 @@ private slots:
     void keysInThePresentation() {
         type("40");
         open();
-        const auto key = [this](Qt::Key k) { QTest::keyClick(pres(), k); };
-        key(Qt::Key_Right);
-        at(-39, 61, "39");
-        key(Qt::Key_Left);
-        key(Qt::Key_Left);
-        at(-41, 59, "41");
-        key(Qt::Key_Up);
-        at(-40, 60, "40");
-        key(Qt::Key_Down);
-        at(-41, 59, "41");
-        key(Qt::Key_PageUp);
-        at(-31, 69, "31");
-        key(Qt::Key_PageDown);
-        key(Qt::Key_PageDown);
-        at(-51, 49, "51");
-        key(Qt::Key_Home);
-        at(-100, 0, "100");
-        key(Qt::Key_Left);
-        at(-100, 0, "100");
-        key(Qt::Key_End);
-        at(0, 100, "0");
-        key(Qt::Key_Right);
-        at(0, 100, "0");
+        // Each key and where it leaves the object: a bar step for the
+        // arrows, a page for Page Up and Down, the ends for Home and End,
+        // and no further than the ends.
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Right, -39},    {Qt::Key_Left, -40},     {Qt::Key_Left, -41},
+            {Qt::Key_Up, -40},       {Qt::Key_Down, -41},     {Qt::Key_PageUp, -31},
+            {Qt::Key_PageDown, -41}, {Qt::Key_PageDown, -51}, {Qt::Key_Home, -100},
+            {Qt::Key_Left, -100},    {Qt::Key_End, 0},        {Qt::Key_Right, 0}};
+        for (const auto& [key, x] : steps) {
+            QTest::keyClick(pres(), key);
+            at(x, 100 + x, QString::number(-x));
+        }
         sameTexts();
         QVERIFY(pres()->isVisible());
     }
