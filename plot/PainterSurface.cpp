@@ -82,8 +82,7 @@ PainterSurface::~PainterSurface() {
 }
 
 QPointF PainterSurface::toDevice(double fx, double fy) const {
-    // A client pixel's centre is half a pixel in from its corner.
-    return {target_.x() + (fx + 0.5) * sx_, target_.y() + (fy + 0.5) * sy_};
+    return ClientToDevice(target_, sx_, sy_, fx, fy);
 }
 
 bool PainterSurface::drawsDotted() const {

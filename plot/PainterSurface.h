@@ -14,6 +14,13 @@
 
 class QPainter;
 
+// Where client coordinate (fx, fy) lands when the client area is stretched
+// over `target`, sx and sy device units to a client pixel: a client pixel's
+// centre is half a pixel in from its corner.
+inline QPointF ClientToDevice(const QRectF& target, double sx, double sy, double fx, double fy) {
+    return {target.x() + (fx + 0.5) * sx, target.y() + (fy + 0.5) * sy};
+}
+
 // A colour of the plotting unit as Qt takes it.
 inline QColor ToQColor(TColor c) {
     return QColor(static_cast<int>(RedOf(c)), static_cast<int>(GreenOf(c)),

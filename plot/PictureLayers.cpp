@@ -102,9 +102,7 @@ public:
     }
 
 private:
-    QPointF toView(double fx, double fy) const {
-        return {target_.x() + (fx + 0.5) * sx_, target_.y() + (fy + 0.5) * sy_};
-    }
+    QPointF toView(double fx, double fy) const { return ClientToDevice(target_, sx_, sy_, fx, fy); }
     // Half the widest a pen paints, with its round ends, the half client
     // pixel a thin line starts early and the antialiased fringe.
     double reachOfPen() const {
