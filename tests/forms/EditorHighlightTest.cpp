@@ -54,16 +54,12 @@ private slots:
                 random.bounded(2) ? Qt::ControlModifier : Qt::NoModifier;
             const int action = random.bounded(5);
             QString what;
-            if (action == 0) { // an item
-                const int row = random.bounded(list()->count());
+            if (action < 2) { // an item, or the one that is lit, if any
+                const int row =
+                    action == 0 ? random.bounded(list()->count()) : std::max(0, highlighted() - 1);
                 QTest::mouseClick(viewport, Qt::LeftButton, modifiers,
                                   list()->visualItemRect(list()->item(row)).center());
                 what = QStringLiteral("click on item %1").arg(row);
-            } else if (action == 1) { // the item that is lit, if any
-                const int row = std::max(0, highlighted() - 1);
-                QTest::mouseClick(viewport, Qt::LeftButton, modifiers,
-                                  list()->visualItemRect(list()->item(row)).center());
-                what = QStringLiteral("click on lit item %1").arg(row);
             } else if (action == 2) { // below the items
                 const QPoint at(random.bounded(viewport->width()),
                                 random.bounded(lastItem.bottom() + 2, viewport->height()));
