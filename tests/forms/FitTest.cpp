@@ -48,16 +48,6 @@ qreal Room(QWidget* w) {
     return -1;
 }
 
-QString Text(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return button->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        return edit->text();
-    return {};
-}
-
 } // namespace
 
 class FitTest : public QObject {
@@ -68,7 +58,7 @@ class FitTest : public QObject {
 
     void measure(QWidget* w, const QString& where) {
         const qreal room = Room(w);
-        const QString text = Text(w);
+        const QString text = w->property("text").toString();
         if (room < 0 || text.isEmpty())
             return;
         const QFontMetricsF metrics(w->font());
@@ -84,10 +74,6 @@ class FitTest : public QObject {
                                .arg(width)
                                .arg(room);
         }
-    }
-    void measureWindow(QWidget* window, const QString& language) {
-        for (QWidget* w : window->findChildren<QWidget*>())
-            measure(w, language + QStringLiteral(" ") + window->objectName());
     }
 
 private slots:
@@ -114,7 +100,8 @@ private slots:
         const QString name = QTest::currentDataTag();
         // Every window there is, those added later included.
         for (QWidget* window : QApplication::topLevelWidgets())
-            measureWindow(window, name);
+            for (QWidget* w : window->findChildren<QWidget*>())
+                measure(w, name + ' ' + window->objectName());
 
         // Every row of the results panel: each kind, each orientation, each
         // size class, and the image at infinity.

@@ -66,113 +66,90 @@ bool BreaksBefore(const QTextBlock& block) {
     return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
 }
 
+QString Heading(const char* level, const char* text) {
+    return QStringLiteral("<%1 style=\"margin:0\">%2</%1>").arg(level, text);
+}
+
+int Page(QTextDocument& doc, const QTextBlock& block) {
+    return help::PageOfBlock(doc, block.position());
+}
+
 } // namespace
 
-TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFoot) {
-    // The heading is the page's last line; what follows it starts the next.
-    std::unique_ptr<QTextDocument> doc(
-        PagedDocument(Paragraphs(9) + QStringLiteral("<h3 style=\"margin:0\">Heading</h3>") +
-                          Paragraphs(3) + QStringLiteral("<h3 style=\"margin:0\">Second</h3>") +
-                          QStringLiteral("<p style=\"margin:0\">after</p>"),
-                      QStringLiteral("Heading")));
-    const QTextBlock heading = BlockWithText(*doc, QStringLiteral("Heading"));
-    ASSERT_TRUE(heading.isValid());
-    ASSERT_EQ(help::PageOfBlock(*doc, heading.position()), 0);
-    ASSERT_EQ(help::PageOfBlock(*doc, heading.next().position()), 1);
-
-    EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 1);
-    EXPECT_TRUE(BreaksBefore(heading));
-    EXPECT_EQ(help::PageOfBlock(*doc, heading.position()), 1);
-    EXPECT_EQ(help::PageOfBlock(*doc, heading.next().position()), 1);
-    // A heading with its next on its page is left as it was.
-    EXPECT_FALSE(BreaksBefore(BlockWithText(*doc, QStringLiteral("Second"))));
-    // Nothing more to move.
-    EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 0);
-}
-
-TEST(KeepHeadingsWithNext, MovesAHeadingThatAnotherHeadingFollows) {
-    // Moving the inner heading would leave the outer one behind in its turn.
-    std::unique_ptr<QTextDocument> doc(
-        PagedDocument(Paragraphs(8) + QStringLiteral("<h2 style=\"margin:0\">Outer</h2>") +
-                          QStringLiteral("<h3 style=\"margin:0\">Inner</h3>") + Paragraphs(2),
-                      QStringLiteral("Inner")));
-    const QTextBlock outer = BlockWithText(*doc, QStringLiteral("Outer"));
-    const QTextBlock inner = BlockWithText(*doc, QStringLiteral("Inner"));
-    ASSERT_EQ(help::PageOfBlock(*doc, inner.position()), 0);
-
-    // One break, before the first heading of the two.
-    EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 1);
-    EXPECT_TRUE(BreaksBefore(outer));
-    EXPECT_FALSE(BreaksBefore(inner));
-    EXPECT_EQ(help::PageOfBlock(*doc, outer.position()), 1);
-    EXPECT_EQ(help::PageOfBlock(*doc, inner.position()), 1);
-    EXPECT_EQ(help::PageOfBlock(*doc, inner.next().position()), 1);
-}
-
-TEST(KeepHeadingsWithNext, KeepsAHeadingWithAFigureMovedToTheNextPage) {
-    // The figure fits a page but not below the heading; the text layout
-    // moves the figure's line alone, its block staying behind, and the
-    // heading must follow it all the same.
-    const QString heading = QStringLiteral("<h3 style=\"margin:0\">Figure</h3>");
-    std::unique_ptr<QTextDocument> measure(
-        PagedDocument(Paragraphs(5) + heading + Paragraphs(1), QStringLiteral("Figure")));
-    const double pageHeight = measure->pageSize().height();
-    const double figureWidth = pageHeight * 0.8 * PanelWidth / PanelHeight;
-
+TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
+    // The HTML before and after the figure, if any: the first page ends
+    // half-way down the block after lastOnFirstPage, the heading's follower
+    // starts the next. The figure is as high as `scale` pages plus `plus`
+    // heading heights.
+    const struct {
+        QString before, after;
+        const char *lastOnFirstPage, *heading, *breakAt, *figure;
+        double scale, plus;
+    } rows[] = {
+        // A heading with its next on its page is left as it was.
+        {Paragraphs(9) + Heading("h3", "Heading") + Paragraphs(3) + Heading("h3", "Second") +
+             Paragraphs(1),
+         "", "Heading", "Heading", "Heading", nullptr, 0, 0},
+        // Moving the inner heading would leave the outer one behind in its
+        // turn: one break, before the first heading of the two.
+        {Paragraphs(8) + Heading("h2", "Outer") + Heading("h3", "Inner") + Paragraphs(2), "",
+         "Inner", "Inner", "Outer", nullptr, 0, 0},
+        // The figure fits a page but not below the heading; the text layout
+        // moves the figure's line alone, its block staying behind, and the
+        // heading must follow it all the same.
+        {Paragraphs(5) + Heading("h3", "Figure"), Paragraphs(20), "Figure", "Figure", "Figure",
+         "concave-10", 0.8, 0},
+        // The heading begins the second page and the figure after it fits a
+        // page, but not below it: a break would only leave a page empty.
+        {Paragraphs(10) + Heading("h3", "Top"), "", "line 9", "Top", nullptr, "plane-40", 1, -0.5},
+    };
     std::map<QString, DrawingRecord> drawings;
     drawings.emplace(QStringLiteral("concave-10"), RecordDiagram(MirrorConcave, -10));
-    // Paged at the measured height: before the figure is in, its image has
-    // whatever size Qt gives a picture it cannot find.
-    std::unique_ptr<QTextDocument> doc(PagedDocument(
-        Paragraphs(5) + heading +
-            QStringLiteral("<p style=\"margin:0\"><img src=\"figure:concave-10\" width=\"%1\"></p>")
-                .arg(figureWidth) +
-            Paragraphs(20),
-        pageHeight));
-    help::FigureObject figures(*doc, drawings);
-    ASSERT_TRUE(help::InsertFigures(*doc, {QStringLiteral("concave-10")}).isEmpty());
-    doc->setPageSize(QSizeF(600, pageHeight));
-    const QTextBlock block = BlockWithText(*doc, QStringLiteral("Figure"));
-    ASSERT_EQ(help::PageOfBlock(*doc, block.position()), 0);
-    ASSERT_EQ(help::PageOfBlock(*doc, block.next().position()), 1);
-
-    EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 1);
-    EXPECT_TRUE(BreaksBefore(block));
-    EXPECT_EQ(help::PageOfBlock(*doc, block.position()), 1);
-    EXPECT_EQ(help::PageOfBlock(*doc, block.next().position()), 1);
-}
-
-TEST(KeepHeadingsWithNext, LeavesAHeadingThatBeginsItsPage) {
-    // The heading begins the second page; the figure after it fits a page,
-    // but not below the heading: a break would only leave a page empty.
-    const QString heading = QStringLiteral("<h3 style=\"margin:0\">Top</h3>");
-    std::unique_ptr<QTextDocument> measure(
-        PagedDocument(Paragraphs(10) + heading + Paragraphs(1), QStringLiteral("line 9")));
-    const double pageHeight = measure->pageSize().height();
-    const double headingHeight =
-        measure->documentLayout()
-            ->blockBoundingRect(BlockWithText(*measure, QStringLiteral("Top")))
-            .height();
-    const double figureHeight = pageHeight - headingHeight / 2;
-    const double figureWidth = figureHeight * PanelWidth / PanelHeight;
-
-    std::map<QString, DrawingRecord> drawings;
     drawings.emplace(QStringLiteral("plane-40"), RecordDiagram(MirrorPlane, -40));
-    std::unique_ptr<QTextDocument> doc(PagedDocument(
-        Paragraphs(10) + heading +
-            QStringLiteral("<p style=\"margin:0\"><img src=\"figure:plane-40\" width=\"%1\"></p>")
-                .arg(figureWidth),
-        QStringLiteral("line 9")));
-    help::FigureObject figures(*doc, drawings);
-    ASSERT_TRUE(help::InsertFigures(*doc, {QStringLiteral("plane-40")}).isEmpty());
-    doc->setPageSize(QSizeF(600, pageHeight));
-    const QTextBlock top = BlockWithText(*doc, QStringLiteral("Top"));
-    ASSERT_EQ(help::PageOfBlock(*doc, top.position()), 1);
-    ASSERT_EQ(help::PageOfBlock(*doc, top.next().position()), 2);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.heading);
+        const auto block = [](QTextDocument& doc, const char* text) {
+            return BlockWithText(doc, QString::fromLatin1(text));
+        };
+        // Measured with a paragraph where the figure goes.
+        std::unique_ptr<QTextDocument> measure(
+            PagedDocument(r.before + (r.figure ? Paragraphs(1) : QString()) + r.after,
+                          QString::fromLatin1(r.lastOnFirstPage)));
+        const double pageHeight = measure->pageSize().height();
+        const double figureHeight =
+            r.scale * pageHeight +
+            r.plus *
+                measure->documentLayout()->blockBoundingRect(block(*measure, r.heading)).height();
+        const QString figure =
+            QStringLiteral("<p style=\"margin:0\"><img src=\"figure:%1\" width=\"%2\"></p>")
+                .arg(r.figure)
+                .arg(figureHeight * PanelWidth / PanelHeight);
+        // Paged at the measured height: before the figure is in, its image
+        // has whatever size Qt gives a picture it cannot find.
+        std::unique_ptr<QTextDocument> doc(
+            PagedDocument(r.before + (r.figure ? figure : QString()) + r.after, pageHeight));
+        help::FigureObject figures(*doc, drawings);
+        ASSERT_TRUE(help::InsertFigures(*doc, {QString::fromLatin1(r.figure)}).isEmpty());
+        doc->setPageSize(QSizeF(600, pageHeight));
+        const QTextBlock last = block(*doc, r.lastOnFirstPage), heading = block(*doc, r.heading);
+        ASSERT_TRUE(last.isValid() && heading.isValid());
+        ASSERT_EQ(Page(*doc, last), 0);
+        ASSERT_EQ(Page(*doc, last.next()), 1);
+        const int headingPage = Page(*doc, heading);
+        ASSERT_EQ(Page(*doc, heading.next()), headingPage + 1);
 
-    EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 0);
-    EXPECT_FALSE(BreaksBefore(top));
-    EXPECT_EQ(help::PageOfBlock(*doc, top.position()), 1);
+        EXPECT_EQ(help::KeepHeadingsWithNext(*doc), r.breakAt ? 1 : 0);
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+            EXPECT_EQ(BreaksBefore(b), r.breakAt && b.text() == r.breakAt)
+                << b.text().toStdString();
+        if (r.breakAt) {
+            for (QTextBlock b = block(*doc, r.breakAt); b != heading.next().next(); b = b.next())
+                EXPECT_EQ(Page(*doc, b), 1) << b.text().toStdString();
+        }
+        EXPECT_EQ(Page(*doc, heading), r.breakAt ? 1 : headingPage);
+        // Nothing more to move.
+        EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 0);
+    }
 }
 
 TEST(InsertFigures, ReplacesEachNamedFigureByAnObjectAndReportsTheUnknown) {
