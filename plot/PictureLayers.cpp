@@ -34,44 +34,29 @@ qreal PixelRatioOf(const QPainter& painter, const QRectF& area) {
     return ratio;
 }
 
-// A surface that draws nothing and marks the squares of a grid over the view
-// that its calls would paint, pen width, antialiasing and round ends
-// allowed for.
-class TileMarks : public Surface {
+// Marks the squares of a grid over the view that lines and ellipses of the
+// client area would paint, pen width, antialiasing and round ends allowed
+// for.
+class TileMarks {
 public:
     static constexpr int Tile = 64;
 
     TileMarks(const QRectF& area, const QRectF& target, QSize client)
-        : area_(area), target_(target), client_(client), sx_(target.width() / client.width()),
+        : area_(area), target_(target), sx_(target.width() / client.width()),
           sy_(target.height() / client.height()),
           columns_(static_cast<int>(std::ceil(area.width() / Tile))),
           rows_(static_cast<int>(std::ceil(area.height() / Tile))),
           marks_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0) {}
 
-    int clientWidth() const override { return client_.width(); }
-    int clientHeight() const override { return client_.height(); }
-    void frameAndFill(int, int) override {}
-    void setClip(int, int) override {}
-    void selectPen(const TPen& pen) override { pen_ = pen; }
-    TPen pen() const override { return pen_; }
-    void moveTo(std::int32_t x, std::int32_t y) override { moveToExact(x, y, x, y); }
-    void lineTo(std::int32_t x, std::int32_t y) override { lineToExact(x, y, x, y); }
-    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
-        ellipseExact(l, t, r, b, l, t, r, b);
+    // The line between two client points.
+    void line(const TPen& pen, const QPointF& from, const QPointF& to) {
+        markBand(toView(from), toView(to), reachOf(pen));
     }
-    void moveToExact(std::int32_t, std::int32_t, double fx, double fy) override {
-        current_ = toView(fx, fy);
-    }
-    void lineToExact(std::int32_t, std::int32_t, double fx, double fy) override {
-        const QPointF to = toView(fx, fy);
-        markBand(current_, to, reachOfPen());
-        current_ = to;
-    }
-    void ellipseExact(std::int32_t, std::int32_t, std::int32_t, std::int32_t, double l, double t,
-                      double r, double b) override {
-        const QRectF box = QRectF(toView(l, t), toView(r, b)).normalized();
-        const double reach = reachOfPen();
-        mark(box.adjusted(-reach, -reach, reach, reach));
+    // The ellipse in a box of client coordinates.
+    void ellipse(const TPen& pen, const QRectF& box) {
+        const QRectF view = QRectF(toView(box.topLeft()), toView(box.bottomRight())).normalized();
+        const double reach = reachOf(pen);
+        mark(view.adjusted(-reach, -reach, reach, reach));
     }
 
     QRegion region() const {
@@ -102,11 +87,13 @@ public:
     }
 
 private:
-    QPointF toView(double fx, double fy) const { return ClientToDevice(target_, sx_, sy_, fx, fy); }
+    QPointF toView(const QPointF& client) const {
+        return ClientToDevice(target_, sx_, sy_, client.x(), client.y());
+    }
     // Half the widest a pen paints, with its round ends, the half client
     // pixel a thin line starts early and the antialiased fringe.
-    double reachOfPen() const {
-        return std::max(pen_.width * std::max(sx_, sy_), 1.0) / 2 + std::max(sx_, sy_) / 2 + 2;
+    double reachOf(const TPen& pen) const {
+        return std::max(pen.width * std::max(sx_, sy_), 1.0) / 2 + std::max(sx_, sy_) / 2 + 2;
     }
     std::size_t index(int column, int row) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
@@ -154,13 +141,92 @@ private:
     }
 
     QRectF area_, target_;
-    QSize client_;
     double sx_, sy_;
     int columns_, rows_;
     std::vector<std::uint8_t> marks_;
-    TPen pen_;
-    QPointF current_;
 };
+
+// A line or an ellipse of a drawing, as the painter surface draws it: a
+// line with its pen, its ends, and whether it goes on from the line before
+// in one chain (whose joins depend on both).
+struct Piece {
+    const DrawingRecord::Call* call;
+    TPen pen;
+    double fromX, fromY;
+    bool joined;
+
+    bool isLine() const { return call->op == DrawingRecord::Op::LineTo; }
+    QPointF from() const { return {fromX, fromY}; }
+    QPointF to() const { return {call->fa, call->fb}; }
+    bool operator==(const Piece& o) const {
+        return *call == *o.call && pen == o.pen && fromX == o.fromX && fromY == o.fromY &&
+               joined == o.joined;
+    }
+};
+
+std::vector<Piece> PiecesOf(const std::vector<DrawingRecord::Call>& calls) {
+    std::vector<Piece> pieces;
+    pieces.reserve(calls.size());
+    TPen pen;
+    double x = 0, y = 0;
+    bool joined = false;
+    for (const DrawingRecord::Call& c : calls) {
+        switch (c.op) {
+        case DrawingRecord::Op::Pen:
+            joined = joined && c.pen == pen;
+            pen = c.pen;
+            break;
+        case DrawingRecord::Op::MoveTo:
+            x = c.fa;
+            y = c.fb;
+            joined = false;
+            break;
+        case DrawingRecord::Op::LineTo:
+            pieces.push_back({&c, pen, x, y, joined});
+            x = c.fa;
+            y = c.fb;
+            joined = true;
+            break;
+        case DrawingRecord::Op::Ellipse:
+            pieces.push_back({&c, pen, 0, 0, false});
+            joined = false;
+            break;
+        }
+    }
+    return pieces;
+}
+
+void Mark(TileMarks& marks, const Piece& p) {
+    if (p.isLine()) {
+        marks.line(p.pen, p.from(), p.to());
+    } else {
+        const DrawingRecord::Call& c = *p.call;
+        marks.ellipse(p.pen, QRectF(QPointF(c.fa, c.fb), QPointF(c.fc, c.fd)));
+    }
+}
+
+// Whether `now` is `was` with its ends moved along the same line: a solid
+// line then paints the same pixels between the ends of both, and only
+// between where each end was and is can the picture change. (A dotted line
+// starts its dots at its start, so its dots move all along it.)
+bool SameLineFurther(const Piece& was, const Piece& now) {
+    if (!was.isLine() || !now.isLine() || was.pen != now.pen || was.joined != now.joined ||
+        (now.pen.width <= 1 && now.pen.style != LineStyle::Solid)) {
+        return false;
+    }
+    const QPointF a = was.from(), d = was.to() - a;
+    const double length = std::hypot(d.x(), d.y());
+    if (length <= 0) {
+        return false;
+    }
+    // Both of the new ends on the old line, to well under a pixel.
+    constexpr double Off = 1e-6;
+    const auto offLine = [&a, &d, length](const QPointF& p) {
+        const QPointF v = p - a;
+        return std::abs(d.x() * v.y() - d.y() * v.x()) / length;
+    };
+    return offLine(now.from()) <= Off && offLine(now.to()) <= Off;
+}
 
 } // namespace
 
@@ -177,25 +243,38 @@ QRegion PictureLayers::changedRegion(const PictureSource& source, const QRectF& 
         return all;
     }
     const std::vector<DrawingRecord::Call>& calls = source.drawing->calls();
-    const auto before =
-        std::mismatch(shown_.begin(), shown_.end(), calls.begin(), calls.end()).first;
-    const auto from = static_cast<std::size_t>(before - shown_.begin());
-    if (from == shown_.size() && from == calls.size()) {
+    if (calls == shown_) {
         return {};
     }
-    // The current point and pen at the first difference are the same in
-    // both drawings: start from the line's beginning.
-    std::size_t start = from;
-    while (start > 0 && calls[start - 1].op == DrawingRecord::Op::LineTo) {
-        --start;
+    // Piece by piece, in the order both drawings paint them: a piece the
+    // same in both, over and under the same pieces, paints the same pixels
+    // wherever no other piece changed.
+    const std::vector<Piece> was = PiecesOf(shown_), now = PiecesOf(calls);
+    TileMarks marks(area, FitClient(source, area), source.client);
+    const std::size_t both = std::min(was.size(), now.size());
+    for (std::size_t i = 0; i < both; ++i) {
+        const Piece &o = was[i], &n = now[i];
+        if (o == n) {
+            continue;
+        }
+        if (SameLineFurther(o, n)) {
+            if (o.fromX != n.fromX || o.fromY != n.fromY) {
+                marks.line(n.pen, o.from(), n.from());
+            }
+            if (o.call->fa != n.call->fa || o.call->fb != n.call->fb) {
+                marks.line(n.pen, o.to(), n.to());
+            }
+            continue;
+        }
+        Mark(marks, o);
+        Mark(marks, n);
     }
-    if (start > 0) {
-        --start; // the move the line starts from
+    for (std::size_t i = both; i < was.size(); ++i) {
+        Mark(marks, was[i]);
     }
-    const QRectF target = FitClient(source, area);
-    TileMarks marks(area, target, source.client);
-    DrawingRecord::Replay(shown_, marks, start, shown_.size());
-    source.drawing->replay(marks, start, calls.size());
+    for (std::size_t i = both; i < now.size(); ++i) {
+        Mark(marks, now[i]);
+    }
     return marks.region();
 }
 

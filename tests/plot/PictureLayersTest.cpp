@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/PictureLayers.h"
+#include "diagram/Diagram.h"
 #include "diagram/DiagramRecord.h"
+#include "plot/PainterSurface.h"
+#include "plot/Plot.h"
 #include "tests/support/GuiApplication.h"
 
 #include <QGuiApplication>
@@ -9,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -19,7 +23,10 @@ struct Step {
 };
 
 // A drag across the concave mirror's focus, a change of mirror, and back.
+// The ray through the centre leaves at -50 and the dotted rays come at -24,
+// so that lines change in number as well as place.
 const Step Steps[] = {{MirrorConcave, -60}, {MirrorConcave, -59}, {MirrorConcave, -58},
+                      {MirrorConcave, -51}, {MirrorConcave, -50}, {MirrorConcave, -49},
                       {MirrorConcave, -30}, {MirrorConcave, -25}, {MirrorConcave, -24},
                       {MirrorConcave, -24}, {MirrorConvex, -24},  {MirrorConvex, -80},
                       {MirrorPlane, -80},   {MirrorPlane, -10},   {MirrorConcave, -10}};
@@ -95,7 +102,7 @@ TEST_P(Layers, PaintingOnlyTheChangedRegionShowsTheWholePicture) {
         ASSERT_LE(LargestDifference(screen, whole), 6) << "mirror " << int(s.kind) << " at " << s.x;
         painted += Area(changed);
     }
-    // Most steps move only the rays and the arrows: of the twelve, the
+    // Most steps move only the rays and the arrows: of the fifteen, the
     // first and the changes of mirror paint it all. (On a small view the
     // squares the changes are counted in cover most of it anyway.)
     if (v.size.width() >= 900) {
@@ -163,6 +170,132 @@ TEST(PictureLayers, ATransformedPainterGetsTheWholePicture) {
     }
     EXPECT_EQ(a, b);
     EXPECT_EQ(layers.keptCalls(), 0u);
+}
+
+// A drag step repaints around what moved, not around every line drawn
+// after it: the ray reflected through the focus stays where it was, and of
+// the ray parallel to the axis only the end at the object moved.
+TEST(PictureLayers, ADragStepLeavesOutTheLinesThatDidNotMove) {
+    NeedApplication();
+    const QRectF area(0, 0, 1920, 1080);
+    DrawingRecord drawing = RecordDiagram(MirrorConcave, -60);
+    const PictureSource source = PanelPicture(drawing);
+    PictureLayers layers;
+    QImage screen(1920, 1080, QImage::Format_RGB32);
+    {
+        QPainter p(&screen);
+        layers.paint(p, source, area);
+    }
+    drawing = RecordDiagram(MirrorConcave, -59);
+    const QRegion step = layers.changedRegion(source, area);
+
+    DrawingRecord scratch;
+    DrawingRecorder recorder(scratch, PanelWidth, PanelHeight);
+    TPlotWindow w;
+    PlotInit(w, recorder, WorldXMin, WorldYMin, WorldXMax, WorldYMax);
+    const QRectF target = FitClient(source, area);
+    const double s = target.width() / PanelWidth;
+    const auto at = [&](double x, double y) {
+        return ClientToDevice(target, s, s, PlotX(w, x), PlotY(w, y)).toPoint();
+    };
+    // Where the mirror, 1 below its top, meets the ray parallel to the axis.
+    const double m = -(CurvatureRadius -
+                       std::sqrt(CurvatureRadius * CurvatureRadius - ObjectHeight * ObjectHeight));
+    const double throughFocus = ObjectHeight * (1 - (-95 - m) / (-FocalLength - m));
+    EXPECT_FALSE(step.contains(at(-95, throughFocus)));
+    EXPECT_FALSE(step.contains(at(-25, ObjectHeight)));
+    EXPECT_TRUE(step.contains(at(-59, ObjectHeight)));
+    EXPECT_TRUE(step.contains(at(-60, ObjectHeight / 2)));
+}
+
+// A line moved along itself repaints around its ends only, a dotted one
+// (whose dots start at its start) all along; either way the view then shows
+// the new drawing.
+TEST(PictureLayers, ALineMovedAlongItselfRepaintsWhatItsEndsLeftAndTook) {
+    NeedApplication();
+    struct Line {
+        LineStyle style;
+        int width;
+        double x0, y0, x1, y1;
+    };
+    struct Case {
+        const char* what;
+        Line was, now;
+        bool middleRepainted;
+    };
+    const Case cases[] = {
+        {"start on",
+         {LineStyle::Solid, 1, 20, 140, 400, 140},
+         {LineStyle::Solid, 1, 60, 140, 400, 140},
+         false},
+        {"start back",
+         {LineStyle::Solid, 1, 60, 140, 400, 140},
+         {LineStyle::Solid, 1, 20, 140, 400, 140},
+         false},
+        {"end back",
+         {LineStyle::Solid, 3, 20, 20, 400, 260},
+         {LineStyle::Solid, 3, 20, 20, 300, 20 + 280.0 * 240 / 380},
+         false},
+        {"both on",
+         {LineStyle::Solid, 1, 20, 140, 300, 140},
+         {LineStyle::Solid, 1, 120, 140, 400, 140},
+         false},
+        {"turned round",
+         {LineStyle::Solid, 1, 20, 140, 400, 140},
+         {LineStyle::Solid, 1, 400, 140, 20, 140},
+         true},
+        {"dotted",
+         {LineStyle::Dot, 1, 20, 140, 400, 140},
+         {LineStyle::Dot, 1, 60, 140, 400, 140},
+         true},
+        {"other pen",
+         {LineStyle::Solid, 1, 20, 140, 400, 140},
+         {LineStyle::Solid, 2, 60, 140, 400, 140},
+         true},
+    };
+    const QRectF area(0, 0, 1700, 1124); // four times the panel
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DrawingRecord drawing;
+        const auto record = [&drawing](const Line& l) {
+            drawing.clear();
+            drawing.pen(TPen{LineStyle::Solid, RGB(0, 0, 0), 1});
+            drawing.moveTo(0, 270, 0, 270);
+            drawing.lineTo(424, 270, 424, 270);
+            drawing.pen(TPen{l.style, RGB(0, 128, 0), l.width});
+            drawing.moveTo(int(l.x0), int(l.y0), l.x0, l.y0);
+            drawing.lineTo(int(l.x1), int(l.y1), l.x1, l.y1);
+        };
+        const PictureSource source = PanelPicture(drawing);
+        PictureLayers layers;
+        QImage screen(area.size().toSize(), QImage::Format_RGB32);
+        record(c.was);
+        {
+            QPainter p(&screen);
+            layers.paint(p, source, area);
+        }
+        record(c.now);
+        const QRegion changed = layers.changedRegion(source, area);
+        {
+            QPainter p(&screen);
+            p.setClipRegion(changed);
+            layers.paint(p, source, area, changed);
+        }
+        QImage whole(screen.size(), QImage::Format_RGB32);
+        {
+            QPainter p(&whole);
+            PaintPicture(p, source, area);
+        }
+        EXPECT_LE(LargestDifference(screen, whole), 6);
+        // Halfway between where both lines are drawn, well away from the
+        // ends of either.
+        const double x = (std::max(c.was.x0, c.now.x0) + std::min(c.was.x1, c.now.x1)) / 2;
+        const double t = (x - c.now.x0) / (c.now.x1 - c.now.x0);
+        const QPointF middle(c.now.x0 + t * (c.now.x1 - c.now.x0),
+                             c.now.y0 + t * (c.now.y1 - c.now.y0));
+        EXPECT_EQ(changed.contains(((middle + QPointF(0.5, 0.5)) * 4).toPoint()),
+                  c.middleRepainted);
+    }
 }
 
 } // namespace
