@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -23,6 +25,47 @@ QList<qreal> DashRuns(LineStyle style) {
         break;
     }
     return {};
+}
+
+// A disc of one colour and radius whose centre is `dx`, `dy` eighths of a
+// pixel right of and below a pixel's corner, drawn once, antialiased, on a
+// transparent square.
+struct DiscStamp {
+    QRgb colour;
+    double radius;
+    int dx, dy;
+    QImage image;
+    QPoint centre; // the pixel whose corner the disc is placed from
+};
+
+constexpr int StampSteps = 8;
+
+const DiscStamp& Stamp(QRgb colour, double radius, int dx, int dy) {
+    // The arrows of a diagram use two or three of them; a drawing with many
+    // colours or widths only makes the list start again.
+    thread_local std::vector<DiscStamp> stamps;
+    for (const DiscStamp& s : stamps) {
+        if (s.colour == colour && s.radius == radius && s.dx == dx && s.dy == dy) {
+            return s;
+        }
+    }
+    if (stamps.size() >= 256) {
+        stamps.clear();
+    }
+    const int c = static_cast<int>(std::ceil(radius)) + 2;
+    QImage image(2 * c + 1, 2 * c + 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromRgb(colour));
+        p.drawEllipse(QPointF(c + static_cast<double>(dx) / StampSteps,
+                              c + static_cast<double>(dy) / StampSteps),
+                      radius, radius);
+    }
+    stamps.push_back({colour, radius, dx, dy, std::move(image), QPoint(c, c)});
+    return stamps.back();
 }
 
 } // namespace
@@ -163,12 +206,17 @@ std::optional<std::pair<double, double>> PainterSurface::partOf(const QPointF& a
 }
 
 void PainterSurface::drawChainAsLines() {
-    const QPen pen = qtPen();
-    const bool round = pen_.width > 1;
     // Half the pen, the half pixel a thin line starts early, and the
     // antialiased fringe.
-    const double reach = pen.widthF() / 2 + std::max(sx_, sy_) / 2 + 1;
-    QList<QLineF> lines;
+    const double reach = std::max(pen_.width * sx_, 1.0) / 2 + std::max(sx_, sy_) / 2 + 1;
+    if (cull_ && !chain_.boundingRect().adjusted(-reach, -reach, reach, reach).intersects(*cull_)) {
+        // Painted a part at a time, most chains miss most parts.
+        return;
+    }
+    const QPen pen = qtPen();
+    const bool round = pen_.width > 1;
+    QList<QLineF>& lines = lines_;
+    lines.clear();
     bool hasLength = false;
     for (qsizetype i = 0; i + 1 < chain_.size(); ++i) {
         const QPointF& from = chain_[i];
@@ -210,6 +258,9 @@ void PainterSurface::drawChainAsLines() {
             disc = std::abs(std::atan2(cross, dot)) > 0.35;
         }
         if (disc && !culled(chain_[i], chain_[i], reach)) {
+            if (stampDisc(chain_[i], radius, pen.color())) {
+                continue;
+            }
             if (!filling) {
                 painter_.setPen(Qt::NoPen);
                 painter_.setBrush(pen.color());
@@ -221,6 +272,31 @@ void PainterSurface::drawChainAsLines() {
     if (filling) {
         painter_.setBrush(Qt::NoBrush);
     }
+}
+
+bool PainterSurface::stampDisc(const QPointF& centre, double radius, const QColor& colour) {
+    // Only where a device pixel is a pixel of the painter, moved a whole
+    // number of them: the stamp is copied as it is.
+    const QTransform t = painter_.deviceTransform();
+    if (!rasterLines_ || t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
+        t.dy() != std::round(t.dy()) || radius > 64) {
+        return false;
+    }
+    // The centre to the nearest eighth of a pixel.
+    const auto eighths = [](double v) {
+        return static_cast<std::int64_t>(std::llround(v * StampSteps));
+    };
+    const std::int64_t ex = eighths(centre.x()), ey = eighths(centre.y());
+    const auto whole = [](std::int64_t e) {
+        return e >= 0 ? e / StampSteps : -((-e + StampSteps - 1) / StampSteps);
+    };
+    const std::int64_t px = whole(ex), py = whole(ey);
+    const DiscStamp& stamp = Stamp(colour.rgb(), radius, static_cast<int>(ex - px * StampSteps),
+                                   static_cast<int>(ey - py * StampSteps));
+    painter_.drawImage(QPointF(static_cast<double>(px - stamp.centre.x()),
+                               static_cast<double>(py - stamp.centre.y())),
+                       stamp.image);
+    return true;
 }
 
 void PainterSurface::flush() {

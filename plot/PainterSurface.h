@@ -4,6 +4,8 @@
 #include "plot/Surface.h"
 
 #include <QColor>
+#include <QLineF>
+#include <QList>
 #include <QPen>
 #include <QPolygonF>
 #include <QRectF>
@@ -87,6 +89,10 @@ private:
     // client pixel back, so that it covers its first pixel.
     QPointF thinStart(const QPointF& from, const QPointF& to) const;
     void drawChainAsLines();
+    // Draws a disc on an image painted pixel for pixel as a copy of one
+    // drawn before, its centre to an eighth of a pixel; false where it
+    // cannot.
+    bool stampDisc(const QPointF& centre, double radius, const QColor& colour);
     void clipTo(const QRectF& rect);
     // Whether a line from a to b, `reach` wide either side, misses the
     // part being painted.
@@ -105,7 +111,8 @@ private:
     TPen pen_;
     std::optional<QRegion> callersClip_;
     std::optional<QRectF> cull_;
-    QPolygonF chain_; // solid lines joined end to start, drawn as one
+    QPolygonF chain_;     // solid lines joined end to start, drawn as one
+    QList<QLineF> lines_; // the chain's lines as drawn, kept for its storage
     QPointF current_;
     // On an image, antialiased: chains drawn as single lines, which the
     // raster engine draws in time proportional to their length, where a
