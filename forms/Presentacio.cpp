@@ -9,6 +9,7 @@
 #include "plot/PainterSurface.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -155,14 +156,22 @@ TFPresentacio::TFPresentacio(QWidget* owner)
         if (l.ownerCaption) {
             c.ownerCaption = qobject_cast<QLabel*>(find(l.ownerCaption));
         }
-        c.value = new QLabel(results_);
+        if (l.box) {
+            // The sunken frame is a widget of its own around the value, so
+            // that a new value repaints only the text, not the frame too.
+            c.box = new QFrame(results_);
+            c.box->setObjectName(QLatin1String(l.value) + QLatin1String("Box"));
+            c.box->setAutoFillBackground(true);
+            c.box->setFrameShape(QFrame::Panel);
+            c.box->setFrameShadow(QFrame::Sunken);
+        }
+        c.value = new QLabel(c.box ? c.box : results_);
         c.value->setObjectName(QLatin1String(l.value));
         c.value->setAlignment(Qt::AlignCenter);
         if (l.box) {
             c.value->setAutoFillBackground(true);
-            c.value->setFrameShape(QFrame::Panel);
-            c.value->setFrameShadow(QFrame::Sunken);
             if (l.boxColor != 0) {
+                SetColour(c.box, QPalette::Window, ToQColor(l.boxColor));
                 SetColour(c.value, QPalette::Window, ToQColor(l.boxColor));
             }
         }
@@ -273,6 +282,9 @@ void TFPresentacio::CopiaResultats() {
         c.value->setAlignment(from->alignment());
         SetColour(c.value, QPalette::WindowText, from->palette().color(QPalette::WindowText));
         SetColour(c.value, QPalette::Window, from->palette().color(QPalette::Window));
+        if (c.box) {
+            SetColour(c.box, QPalette::Window, from->palette().color(QPalette::Window));
+        }
         QFont f = c.value->font();
         f.setFamily(from->font().family());
         f.setBold(from->font().bold());
@@ -320,6 +332,16 @@ void TFPresentacio::FitValue(Cell& c) {
         f.setPixelSize(std::max(1, static_cast<int>(std::floor(full * room / needed))));
     }
     SetFontIfChanged(c.value, f);
+    if (c.box) {
+        // Half an "x" in from the side the text keeps to, as in a label
+        // that draws its own frame.
+        const int indent =
+            std::max(0, QFontMetrics(c.value->font()).horizontalAdvance(QLatin1Char('x')) / 2 -
+                            c.value->margin());
+        if (c.value->indent() != indent) {
+            c.value->setIndent(indent);
+        }
+    }
 }
 
 void TFPresentacio::Disposa() {
@@ -366,8 +388,14 @@ void TFPresentacio::Disposa() {
         const double x = left0 + col * cellW + 0.1 * u, y = top0 + line * cellH;
         Cell& c = cells_[static_cast<std::size_t>(i)];
         c.caption->setGeometry(QRectF(x, y, cellW - 0.2 * u, CaptionHeight * u).toRect());
-        c.value->setGeometry(
-            QRectF(x, y + CaptionHeight * u, cellW - 0.2 * u, ValueHeight * u).toRect());
+        const QRect valueRect =
+            QRectF(x, y + CaptionHeight * u, cellW - 0.2 * u, ValueHeight * u).toRect();
+        if (c.box) {
+            c.box->setGeometry(valueRect);
+            c.value->setGeometry(c.box->contentsRect());
+        } else {
+            c.value->setGeometry(valueRect);
+        }
         SetFontIfChanged(c.caption, captionFont);
         c.value->setMargin(static_cast<int>(std::lround(0.15 * u)));
         QFont f = c.value->font();

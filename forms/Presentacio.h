@@ -11,6 +11,7 @@
 
 #include <array>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class TObjectHandle;
@@ -88,6 +89,7 @@ private:
     struct Cell {
         QLabel* caption;
         QLabel* value;
+        QFrame* box = nullptr;         // the value's sunken frame, if any
         QPointer<QLabel> ownerCaption; // the owner's label the caption copies
         double sizeFactor = 1.0;       // of the type height, for the value
     };
