@@ -112,14 +112,21 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     PlotUnitInit();
+    // A fixed number of steps, for profiling: a whole to-and-fro is 180.
+    const int steps = qEnvironmentVariableIntValue("VEXARIA_BENCH_STEPS");
     for (const QSize& s : Sizes) {
         const std::string size = std::to_string(s.width()) + "x" + std::to_string(s.height());
         benchmark::RegisterBenchmark(("BM_FillImage/" + size).c_str(), BM_FillImage, s)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("BM_DragStep/" + size).c_str(), BM_DragStep, s, false)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("BM_DragStepBeside/" + size).c_str(), BM_DragStep, s, true)
-            ->Unit(benchmark::kMicrosecond);
+        for (const bool beside : {false, true}) {
+            auto* b = benchmark::RegisterBenchmark(
+                ((beside ? "BM_DragStepBeside/" : "BM_DragStep/") + size).c_str(), BM_DragStep, s,
+                beside);
+            b->Unit(benchmark::kMicrosecond);
+            if (steps > 0) {
+                b->Iterations(steps);
+            }
+        }
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
