@@ -332,15 +332,13 @@ void TFPresentacio::FitValue(Cell& c) {
         f.setPixelSize(std::max(1, static_cast<int>(std::floor(full * room / needed))));
     }
     SetFontIfChanged(c.value, f);
-    if (c.box) {
+    if (c.box && (f != c.indentFont || c.value->margin() != c.indentMargin)) {
         // Half an "x" in from the side the text keeps to, as in a label
         // that draws its own frame.
-        const int indent =
-            std::max(0, QFontMetrics(c.value->font()).horizontalAdvance(QLatin1Char('x')) / 2 -
-                            c.value->margin());
-        if (c.value->indent() != indent) {
-            c.value->setIndent(indent);
-        }
+        c.indentFont = f;
+        c.indentMargin = c.value->margin();
+        c.value->setIndent(
+            std::max(0, QFontMetrics(f).horizontalAdvance(QLatin1Char('x')) / 2 - c.indentMargin));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "plot/PictureLayers.h"
 
 #include <QAbstractSlider>
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -92,6 +93,8 @@ private:
         QFrame* box = nullptr;         // the value's sunken frame, if any
         QPointer<QLabel> ownerCaption; // the owner's label the caption copies
         double sizeFactor = 1.0;       // of the type height, for the value
+        QFont indentFont;              // what the value's indent was set for
+        int indentMargin = -1;
     };
     enum CellIndex { Mirror, Object, Kind, Orientation, Size, ImagePosition, Magnifying, Cells };
 
