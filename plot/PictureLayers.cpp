@@ -164,31 +164,38 @@ struct Piece {
     }
 };
 
-std::vector<Piece> PiecesOf(const std::vector<DrawingRecord::Call>& calls) {
+// The pieces of the calls from `first`, a move, on.
+std::vector<Piece> PiecesOf(const std::vector<DrawingRecord::Call>& calls, std::size_t first) {
     std::vector<Piece> pieces;
-    pieces.reserve(calls.size());
+    pieces.reserve(calls.size() - first);
     TPen pen;
+    for (std::size_t i = first; i-- > 0;) {
+        if (calls[i].op == DrawingRecord::Op::Pen) {
+            pen = calls[i].pen;
+            break;
+        }
+    }
     double x = 0, y = 0;
     bool joined = false;
-    for (const DrawingRecord::Call& c : calls) {
-        switch (c.op) {
+    for (auto c = calls.begin() + static_cast<std::ptrdiff_t>(first); c != calls.end(); ++c) {
+        switch (c->op) {
         case DrawingRecord::Op::Pen:
-            joined = joined && c.pen == pen;
-            pen = c.pen;
+            joined = joined && c->pen == pen;
+            pen = c->pen;
             break;
         case DrawingRecord::Op::MoveTo:
-            x = c.fa;
-            y = c.fb;
+            x = c->fa;
+            y = c->fb;
             joined = false;
             break;
         case DrawingRecord::Op::LineTo:
-            pieces.push_back({&c, pen, x, y, joined});
-            x = c.fa;
-            y = c.fb;
+            pieces.push_back({&*c, pen, x, y, joined});
+            x = c->fa;
+            y = c->fb;
             joined = true;
             break;
         case DrawingRecord::Op::Ellipse:
-            pieces.push_back({&c, pen, 0, 0, false});
+            pieces.push_back({&*c, pen, 0, 0, false});
             joined = false;
             break;
         }
@@ -243,13 +250,23 @@ QRegion PictureLayers::changedRegion(const PictureSource& source, const QRectF& 
         return all;
     }
     const std::vector<DrawingRecord::Call>& calls = source.drawing->calls();
-    if (calls == shown_) {
+    const auto differs = std::mismatch(shown_.begin(), shown_.end(), calls.begin(), calls.end());
+    if (differs.first == shown_.end() && differs.second == calls.end()) {
         return {};
     }
     // Piece by piece, in the order both drawings paint them: a piece the
     // same in both, over and under the same pieces, paints the same pixels
-    // wherever no other piece changed.
-    const std::vector<Piece> was = PiecesOf(shown_), now = PiecesOf(calls);
+    // wherever no other piece changed. Before the last move both make up to
+    // the first call that differs, every piece is the same.
+    const auto moves = [this, &calls](std::size_t i) {
+        return i < shown_.size() && i < calls.size() && shown_[i].op == DrawingRecord::Op::MoveTo &&
+               calls[i].op == DrawingRecord::Op::MoveTo;
+    };
+    auto first = static_cast<std::size_t>(differs.first - shown_.begin());
+    while (first > 0 && !moves(first)) {
+        --first;
+    }
+    const std::vector<Piece> was = PiecesOf(shown_, first), now = PiecesOf(calls, first);
     TileMarks marks(area, FitClient(source, area), source.client);
     const std::size_t both = std::min(was.size(), now.size());
     for (std::size_t i = 0; i < both; ++i) {
