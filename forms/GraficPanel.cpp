@@ -21,21 +21,37 @@ ImageSurface& TGraficPanel::surface() {
         surface_ = std::make_unique<ImageSurface>(width(), height());
         surface_->setRecord(&record_);
     }
+    catchUp();
     return *surface_;
 }
 
 void TGraficPanel::repaintBackground() {
     record_.clear();
-    QImage& image = surface().image();
-    image.fill(palette().color(QPalette::Window));
+    ImageSurface& s = surface();
+    const QColor window = palette().color(QPalette::Window);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    if (held_) {
+        start_ = {window, light, dark, s.pen(), s.currentPoint()};
+        stale_ = true;
+    } else {
+        paintBackground(window, light, dark);
+    }
+    update();
+}
+
+void TGraficPanel::paintBackground(const QColor& window, const QColor& lightColor,
+                                   const QColor& darkColor) {
+    QImage& image = surface_->image();
+    image.fill(window);
     const int w = image.width();
     const int h = image.height();
     if (w >= 4 && h >= 4) {
         // Written straight into the pixels: this runs on every scroll step,
         // and a painter for eight one-pixel lines would cost more than the
         // fill itself.
-        const QRgb light = palette().color(QPalette::Light).rgb();
-        const QRgb dark = palette().color(QPalette::Dark).rgb();
+        const QRgb light = lightColor.rgb();
+        const QRgb dark = darkColor.rgb();
         // One detach for the eight lines: scanLine() detaches on every call.
         QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
         const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
@@ -59,7 +75,33 @@ void TGraficPanel::repaintBackground() {
         bevel(0, light, dark); // raised outer bevel
         bevel(1, dark, light); // lowered inner bevel
     }
-    update();
+}
+
+void TGraficPanel::holdPixels(bool held) {
+    if (held == held_) {
+        return;
+    }
+    held_ = held;
+    surface().holdPixels(held);
+    catchUp();
+}
+
+void TGraficPanel::catchUp() {
+    if (!stale_ || !surface_) {
+        return;
+    }
+    stale_ = false;
+    // Drawn as it would have been at the time, from the same start: the
+    // surface then ends with the pen and point the drawing left it with.
+    ImageSurface& s = *surface_;
+    s.holdPixels(false);
+    s.setRecord(nullptr);
+    paintBackground(start_.window, start_.light, start_.dark);
+    s.selectPen(start_.pen);
+    s.moveTo(start_.at.x(), start_.at.y());
+    record_.replay(s);
+    s.setRecord(&record_);
+    s.holdPixels(held_);
 }
 
 TColor TGraficPanel::backgroundColor() const {
@@ -72,6 +114,8 @@ QImage TGraficPanel::picture(qreal ratio) const {
     if (!surface_) {
         return {};
     }
+    // Not a change of what the panel shows: the held drawing made visible.
+    const_cast<TGraficPanel*>(this)->catchUp();
     if (ratio == 1.0) {
         return surface_->image();
     }
@@ -116,6 +160,7 @@ QImage TGraficPanel::picture(qreal ratio) const {
 
 void TGraficPanel::paintEvent(QPaintEvent* /*event*/) {
     RunHandler([this] {
+        catchUp();
         QPainter p(this);
         if (surface_) {
             const qreal ratio = devicePixelRatioF();

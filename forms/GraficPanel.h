@@ -39,13 +39,31 @@ public:
     // The panel as shown at a device pixel ratio: background, bevels and the
     // drawing made again at that resolution. At 1 it is the image itself.
     QImage picture(qreal devicePixelRatio) const;
+    // While nobody can see the panel (a presentation covers the window),
+    // drawings are only recorded; the image is drawn from the last one when
+    // the panel is shown, its picture or surface taken, or the hold ends.
+    void holdPixels(bool held);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Erases the image to the background and bevels in these colours.
+    void paintBackground(const QColor& window, const QColor& light, const QColor& dark);
+    // Draws the held drawing, if any.
+    void catchUp();
+
     std::unique_ptr<ImageSurface> surface_;
     DrawingRecord record_;
+    bool held_ = false;
+    // What a held drawing is to be drawn on and from: the background's
+    // colours and the surface's pen and point when it was erased.
+    bool stale_ = false;
+    struct Start {
+        QColor window, light, dark;
+        TPen pen;
+        QPoint at;
+    } start_;
     // The last picture made at a ratio above 1, and what it was made from.
     mutable QImage sharp_;
     mutable std::uint64_t sharpVersion_ = 0;

@@ -211,6 +211,7 @@ void TFPresentacio::CoverOwner() {
                          frameGeometry().contains(owner->frameGeometry());
     if (owner->updatesEnabled() == covered) {
         owner->setUpdatesEnabled(!covered);
+        emit ownerCovered(covered);
     }
 }
 

@@ -74,6 +74,8 @@ signals:
     void dragged(double column);
     // A scroll bar step asked for by the wheel or a key.
     void stepped(QAbstractSlider::SliderAction action);
+    // The owner came to lie wholly under this window, or no longer does.
+    void ownerCovered(bool covered);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScrollBar>
 
 namespace {
@@ -93,6 +94,21 @@ void TPresentacioLink::OpPresentacioClick() {
                 [this](double column) { RunHandler([this, column] { Drag(column); }); });
         connect(presentacio_, &TFPresentacio::stepped, this,
                 [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
+        // Under the presentation the panel's picture is drawn only when it
+        // can be seen again: a drag step then draws the diagram once.
+        const QPointer<TGraficPanel> panel = panel_;
+        connect(presentacio_, &TFPresentacio::ownerCovered, this, [panel](bool covered) {
+            RunHandler([&panel, covered] {
+                if (panel) {
+                    panel->holdPixels(covered);
+                }
+            });
+        });
+        connect(presentacio_, &QObject::destroyed, this, [panel] {
+            if (panel) {
+                panel->holdPixels(false);
+            }
+        });
     }
     presentacio_->Obre();
     Actualitzat();

@@ -5,6 +5,7 @@
 #include "plot/Surface.h"
 
 #include <QImage>
+#include <QPoint>
 
 // A surface that paints an off-screen image of a window's client area,
 // antialiasing off. One-pixel lines are rasterised here so that the end
@@ -38,6 +39,12 @@ public:
     // null), so that the picture can be drawn again at another resolution.
     void setRecord(DrawingRecord* record) { record_ = record; }
 
+    // While held, the recorded calls (the exact moves, lines and ellipses)
+    // only keep the pen and the point as if they had drawn: whoever holds
+    // the pixels draws them from the record before the image is looked at.
+    void holdPixels(bool held) { held_ = held; }
+    QPoint currentPoint() const { return {curX_, curY_}; }
+
     // Fills the whole image with one colour (the panel's background).
     void fill(TColor color);
     const QImage& image() const { return image_; }
@@ -58,4 +65,5 @@ private:
     std::int32_t curY_ = 0;
     DrawingRecord* record_ = nullptr;
     QRgb* pixels_ = nullptr;
+    bool held_ = false;
 };

@@ -17,6 +17,7 @@
 namespace {
 
 const QColor ObjectQColor(10, 15, 200);
+const QColor PanelQColor(242, 255, 253);
 
 // The main window's results control and the presentation's copy of it.
 const std::pair<const char*, const char*> Copies[] = {
@@ -311,6 +312,22 @@ private slots:
         QVERIFY(w->updatesEnabled());
         QVERIFY(w->grab().toImage().pixelColor(w->findChild<TGraficPanel*>("Grafic")->mapTo(
                     w.get(), panelPoint(-30, 5))) == ObjectQColor);
+        // Under the presentation the panel's picture waits too, and is the
+        // last update's, as the panel would have drawn it then.
+        const QImage live = panel()->picture(1.0);
+        open();
+        pres()->showNormal();
+        pres()->setGeometry(0, 0, 1280, 900);
+        QTRY_VERIFY(!w->updatesEnabled());
+        for (const char* x : {"45", "60", "30"}) {
+            type(x);
+        }
+        QCOMPARE(panel()->picture(1.0), live);
+        type("45");
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        const QImage& drawn = panel()->surface().image();
+        QCOMPARE(drawn.pixelColor(panelPoint(-45, 5)), ObjectQColor);
+        QCOMPARE(drawn.pixelColor(panelPoint(-30, 5)), PanelQColor);
     }
 
     void wheelOnThePanelStepsLikeTheBar() {
