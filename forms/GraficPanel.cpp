@@ -17,17 +17,22 @@ TGraficPanel::TGraficPanel(QWidget* parent) : QWidget(parent) {
 TGraficPanel::~TGraficPanel() = default;
 
 ImageSurface& TGraficPanel::surface() {
+    catchUp();
+    return madeSurface();
+}
+
+ImageSurface& TGraficPanel::madeSurface() {
     if (!surface_) {
         surface_ = std::make_unique<ImageSurface>(width(), height());
         surface_->setRecord(&record_);
     }
-    catchUp();
     return *surface_;
 }
 
 void TGraficPanel::repaintBackground() {
     record_.clear();
-    ImageSurface& s = surface();
+    // A held drawing is not drawn first: this one takes its place.
+    ImageSurface& s = madeSurface();
     const QColor window = palette().color(QPalette::Window);
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
@@ -82,7 +87,7 @@ void TGraficPanel::holdPixels(bool held) {
         return;
     }
     held_ = held;
-    surface().holdPixels(held);
+    madeSurface().holdPixels(held);
     catchUp();
 }
 

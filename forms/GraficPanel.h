@@ -52,6 +52,8 @@ private:
     void paintBackground(const QColor& window, const QColor& light, const QColor& dark);
     // Draws the held drawing, if any.
     void catchUp();
+    // The surface, made on first use, held drawing or not.
+    ImageSurface& madeSurface();
 
     std::unique_ptr<ImageSurface> surface_;
     DrawingRecord record_;
