@@ -278,8 +278,8 @@ bool PainterSurface::stampDisc(const QPointF& centre, double radius, const QColo
     // Only where a device pixel is a pixel of the painter, moved a whole
     // number of them: the stamp is copied as it is.
     const QTransform t = painter_.deviceTransform();
-    if (!rasterLines_ || t.type() > QTransform::TxTranslate || t.dx() != std::round(t.dx()) ||
-        t.dy() != std::round(t.dy()) || radius > 64) {
+    if (!stamps_ || !rasterLines_ || t.type() > QTransform::TxTranslate ||
+        t.dx() != std::round(t.dx()) || t.dy() != std::round(t.dy()) || radius > 64) {
         return false;
     }
     // The centre to the nearest eighth of a pixel.

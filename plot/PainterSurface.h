@@ -70,6 +70,13 @@ public:
     void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                       double fLeft, double fTop, double fRight, double fBottom) override;
 
+    // Round ends of wide pens copied from discs drawn before, their centres
+    // to an eighth of a pixel, where the painter paints an image pixel for
+    // pixel: for a view drawn again at every step of a drag, where the
+    // sixteenth of a pixel a disc may be off does not show. Elsewhere, and
+    // by default, each is drawn where it falls.
+    void stampRoundEnds() { stamps_ = true; }
+
     // Fills the client area with one colour (the panel's background).
     void fill(TColor color);
     // Draws the chain of lines in progress now; later lines start a new one.
@@ -89,9 +96,8 @@ private:
     // client pixel back, so that it covers its first pixel.
     QPointF thinStart(const QPointF& from, const QPointF& to) const;
     void drawChainAsLines();
-    // Draws a disc on an image painted pixel for pixel as a copy of one
-    // drawn before, its centre to an eighth of a pixel; false where it
-    // cannot.
+    // Draws a disc as a copy of one drawn before, where stampRoundEnds()
+    // allows it; false where it does not.
     bool stampDisc(const QPointF& centre, double radius, const QColor& colour);
     void clipTo(const QRectF& rect);
     // Whether a line from a to b, `reach` wide either side, misses the
@@ -118,4 +124,5 @@ private:
     // raster engine draws in time proportional to their length, where a
     // path costs time in the area of its bounding box.
     bool rasterLines_ = false;
+    bool stamps_ = false;
 };

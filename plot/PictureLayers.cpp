@@ -333,6 +333,7 @@ void PictureLayers::paint(QPainter& painter, const PictureSource& source, const 
         {
             PainterSurface surface(layer, FitClient(source, QRectF(QPointF(0, 0), area.size())),
                                    source.client.width(), source.client.height());
+            surface.stampRoundEnds();
             drawing.replay(surface, 0, keep);
         }
         kept_.assign(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(keep));
@@ -354,6 +355,7 @@ void PictureLayers::paint(QPainter& painter, const PictureSource& source, const 
             {
                 PainterSurface surface(painter, FitClient(source, area), source.client.width(),
                                        source.client.height(), part);
+                surface.stampRoundEnds();
                 drawing.replay(surface, kept_.size(), calls.size());
             }
             painter.restore();

@@ -13,8 +13,9 @@
 
 class QPainter;
 
-// Paints what PaintPicture paints, for a view that shows a drawing changing
-// a little at a time, as while the object is dragged. The drawing's first
+// Paints what PaintPicture paints (the round ends of wide pens to an eighth
+// of a pixel), for a view that shows a drawing changing a little at a time,
+// as while the object is dragged. The drawing's first
 // calls that are the same as last time (the axis, the mirror and its marks,
 // which the diagram draws first) stay painted in an image of the view's
 // pixels; a paint copies that image and draws only the calls after them,
