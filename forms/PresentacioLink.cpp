@@ -105,9 +105,11 @@ void TPresentacioLink::OpPresentacioClick() {
             });
         });
         connect(presentacio_, &QObject::destroyed, this, [panel] {
-            if (panel) {
-                panel->holdPixels(false);
-            }
+            RunHandler([&panel] {
+                if (panel) {
+                    panel->holdPixels(false);
+                }
+            });
         });
     }
     presentacio_->Obre();
