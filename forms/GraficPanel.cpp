@@ -36,8 +36,11 @@ void TGraficPanel::repaintBackground() {
     const QColor window = palette().color(QPalette::Window);
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Dark);
+    // Kept whether held or not: a drawing already begun when a hold starts
+    // is drawn again from here when it ends.
+    start_ = {window, light, dark, s.pen(), s.currentPoint()};
+    erased_ = true;
     if (held_) {
-        start_ = {window, light, dark, s.pen(), s.currentPoint()};
         stale_ = true;
     } else {
         paintBackground(window, light, dark);
@@ -88,14 +91,21 @@ void TGraficPanel::holdPixels(bool held) {
     }
     held_ = held;
     madeSurface().holdPixels(held);
-    catchUp();
+    if (held) {
+        // Whatever is drawn from now on, before the next erasing, is drawn
+        // with what the record already holds when the hold ends.
+        stale_ = erased_;
+    } else {
+        catchUp();
+    }
 }
 
 void TGraficPanel::catchUp() {
     if (!stale_ || !surface_) {
         return;
     }
-    stale_ = false;
+    // While held, whatever is drawn next leaves the image behind again.
+    stale_ = held_;
     // Drawn as it would have been at the time, from the same start: the
     // surface then ends with the pen and point the drawing left it with.
     ImageSurface& s = *surface_;

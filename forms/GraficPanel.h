@@ -58,9 +58,10 @@ private:
     std::unique_ptr<ImageSurface> surface_;
     DrawingRecord record_;
     bool held_ = false;
+    bool stale_ = false;  // the image is behind the record
+    bool erased_ = false; // start_ holds the last erasing
     // What a held drawing is to be drawn on and from: the background's
-    // colours and the surface's pen and point when it was erased.
-    bool stale_ = false;
+    // colours and the surface's pen and point at the last erasing.
     struct Start {
         QColor window, light, dark;
         TPen pen;
