@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <vector>
 
 namespace {
@@ -133,7 +132,7 @@ bool PainterSurface::drawsDotted() const {
 }
 
 QPen PainterSurface::qtPen() const {
-    const double width = std::max(pen_.width * sx_, 1.0);
+    const double width = penWidth();
     QPen pen(ToQColor(pen_.color), width);
     pen.setJoinStyle(Qt::RoundJoin);
     if (pen_.width > 1) {
@@ -208,7 +207,7 @@ std::optional<std::pair<double, double>> PainterSurface::partOf(const QPointF& a
 void PainterSurface::drawChainAsLines() {
     // Half the pen, the half pixel a thin line starts early, and the
     // antialiased fringe.
-    const double reach = std::max(pen_.width * sx_, 1.0) / 2 + std::max(sx_, sy_) / 2 + 1;
+    const double reach = penWidth() / 2 + std::max(sx_, sy_) / 2 + 1;
     if (cull_ && !chain_.boundingRect().adjusted(-reach, -reach, reach, reach).intersects(*cull_)) {
         // Painted a part at a time, most chains miss most parts.
         return;
@@ -282,20 +281,13 @@ bool PainterSurface::stampDisc(const QPointF& centre, double radius, const QColo
         t.dx() != std::round(t.dx()) || t.dy() != std::round(t.dy()) || radius > 64) {
         return false;
     }
-    // The centre to the nearest eighth of a pixel.
-    const auto eighths = [](double v) {
-        return static_cast<std::int64_t>(std::llround(v * StampSteps));
-    };
-    const std::int64_t ex = eighths(centre.x()), ey = eighths(centre.y());
-    const auto whole = [](std::int64_t e) {
-        return e >= 0 ? e / StampSteps : -((-e + StampSteps - 1) / StampSteps);
-    };
-    const std::int64_t px = whole(ex), py = whole(ey);
+    // The centre to the nearest eighth of a pixel: the pixel whose corner
+    // it lies from, and how many eighths on.
+    const double ex = std::round(centre.x() * StampSteps), ey = std::round(centre.y() * StampSteps);
+    const double px = std::floor(ex / StampSteps), py = std::floor(ey / StampSteps);
     const DiscStamp& stamp = Stamp(colour.rgb(), radius, static_cast<int>(ex - px * StampSteps),
                                    static_cast<int>(ey - py * StampSteps));
-    painter_.drawImage(QPointF(static_cast<double>(px - stamp.centre.x()),
-                               static_cast<double>(py - stamp.centre.y())),
-                       stamp.image);
+    painter_.drawImage(QPointF(px - stamp.centre.x(), py - stamp.centre.y()), stamp.image);
     return true;
 }
 

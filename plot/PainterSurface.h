@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QRegion>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -91,6 +92,8 @@ private:
     PainterSurface(QPainter& painter, const QRectF& target, int clientWidth, int clientHeight,
                    bool antialiasing, const std::optional<QRectF>& part);
     QPen qtPen() const;
+    // The pen's width on the device: its client pixels, at least one unit.
+    double penWidth() const { return std::max(pen_.width * sx_, 1.0); }
     bool drawsDotted() const;
     // Where a solid one-pixel line from `from` towards `to` begins: half a
     // client pixel back, so that it covers its first pixel.
