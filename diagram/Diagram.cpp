@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagram/Diagram.h"
 
-#include "optics/Optics.h"
+#include "core/RunError.h"
 
 #include <cmath>
 #include <numbers>
@@ -30,8 +30,8 @@ struct MirrorHits {
     double D;
 };
 
-MirrorHits CurvedMirrorHits(double x) {
-    const long double s = CurvatureSign;
+MirrorHits CurvedMirrorHits(std::int32_t sign, double x) {
+    const long double s = sign;
     const long double r = CurvatureRadius;
     const long double h = ObjectHeight;
     MirrorHits hits{};
@@ -46,9 +46,7 @@ MirrorHits CurvedMirrorHits(double x) {
     return hits;
 }
 
-} // namespace
-
-void dibuixaEntorn(const TPlotWindow& W, std::uint8_t kind) {
+void Environment(const TPlotWindow& W, std::uint8_t kind) {
     PlotSegment(W, WorldXMin, 0, WorldXMax, 0);
     switch (kind) {
     case MirrorPlane:
@@ -71,44 +69,37 @@ void dibuixaEntorn(const TPlotWindow& W, std::uint8_t kind) {
     }
 }
 
-void dibuixafigura(const TPlotWindow& W, double x,
-                   const std::function<void(double)>& placeControls) {
-    Surface& s = *W.DC;
-    PenColor(s, ObjectColor);
-    PenWidth(s, 3);
+void ObjectArrow(const TPlotWindow& W, TColor colour, double x) {
+    PenColor(W, colour);
+    PenWidth(W, 3);
     PlotArrow(W, x, 0, x, ObjectHeight);
-    PenReset(s);
-    if (placeControls) {
-        placeControls(x);
-    }
-    ComputeImage(x);
+    PenReset(W);
 }
 
-void Rajos(const TPlotWindow& W, double x) {
-    Surface& s = *W.DC;
-    PenColor(s, RayColor);
-    const double xi = ImagePos;
-    const double yi = ImageHeight;
-    switch (MirrorKind) {
+// The principal rays for the object at x and the image tip (xi, yi).
+void Rays(const TPlotWindow& W, TColor colour, std::uint8_t kind, std::int32_t sign, double x,
+          double xi, double yi) {
+    PenColor(W, colour);
+    switch (kind) {
     case MirrorPlane:
         PlotSegment(W, x, ObjectHeight, 0, ObjectHeight);
         PlotSegment(W, x, ObjectHeight, 0, 0);
         PlotRay(W, 0, 0, x, -ObjectHeight, -RayReach);
-        PenStyle(s, Dotted);
+        PenStyle(W, Dotted);
         PlotRay(W, 0, 0, xi, ObjectHeight, RayReach);
         PlotSegment(W, 0, ObjectHeight, RayReach, ObjectHeight);
         break;
     case MirrorConvex: {
-        const MirrorHits h = CurvedMirrorHits(x);
+        const MirrorHits h = CurvedMirrorHits(sign, x);
         PlotSegment(W, x, ObjectHeight, h.m, ObjectHeight);
         PlotSegment(W, x, ObjectHeight, h.A, h.D);
-        PenStyle(s, Dotted);
+        PenStyle(W, Dotted);
         PlotRay(W, h.m, ObjectHeight, xi, yi, RayReach);
         PlotRay(W, h.A, h.D, xi, yi, RayReach);
         break;
     }
     case MirrorConcave: {
-        const MirrorHits h = CurvedMirrorHits(x);
+        const MirrorHits h = CurvedMirrorHits(sign, x);
         PlotSegment(W, x, ObjectHeight, h.m, ObjectHeight);
         PlotSegment(W, x, ObjectHeight, h.A, h.D);
         PlotRay(W, h.m, ObjectHeight, -FocalLength, 0, -RayReach);
@@ -119,7 +110,7 @@ void Rajos(const TPlotWindow& W, double x) {
         // Only objects inside the focus have a virtual image behind the
         // mirror; at the focus itself no line is aimed at infinity.
         if (x > -FocalLength) {
-            PenStyle(s, Dotted);
+            PenStyle(W, Dotted);
             PlotRay(W, h.A, h.D, xi, yi, RayReach);
             PlotRay(W, h.m, ObjectHeight, xi, yi, RayReach);
         }
@@ -130,19 +121,76 @@ void Rajos(const TPlotWindow& W, double x) {
     }
 }
 
-void DibuixaImatge(const TPlotWindow& W) {
-    Surface& s = *W.DC;
-    PenColor(s, ImageColor);
+void ImageArrow(const TPlotWindow& W, TColor colour, double xi, double yi) {
+    PenColor(W, colour);
     // At width 2 the dotted style left by the rays draws solid.
-    PenWidth(s, 2);
-    PlotArrow(W, ImagePos, 0, ImagePos, ImageHeight);
-    PenReset(s);
+    PenWidth(W, 2);
+    PlotArrow(W, xi, 0, xi, yi);
+    PenReset(W);
+}
+
+} // namespace
+
+void dibuixaEntorn(const TPlotWindow& W, std::uint8_t kind) {
+    Environment(W, kind);
+}
+
+void dibuixafigura(const TPlotWindow& W, double x,
+                   const std::function<void(double)>& placeControls) {
+    ObjectArrow(W, ObjectColor, x);
+    if (placeControls) {
+        placeControls(x);
+    }
+    ComputeImage(x);
+}
+
+void Rajos(const TPlotWindow& W, double x) {
+    Rays(W, RayColor, MirrorKind, CurvatureSign, x, ImagePos, ImageHeight);
+}
+
+void DibuixaImatge(const TPlotWindow& W) {
+    ImageArrow(W, ImageColor, ImagePos, ImageHeight);
 }
 
 void DrawDiagram(const TPlotWindow& W, double x, const std::function<void(double)>& placeControls) {
-    PenStyle(*W.DC, Solid);
+    PenStyle(W, Solid);
     dibuixaEntorn(W, MirrorKind);
     dibuixafigura(W, x, placeControls);
     Rajos(W, x);
     DibuixaImatge(W);
+}
+
+SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style) {
+    SceneDrawing d;
+    d.environmentKey = {scene.kind, style.pen, style.width, style.height};
+    d.pen = style.pen;
+    DrawingRecorder surface(d.record, style.width, style.height);
+    TPlotWindow W;
+    W.Pen = &d.pen;
+    PlotInit(W, surface, WorldXMin, WorldYMin, WorldXMax, WorldYMax);
+    const double x = scene.objectPos;
+    DrawStep step = DrawStep::Environment;
+    const auto begin = [&d, &step](DrawStep next) {
+        step = next;
+        d.starts[static_cast<std::size_t>(next)] = d.record.calls().size();
+    };
+    try {
+        PenStyle(W, Solid);
+        Environment(W, scene.kind);
+        begin(DrawStep::Object);
+        ObjectArrow(W, style.object, x);
+        begin(DrawStep::Rays);
+        Rays(W, style.ray, scene.kind, CurvatureSignOf(scene.kind), x, image.position,
+             image.height);
+        begin(DrawStep::Image);
+        ImageArrow(W, style.image, image.position, image.height);
+        begin(DrawStep::Done);
+    } catch (const RunError& e) {
+        d.failedAt = step;
+        d.failure = e.what();
+        for (auto i = static_cast<std::size_t>(step) + 1; i < d.starts.size(); ++i) {
+            d.starts[i] = d.record.calls().size();
+        }
+    }
+    return d;
 }

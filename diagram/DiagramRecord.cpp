@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagram/DiagramRecord.h"
 
-#include "diagram/Diagram.h"
+#include "core/RunError.h"
 
 DrawingRecord RecordDiagram(TMirrorKind kind, double x) {
-    RayColor = DefaultRayColor;
-    ObjectColor = DefaultObjectColor;
-    ImageColor = DefaultImageColor;
-    PlotUnitInit();
-    DrawingRecord record;
-    DrawingRecorder surface(record, PanelWidth, PanelHeight);
-    TPlotWindow W;
-    PlotInit(W, surface, WorldXMin, WorldYMin, WorldXMax, WorldYMax);
-    MirrorKind = kind;
-    CurvatureSign = CurvatureSignOf(kind);
-    DrawDiagram(W, x);
-    return record;
+    const Scene scene{kind, x};
+    SceneDrawing drawing = DrawScene(scene, ComputeImage(scene));
+    if (drawing.failed()) {
+        throw RunError(drawing.failure);
+    }
+    return std::move(drawing.record);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "diagram/Diagram.h"
 #include "plot/DrawingRecord.h"
 #include "plot/ImageSurface.h"
 
@@ -31,6 +32,9 @@ public:
     // Erases the picture to the panel's colour and bevels (raised outer,
     // lowered inner) and asks for the panel to be shown again.
     void repaintBackground();
+    // Erases the picture and draws a scene on it. The environment's pixels
+    // are those of the last drawing with the same environment, kept.
+    void showDrawing(const SceneDrawing& drawing);
 
     // The drawing on the panel since it was last erased.
     const DrawingRecord& drawing() const { return record_; }
@@ -39,34 +43,21 @@ public:
     // The panel as shown at a device pixel ratio: background, bevels and the
     // drawing made again at that resolution. At 1 it is the image itself.
     QImage picture(qreal devicePixelRatio) const;
-    // While nobody can see the panel (a presentation covers the window),
-    // drawings are only recorded; the image is drawn from the last one when
-    // the panel is shown, its picture or surface taken, or the hold ends.
-    void holdPixels(bool held);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Erases the image to the background and bevels in these colours.
-    void paintBackground(const QColor& window, const QColor& light, const QColor& dark);
-    // Draws the held drawing, if any.
-    void catchUp();
-    // The surface, made on first use, held drawing or not.
-    ImageSurface& madeSurface();
+    // The background and bevels at a device pixel ratio.
+    void paintBackground(QImage& image, qreal ratio) const;
 
     std::unique_ptr<ImageSurface> surface_;
     DrawingRecord record_;
-    bool held_ = false;
-    bool stale_ = false;  // the image is behind the record
-    bool erased_ = false; // start_ holds the last erasing
-    // What a held drawing is to be drawn on and from: the background's
-    // colours and the surface's pen and point at the last erasing.
-    struct Start {
-        QColor window, light, dark;
-        TPen pen;
-        QPoint at;
-    } start_;
+    // The background with the last environment drawn on it, and what it was
+    // drawn from.
+    QImage environment_;
+    SceneDrawing::Key environmentKey_;
+    QPalette environmentPalette_;
     // The last picture made at a ratio above 1, and what it was made from.
     mutable QImage sharp_;
     mutable std::uint64_t sharpVersion_ = 0;

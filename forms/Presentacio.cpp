@@ -2,9 +2,11 @@
 #include "forms/Presentacio.h"
 
 #include "core/Language.h"
+#include "core/NumberText.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
 #include "forms/ObjectHandle.h"
+#include "forms/Results.h"
 #include "optics/Optics.h"
 #include "plot/PainterSurface.h"
 
@@ -13,7 +15,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -60,17 +61,71 @@ void SetFontIfChanged(QWidget* w, const QFont& f) {
 } // namespace
 
 TPresentacioDiagrama::TPresentacioDiagrama(QWidget* parent)
-    : QWidget(parent), source_{nullptr, RGB(242, 255, 253), {425, 281}} {
+    : QWidget(parent), source_{nullptr, PanelColor, {PanelWidth, PanelHeight}} {
     setObjectName(QStringLiteral("PresDiagrama"));
     // Every pixel is painted by paintEvent: no erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TPresentacioDiagrama::setSource(const PictureSource& source) {
-    source_ = source;
-    // Only around what moved: the rest of the screen is as it was.
-    update(layers_.changedRegion(source_, QRectF(rect())));
+void TPresentacioDiagrama::setDrawing(const SceneDrawing& drawing) {
+    const bool sameEnvironment =
+        !environment_.isNull() && drawing_.environmentKey == drawing.environmentKey;
+    const QRegion before = movingRegion();
+    drawing_ = drawing;
+    source_.drawing = &drawing_.record;
+    source_.client = {drawing.environmentKey.width, drawing.environmentKey.height};
+    if (sameEnvironment) {
+        // Only around what moved: the rest of the screen is as it was.
+        update(before.united(movingRegion()));
+    } else {
+        environment_ = QImage();
+        update();
+    }
+}
+
+QRegion TPresentacioDiagrama::movingRegion() const {
+    const QRectF t = target();
+    const auto& calls = drawing_.record.calls();
+    if (calls.empty() || t.isEmpty()) {
+        return {};
+    }
+    const double sx = t.width() / std::max(source_.client.width(), 1);
+    const double sy = t.height() / std::max(source_.client.height(), 1);
+    const auto at = [&](double fx, double fy) { return ClientToDevice(t, sx, sy, fx, fy); };
+    // Each line's box, as wide as its pen either side, a pixel more for the
+    // antialiasing: a handful of boxes, not the whole picture.
+    QRegion region;
+    double reach = 0;
+    QPointF from;
+    const auto [first, last] = drawing_.moving();
+    for (std::size_t i = first; i < last; ++i) {
+        const DrawingRecord::Call& c = calls[i];
+        switch (c.op) {
+        case DrawingRecord::Op::Pen:
+            reach = std::max(c.pen.width * sx, 1.0) + 2;
+            break;
+        case DrawingRecord::Op::MoveTo:
+            from = at(c.fa, c.fb);
+            break;
+        case DrawingRecord::Op::LineTo: {
+            const QPointF to = at(c.fa, c.fb);
+            region += QRectF(from, to)
+                          .normalized()
+                          .adjusted(-reach, -reach, reach, reach)
+                          .toAlignedRect();
+            from = to;
+            break;
+        }
+        case DrawingRecord::Op::Ellipse:
+            region += QRectF(at(c.fa, c.fb), at(c.fc, c.fd))
+                          .normalized()
+                          .adjusted(-reach, -reach, reach, reach)
+                          .toAlignedRect();
+            break;
+        }
+    }
+    return region & rect();
 }
 
 QRectF TPresentacioDiagrama::target() const {
@@ -92,26 +147,52 @@ QPointF TPresentacioDiagrama::toClient(const QPointF& at) const {
 
 void TPresentacioDiagrama::paintEvent(QPaintEvent* event) {
     RunHandler([this, event] {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * ratio).toSize();
+        if (environment_.size() != pixels) {
+            environment_ = QImage(pixels, QImage::Format_RGB32);
+            environment_.setDevicePixelRatio(ratio);
+            QPainter e(&environment_);
+            e.fillRect(rect(), ToQColor(source_.background));
+            if (source_.drawing) {
+                PainterSurface s(e, target(), source_.client.width(), source_.client.height());
+                const auto [first, last] = drawing_.environment();
+                drawing_.record.replay(s, first, last);
+            }
+        }
         QPainter p(this);
-        layers_.paint(p, source_, QRectF(rect()), event->region());
+        for (const QRect& r : event->region()) {
+            p.drawImage(r, environment_,
+                        QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+        }
+        if (source_.drawing) {
+            PainterSurface s(p, target(), source_.client.width(), source_.client.height());
+            const auto [first, last] = drawing_.moving();
+            drawing_.record.replay(s, first, last);
+        }
     });
 }
 
 void TPresentacioDiagrama::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // The kept picture is as large as the screen.
-    layers_.clear();
+    environment_ = QImage();
 }
 
 void TFPresentacio::Retranslate() {
     setWindowTitle(QStringLiteral("Vexaria - ") + LangCaption(LangPresentation));
+    static constexpr const TLangText* Captions[Cells] = {
+        nullptr,          &LangObjectPositionLabel, &LangKindHeading,       &LangOrientationHeading,
+        &LangSizeHeading, &LangImagePositionField,  &LangMagnificationField};
+    for (std::size_t i = 0; i < Cells; ++i) {
+        cells_[i].caption->setText(Captions[i] ? LangCaption(*Captions[i]) : QString());
+    }
 }
 
 TFPresentacio::TFPresentacio(QWidget* owner)
     : QWidget(owner, Qt::Window), owner_(owner), diagram_(new TPresentacioDiagrama(this)),
       results_(new QWidget(this)) {
     setObjectName(QStringLiteral("FPresentacio"));
-    Retranslate();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -119,43 +200,28 @@ TFPresentacio::TFPresentacio(QWidget* owner)
     results_->setAutoFillBackground(true);
     SetColour(results_, QPalette::Window, ToQColor(ResultsColor));
 
-    const auto find = [owner](const char* name) {
-        return owner ? owner->findChild<QWidget*>(QLatin1String(name)) : nullptr;
-    };
-    from_.objectField = qobject_cast<QLineEdit*>(find("EdPosObj"));
-    from_.imageField = qobject_cast<QLineEdit*>(find("EdPosIm"));
-    from_.magnificationField = qobject_cast<QLineEdit*>(find("EdAugm"));
-    from_.kind = qobject_cast<QLabel*>(find("PTipus"));
-    from_.orientation = qobject_cast<QLabel*>(find("PSentit"));
-    from_.size = qobject_cast<QLabel*>(find("PMagnif"));
-    from_.mirrorButtons = {find("BtPla"), find("BtConv"), find("BtConc")};
-
-    // Name, caption taken from the owner's label, colour of the value's box
-    // (none: on the results' colour).
+    // Name, caption, colour of the value's box (none: on the results'
+    // colour, or the word's own).
     struct Layout {
         const char* value;
         const char* caption;
-        const char* ownerCaption;
         bool box;
         TColor boxColor;
     };
     static constexpr Layout Layouts[Cells] = {
-        {"PresEspejo", "PresLEspejo", nullptr, false, 0},
-        {"PresPosObj", "PresLPosObj", "Label1", true, ObjectFieldColor},
-        {"PresTipus", "PresLTipus", "Label3", true, 0},
-        {"PresSentit", "PresLSentit", "Label4", true, 0},
-        {"PresMagnif", "PresLMagnif", "Label6", true, 0},
-        {"PresPosIm", "PresLPosIm", "Label7", true, ImageFieldColor},
-        {"PresAugm", "PresLAugm", "Label8", true, ImageFieldColor},
+        {"PresEspejo", "PresLEspejo", false, 0},
+        {"PresPosObj", "PresLPosObj", true, ObjectFieldColor},
+        {"PresTipus", "PresLTipus", true, 0},
+        {"PresSentit", "PresLSentit", true, 0},
+        {"PresMagnif", "PresLMagnif", true, 0},
+        {"PresPosIm", "PresLPosIm", true, ImageFieldColor},
+        {"PresAugm", "PresLAugm", true, ImageFieldColor},
     };
     for (int i = 0; i < Cells; ++i) {
         const Layout& l = Layouts[i];
         Cell& c = cells_[static_cast<std::size_t>(i)];
         c.caption = new QLabel(results_);
         c.caption->setObjectName(QLatin1String(l.caption));
-        if (l.ownerCaption) {
-            c.ownerCaption = qobject_cast<QLabel*>(find(l.ownerCaption));
-        }
         if (l.box) {
             // The sunken frame is a widget of its own around the value, so
             // that a new value repaints only the text, not the frame too.
@@ -185,6 +251,7 @@ TFPresentacio::TFPresentacio(QWidget* owner)
     connect(handle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { Tanca(); }); });
 
+    Retranslate();
     UseInstalledFaces(this);
     Disposa();
     if (owner_) {
@@ -211,7 +278,6 @@ void TFPresentacio::CoverOwner() {
                          frameGeometry().contains(owner->frameGeometry());
     if (owner->updatesEnabled() == covered) {
         owner->setUpdatesEnabled(!covered);
-        emit ownerCovered(covered);
     }
 }
 
@@ -253,73 +319,53 @@ void TFPresentacio::changeEvent(QEvent* event) {
     }
 }
 
-void TFPresentacio::Mostra(const PictureSource& picture, const ClientBox& objectBox) {
-    diagram_->setSource(picture);
+void TFPresentacio::Mostra(const LessonState& state, const ClientBox& objectBox) {
+    diagram_->setDrawing(state.drawing);
     objectBox_ = objectBox;
-    CopiaResultats();
+    MostraResultats(state);
     handle_->refreshCursor();
 }
 
-void TFPresentacio::CopiaResultats() {
+void TFPresentacio::MostraResultats(const LessonState& state) {
     // A value is fitted to its box again only when it changed: measuring
-    // the text is most of what copying costs on a drag step.
-    const auto copyText = [this](CellIndex i, const QString& text) {
+    // the text is most of what showing costs on a drag step.
+    const auto show = [this](CellIndex i, const QString& text) {
         Cell& c = cells_[i];
         if (c.value->text() != text) {
             c.value->setText(text);
             FitValue(c);
         }
     };
-    const auto copyField = [&copyText](CellIndex i, const QLineEdit* from) {
-        if (from) {
-            copyText(i, from->text());
-        }
-    };
-    const auto copyWord = [this](CellIndex i, const QLabel* from, double sizeFactor) {
-        if (!from) {
-            return;
-        }
+    const auto showWord = [this](CellIndex i, const ResultWord& word, double sizeFactor) {
         Cell& c = cells_[i];
-        c.value->setAlignment(from->alignment());
-        SetColour(c.value, QPalette::WindowText, from->palette().color(QPalette::WindowText));
-        SetColour(c.value, QPalette::Window, from->palette().color(QPalette::Window));
-        if (c.box) {
-            SetColour(c.box, QPalette::Window, from->palette().color(QPalette::Window));
-        }
+        c.value->setAlignment(word.alignment);
+        SetColour(c.value, QPalette::WindowText, ToQColor(word.color));
+        SetColour(c.value, QPalette::Window, ToQColor(word.background));
+        SetColour(c.box, QPalette::Window, ToQColor(word.background));
         QFont f = c.value->font();
-        f.setFamily(from->font().family());
-        f.setBold(from->font().bold());
+        f.setFamily(InstalledFace(QLatin1String(word.face)));
+        f.setBold(word.bold);
+        const QString text = LangCaption(*word.caption);
         const bool changed =
-            c.value->text() != from->text() || c.sizeFactor != sizeFactor || f != c.value->font();
-        c.value->setText(from->text());
+            c.value->text() != text || c.sizeFactor != sizeFactor || f != c.value->font();
+        c.value->setText(text);
         c.sizeFactor = sizeFactor;
         SetFontIfChanged(c.value, f);
         if (changed) {
             FitValue(c);
         }
     };
-
-    // The captions too: the owner's texts follow the interface language.
-    for (Cell& c : cells_) {
-        if (c.ownerCaption) {
-            c.caption->setText(c.ownerCaption->text());
-        }
-    }
-    const QWidget* button =
-        MirrorKind < from_.mirrorButtons.size() ? from_.mirrorButtons[MirrorKind].data() : nullptr;
-    copyText(Mirror, button ? button->toolTip() : QString());
-    copyField(Object, from_.objectField);
-    copyField(ImagePosition, from_.imageField);
-    copyField(Magnifying, from_.magnificationField);
-    copyWord(Kind, from_.kind, 1.0);
-    copyWord(Orientation, from_.orientation, 1.0);
+    const ImageResult& image = state.image;
+    show(Mirror, MirrorText(state.scene.kind));
+    show(Object, ObjectDistanceText(state.scene.objectPos));
+    show(ImagePosition, ImagePositionText(image.position));
+    show(Magnifying, FloatToStr(image.magnification));
+    showWord(Kind, KindWord(image.kind), 1.0);
+    showWord(Orientation, OrientationWord(image.magnification), 1.0);
     // The size class's word keeps its size against the others, as in the
     // main window (20, 16 or 14 points against the largest).
-    double sizeFactor = 1.0;
-    if (from_.size && from_.size->font().pointSizeF() > 0) {
-        sizeFactor = std::clamp(from_.size->font().pointSizeF() / 20.0, 0.5, 1.0);
-    }
-    copyWord(Size, from_.size, sizeFactor);
+    const ResultWord& size = SizeWord(image.size);
+    showWord(Size, size, std::clamp(size.points / 20.0, 0.5, 1.0));
 }
 
 void TFPresentacio::FitValue(Cell& c) {

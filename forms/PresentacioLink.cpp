@@ -2,6 +2,7 @@
 #include "forms/PresentacioLink.h"
 
 #include "core/Language.h"
+#include "diagram/Lesson.h"
 #include "diagram/ObjectDrag.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QScrollBar>
 
 namespace {
@@ -34,9 +34,9 @@ QMenu* DiagramMenu(QMenuBar* menuBar) {
 
 } // namespace
 
-TPresentacioLink::TPresentacioLink(TFPrincipal* window, QMenuBar* menuBar, TGraficPanel* panel,
-                                   QScrollBar* bar)
-    : QObject(window), window_(window), panel_(panel), bar_(bar) {
+TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBar* menuBar,
+                                   TGraficPanel* panel, QScrollBar* bar)
+    : QObject(window), window_(window), lesson_(lesson), panel_(panel), bar_(bar) {
     setObjectName(QStringLiteral("PresentacioLink"));
 
     QMenu* menu = DiagramMenu(menuBar);
@@ -52,15 +52,16 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, QMenuBar* menuBar, TGraf
     // The panel shows the client area pixel for pixel.
     panelHandle_ = new TObjectHandle(
         panel_, [](const QPointF& at) { return at; },
-        [] { return ObjectArrowBox(Diagram, LastObjectPos); });
+        [this] { return ObjectArrowBox(Diagram, lesson_->state().scene.objectPos); });
     connect(panelHandle_, &TObjectHandle::dragged, this,
             [this](double column) { RunHandler([this, column] { Drag(column); }); });
     connect(panelHandle_, &TObjectHandle::stepped, this,
             [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
     connect(panelHandle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { OpPresentacioClick(); }); });
-    // Made after the main window, so its re-captioning runs after the main
-    // window's and copies the results in their new language.
+    connect(lesson_, &TLesson::changed, this, [this](const LessonState& state) {
+        RunHandler([this, &state] { Actualitzat(state); });
+    });
     connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
             [this] { RunHandler([this] { Retranslate(); }); });
 }
@@ -70,13 +71,13 @@ void TPresentacioLink::Retranslate() {
     if (presentacio_) {
         presentacio_->Retranslate();
     }
-    Actualitzat();
+    Actualitzat(lesson_->state());
 }
 
 void TPresentacioLink::Drag(double column) {
     const std::int32_t x = ObjectAtColumn(Diagram, column);
     // A step within the same whole position changes nothing.
-    if (static_cast<double>(x) == LastObjectPos) {
+    if (static_cast<double>(x) == lesson_->state().scene.objectPos) {
         return;
     }
     window_->BarraDesplScroll(x + BarOrigin);
@@ -94,36 +95,17 @@ void TPresentacioLink::OpPresentacioClick() {
                 [this](double column) { RunHandler([this, column] { Drag(column); }); });
         connect(presentacio_, &TFPresentacio::stepped, this,
                 [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
-        // Under the presentation the panel's picture is drawn only when it
-        // can be seen again: a drag step then draws the diagram once.
-        const QPointer<TGraficPanel> panel = panel_;
-        connect(presentacio_, &TFPresentacio::ownerCovered, this, [panel](bool covered) {
-            RunHandler([&panel, covered] {
-                if (panel) {
-                    panel->holdPixels(covered);
-                }
-            });
-        });
-        connect(presentacio_, &QObject::destroyed, this, [panel] {
-            RunHandler([&panel] {
-                if (panel) {
-                    panel->holdPixels(false);
-                }
-            });
-        });
     }
     presentacio_->Obre();
-    Actualitzat();
+    Actualitzat(lesson_->state());
 }
 
-void TPresentacioLink::Actualitzat() {
+void TPresentacioLink::Actualitzat(const LessonState& state) {
     if (!panelHandle_) {
         return;
     }
     panelHandle_->refreshCursor();
     if (presentacio_ && presentacio_->isVisible()) {
-        presentacio_->Mostra(PictureSource{&panel_->drawing(), panel_->backgroundColor(),
-                                           QSize(Diagram.Width, Diagram.Height)},
-                             ObjectArrowBox(Diagram, LastObjectPos));
+        presentacio_->Mostra(state, ObjectArrowBox(Diagram, state.scene.objectPos));
     }
 }

@@ -10,6 +10,8 @@ class QScrollBar;
 class TFPrincipal;
 class TFPresentacio;
 class TGraficPanel;
+class TLesson;
+struct LessonState;
 class TObjectHandle;
 
 // What ties the main window to the object moved by hand and to the
@@ -17,15 +19,16 @@ class TObjectHandle;
 // menu, the double click on the panel, the hand on the panel and on the
 // presentation. Every move the user makes there becomes the scroll bar's
 // own update, and after every update the presentation is shown the same
-// state the main window shows: one update, two views.
+// scene the lesson holds: one update, two views.
 class TPresentacioLink : public QObject {
     Q_OBJECT
 public:
-    TPresentacioLink(TFPrincipal* window, QMenuBar* menuBar, TGraficPanel* panel, QScrollBar* bar);
+    TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBar* menuBar, TGraficPanel* panel,
+                     QScrollBar* bar);
 
-    // Called at the end of every update of the main window, a failed one
-    // included: the presentation, when shown, follows.
-    void Actualitzat();
+    // A new scene of the lesson, a failed drawing included: the
+    // presentation, when shown, follows.
+    void Actualitzat(const LessonState& state);
     // Opens the presentation window, made the first time it is wanted.
     void OpPresentacioClick();
     // The menu item and the presentation in the current Language, with the
@@ -41,6 +44,7 @@ private:
     void Step(QAbstractSlider::SliderAction action);
 
     TFPrincipal* window_;
+    TLesson* lesson_;
     TGraficPanel* panel_;
     QScrollBar* bar_;
     QAction* item_ = nullptr;

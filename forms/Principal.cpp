@@ -8,12 +8,14 @@
 #include "core/Random.h"
 #include "core/RunError.h"
 #include "diagram/Diagram.h"
+#include "diagram/Lesson.h"
 #include "forms/Captions.h"
 #include "forms/DiagramMenu.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
 #include "forms/LanguageSwitch.h"
 #include "forms/PresentacioLink.h"
+#include "forms/Results.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
@@ -23,7 +25,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScopeGuard>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -42,37 +43,6 @@ TFPrincipal* FPrincipal = nullptr;
 namespace {
 
 constexpr TColor PanelButtonsColor = RGB(100, 200, 250);
-
-struct KindRow {
-    const TLangText* caption;
-    Qt::Alignment alignment;
-    TColor color;
-};
-// By ImageKind.
-constexpr KindRow KindRows[2] = {
-    {&LangReal, Qt::AlignLeft | Qt::AlignVCenter, RGB(0, 0, 219)},
-    {&LangVirtual, Qt::AlignRight | Qt::AlignVCenter, RGB(114, 219, 255)},
-};
-
-struct OrientationRow {
-    const TLangText* caption;
-    TColor color;
-};
-constexpr OrientationRow Upright = {&LangUpright, RGB(0, 104, 209)};
-constexpr OrientationRow Inverted = {&LangInverted, RGB(255, 0, 0)};
-
-struct SizeRow {
-    const TLangText* caption;
-    int points;
-    bool bold;
-    const char* face;
-};
-// By SizeClass.
-constexpr SizeRow SizeRows[3] = {
-    {&LangEnlarged, 20, true, "Tahoma"},
-    {&LangSameSize, 16, false, "Courier New"},
-    {&LangReduced, 14, false, "Script"},
-};
 
 // Every text of the window that is not a result. The window's title is the
 // program's name in every language.
@@ -184,7 +154,8 @@ constexpr std::int64_t BarOrigin = 100;
 
 } // namespace
 
-TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFPrincipal) {
+TFPrincipal::TFPrincipal(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::TFPrincipal), lesson_(new TLesson(this)) {
     FPrincipal = this;
     InitPictures();
     ui->setupUi(this);
@@ -205,6 +176,9 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFPr
     NameFirstSeparator(ui->Miralls, "sep");
     NameFirstSeparator(ui->Elements, "N1");
 
+    // The first view of the scene: the others are told after this window.
+    connect(lesson_, &TLesson::changed, this,
+            [this](const LessonState& state) { RunHandler([this, &state] { ShowScene(state); }); });
     ConnectHandlers();
     RunHandler([this] { FormCreate(); });
 }
@@ -268,6 +242,8 @@ void TFPrincipal::FormCreate() {
     RayColor = DefaultRayColor;
     ObjectColor = DefaultObjectColor;
     ImageColor = DefaultImageColor;
+    lesson_->setStyle(
+        DiagramStyle{RayColor, ObjectColor, ImageColor, CurrentPen, Diagram.Width, Diagram.Height});
     SetColor(ui->BtsMiralls, QPalette::Window, PanelButtonsColor);
     BtPlaClick();
     Language = StartingLanguage();
@@ -295,16 +271,30 @@ void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
     LastObjectPos = x;
     MirrorKind = kind;
     CurvatureSign = CurvatureSignOf(kind);
-    // The presentation shows what the main window shows, a failed drawing
-    // included.
-    const auto present = qScopeGuard([this] {
-        if (presentacioLink_) {
-            presentacioLink_->Actualitzat();
-        }
-    });
-    RepaintGrafic();
-    ::DrawDiagram(Diagram, x, [this](double at) { PlaceObjectControls(at); });
-    MostraResultats();
+    // Every view, this window first, is told of the scene; a drawing that
+    // failed is then reported, as the drawing's own error.
+    const LessonState& state = lesson_->setScene(Scene{kind, x}, CurrentPen);
+    if (state.drawing.failed()) {
+        throw RunError(state.drawing.failure);
+    }
+}
+
+void TFPrincipal::ShowScene(const LessonState& state) {
+    const double x = state.scene.objectPos;
+    LastObjectPos = x;
+    MirrorKind = state.scene.kind;
+    CurvatureSign = CurvatureSignOf(MirrorKind);
+    ui->Grafic->showDrawing(state.drawing);
+    CurrentPen = state.drawing.pen;
+    // What the drawing reached: the controls follow an object that was
+    // drawn, and the results an image that was.
+    if (state.drawing.failedAt > DrawStep::Object) {
+        PlaceObjectControls(x);
+        SetImageView(state.image);
+    }
+    if (!state.drawing.failed()) {
+        MostraResultats();
+    }
 }
 
 void TFPrincipal::ActualitzaPos(std::int64_t pos) {
@@ -314,16 +304,16 @@ void TFPrincipal::ActualitzaPos(std::int64_t pos) {
 }
 
 void TFPrincipal::MostraResultats() {
-    const KindRow& kind = KindRows[ImageKind];
+    const ResultWord& kind = KindWord(ImageKind);
     ui->PTipus->setText(LangCaption(*kind.caption));
     ui->PTipus->setAlignment(kind.alignment);
     SetColor(ui->PTipus, QPalette::WindowText, kind.color);
 
-    const OrientationRow& orientation = Magnification < 0 ? Inverted : Upright;
+    const ResultWord& orientation = OrientationWord(Magnification);
     ui->PSentit->setText(LangCaption(*orientation.caption));
     SetColor(ui->PSentit, QPalette::WindowText, orientation.color);
 
-    const SizeRow& size = SizeRows[SizeClass];
+    const ResultWord& size = SizeWord(SizeClass);
     ui->PMagnif->setText(LangCaption(*size.caption));
     QFont f = ui->PMagnif->font();
     f.setFamily(InstalledFace(QLatin1String(size.face)));
@@ -333,8 +323,7 @@ void TFPrincipal::MostraResultats() {
         ui->PMagnif->setFont(f);
     }
 
-    SetFieldText(ui->EdPosIm,
-                 ImagePos == ImageAtInfinity ? LangCaption(LangInfinity) : FloatToStr(ImagePos));
+    SetFieldText(ui->EdPosIm, ImagePositionText(ImagePos));
     SetFieldText(ui->EdAugm, FloatToStr(Magnification));
 }
 
@@ -366,10 +355,6 @@ void TFPrincipal::SetMirrorButtons(std::uint8_t kind) {
     ui->BtPla->setChecked(kind == MirrorPlane);
     ui->BtConv->setChecked(kind == MirrorConvex);
     ui->BtConc->setChecked(kind == MirrorConcave);
-}
-
-void TFPrincipal::RepaintGrafic() {
-    ui->Grafic->repaintBackground();
 }
 
 void TFPrincipal::BtPlaClick() {
@@ -468,7 +453,8 @@ void TFPrincipal::showEvent(QShowEvent* event) {
                                                 [this] { return PrintedResults(); });
     }
     if (presentacioLink_ == nullptr) {
-        presentacioLink_ = new TPresentacioLink(this, ui->MenuMirvex, ui->Grafic, ui->BarraDespl);
+        presentacioLink_ =
+            new TPresentacioLink(this, lesson_, ui->MenuMirvex, ui->Grafic, ui->BarraDespl);
     }
     QMainWindow::showEvent(event);
     // Only real showings of the window, not the window system's restoring

@@ -10,6 +10,8 @@
 
 class QAction;
 class TDiagramCommands;
+class TLesson;
+struct LessonState;
 class TPresentacioLink;
 
 namespace Ui {
@@ -33,8 +35,13 @@ public:
     explicit TFPrincipal(QWidget* parent = nullptr);
     ~TFPrincipal() override;
 
-    // The update cycle for a mirror kind and an object position.
+    // The update cycle for a mirror kind and an object position: the scene
+    // goes to the lesson, which tells this window (ShowScene) and the others.
     void Actualitzadibuix(std::uint8_t kind, double x);
+    // Shows a scene of the lesson: the panel, the controls, the results.
+    void ShowScene(const LessonState& state);
+    // The holder of the scene this window shows.
+    TLesson* lesson() const { return lesson_; }
     // An update at the object position pos - 100 with the current mirror.
     // Wide enough that every typed whole number v gives pos = 100 - v.
     void ActualitzaPos(std::int64_t pos);
@@ -86,10 +93,9 @@ private:
     void ConnectHandlers();
     // Puts one of the three mirror buttons down and the other two up.
     void SetMirrorButtons(std::uint8_t kind);
-    // Erases the diagram panel to its background.
-    void RepaintGrafic();
 
     std::unique_ptr<Ui::TFPrincipal> ui;
+    TLesson* lesson_;
     TDiagramCommands* diagramCommands_ = nullptr;
     TPresentacioLink* presentacioLink_ = nullptr;
 };

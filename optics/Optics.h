@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
-// The mirror image model: the physics behind the ray diagram. The state is
-// program-wide, one instance each, overwritten by every update.
+// The mirror image model: the physics behind the ray diagram. A scene (a
+// mirror and an object) goes in, its image comes out, and nothing else is
+// read or written. The program-wide variables below are the main window's
+// view of its current scene, written by its update alone.
 
 using TMirrorKind = std::uint8_t;
 
@@ -27,6 +29,27 @@ inline constexpr double ImageAtInfinity = 1000000.0;
 enum TImageKind : std::uint8_t { ImageReal = 0, ImageVirtual = 1 };
 enum TSizeClass : std::uint8_t { SizeEnlarged = 0, SizeEqual = 1, SizeReduced = 2 };
 
+// What the picture shows: one mirror and one object standing on the axis.
+struct Scene {
+    TMirrorKind kind = MirrorPlane;
+    double objectPos = 0.0; // abscissa of the object (negative: in front)
+    bool operator==(const Scene&) const = default;
+};
+
+// Where the image of a scene forms and what it is like.
+struct ImageResult {
+    double position = 0.0; // abscissa, or ImageAtInfinity
+    double magnification = 1.0;
+    double height = 0.0; // ordinate of the image arrow's tip
+    TImageKind kind = ImageReal;
+    TSizeClass size = SizeEqual;
+    bool atInfinity = false; // the object at the focus: the rays leave parallel
+    bool inverted() const { return magnification < 0; }
+    bool operator==(const ImageResult&) const = default;
+};
+
+ImageResult ComputeImage(const Scene& scene);
+
 extern TMirrorKind MirrorKind;
 extern std::int32_t CurvatureSign; // +1 convex (and plane), -1 concave
 extern double ImagePos;
@@ -42,3 +65,5 @@ std::int32_t CurvatureSignOf(TMirrorKind kind);
 // Computes the image of an object standing at abscissa objectPos, with
 // MirrorKind and CurvatureSign already set, and writes the five results.
 void ComputeImage(double objectPos);
+// Writes the five results of the image model from a computed image.
+void SetImageView(const ImageResult& image);

@@ -25,6 +25,11 @@ public:
         calls_.clear();
         ++clears_;
     }
+    // Takes another drawing's calls, as a new drawing.
+    void assign(const DrawingRecord& other) {
+        calls_ = other.calls_;
+        ++clears_;
+    }
     void pen(const TPen& p) { calls_.push_back({Op::Pen, p, 0, 0, 0, 0, 0, 0, 0, 0}); }
     void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) {
         calls_.push_back({Op::MoveTo, {}, x, y, 0, 0, fx, fy, 0, 0});

@@ -141,10 +141,6 @@ void ImageSurface::lineToExact(std::int32_t x, std::int32_t y, double fx, double
     if (record_) {
         record_->lineTo(x, y, fx, fy);
     }
-    if (held_ && record_) {
-        ImageSurface::moveTo(x, y);
-        return;
-    }
     ImageSurface::lineTo(x, y);
 }
 
@@ -153,9 +149,6 @@ void ImageSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int32_
                                 double fBottom) {
     if (record_) {
         record_->ellipse(left, top, right, bottom, fLeft, fTop, fRight, fBottom);
-    }
-    if (held_ && record_) {
-        return;
     }
     ImageSurface::ellipse(left, top, right, bottom);
 }

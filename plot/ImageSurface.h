@@ -39,12 +39,6 @@ public:
     // null), so that the picture can be drawn again at another resolution.
     void setRecord(DrawingRecord* record) { record_ = record; }
 
-    // While held, the recorded calls (the exact moves, lines and ellipses)
-    // only keep the pen and the point as if they had drawn: whoever holds
-    // the pixels draws them from the record before the image is looked at.
-    void holdPixels(bool held) { held_ = held; }
-    QPoint currentPoint() const { return {curX_, curY_}; }
-
     // Fills the whole image with one colour (the panel's background).
     void fill(TColor color);
     const QImage& image() const { return image_; }
@@ -65,5 +59,4 @@ private:
     std::int32_t curY_ = 0;
     DrawingRecord* record_ = nullptr;
     QRgb* pixels_ = nullptr;
-    bool held_ = false;
 };

@@ -46,10 +46,6 @@ public:
     // antialiasing is set here and its other state is left as it is.
     PainterSurface(QPainter& painter, const QRectF& target, int clientWidth, int clientHeight,
                    bool antialiasing = true);
-    // Antialiased, and for painting `part` of the device only: the painter's
-    // clip is set to it, and on an image what cannot reach it is left out.
-    PainterSurface(QPainter& painter, const QRectF& target, int clientWidth, int clientHeight,
-                   const QRectF& part);
     // Draws what is still pending.
     ~PainterSurface() override;
 
@@ -71,13 +67,6 @@ public:
     void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                       double fLeft, double fTop, double fRight, double fBottom) override;
 
-    // Round ends of wide pens copied from discs drawn before, their centres
-    // to an eighth of a pixel, where the painter paints an image pixel for
-    // pixel: for a view drawn again at every step of a drag, where the
-    // sixteenth of a pixel a disc may be off does not show. Elsewhere, and
-    // by default, each is drawn where it falls.
-    void stampRoundEnds() { stamps_ = true; }
-
     // Fills the client area with one colour (the panel's background).
     void fill(TColor color);
     // Draws the chain of lines in progress now; later lines start a new one.
@@ -89,8 +78,6 @@ public:
     double scaleY() const { return sy_; }
 
 private:
-    PainterSurface(QPainter& painter, const QRectF& target, int clientWidth, int clientHeight,
-                   bool antialiasing, const std::optional<QRectF>& part);
     QPen qtPen() const;
     // The pen's width on the device: its client pixels, at least one unit.
     double penWidth() const { return std::max(pen_.width * sx_, 1.0); }
@@ -99,17 +86,7 @@ private:
     // client pixel back, so that it covers its first pixel.
     QPointF thinStart(const QPointF& from, const QPointF& to) const;
     void drawChainAsLines();
-    // Draws a disc as a copy of one drawn before, where stampRoundEnds()
-    // allows it; false where it does not.
-    bool stampDisc(const QPointF& centre, double radius, const QColor& colour);
     void clipTo(const QRectF& rect);
-    // Whether a line from a to b, `reach` wide either side, misses the
-    // part being painted.
-    bool culled(const QPointF& a, const QPointF& b, double reach) const;
-    // The stretch [t0, t1] of the line from a to b that comes within
-    // `reach` of the part being painted; nothing where it misses it.
-    std::optional<std::pair<double, double>> partOf(const QPointF& a, const QPointF& b,
-                                                    double reach) const;
 
     QPainter& painter_;
     QRectF target_;
@@ -119,7 +96,6 @@ private:
     double sy_;
     TPen pen_;
     std::optional<QRegion> callersClip_;
-    std::optional<QRectF> cull_;
     QPolygonF chain_;     // solid lines joined end to start, drawn as one
     QList<QLineF> lines_; // the chain's lines as drawn, kept for its storage
     QPointF current_;
@@ -127,5 +103,4 @@ private:
     // raster engine draws in time proportional to their length, where a
     // path costs time in the area of its bounding box.
     bool rasterLines_ = false;
-    bool stamps_ = false;
 };

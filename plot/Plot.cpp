@@ -36,11 +36,29 @@ std::int32_t RoundToPixel(long double v) {
 
 // Replaces the program's pen by one that differs in one attribute and puts
 // it on the surface; the pen is never saved or restored, it carries on.
-template <typename Change> void ReplacePen(Surface& s, Change change) {
-    TPen pen = CurrentPen;
+template <typename Change> void ReplacePen(TPen& current, Surface& s, Change change) {
+    TPen pen = current;
     change(pen);
     s.selectPen(pen);
-    CurrentPen = pen;
+    current = pen;
+}
+
+void SetStyle(TPen& current, Surface& s, std::uint8_t style) {
+    if (style > 3) {
+        throw RunError("Range check error");
+    }
+    ReplacePen(current, s, [style](TPen& p) { p.style = PenStyles[style]; });
+}
+void SetColor(TPen& current, Surface& s, TColor color) {
+    ReplacePen(current, s, [color](TPen& p) { p.color = color; });
+}
+void SetWidth(TPen& current, Surface& s, std::uint8_t width) {
+    ReplacePen(current, s, [width](TPen& p) { p.width = width; });
+}
+void Reset(TPen& current, Surface& s) {
+    SetStyle(current, s, 0);
+    SetColor(current, s, 0);
+    SetWidth(current, s, 1);
 }
 
 // Cosine and sine of an extended angle. On x86 the FPU's own instruction
@@ -68,10 +86,10 @@ std::pair<double, double> OnCircle(double cx, double cy, long double r, long dou
 
 } // namespace
 
-TPen CurrentPen{LineStyle::Dot, 0, 1};
+TPen CurrentPen = InitialPen;
 
 void PlotUnitInit() {
-    CurrentPen = TPen{LineStyle::Dot, 0, 1};
+    CurrentPen = InitialPen;
 }
 
 bool PlotInit(TPlotWindow& W, Surface& window, double XMin, double YMin, double XMax, double YMax) {
@@ -245,18 +263,15 @@ void PlotCircle(const TPlotWindow& W, double cx, double cy, double r) {
 }
 
 void PenStyle(Surface& s, std::uint8_t style) {
-    if (style > 3) {
-        throw RunError("Range check error");
-    }
-    ReplacePen(s, [style](TPen& p) { p.style = PenStyles[style]; });
+    SetStyle(CurrentPen, s, style);
 }
 
 void PenColor(Surface& s, TColor color) {
-    ReplacePen(s, [color](TPen& p) { p.color = color; });
+    SetColor(CurrentPen, s, color);
 }
 
 void PenWidth(Surface& s, std::uint8_t width) {
-    ReplacePen(s, [width](TPen& p) { p.width = width; });
+    SetWidth(CurrentPen, s, width);
 }
 
 void PenSet(Surface& s, std::uint8_t style, TColor color, std::uint8_t width) {
@@ -266,7 +281,23 @@ void PenSet(Surface& s, std::uint8_t style, TColor color, std::uint8_t width) {
 }
 
 void PenReset(Surface& s) {
-    PenSet(s, 0, 0, 1);
+    Reset(CurrentPen, s);
+}
+
+void PenStyle(const TPlotWindow& W, std::uint8_t style) {
+    SetStyle(*W.Pen, *W.DC, style);
+}
+
+void PenColor(const TPlotWindow& W, TColor color) {
+    SetColor(*W.Pen, *W.DC, color);
+}
+
+void PenWidth(const TPlotWindow& W, std::uint8_t width) {
+    SetWidth(*W.Pen, *W.DC, width);
+}
+
+void PenReset(const TPlotWindow& W) {
+    Reset(*W.Pen, *W.DC);
 }
 
 double DegToRad(double d) {

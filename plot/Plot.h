@@ -9,6 +9,8 @@
 // program-wide pen that is changed one attribute at a time and carried from
 // one drawing step to the next.
 
+extern TPen CurrentPen;
+
 struct TPlotWindow {
     Surface* DC = nullptr;
     bool ClipRegion = false;
@@ -18,16 +20,20 @@ struct TPlotWindow {
     double YScale = 0.0;
     double XMin = 0.0;
     double YMin = 0.0;
+    // The pen drawn with: the program's one pen, or a drawing's own so that
+    // a drawing made aside leaves the program's pen as it was.
+    TPen* Pen = &CurrentPen;
 };
 
 // Style indices of PenStyle: 0 solid, 1 dashed, 2 dotted, 3 dash-dot.
 inline constexpr LineStyle PenStyles[4] = {LineStyle::Solid, LineStyle::Dash, LineStyle::Dot,
                                            LineStyle::DashDot};
 
-// The one pen of the program. It is on no surface until the first pen
-// operation selects it into one.
-extern TPen CurrentPen;
-// Creates the initial pen (dotted, black, one pixel): run once at start-up.
+// CurrentPen is the one pen of the program. It is on no surface until the
+// first pen operation selects it into one.
+// The pen before any drawing: dotted, black, one pixel.
+inline constexpr TPen InitialPen{LineStyle::Dot, 0, 1};
+// Creates the initial pen: run once at start-up.
 void PlotUnitInit();
 
 bool PlotInit(TPlotWindow& W, Surface& window, double XMin, double YMin, double XMax, double YMax);
@@ -47,6 +53,11 @@ void PenColor(Surface& s, TColor color);
 void PenWidth(Surface& s, std::uint8_t width);
 void PenSet(Surface& s, std::uint8_t style, TColor color, std::uint8_t width);
 void PenReset(Surface& s);
+// The same on a plot window's own pen and surface.
+void PenStyle(const TPlotWindow& W, std::uint8_t style);
+void PenColor(const TPlotWindow& W, TColor color);
+void PenWidth(const TPlotWindow& W, std::uint8_t width);
+void PenReset(const TPlotWindow& W);
 
 double DegToRad(double d);
 double RadToDeg(double r);

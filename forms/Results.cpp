@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/Results.h"
+
+#include "core/NumberText.h"
+
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+// By ImageKind.
+// The boxes' colours and the kind's and orientation's faces are the
+// panel's own, whatever the word.
+constexpr TColor KindBox = RGB(255, 255, 215);
+constexpr TColor OrientationBox = RGB(240, 240, 240);
+constexpr TColor SizeBox = RGB(255, 255, 0);
+constexpr const char* KindFace = "Comic Sans MS";
+constexpr const char* OrientationFace = "MS Sans Serif";
+
+constexpr ResultWord KindWords[2] = {
+    {&LangReal, RGB(0, 0, 219), KindBox, KindFace, Qt::AlignLeft | Qt::AlignVCenter},
+    {&LangVirtual, RGB(114, 219, 255), KindBox, KindFace, Qt::AlignRight | Qt::AlignVCenter},
+};
+constexpr ResultWord Upright = {&LangUpright, RGB(0, 104, 209), OrientationBox, OrientationFace};
+constexpr ResultWord Inverted = {&LangInverted, RGB(255, 0, 0), OrientationBox, OrientationFace};
+// By SizeClass.
+constexpr ResultWord SizeWords[3] = {
+    {&LangEnlarged, 0, SizeBox, "Tahoma", Qt::AlignCenter, 20, true},
+    {&LangSameSize, 0, SizeBox, "Courier New", Qt::AlignCenter, 16, false},
+    {&LangReduced, 0, SizeBox, "Script", Qt::AlignCenter, 14, false},
+};
+
+} // namespace
+
+const ResultWord& KindWord(std::uint8_t imageKind) {
+    return KindWords[imageKind < std::size(KindWords) ? imageKind : 0];
+}
+
+const ResultWord& OrientationWord(double magnification) {
+    return magnification < 0 ? Inverted : Upright;
+}
+
+const ResultWord& SizeWord(std::uint8_t sizeClass) {
+    return SizeWords[sizeClass < std::size(SizeWords) ? sizeClass : 0];
+}
+
+QString ImagePositionText(double imagePos) {
+    return imagePos == ImageAtInfinity ? LangCaption(LangInfinity) : FloatToStr(imagePos);
+}
+
+QString MirrorText(TMirrorKind kind) {
+    static constexpr const TLangText* Hints[] = {&LangPlaneMirrorHint, &LangConvexMirrorHint,
+                                                 &LangConcaveMirrorHint};
+    return kind < std::size(Hints) ? LangCaption(*Hints[kind]) : QString();
+}
+
+QString ObjectDistanceText(double objectPos) {
+    // Halves to the even neighbour, as the field itself is set.
+    return QString::number(static_cast<qlonglong>(std::nearbyint(-objectPos)));
+}
