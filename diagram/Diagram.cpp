@@ -160,10 +160,14 @@ void DrawDiagram(const TPlotWindow& W, double x, const std::function<void(double
     DibuixaImatge(W);
 }
 
-SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style) {
+SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style,
+                       const SceneDrawing* previous) {
     SceneDrawing d;
     d.environmentKey = {scene.kind, style.pen, style.width, style.height};
     d.pen = style.pen;
+    const bool reuse = previous != nullptr && previous->environmentKey == d.environmentKey &&
+                       previous->failedAt > DrawStep::Environment;
+    d.record.reserve(reuse ? previous->record.calls().size() + 16 : 512);
     DrawingRecorder surface(d.record, style.width, style.height);
     TPlotWindow W;
     W.Pen = &d.pen;
@@ -175,8 +179,14 @@ SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const Diagr
         d.starts[static_cast<std::size_t>(next)] = d.record.calls().size();
     };
     try {
-        PenStyle(W, Solid);
-        Environment(W, scene.kind);
+        if (reuse) {
+            const auto [first, last] = previous->environment();
+            d.record.append(previous->record, first, last);
+            d.pen = d.record.penAt(last, d.pen);
+        } else {
+            PenStyle(W, Solid);
+            Environment(W, scene.kind);
+        }
         begin(DrawStep::Object);
         ObjectArrow(W, style.object, x);
         begin(DrawStep::Rays);

@@ -98,5 +98,7 @@ struct SceneDrawing {
 
 // Draws a scene and its image; reads and writes nothing else. A drawing
 // that fails keeps what it drew up to the failure and says where it failed.
-SceneDrawing DrawScene(const Scene& scene, const ImageResult& image,
-                       const DiagramStyle& style = {});
+// Where `previous` drew the same environment, its calls are taken as they
+// are instead of being worked out again.
+SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style = {},
+                       const SceneDrawing* previous = nullptr);

@@ -10,7 +10,7 @@ const LessonState& TLesson::setScene(const Scene& scene, const TPen& pen) {
     style.pen = pen;
     state_.scene = scene;
     state_.image = ComputeImage(scene);
-    state_.drawing = DrawScene(scene, state_.image, style);
+    state_.drawing = DrawScene(scene, state_.image, style, &state_.drawing);
     emit changed(state_);
     return state_;
 }

@@ -3,6 +3,8 @@
 
 #include "plot/Surface.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +31,21 @@ public:
     void assign(const DrawingRecord& other) {
         calls_ = other.calls_;
         ++clears_;
+    }
+    // Appends another drawing's calls [first, last).
+    void append(const DrawingRecord& other, std::size_t first, std::size_t last) {
+        calls_.insert(calls_.end(), other.calls_.begin() + static_cast<std::ptrdiff_t>(first),
+                      other.calls_.begin() + static_cast<std::ptrdiff_t>(last));
+    }
+    void reserve(std::size_t calls) { calls_.reserve(calls); }
+    // The pen selected last before call `at`; `before` where none was.
+    TPen penAt(std::size_t at, const TPen& before) const {
+        for (std::size_t i = std::min(at, calls_.size()); i-- > 0;) {
+            if (calls_[i].op == Op::Pen) {
+                return calls_[i].pen;
+            }
+        }
+        return before;
     }
     void pen(const TPen& p) { calls_.push_back({Op::Pen, p, 0, 0, 0, 0, 0, 0, 0, 0}); }
     void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) {

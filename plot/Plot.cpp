@@ -3,12 +3,10 @@
 
 #include "core/RunError.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -186,40 +184,7 @@ void PlotArrow(const TPlotWindow& W, double x1, double y1, double x2, double y2)
     PlotPolar(W, x2, y2, half, RadToDeg(static_cast<double>(-theta + Pi / 6)));
 }
 
-namespace {
-
-// The pixels of an arc depend only on the binding and the arc itself, and the
-// diagram draws the same mirror on every scroll step; the last few arcs are
-// kept so that their trigonometry is done once. The chain of lines is still
-// drawn step by step.
-struct ArcKey {
-    double xMin, yMin, xScale, yScale;
-    std::uint16_t height;
-    double cx, cy, r, start, end;
-    bool operator==(const ArcKey&) const = default;
-};
-struct ArcPixels {
-    ArcKey key;
-    std::vector<ClientPoint> points; // the move, then each line's end
-};
-std::array<ArcPixels, 4> ArcCache;
-std::size_t ArcCacheNext = 0;
-
-} // namespace
-
 void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start, double end) {
-    const ArcKey key{W.XMin, W.YMin, W.XScale, W.YScale, W.Height, cx, cy, r, start, end};
-    for (const ArcPixels& cached : ArcCache) {
-        if (!cached.points.empty() && cached.key == key) {
-            const ClientPoint& p0 = cached.points.front();
-            W.DC->moveToExact(p0.x, p0.y, p0.fx, p0.fy);
-            for (std::size_t i = 1; i < cached.points.size(); ++i) {
-                const ClientPoint& p = cached.points[i];
-                W.DC->lineToExact(p.x, p.y, p.fx, p.fy);
-            }
-            return;
-        }
-    }
     if (r == 0.0 || W.XScale == 0.0) {
         throw RunError(FloatDivisionByZero);
     }
@@ -232,10 +197,9 @@ void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start,
     if (!(step > 0.0)) {
         throw RunError(InvalidFloatOperation);
     }
-    std::vector<ClientPoint> points;
     const auto [x0, y0] = OnCircle(cx, cy, r, start);
-    points.push_back(ToClient(W, x0, y0));
-    W.DC->moveToExact(points.back().x, points.back().y, points.back().fx, points.back().fy);
+    const ClientPoint p0 = ToClient(W, x0, y0);
+    W.DC->moveToExact(p0.x, p0.y, p0.fx, p0.fy);
     if (end < start) {
         end = static_cast<double>(end + 2 * Pi);
     }
@@ -247,12 +211,9 @@ void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start,
         }
         a = next;
         const auto [x, y] = OnCircle(cx, cy, r, a);
-        points.push_back(ToClient(W, x, y));
-        W.DC->lineToExact(points.back().x, points.back().y, points.back().fx, points.back().fy);
+        const ClientPoint p = ToClient(W, x, y);
+        W.DC->lineToExact(p.x, p.y, p.fx, p.fy);
     } while (!(a >= end));
-    // Only arcs drawn to their end are kept; a failing one fails every time.
-    ArcCache[ArcCacheNext] = ArcPixels{key, std::move(points)};
-    ArcCacheNext = (ArcCacheNext + 1) % ArcCache.size();
 }
 
 void PlotCircle(const TPlotWindow& W, double cx, double cy, double r) {

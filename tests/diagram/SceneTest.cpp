@@ -105,6 +105,12 @@ TEST(Scene, LayersAndScenesApart) {
     EXPECT_TRUE(std::equal(first.record.calls().begin() + e0, first.record.calls().begin() + e1,
                            next.record.calls().begin() + n0));
     EXPECT_EQ(first.environmentKey, next.environmentKey);
+    // The environment taken from the last drawing, or from another mirror's.
+    EXPECT_EQ(DrawScene(moved, ComputeImage(moved), {}, &first).record.calls(),
+              next.record.calls());
+    EXPECT_EQ(DrawScene(moved, ComputeImage(moved), {}, &other).record.calls(),
+              next.record.calls());
+    EXPECT_EQ(DrawScene(moved, ComputeImage(moved), {}, &first).pen, next.pen);
     EXPECT_FALSE(first.environmentKey == other.environmentKey);
     const auto& objectPen = first.record.calls()[first.moving().first];
     EXPECT_EQ(objectPen.op, DrawingRecord::Op::Pen);
