@@ -7,6 +7,8 @@
 #include "forms/PngSizeDialog.h"
 #include "forms/PrintModule.h"
 #include "plot/PictureFile.h"
+#include "util/PictureWrite.h"
+#include "util/SafeFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -174,14 +176,18 @@ void TDiagramCommands::OpImprimirClick() {
         const TDiagramCommands* commands;
         std::exception_ptr error;
     } page{this, nullptr};
-    const VexariaPrintPage paint{&page, [](void* context, QPainter* p, const QRectF* area) {
-                                     auto* page = static_cast<Page*>(context);
-                                     try {
-                                         page->commands->PaintPrintedPage(*p, *area);
-                                     } catch (...) {
-                                         page->error = std::current_exception();
-                                     }
-                                 }};
+    VexariaPrintPage paint{&page, [](void* context, QPainter* p, const QRectF* area) {
+                               auto* page = static_cast<Page*>(context);
+                               try {
+                                   page->commands->PaintPrintedPage(*p, *area);
+                               } catch (...) {
+                                   page->error = std::current_exception();
+                               }
+                           }};
+    // Printed to a file: written as every file of the program is.
+    paint.writeFile = [](void*, const QString& file, const QByteArray& bytes) {
+        return WriteRegularFile(file, bytes);
+    };
     const VexariaPrintResult result = module.printWithDialog(window_, &paint);
     if (page.error) {
         std::rethrow_exception(page.error);
