@@ -7,13 +7,15 @@
 #include "core/RunError.h"
 #include "diagram/DiagramRecord.h"
 #include "plot/PictureFile.h"
+#include "util/PictureWrite.h"
+#include "util/SettingsFile.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSettings>
 
 #include <clocale>
 #include <cstdio>
@@ -29,15 +31,30 @@ constexpr int LargestSide = 16000;
 // Saved pictures are this many times the panel by default, as in the menu.
 constexpr int DefaultTimes = 4;
 
-const char* const ValueOptions[] = {"--export", "--mirror", "--object", "--size"};
-const char* const FlagOptions[] = {"--help", "--version"};
+// The program's own options, as QCommandLineParser takes them: "--name
+// value" or "--name=value", and one dash as well as two.
+const char* const ValueOptions[] = {"export", "mirror", "object", "size"};
+const char* const FlagOptions[] = {"help", "version"};
+// The interface language's option: every start takes it.
+constexpr char LangOptionName[] = "lang";
 
-// The interface language's option, read where the language is chosen; it is
-// let through here.
-constexpr char LangOptionName[] = "--lang";
+// Qt's own options, which go to Qt when the windows start; those of the
+// first list take the next argument as their value.
+const char* const QtValueOptions[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin",      "qwindowgeometry",
+    "geometry", "qwindowtitle",       "title",         "qwindowicon", "icon",
+    "style",    "stylesheet",         "session",       "display",     "name",
+    "dialogs",  "fontengine",         "visual",        "ncols",       "cmap"};
+const char* const QtFlagOptions[] = {"reverse", "widgetcount", "nograb",       "dograb",
+                                     "sync",    "testability", "qmljsdebugger"};
 
+// An option's name without its dashes and value; empty for what is no option.
 QString OptionName(const QString& argument) {
-    return argument.section(QLatin1Char('='), 0, 0);
+    if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+        return {};
+    }
+    const qsizetype dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
+    return argument.mid(dashes).section(QLatin1Char('='), 0, 0);
 }
 
 bool IsOneOf(const QString& name, const auto& names) {
@@ -80,73 +97,86 @@ std::optional<QSize> SizeOf(const QString& text) {
 } // namespace
 
 bool IsCommandLineRun(const QStringList& arguments) {
-    for (const QString& a : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
         const QString name = OptionName(a);
-        if (IsOneOf(name, ValueOptions) || IsOneOf(name, FlagOptions)) {
-            return true;
+        if (name.isEmpty() || a == QLatin1String("--") || IsOneOf(name, QtFlagOptions)) {
+            continue;
         }
+        if (name == QLatin1String(LangOptionName) || IsOneOf(name, QtValueOptions)) {
+            i += a.contains(QLatin1Char('=')) ? 0 : 1;
+            continue;
+        }
+        // Ours, or an option nobody takes: either way the command line
+        // answers it, with a display or without one.
+        return true;
     }
     return false;
 }
 
 TCommandLine ParseCommandLine(const QStringList& arguments) {
     TCommandLine cl;
-    QStringList seen;
-    std::optional<QString> file, mirror, object, size;
-    bool help = false, version = false;
     const auto refuse = [&cl](const QString& why) {
         if (cl.error.isEmpty()) {
             cl.error = why;
         }
     };
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        const QString name = OptionName(a);
-        if (IsOneOf(name, FlagOptions)) {
-            (name == QLatin1String("--help") ? help : version) = true;
-            continue;
-        }
-        const bool isLang = name == QLatin1String(LangOptionName);
-        if (!isLang && !IsOneOf(name, ValueOptions)) {
-            refuse(Say(LangCliUnknown).arg(a));
-            continue;
-        }
-        QString value;
-        if (a.contains(QLatin1Char('='))) {
-            value = a.section(QLatin1Char('='), 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            refuse(Say(LangCliNoValue).arg(name));
-            continue;
-        }
-        if (isLang) {
-            continue;
-        }
-        if (seen.contains(name)) {
-            refuse(Say(LangCliTwice).arg(name));
-            continue;
-        }
-        seen << name;
-        std::optional<QString>& slot = name == QLatin1String("--export")   ? file
-                                       : name == QLatin1String("--mirror") ? mirror
-                                       : name == QLatin1String("--object") ? object
-                                                                           : size;
-        slot = value;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : ValueOptions) {
+        parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("v")));
     }
-    if (help) {
+    parser.addOption(
+        QCommandLineOption(QLatin1String(LangOptionName), QString(), QStringLiteral("v")));
+    for (const char* name : FlagOptions) {
+        parser.addOption(QCommandLineOption(QLatin1String(name)));
+    }
+    const bool parsed = parser.parse(QStringList(QStringLiteral("mirvex")) + arguments);
+    // The language first: every other message is said in it.
+    for (const QString& code : parser.values(QLatin1String(LangOptionName))) {
+        cl.language = LanguageFromCode(code);
+        if (!cl.language) {
+            cl.error = Say(LangBadLangOption).arg(code);
+            return cl;
+        }
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
         cl.action = TCommandLine::Action::Help;
-        cl.error.clear();
         return cl;
     }
-    if (version) {
+    if (parser.isSet(QStringLiteral("version"))) {
         cl.action = TCommandLine::Action::Version;
-        cl.error.clear();
         return cl;
     }
-    if (!cl.error.isEmpty()) {
+    if (!parsed) {
+        const QStringList unknown = parser.unknownOptionNames();
+        for (const QString& a : arguments) {
+            if (!unknown.isEmpty() && OptionName(a) == unknown.front()) {
+                refuse(Say(LangCliUnknown).arg(a));
+            }
+        }
+        // Otherwise the last option wants a value that is not there.
+        refuse(Say(LangCliNoValue).arg(QStringLiteral("--") + OptionName(arguments.back())));
         return cl;
     }
+    if (!parser.positionalArguments().isEmpty()) {
+        refuse(Say(LangCliUnknown).arg(parser.positionalArguments().front()));
+        return cl;
+    }
+    for (const char* name : ValueOptions) {
+        if (parser.values(QLatin1String(name)).size() > 1) {
+            refuse(Say(LangCliTwice).arg(QStringLiteral("--") + QLatin1String(name)));
+            return cl;
+        }
+    }
+    const auto value = [&parser](const char* name) -> std::optional<QString> {
+        if (!parser.isSet(QLatin1String(name))) {
+            return std::nullopt;
+        }
+        return parser.value(QLatin1String(name));
+    };
+    const std::optional<QString> file = value("export"), mirror = value("mirror"),
+                                 object = value("object"), size = value("size");
     if (!file) {
         refuse(Say(LangCliMissing).arg(QStringLiteral("--export")));
         return cl;
@@ -209,19 +239,25 @@ QString ResolveExportFile(const QString& file) {
 
 int RunCommandLine(int argc, char** argv) {
     QStringList arguments;
+    bool encodable = true;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
+        encodable = encodable && arguments.back().toLocal8Bit() == argv[i];
     }
     // The language the windows would speak: --lang, else the one picked in
     // the menu, else the desktop's. Read only: the command line never
     // writes the settings.
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QLatin1String(SettingsOrganization),
-                             QLatin1String(SettingsApplication));
-    Language = ChooseLanguage(LangOption(arguments).language, SavedLanguage(settings),
-                              QLocale::system().uiLanguages());
-    const TCommandLine cl = ParseCommandLine(arguments);
+    Language = ChooseLanguage(std::nullopt, ReadSavedLanguage(), QLocale::system().uiLanguages());
+    TCommandLine cl = ParseCommandLine(arguments);
+    if (cl.language && *cl.language != Language) {
+        Language = *cl.language;
+        cl = ParseCommandLine(arguments);
+    }
     const QString program = QStringLiteral("mirvex: ");
+    if (cl.error.isEmpty() && cl.action == TCommandLine::Action::Export && !encodable) {
+        // Written under another name it would be lost to the user.
+        cl.error = Say(LangCliNotWritten).arg(cl.file, LangCaption(LangFileNameNotEncodable));
+    }
     if (!cl.error.isEmpty()) {
         PrintLine(stderr, program + cl.error);
         return ExitRefused;

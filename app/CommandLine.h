@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Language.h"
 #include "optics/Optics.h"
 
 #include <QSize>
@@ -15,7 +16,7 @@
 // (-platform and the like) go to Qt.
 
 // Whether the arguments (the program's name left out) ask for the command
-// line rather than the windows.
+// line rather than the windows: any option but Qt's own and --lang.
 bool IsCommandLineRun(const QStringList& arguments);
 
 struct TCommandLine {
@@ -25,13 +26,16 @@ struct TCommandLine {
     TMirrorKind mirror = 0;
     std::int32_t object = 0; // the distance in front of the mirror, as typed in the field
     std::optional<QSize> size;
+    // The language --lang asks for, the last one given.
+    std::optional<TLanguage> language;
     // Empty, or the one-line reason the arguments are refused.
     QString error;
 };
 
-// Reads the arguments (the program's name left out). --help and --version
-// win over everything else; an export needs --export, --mirror and
-// --object. Values go as "--option value" or "--option=value".
+// Reads the arguments (the program's name left out). A --lang that names no
+// language is refused first; then --help and --version win over everything
+// else; an export needs --export, --mirror and --object. Values go as
+// "--option value" or "--option=value", and --lang anywhere.
 TCommandLine ParseCommandLine(const QStringList& arguments);
 
 // Where a relative FILE is taken from: the folder the launcher says the

@@ -287,3 +287,26 @@ inline constexpr TLangText LangBadLangOption = {"--lang admet ca, en o es, no «
 
 // The presentation window: its menu item and its title.
 inline constexpr TLangText LangPresentation = {"Presentació", "Presentation", "Presentación"};
+
+// Files (util/SafeFile). %1 the bound in bytes.
+inline constexpr TLangText LangFileTooLargeBytes = {
+    "ocupa més de %1 bytes", "it is larger than %1 bytes", "ocupa más de %1 bytes"};
+inline constexpr TLangText LangFileNameNotEncodable = {
+    "el nom no és vàlid per al sistema de fitxers", "the name is not valid for the file system",
+    "el nombre no es válido para el sistema de ficheros"};
+inline constexpr TLangText LangForeignLink = {"és un enllaç que un altre usuari podria haver fet",
+                                              "it is a link another user could have made",
+                                              "es un enlace que otro usuario podría haber hecho"};
+// %1 the settings file, %2 why. Said once, in the language just chosen.
+inline constexpr TLangText LangChoiceNotKept = {
+    "L'idioma triat no es podrà recordar a la propera obertura: «%1»: %2",
+    "The chosen language cannot be kept for the next start: \"%1\": %2",
+    "El idioma elegido no se podrá recordar en el próximo inicio: «%1»: %2"};
+// %1 the tools file, %2 its owner. Asked before a tool of a list that
+// another user could have written is started.
+inline constexpr TLangText LangForeignToolList = {
+    "«%1» és de l'usuari «%2» o altres usuaris hi poden escriure. Voleu obrir aquesta eina?",
+    "\"%1\" belongs to the user \"%2\" or other users can write to it. Open this tool?",
+    "«%1» es del usuario «%2» u otros usuarios pueden escribir en él. ¿Abrir esta utilidad?"};
+inline constexpr TLangText LangSavingPicture = {"S'està desant la imatge...",
+                                                "Saving the picture...", "Guardando la imagen..."};

@@ -8,7 +8,8 @@
 
 #include <optional>
 
-class QSettings;
+#include <QByteArray>
+#include <QByteArrayView>
 
 // The language a start begins in: the command line's --lang first, then the
 // language the user last picked in the menu, then the desktop's. A school
@@ -39,12 +40,15 @@ TLangOption LangOption(const QStringList& arguments);
 TLanguage ChooseLanguage(std::optional<TLanguage> commandLine, std::optional<TLanguage> saved,
                          const QStringList& uiLanguages);
 
-// Where the choice is kept: ~/.config/Vexaria/vexaria.conf on Linux.
+// The settings file keeps the choice as a QSettings INI file would:
+// "language=ca" in its [General] section (or before any section).
 inline constexpr char SettingsOrganization[] = "Vexaria";
 inline constexpr char SettingsApplication[] = "vexaria";
 inline constexpr char LanguageSettingKey[] = "language";
 
-// The choice kept by SaveLanguage; nothing when none was kept or it is not
-// one of the three codes.
-std::optional<TLanguage> SavedLanguage(const QSettings& settings);
-void SaveLanguage(QSettings& settings, TLanguage language);
+// The choice an INI file's bytes hold; nothing when none is kept or it is
+// not one of the three codes. The last one given counts.
+std::optional<TLanguage> LanguageInSettings(QByteArrayView bytes);
+// The file's bytes with the choice set: every other line as it was, the
+// one choice in place of those there were.
+QByteArray SettingsWithLanguage(QByteArrayView bytes, TLanguage language);

@@ -7,19 +7,26 @@
 #include "forms/PngSizeDialog.h"
 #include "forms/PrintModule.h"
 #include "plot/PictureFile.h"
+#include "util/PictureWrite.h"
+#include "util/SafeFile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QProgressDialog>
+#include <QTimer>
 
+#include <atomic>
 #include <exception>
+#include <thread>
 
 namespace {
 
@@ -148,7 +155,14 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
         }
         size = ask.chosenSize();
     }
-    const QString reason = WritePicture(source, name, *format, size);
+    QString reason;
+    if (*format == PictureFormat::Png && qint64(size.width()) * size.height() > LargePngPixels) {
+        if (!SaveLargePng(source, name, size, reason)) {
+            return; // cancelled: nothing was written
+        }
+    } else {
+        reason = WritePicture(source, name, *format, size);
+    }
     if (!reason.isEmpty()) {
         QMessageBox box(
             QMessageBox::Warning, ApplicationTitle(),
@@ -157,6 +171,75 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
         box.setObjectName(QStringLiteral("MsgGuardarDiagrama"));
         box.exec();
     }
+}
+
+bool TDiagramCommands::SaveLargePng(PictureSource source, const QString& name, QSize size,
+                                    QString& reason) {
+    QByteArray path;
+    if (!MayWriteFile(name, path, &reason)) {
+        return true;
+    }
+    // The panel may be given a new drawing while this one is made.
+    const DrawingRecord drawing = *source.drawing;
+    source.drawing = &drawing;
+    QProgressDialog progress(LangCaption(LangSavingPicture), LangCaption(LangCancel), 0, 0,
+                             window_);
+    progress.setObjectName(QStringLiteral("DlgProgresoGuardar"));
+    progress.setWindowTitle(ApplicationTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    // Made on a thread of its own, in bands, while the window goes on
+    // answering; each band and every write of the encoder asks whether to
+    // go on.
+    std::atomic<int> done = 0, total = 0;
+    std::atomic<bool> cancelled = false, finished = false;
+    QByteArray bytes;
+    QString failure;
+    std::exception_ptr error;
+    std::thread worker([&] {
+        try {
+            bytes = EncodePicture(source, PictureFormat::Png, size, &failure, [&](int d, int t) {
+                done = d;
+                total = t;
+                return !cancelled;
+            });
+        } catch (...) {
+            error = std::current_exception();
+        }
+        finished = true;
+    });
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        cancelled = cancelled || progress.wasCanceled();
+        if (finished) {
+            loop.quit();
+            return;
+        }
+        // The bands first; then the encoder, whose share is not known.
+        const int t = total, d = done;
+        progress.setMaximum(d < t ? t : 0);
+        progress.setValue(d < t ? d : 0);
+    });
+    poll.start(50);
+    progress.show();
+    loop.exec();
+    worker.join();
+    progress.close();
+    if (error) {
+        std::rethrow_exception(error);
+    }
+    if (cancelled) {
+        return false;
+    }
+    if (bytes.isEmpty()) {
+        reason = failure;
+    } else {
+        WriteRegularFile(name, bytes, &reason);
+    }
+    return true;
 }
 
 void TDiagramCommands::OpCopiarDiagramaClick() {
@@ -174,14 +257,18 @@ void TDiagramCommands::OpImprimirClick() {
         const TDiagramCommands* commands;
         std::exception_ptr error;
     } page{this, nullptr};
-    const VexariaPrintPage paint{&page, [](void* context, QPainter* p, const QRectF* area) {
-                                     auto* page = static_cast<Page*>(context);
-                                     try {
-                                         page->commands->PaintPrintedPage(*p, *area);
-                                     } catch (...) {
-                                         page->error = std::current_exception();
-                                     }
-                                 }};
+    VexariaPrintPage paint{&page, [](void* context, QPainter* p, const QRectF* area) {
+                               auto* page = static_cast<Page*>(context);
+                               try {
+                                   page->commands->PaintPrintedPage(*p, *area);
+                               } catch (...) {
+                                   page->error = std::current_exception();
+                               }
+                           }};
+    // Printed to a file: written as every file of the program is.
+    paint.writeFile = [](void*, const QString& file, const QByteArray& bytes) {
+        return WriteRegularFile(file, bytes);
+    };
     const VexariaPrintResult result = module.printWithDialog(window_, &paint);
     if (page.error) {
         std::rethrow_exception(page.error);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "plot/PictureFile.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -38,6 +40,10 @@ public:
 
 private:
     void ShowContextMenu(const QPoint& at);
+    // A PNG of more than LargePngPixels, made with a progress dialog that
+    // can cancel it. False when cancelled; otherwise reason is empty or
+    // says why nothing was written.
+    bool SaveLargePng(PictureSource source, const QString& name, QSize size, QString& reason);
     // One printed page, `page` its printable area in device pixels: the
     // diagram across the page, the results under it.
     void PaintPrintedPage(QPainter& p, const QRectF& page) const;

@@ -2,12 +2,13 @@
 #include "forms/LanguageSwitch.h"
 
 #include "core/LanguageChoice.h"
+#include "core/RunError.h"
 #include "forms/ErrorReport.h"
+#include "util/SettingsFile.h"
 
 #include <QActionGroup>
 #include <QLocale>
 #include <QMenu>
-#include <QSettings>
 
 #include <iterator>
 
@@ -21,18 +22,11 @@ TLanguageNotifier& LanguageNotifier() {
 std::optional<TLanguage> LanguageForStart(std::optional<TLanguage> commandLine) {
     if (commandLine)
         return commandLine;
-    std::optional<QSettings> settings;
-    OpenSettings(settings);
-    return SavedLanguage(*settings);
+    return ReadSavedLanguage();
 }
 
 TLanguage StartingLanguage() {
     return ChooseLanguage(StartLanguage, std::nullopt, QLocale::system().uiLanguages());
-}
-
-void OpenSettings(std::optional<QSettings>& settings) {
-    settings.emplace(QSettings::NativeFormat, QSettings::UserScope,
-                     QLatin1String(SettingsOrganization), QLatin1String(SettingsApplication));
 }
 
 void SwitchLanguage(TLanguage language) {
@@ -41,10 +35,10 @@ void SwitchLanguage(TLanguage language) {
 }
 
 void PickLanguage(TLanguage language) {
-    std::optional<QSettings> settings;
-    OpenSettings(settings);
-    SaveLanguage(*settings, language);
     SwitchLanguage(language);
+    QString why;
+    if (!KeepLanguage(language, &why))
+        throw RunError(LangCaption(LangChoiceNotKept).arg(SettingsFilePath(), why).toStdString());
 }
 
 namespace {

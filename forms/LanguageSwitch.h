@@ -9,7 +9,6 @@
 
 class QAction;
 class QMenu;
-class QSettings;
 
 // Tells every open window that Language has changed, so each can take its
 // captions again. Windows connect their Retranslate to LanguageChanged.
@@ -35,15 +34,12 @@ std::optional<TLanguage> LanguageForStart(std::optional<TLanguage> commandLine);
 // sets Language to it.
 TLanguage StartingLanguage();
 
-// The settings the program keeps between starts: only the language the
-// user picked.
-void OpenSettings(std::optional<QSettings>& settings);
-
 // Sets Language and has every open window re-caption itself.
 void SwitchLanguage(TLanguage language);
 
-// The user picked a language in the menu: it is kept for the next start and
-// applied at once.
+// The user picked a language in the menu: it is applied at once and kept for
+// the next start; a choice that cannot be kept raises a RunError saying so
+// in that language.
 void PickLanguage(TLanguage language);
 
 // Adds the language submenu "OpIdioma", one checkable item per language

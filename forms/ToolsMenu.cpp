@@ -5,6 +5,7 @@
 #include "forms/ErrorReport.h"
 #include "util/Shell.h"
 
+#include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
 
@@ -163,6 +164,21 @@ void RefreshToolsMenu() {
 }
 
 void LaunchTool(const TToolRecord& tool, QWidget* owner) {
+    // A list another user could have written names that user's programs:
+    // listed all the same, but started only when the user says so.
+    QString listOwner;
+    if (ToolListRefusal(QString::fromLatin1(ToolFile), &listOwner) != ShellRefusal::None) {
+        QMessageBox ask(
+            QMessageBox::Warning, ApplicationTitle(),
+            LangCaption(LangForeignToolList)
+                .arg(QDir::current().absoluteFilePath(QString::fromLatin1(ToolFile)), listOwner),
+            QMessageBox::Yes | QMessageBox::No, owner);
+        ask.setObjectName(QStringLiteral("MsgForeignToolList"));
+        ask.setTextFormat(Qt::PlainText);
+        ask.setDefaultButton(QMessageBox::No);
+        if (ask.exec() != QMessageBox::Yes)
+            return;
+    }
     const ShellTarget target = ClassifyShellPath(tool.File, tool.Params, tool.Dir);
     if (target.kind == ShellTargetKind::Refused) {
         QMessageBox box(

@@ -9,7 +9,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -96,44 +95,78 @@ QByteArray SvgPicture(const PictureSource& source, QSize size) {
     return buffer.data();
 }
 
-QString WritePicture(const PictureSource& source, const QString& fileName, PictureFormat format,
-                     QSize size) {
+namespace {
+
+// Rows drawn at a time in a large picture: each band draws the whole
+// drawing clipped to it, so the pixels are those of one drawing.
+constexpr int BandRows = 512;
+
+// Memory that stops taking bytes once the encoding is abandoned, so even
+// the PNG library's own work can be cut short.
+class TProgressBuffer : public QBuffer {
+public:
+    explicit TProgressBuffer(std::function<bool()> goOn) : goOn_(std::move(goOn)) {}
+
+protected:
+    qint64 writeData(const char* data, qint64 size) override {
+        if (goOn_ && !goOn_())
+            return -1;
+        return QBuffer::writeData(data, size);
+    }
+
+private:
+    std::function<bool()> goOn_;
+};
+
+QImage RenderInBands(const PictureSource& source, QSize size, const PictureProgress& progress) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(ToQColor(source.background));
+    const int bands = (size.height() + BandRows - 1) / BandRows;
+    for (int band = 0; band < bands; ++band) {
+        if (!progress(band, bands))
+            return {};
+        QPainter painter(&image);
+        painter.setClipRect(QRect(0, band * BandRows, size.width(), BandRows));
+        PaintPicture(painter, source, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    return image;
+}
+
+} // namespace
+
+QByteArray EncodePicture(const PictureSource& source, PictureFormat format, QSize size,
+                         QString* error, const PictureProgress& progress) {
+    const auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return QByteArray();
+    };
     if (size.isEmpty()) {
-        return QStringLiteral("the picture has no size");
+        return fail(QStringLiteral("the picture has no size"));
     }
-    // QSaveFile renames over whatever the name leads to, a device included.
-    const QFileInfo target(fileName);
-    if (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile()) {
-        return QStringLiteral("not a regular file");
-    }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
+    const bool large = qint64(size.width()) * size.height() > LargePngPixels && progress;
+    TProgressBuffer buffer(large ? std::function<bool()>([&progress] { return progress(1, 1); })
+                                 : std::function<bool()>());
+    buffer.open(QIODevice::WriteOnly);
     switch (format) {
     case PictureFormat::Png: {
-        const QImage image = RenderPicture(source, size);
-        QImageWriter writer(&file, "png");
+        const QImage image =
+            large ? RenderInBands(source, size, progress) : RenderPicture(source, size);
+        if (image.isNull()) {
+            return fail(QString());
+        }
+        QImageWriter writer(&buffer, "png");
         if (!writer.write(image)) {
-            file.cancelWriting();
-            return writer.errorString();
+            return fail(large && !progress(1, 1) ? QString() : writer.errorString());
         }
         break;
     }
     case PictureFormat::Svg:
-        WriteSvg(source, file, size);
+        WriteSvg(source, buffer, size);
         break;
     case PictureFormat::Pdf:
-        WritePdf(source, file, size);
+        WritePdf(source, buffer, size);
         break;
     }
-    if (file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return buffer.data();
 }

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QPainter;
@@ -43,9 +44,18 @@ QImage RenderPicture(const PictureSource& source, QSize size);
 // An SVG document of the given size in pixels.
 QByteArray SvgPicture(const PictureSource& source, QSize size);
 
-// Writes the picture to the file as a whole or not at all: a failure leaves
-// any file of that name as it was. `size` is the picture's size in pixels;
-// a PDF is one page of that size at 96 pixels to the inch. Returns an empty
-// text, or the reason it failed.
-QString WritePicture(const PictureSource& source, const QString& fileName, PictureFormat format,
-                     QSize size);
+// Called between the parts of a long encoding, from the thread that
+// encodes, with the parts done and their number (done == total while the
+// file's bytes are being made); returning false abandons it.
+using PictureProgress = std::function<bool(int done, int total)>;
+
+// The picture's file content, made in memory: a PNG image, or an SVG or PDF
+// document; `size` is the picture's size in pixels, and a PDF is one page of
+// that size at 96 pixels to the inch. A PNG larger than LargePngPixels is
+// drawn in bands, reporting each. Empty, with the reason in error, when it
+// cannot be made or progress abandoned it.
+QByteArray EncodePicture(const PictureSource& source, PictureFormat format, QSize size,
+                         QString* error, const PictureProgress& progress = {});
+
+// Pictures of more pixels than this take seconds to make.
+inline constexpr qint64 LargePngPixels = qint64(4000) * 4000;

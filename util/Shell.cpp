@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -134,6 +135,11 @@ ShellTarget ClassifyShellPath(const QString& path, const QString& params, const 
     if (QDir::isAbsolutePath(path)) {
         const QFileInfo file(path);
         if (file.exists()) {
+            const ShellRefusal refusal =
+                IsProgram(file) ? Trust(file, file.absolutePath()) : ShellRefusal::None;
+            if (refusal != ShellRefusal::None) {
+                return {ShellTargetKind::Refused, file.absoluteFilePath(), {}, workDir, refusal};
+            }
             return Opened(file, params, workDir);
         }
         return {ShellTargetKind::Missing, file.absoluteFilePath(), {}, workDir};
@@ -165,6 +171,17 @@ ShellTarget ClassifyShellPath(const QString& path, const QString& params, const 
         return {ShellTargetKind::Refused, file.absoluteFilePath(), {}, workDir, refusal};
     }
     return {ShellTargetKind::Missing, file.absoluteFilePath(), {}, workDir};
+}
+
+ShellRefusal ToolListRefusal(const QString& listFile, QString* owner) {
+    const QFileInfo file(QDir::current(), listFile);
+    struct stat info {};
+    if (owner != nullptr &&
+        ::stat(QFile::encodeName(file.absoluteFilePath()).constData(), &info) == 0) {
+        const passwd* user = ::getpwuid(info.st_uid);
+        *owner = user != nullptr ? QFile::decodeName(user->pw_name) : QString::number(info.st_uid);
+    }
+    return Trust(file, file.absolutePath());
 }
 
 bool ShellOpen(const QString& path, const QString& params, const QString& dir) {

@@ -50,7 +50,9 @@ bool IsProgramFile(const QString& path);
 // Decides how a path is opened, with parameters and a working folder as a
 // tool records them. Looks at the file system only.
 //
-// An absolute path is used as it is. A relative path is looked for in one
+// An absolute path is used as it is, but a program only where neither it
+// nor its folder could have been put there or changed by another user (the
+// rule below). A relative path is looked for in one
 // folder only: the tool's own folder (dir, when it names an existing folder;
 // a relative dir is taken from the current directory), or, for a tool
 // without one, the working folder, where only documents are looked for (the
@@ -69,6 +71,13 @@ bool IsProgramFile(const QString& path);
 // directory when dir is empty or no folder.
 ShellTarget ClassifyShellPath(const QString& path, const QString& params = {},
                               const QString& dir = {});
+
+// Whether the tools of a list file may be started without asking: the file
+// (through its links) and the folders holding it belong to the user or to
+// root, and neither may be written by its group or by everybody. Otherwise
+// the reason, and in owner the name of the file's owner (its number when
+// the system has no name for it).
+ShellRefusal ToolListRefusal(const QString& listFile, QString* owner = nullptr);
 
 // Asks the desktop to open a document or URL, or starts a program with the
 // parameters in the working folder, as ClassifyShellPath decides. Documents

@@ -7,13 +7,8 @@
 #include <QBuffer>
 #include <QFile>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -29,8 +24,6 @@ constexpr char EndOfData = '\x1A';
 // Large enough that a big file is read in few calls, small enough that a
 // file of any size costs little memory.
 constexpr qsizetype ReadChunk = 64 * 1024;
-
-TToolSinkFactory SinkFactory;
 
 // What the last load found (or the last save wrote): what a save compares
 // the file with before it replaces it.
@@ -64,37 +57,9 @@ QString RefusalReason(QStringView text, const char* field) {
         .arg(QLatin1String(field), code, QLatin1String(ToolFile));
 }
 
-QString NotRegularReason() {
-    return LangCaption(LangNotRegularFile);
-}
-
-QString TooLargeReason() {
-    return LangCaption(LangFileTooLarge).arg(ToolFileMaxBytes / (1024 * 1024));
-}
-
-QString SystemReason(int code) {
-    return qt_error_string(code);
-}
-
 TToolFileContent Content(TToolFileFault fault, QString reason, QByteArray bytes = {}) {
     return {fault, std::move(reason), std::move(bytes)};
 }
-
-// The file descriptor, closed however the read ends.
-class TFd {
-public:
-    explicit TFd(int fd) : fd_(fd) {}
-    ~TFd() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // One line by the reading rules, from bytes[pos] up to end (where the data
 // end): its first ToolFieldMax characters into field, if one is given, and
@@ -258,57 +223,7 @@ bool TTextIn::readLine(QString& field) {
 }
 
 TToolFileContent ReadToolFile(const QString& name) {
-    const QByteArray path = QFile::encodeName(name);
-    // The type first, by name: opening a pipe would wait for a writer.
-    struct stat info {};
-    if (::stat(path.constData(), &info) != 0) {
-        if (errno == ENOENT)
-            return Content(TToolFileFault::Missing, QStringLiteral("%1 does not exist").arg(name));
-        return Content(TToolFileFault::System, SystemReason(errno));
-    }
-    if (!S_ISREG(info.st_mode))
-        return Content(TToolFileFault::NotRegular, NotRegularReason());
-    if (info.st_size > ToolFileMaxBytes)
-        return Content(TToolFileFault::TooLarge, TooLargeReason());
-    // Then again on what was opened, without waiting, in case the name was
-    // given to something else in between.
-    const TFd fd(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        if (errno == ENOENT)
-            return Content(TToolFileFault::Missing, QStringLiteral("%1 does not exist").arg(name));
-        return Content(TToolFileFault::System, SystemReason(errno));
-    }
-    if (::fstat(fd.get(), &info) != 0)
-        return Content(TToolFileFault::System, SystemReason(errno));
-    if (!S_ISREG(info.st_mode))
-        return Content(TToolFileFault::NotRegular, NotRegularReason());
-    if (info.st_size > ToolFileMaxBytes)
-        return Content(TToolFileFault::TooLarge, TooLargeReason());
-    // A file that grows while it is read, or says it is empty and is not (as
-    // some system files do), is still read no further than the bound.
-    QByteArray bytes(std::max<qint64>(info.st_size, ReadChunk) + 1, Qt::Uninitialized);
-    qsizetype got = 0;
-    for (;;) {
-        if (got == bytes.size()) {
-            if (got > ToolFileMaxBytes)
-                return Content(TToolFileFault::TooLarge, TooLargeReason());
-            bytes.resize(std::min<qint64>(got * 2, ToolFileMaxBytes + 1));
-        }
-        const ssize_t n = ::read(fd.get(), bytes.data() + got, std::size_t(bytes.size() - got));
-        if (n > 0) {
-            got += n;
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            const int code = errno;
-            bytes.truncate(got);
-            return Content(TToolFileFault::System, SystemReason(code), std::move(bytes));
-        }
-    }
-    if (got > ToolFileMaxBytes)
-        return Content(TToolFileFault::TooLarge, TooLargeReason());
-    bytes.truncate(got);
-    return Content(TToolFileFault::None, QString(), std::move(bytes));
+    return ReadRegularFile(name, ToolFileMaxBytes);
 }
 
 bool OpenTextRead(TTextIn& file, const QString& name, QString* error) {
@@ -396,60 +311,6 @@ TToolRecord TToolIndex::tool(std::size_t k) const {
 
 // --- Writing -----------------------------------------------------------------
 
-bool TSaveFileSink::open(const QString& name) {
-    struct stat old {};
-    const bool replacing =
-        ::stat(QFile::encodeName(name).constData(), &old) == 0 && S_ISREG(old.st_mode);
-    file_.setFileName(name);
-    // A folder the user may not write can still hold a file the user may.
-    file_.setDirectWriteFallback(true);
-    if (!file_.open(QIODevice::WriteOnly))
-        return false;
-    struct stat now {};
-    if (!replacing || ::fstat(file_.handle(), &now) != 0)
-        return true;
-    inPlace_ = now.st_dev == old.st_dev && now.st_ino == old.st_ino;
-    if (inPlace_)
-        return true;
-    // The new file takes the old one's place, so it takes its owner and mode
-    // too. The owner first, as giving a file away may clear its set-id bits.
-    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
-        ::fchown(file_.handle(), old.st_uid, old.st_gid) != 0) {
-        // Only root may give a file away: the saving user's file it stays.
-    }
-    if ((now.st_mode & 07777) != (old.st_mode & 07777) &&
-        ::fchmod(file_.handle(), old.st_mode & 07777) != 0) {
-        // QSaveFile has already given it the old read and write bits.
-    }
-    return true;
-}
-
-qint64 TSaveFileSink::write(const char* data, qint64 size) {
-    return file_.write(data, size);
-}
-
-bool TSaveFileSink::flush() {
-    return file_.flush();
-}
-
-bool TSaveFileSink::commit() {
-    return file_.commit();
-}
-
-QString TSaveFileSink::errorString() const {
-    return file_.errorString();
-}
-
-TToolSinkFactory SetToolSinkFactory(TToolSinkFactory factory) {
-    return std::exchange(SinkFactory, std::move(factory));
-}
-
-std::unique_ptr<TToolSink> MakeToolSink() {
-    if (SinkFactory)
-        return SinkFactory();
-    return std::make_unique<TSaveFileSink>();
-}
-
 bool CreateText(TToolSink& file, const QString& name, QString* error) {
     if (file.open(name))
         return true;
@@ -475,22 +336,6 @@ std::optional<QByteArray> ToolBytes(const TToolRecord& tool, QString* error) {
         bytes += "\r\n";
     }
     return bytes;
-}
-
-// Whether a save may put a regular file at name: nothing is there (or a link
-// leads nowhere yet), or a regular file is, through any links.
-bool MayReplace(const QString& name, QString* error) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(name).constData(), &info) != 0) {
-        if (errno == ENOENT)
-            return true;
-        SetError(error, SystemReason(errno));
-        return false;
-    }
-    if (S_ISREG(info.st_mode))
-        return true;
-    SetError(error, NotRegularReason());
-    return false;
 }
 
 // Writes the list through an open sink, keeping a copy of what it wrote.
@@ -524,10 +369,11 @@ bool SaveTools(QString* error) {
         }
     }
     const QString name = QString::fromLatin1(ToolFile);
-    if (!MayReplace(name, error))
+    QByteArray path;
+    if (!MayWriteFile(name, path, error))
         return false;
-    const std::unique_ptr<TToolSink> file = MakeToolSink();
-    if (!CreateText(*file, name, error))
+    const std::unique_ptr<TToolSink> file = MakeFileSink();
+    if (!CreateText(*file, QFile::decodeName(path), error))
         return false;
     QByteArray written;
     bool saved = WriteList(*file, written, error);
@@ -559,6 +405,8 @@ TToolFileCheck CheckToolFile(QString* reason) {
                                                     : TToolFileCheck::Changed;
     case TToolFileFault::NotRegular:
     case TToolFileFault::TooLarge:
+    case TToolFileFault::BadName:
+    case TToolFileFault::Link:
     case TToolFileFault::System:
         break;
     }

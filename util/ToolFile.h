@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "util/SafeFile.h"
 #include <QByteArray>
+
 #include <QIODevice>
-#include <QSaveFile>
 #include <QString>
 #include <QStringView>
 
@@ -129,26 +130,13 @@ private:
     QString error_;
 };
 
-// What a read of the list file found.
-enum class TToolFileFault {
-    None,       // a regular file, read whole
-    Missing,    // nothing of that name, or a link that leads nowhere
-    NotRegular, // a folder, device, pipe or socket, or a link to one
-    TooLarge,   // more than ToolFileMaxBytes
-    System,     // the system refused it or failed part way: reason says why
-};
+// What a read of the list file found: a regular file read whole (None),
+// nothing of that name, or why it could not be read (SafeFile.h).
+using TToolFileFault = TFileFault;
+using TToolFileContent = TFileContent;
 
-struct TToolFileContent {
-    TToolFileFault fault = TToolFileFault::Missing;
-    QString reason;   // for every fault but None and Missing
-    QByteArray bytes; // the file; after a failure part way, what came before it
-};
-
-// Reads a list file whole, following links, if what it names is a regular
-// file of at most ToolFileMaxBytes. The type is checked before the file is
-// opened and again on the open file, which is opened without waiting, so a
-// pipe, a device or an endless file never holds the caller up, and no more
-// than ToolFileMaxBytes + 1 bytes are ever read.
+// Reads a list file whole by the rules of ReadRegularFile, if what it names
+// is a regular file of at most ToolFileMaxBytes.
 TToolFileContent ReadToolFile(const QString& name);
 
 // Opens a file for reading as ReadToolFile finds it; false (and the handle
@@ -197,52 +185,17 @@ private:
 // ---------------------------------------------------------------------------
 // Writing.
 
-// Where a save writes its bytes. Nothing replaces the existing file until
-// commit() succeeds; a sink destroyed without a successful commit leaves the
-// old file as it was. Tests put a failing sink here (SetToolSinkFactory).
-class TToolSink {
-public:
-    virtual ~TToolSink() = default;
-    // Starts a new file of that name, the old one staying in place.
-    virtual bool open(const QString& name) = 0;
-    // Like QIODevice::write: the number of bytes taken, or -1.
-    virtual qint64 write(const char* data, qint64 size) = 0;
-    virtual bool flush() = 0;
-    // Puts the new file in place of the old one, all at once.
-    virtual bool commit() = 0;
-    virtual QString errorString() const = 0;
-    // True where the old file could not be replaced whole but is being
-    // written over, so a failure part way leaves it cut short.
-    virtual bool inPlace() const { return false; }
-};
+// Where a save writes its bytes: the program's one kind of sink
+// (SafeFile.h), renamed here for the tests of the list that name it.
+using TToolSink = TFileSink;
+using TSaveFileSink = TAtomicFileSink;
 
-// The real sink: a QSaveFile, written to a temporary file beside the target
-// and renamed over it only once every byte is on disk. The new file keeps the
-// old one's permission bits, and its owner and group where the process may
-// give them. Where the folder cannot take a new file but the file itself may
-// be written, it is written in place instead.
-class TSaveFileSink : public TToolSink {
-public:
-    bool open(const QString& name) override;
-    qint64 write(const char* data, qint64 size) override;
-    bool flush() override;
-    bool commit() override;
-    QString errorString() const override;
-    bool inPlace() const override { return inPlace_; }
+using TToolSinkFactory = TFileSinkFactory;
 
-private:
-    QSaveFile file_;
-    bool inPlace_ = false;
-};
-
-using TToolSinkFactory = std::function<std::unique_ptr<TToolSink>()>;
-
-// Sets what SaveTools writes through and returns the previous setting; an
-// empty factory means a TSaveFileSink.
-TToolSinkFactory SetToolSinkFactory(TToolSinkFactory factory);
-
-// A new sink as SaveTools would use it.
-std::unique_ptr<TToolSink> MakeToolSink();
+// Sets what SaveTools (and every other write) goes through: SetFileSinkFactory.
+inline TToolSinkFactory SetToolSinkFactory(TToolSinkFactory factory) {
+    return SetFileSinkFactory(std::move(factory));
+}
 
 // Starts writing a file of that name; the old file stays until commit.
 bool CreateText(TToolSink& file, const QString& name, QString* error = nullptr);

@@ -3,7 +3,6 @@
 #include "core/Language.h"
 
 #include <QLocale>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -72,26 +71,34 @@ TEST(ChooseLanguage, CommandLineThenSavedThenDesktop) {
     EXPECT_EQ(ChooseLanguage(std::nullopt, std::nullopt, {QStringLiteral("C")}), LangSpanish);
 }
 
-TEST(SavedLanguage, KeptInTheSettingsFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("vexaria.conf"));
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        EXPECT_EQ(SavedLanguage(settings), std::nullopt);
-        SaveLanguage(settings, LangEnglish);
+TEST(SavedLanguage, ReadAndSetInTheSettingsFilesLines) {
+    const struct {
+        const char* before;
+        std::optional<TLanguage> read;
+        TLanguage set;
+        const char* after;
+    } cases[] = {
+        {"", std::nullopt, LangEnglish, "[General]\nlanguage=en\n"},
+        {"[General]\nlanguage=en\n", LangEnglish, LangCatalan, "[General]\nlanguage=ca\n"},
+        // As QSettings writes and reads it: spaces, quotes, CR LF, keys before any section.
+        {"language = \"ca\"\r\n", LangCatalan, LangSpanish, "language=es\n"},
+        {"[General]\r\nlanguage=fr\r\nx=1", std::nullopt, LangEnglish,
+         "[General]\r\nlanguage=en\nx=1"},
+        // Another section's key is not the choice, and stays; the last choice counts.
+        {"[Other]\nlanguage=en\n", std::nullopt, LangCatalan,
+         "[General]\nlanguage=ca\n\n[Other]\nlanguage=en\n"},
+        {"[General]\nlanguage=en\n[Other]\n[General]\nlanguage=ca", LangCatalan, LangSpanish,
+         "[General]\nlanguage=es\n[Other]\n[General]\n"},
+        {"languages=en\n;language=en\n\xff", std::nullopt, LangEnglish,
+         "[General]\nlanguage=en\n\nlanguages=en\n;language=en\n\xff"},
+    };
+    for (const auto& c : cases) {
+        const QByteArray before(c.before);
+        EXPECT_EQ(LanguageInSettings(before), c.read) << c.before;
+        const QByteArray after = SettingsWithLanguage(before, c.set);
+        EXPECT_EQ(after, c.after) << c.before;
+        EXPECT_EQ(LanguageInSettings(after), c.set) << c.before;
     }
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        EXPECT_EQ(SavedLanguage(settings), LangEnglish);
-        EXPECT_EQ(settings.value(QLatin1String(LanguageSettingKey)).toString(), "en");
-        SaveLanguage(settings, LangCatalan);
-    }
-    QSettings settings(path, QSettings::IniFormat);
-    EXPECT_EQ(SavedLanguage(settings), LangCatalan);
-    // A value edited by hand into something else counts as no choice.
-    settings.setValue(QLatin1String(LanguageSettingKey), QStringLiteral("fr"));
-    EXPECT_EQ(SavedLanguage(settings), std::nullopt);
 }
 
 TEST(LangOption, ReadFromTheCommandLine) {

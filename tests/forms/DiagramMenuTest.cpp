@@ -9,6 +9,7 @@
 #include "forms/print/PrintInterface.h"
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/ToolFaultSink.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -257,6 +258,15 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a library") > 0);
         QTest::newRow("unloadable")
             << broken << QStringLiteral("no se ha podido cargar el módulo de impresión (");
+        // Cut short in copying: the loader would fault on its missing pages.
+        const QString cut = dir.filePath("cut/vexaria_print.so");
+        QVERIFY(QDir().mkpath(dir.filePath("cut")) && QFile::copy(PRINT_MODULE, cut));
+        QVERIFY(QFile::resize(cut, 4096));
+        QTest::newRow("cut") << cut
+                             << QStringLiteral(
+                                    "no se ha podido cargar el módulo de impresión («%1» "
+                                    "está incompleto o dañado)")
+                                    .arg(cut);
     }
     void withoutAUsablePrintModulePrintingSaysWhyAndTheProgramGoesOn() {
         QFETCH(QString, file);
@@ -322,6 +332,85 @@ private slots:
                      ApplicationTitle(),
                      QStringLiteral("No se ha impreso nada: no se ha podido abrir la impresora.")));
         QVERIFY(!QFileInfo::exists(pdf));
+    }
+
+    // A picture or a printed file whose write fails part way, at its flush
+    // or at its rename leaves the old file and says why.
+    void aWriteFailingPartWayKeepsTheOldFile() {
+        using Fault = TFaultyToolSink::Fault;
+        for (const auto& [kind, fault, at] :
+             {std::tuple("svg", Fault::Write, 100), std::tuple("pdf", Fault::Write, 1000),
+              std::tuple("png", Fault::Flush, 0), std::tuple("print", Fault::Commit, 0)}) {
+            const bool print = kind == std::string("print");
+            const QString name = dir.filePath(QStringLiteral("old.") + (print ? "pdf" : kind));
+            QFile old(name);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            SetFileSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
+            ReportCatcher reports;
+            if (print) {
+                printModuleAt(PRINT_MODULE);
+                WhenOpen<QPrintDialog>([name](QPrintDialog* d) {
+                    d->printer()->setOutputFormat(QPrinter::PdfFormat);
+                    d->printer()->setOutputFileName(name);
+                    d->done(QDialog::Accepted);
+                });
+                get<QAction>("OpImprimir")->trigger();
+            } else {
+                WhenOpen<QFileDialog>([name, kind](QFileDialog* d) {
+                    d->setOption(QFileDialog::DontConfirmOverwrite);
+                    if (kind == std::string("png"))
+                        WhenOpen<QDialog>([](QDialog* size) { size->accept(); });
+                    ChooseFile(d, name);
+                });
+                get<QAction>("OpGuardarDiagrama")->trigger();
+            }
+            QTRY_VERIFY2(reports.boxes.size() == 1,
+                         qPrintable(QString::number(reports.boxes.size()) + kind));
+            SetFileSinkFactory({});
+            const QString why =
+                print ? QStringLiteral("No se ha impreso nada")
+                      : QStringLiteral("No se ha podido guardar «%1»: %2")
+                            .arg(name, fault == Fault::Write ? "No space left on device"
+                                                             : "Input/output error");
+            QVERIFY2(reports.boxes[0].text.startsWith(why), qPrintable(reports.boxes[0].text));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("old"));
+            old.close();
+        }
+    }
+
+    // A PNG of more than 4000 x 4000 is made with a progress dialog, the
+    // window answering all the while; cancelled, it writes nothing.
+    void aLargePngShowsProgressAndCanBeCancelled() {
+        SetFileSinkFactory({});
+        const QString name = dir.filePath("large.png");
+        for (const bool cancel : {true, false}) {
+            int ticks = 0;
+            QTimer answering;
+            connect(&answering, &QTimer::timeout, [&ticks] { ++ticks; });
+            answering.start(10);
+            QString progress;
+            saveAs(name, [&](QDialog* size) {
+                size->findChild<QSpinBox*>("EdAncho")->setValue(4950);
+                WhenOpen<QProgressDialog>([&, cancel](QProgressDialog* d) {
+                    progress = d->objectName();
+                    if (cancel)
+                        d->cancel();
+                });
+                size->accept();
+            });
+            QTRY_VERIFY(!progress.isEmpty());
+            QCOMPARE(progress, QStringLiteral("DlgProgresoGuardar"));
+            if (cancel) {
+                QTRY_VERIFY(!QApplication::activeModalWidget());
+                QVERIFY(!QFileInfo::exists(name));
+            } else {
+                QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(name), 60000);
+                QCOMPARE(QImageReader(name).size(), QSize(4950, 3273));
+                QVERIFY(ticks > 2);
+            }
+        }
     }
 };
 

@@ -4,24 +4,24 @@
 // into, and a library that is no print module at all.
 #include "forms/print/PrintInterface.h"
 
+#include <QObject>
+
 #include <cstdlib>
 
-#define VEXARIA_EXPORT extern "C" __attribute__((visibility("default")))
-
 #ifdef VEXARIA_STALE_PRINT_MODULE
-namespace {
-VexariaPrintResult Abort(QWidget*, const VexariaPrintPage*) {
-    std::abort();
-}
-// An older build's structure: its version, then whatever it held.
-const VexariaPrintInterface Interface = {VexariaPrintInterfaceVersion - 1, &Abort};
-} // namespace
-
-VEXARIA_EXPORT const VexariaPrintInterface* vexaria_print_interface() {
-    return &Interface;
-}
+// An older build: its metadata says so.
+class StalePrintModule : public QObject, public VexariaPrintInterface {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID VexariaPrintInterface_iid FILE "stale_print.json")
+    Q_INTERFACES(VexariaPrintInterface)
+public:
+    VexariaPrintResult printWithDialog(QWidget*, const VexariaPrintPage*) const override {
+        std::abort();
+    }
+};
+#include "FakePrintModules.moc"
 #else
-VEXARIA_EXPORT int vexaria_something_else() {
+extern "C" __attribute__((visibility("default"))) int vexaria_something_else() {
     return 0;
 }
 #endif

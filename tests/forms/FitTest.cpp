@@ -79,7 +79,7 @@ class FitTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
         InstallFontSubstitutes(); // as the program's start does
         windows = std::make_unique<TProgramWindows>();
         windows->principal().show();

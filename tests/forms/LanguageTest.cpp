@@ -186,7 +186,7 @@ class LanguageTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
         InstallFontSubstitutes();
         // The desktop is a C one here: Spanish unless something else is chosen.
         QCOMPARE(LanguageOfLocale(QLocale::system().uiLanguages()), LangSpanish);

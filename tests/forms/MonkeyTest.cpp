@@ -79,7 +79,7 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
     // Picking a language keeps it: here, in the test's own folder.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
     QFile tools(QStringLiteral("Tools.rel"));
     QVERIFY(tools.open(QIODevice::WriteOnly));
     tools.write(

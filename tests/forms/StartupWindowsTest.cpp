@@ -20,7 +20,7 @@ class StartupWindowsTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
         InstallFontSubstitutes();
         windows = std::make_unique<TProgramWindows>();
         windows->principal().show();

@@ -56,7 +56,7 @@ launch() {
     record=$tmp/$name.record
     errors=$tmp/$name.err
     status=0
-    (cd "$dir" && exec env -i PATH="$PATH" RECORD="$record" "${vars[@]}" "$launcher" "$@") \
+    (cd "$dir" && exec timeout 60 env -i PATH="$PATH" RECORD="$record" "${vars[@]}" "$launcher" "$@") \
         >/dev/null 2>"$errors" || status=$?
 }
 fresh() { # an empty folder to run in
@@ -90,9 +90,9 @@ refused() {
 
 # The home folder's data folder, the arguments untouched.
 dir=$(fresh run1)
-launch home "$dir" HOME="$tmp/h1" -- --export 'a b.png' -- -x ''
+launch home "$dir" HOME="$tmp/h1" -- --lang 'a b.png' -- -x ''
 started home "$tmp/h1/.local/share/vexaria"
-[[ $(sed -n 3p "$record") == '[--export][a b.png][--][-x][]' ]] ||
+[[ $(sed -n 3p "$record") == '[--lang][a b.png][--][-x][]' ]] ||
     fail "arguments changed: $(sed -n 3p "$record")"
 [[ $(sed -n 2p "$record") == "$dir" ]] || fail "caller's folder: $(sed -n 2p "$record")"
 
@@ -125,6 +125,8 @@ launch relative-both "$dir" HOME=home XDG_DATA_HOME=data --
 refused relative-both "$dir"
 launch dot-home "$dir" HOME=. XDG_DATA_HOME=-x --
 refused dot-home "$dir"
+launch root-home "$dir" HOME=/ --
+refused root-home "$dir"
 
 # A data folder that cannot be made: a message and a failure.
 touch "$tmp/not-a-folder"
@@ -137,7 +139,7 @@ grep -q "data folder" "$errors" || fail "blocked: no message: $(cat "$errors")"
 # link and with spaces, so a relative file name means a file there.
 mkdir -p "$tmp/caller dir/inner"
 ln -s "$tmp/caller dir/inner" "$tmp/link"
-launch caller "$tmp/link" HOME="$tmp/h7" -- --export out.png
+launch caller "$tmp/link" HOME="$tmp/h7" -- out.png
 started caller "$tmp/h7/.local/share/vexaria"
 [[ $(sed -n 2p "$record") == "$tmp/caller dir/inner" ]] ||
     fail "caller's folder: $(sed -n 2p "$record")"
@@ -162,4 +164,32 @@ ln -s "$launcher" "$tmp/userbin/vexaria"
 launcher=$tmp/userbin/vexaria
 launch linked "$(fresh run9)" HOME="$tmp/h9" --
 started linked "$tmp/h9/.local/share/vexaria"
+# The program's own command line makes and copies nothing, even with "/" as
+# the home folder, and goes to the program in the caller's folder.
+for args in --help -h --version '--export x.png' --export=x.png; do
+    dir=$(fresh "cli-${args//[^a-z]/}")
+    # shellcheck disable=SC2086 # the words are the arguments
+    launch cli "$dir" HOME="$tmp/h10" -- $args
+    ((status == 0)) && [[ -f $record ]] || fail "$args: the program did not start"
+    [[ $(sed -n 1p "$record") == "$dir" ]] || fail "$args: started in $(sed -n 1p "$record")"
+    [[ ! -e $tmp/h10 ]] || fail "$args: the data folder was made"
+    launch cli-root "$dir" HOME=/ -- $args
+    ((status == 0)) && [[ $root_data_before == yes || ! -e /.local/share/vexaria ]] ||
+        fail "$args with HOME=/: $status"
+done
+
+# What is no regular file under a copy's name is left alone and said once;
+# a pipe there holds nothing up.
+folder=$tmp/h11/.local/share/vexaria
+mkdir -p "$folder/mirvex.pdf"
+mkfifo "$folder/mirvex.ico"
+ln -s /dev/null "$folder/mirvex-en.pdf"
+launch odd "$(fresh run11)" HOME="$tmp/h11" --
+((status == 0)) && [[ -f $record ]] || fail "odd entries: the program did not start"
+for f in mirvex.pdf mirvex.ico mirvex-en.pdf; do
+    [[ $(grep -c "$f is not a regular file" "$errors") == 1 ]] || fail "$f: $(cat "$errors")"
+done
+[[ -d $folder/mirvex.pdf && -p $folder/mirvex.ico && -L $folder/mirvex-en.pdf ]] ||
+    fail "an odd entry was replaced"
+[[ -z $(find "$folder" -name '*.new*') ]] || fail "a temporary copy was left"
 echo "launcher: ok"

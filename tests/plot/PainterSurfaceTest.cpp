@@ -5,6 +5,7 @@
 #include "plot/ImageSurface.h"
 #include "plot/PictureFile.h"
 #include "tests/support/GuiApplication.h"
+#include "util/PictureWrite.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 // A save that fails on purpose, for tests of the save path: it writes through
-// a real QSaveFile like TSaveFileSink but fails at one chosen step, as a full
+// the real sink, TSaveFileSink, but fails at one chosen step, as a full
 // disk or a refused rename would. Install it with SetToolSinkFactory.
 class TFaultyToolSink : public TSaveFileSink {
 public:
@@ -41,7 +41,7 @@ public:
 
     bool commit() override {
         if (fault_ == Fault::Commit) {
-            // Not committing is what a failed rename amounts to: QSaveFile
+            // Not committing is what a failed rename amounts to: the sink
             // throws the temporary away and the old file stays.
             error_ = QStringLiteral("Permission denied");
             return false;

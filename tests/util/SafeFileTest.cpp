@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "util/SafeFile.h"
+#include "core/Language.h"
+#include "diagram/DiagramRecord.h"
+#include "tests/support/GuiApplication.h"
+#include "tests/support/ToolFaultSink.h"
+#include "util/PictureWrite.h"
+#include "util/SettingsFile.h"
+#include "util/ToolFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
+#include <tuple>
+
+namespace {
+
+using F = TFileFault;
+constexpr uid_t Nobody = 65534;
+
+QByteArray Read(const QString& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
+
+void Put(const QString& name, const QByteArray& bytes) {
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+
+class SafeFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path()));
+        Language = LangEnglish;
+    }
+    void TearDown() override {
+        SetFileSinkFactory({});
+        QDir::setCurrent(QDir::rootPath());
+    }
+    QStringList Entries() const {
+        return QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
+    }
+    // "shared": a sticky folder everybody may write, as /tmp, holding "t"
+    // and a link "l" to it made by `owner`. False (and why) where the test
+    // cannot give a link away.
+    bool ForeignLink(uid_t owner, std::string* why) {
+        if (::geteuid() != 0) {
+            *why = "only root can make a link that belongs to another user";
+            return false;
+        }
+        EXPECT_TRUE(QDir().mkdir("shared") && ::chmod("shared", 01777) == 0);
+        Put("t", "important");
+        EXPECT_EQ(::symlink(qPrintable(dir.filePath("t")), "shared/l"), 0);
+        EXPECT_EQ(::lchown("shared/l", owner, owner), 0);
+        return true;
+    }
+    QTemporaryDir dir;
+};
+
+// Reading and writing meet the same things, and only a regular file is
+// either read or replaced; a pipe's waiting bytes are never taken.
+TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
+    const QByteArray waiting = "waiting";
+    int writer = -1;
+    const std::tuple<const char*, std::function<void()>, F, const char*> cases[] = {
+        {"a regular file", [] { Put("f", "old"); }, F::None, ""},
+        {"a link to one", [] { Put("t", "old"), QFile::link("t", "f"); }, F::None, ""},
+        {"a pipe",
+         [&] {
+             ::mkfifo("f", 0600);
+             writer = ::open("f", O_RDWR | O_NONBLOCK);
+             EXPECT_EQ(::write(writer, waiting.data(), waiting.size()), waiting.size());
+         },
+         F::NotRegular, "not a regular file"},
+        {"a link to a device", [] { QFile::link("/dev/null", "f"); }, F::NotRegular,
+         "not a regular file"},
+        {"a folder", [] { QDir().mkdir("f"); }, F::NotRegular, "not a regular file"},
+        {"one byte over the bound", [] { Put("f", QByteArray(11, 'x')); }, F::TooLarge,
+         "larger than 10 bytes"},
+    };
+    for (const auto& [name, make, fault, reason] : cases) {
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        QDir::setCurrent(dir.path());
+        make();
+        const TFileContent read = ReadRegularFile("f", 10);
+        EXPECT_EQ(read.fault, fault) << name;
+        EXPECT_TRUE(read.reason.contains(QLatin1String(reason))) << name;
+        struct stat was {
+        }, now{};
+        ::stat("f", &was);
+        QString error;
+        const bool written = WriteRegularFile("f", "new", &error);
+        ::stat("f", &now);
+        EXPECT_EQ(written, fault == F::None || fault == F::TooLarge) << name;
+        if (!written) {
+            EXPECT_EQ(error, read.reason) << name;
+            EXPECT_EQ(std::tuple(now.st_mode, now.st_ino, now.st_rdev),
+                      std::tuple(was.st_mode, was.st_ino, was.st_rdev))
+                << name;
+        }
+        if (writer >= 0) {
+            int pending = -1;
+            EXPECT_EQ(::ioctl(writer, FIONREAD, &pending), 0);
+            EXPECT_EQ(pending, waiting.size()) << name << ": the pipe was read";
+            ::close(std::exchange(writer, -1));
+        }
+    }
+}
+
+// Another user's link in a sticky folder leads nowhere, as the kernel's
+// protected_symlinks would have it: its target is neither read nor replaced.
+// Root's own link there is followed.
+TEST_F(SafeFileTest, ALinkAnotherUserMadeIsNotFollowed) {
+    std::string why;
+    if (!ForeignLink(Nobody, &why))
+        GTEST_SKIP() << why;
+    EXPECT_EQ(ReadRegularFile("shared/l", 100).fault, F::Link);
+    QString error;
+    EXPECT_FALSE(WriteRegularFile("shared/l", "replaced", &error));
+    EXPECT_EQ(error, "it is a link another user could have made");
+    EXPECT_FALSE(WriteRegularFile("shared/l/../x", "x"));
+    EXPECT_EQ(Read("t"), "important");
+    EXPECT_EQ(QDir("shared").entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                       QDir::NoDotAndDotDot),
+              QStringList{"l"});
+    ASSERT_EQ(::lchown("shared/l", 0, 0), 0);
+    EXPECT_TRUE(WriteRegularFile("shared/l", "replaced"));
+    EXPECT_EQ(Read("t"), "replaced");
+}
+
+// A name the file system cannot hold is refused, not written as another.
+TEST_F(SafeFileTest, ANameTheFileSystemCannotHoldIsRefused) {
+    const QString bad = QStringLiteral("d") + QChar(0xD800) + QStringLiteral(".png");
+    EXPECT_FALSE(FileNameEncodable(bad));
+    QString error;
+    EXPECT_FALSE(WriteRegularFile(bad, "x", &error));
+    EXPECT_EQ(error, "the name is not valid for the file system");
+    EXPECT_EQ(ReadRegularFile(bad, 10).fault, F::BadName);
+    EXPECT_EQ(Entries(), QStringList());
+}
+
+// The real sink on a file system that runs out at every byte in turn (a
+// file size limit), and an injected flush and rename failure: each leaves
+// the old file whole, with no temporary beside it.
+TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
+    using Fault = TFaultyToolSink::Fault;
+    const QByteArray bytes = QByteArray("0123456789abcdef").repeated(20);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit was{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
+    for (const QByteArray& old : {QByteArray("old"), QByteArray()}) {
+        QFile::remove("f");
+        if (!old.isEmpty())
+            Put("f", old);
+        for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
+            if (at < bytes.size()) {
+                const rlimit limit{rlim_t(at), was.rlim_max};
+                ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+            } else {
+                const Fault fault = at == bytes.size() ? Fault::Flush : Fault::Commit;
+                SetFileSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault); });
+            }
+            QString error;
+            EXPECT_FALSE(WriteRegularFile("f", bytes, &error)) << at;
+            ::setrlimit(RLIMIT_FSIZE, &was);
+            SetFileSinkFactory({});
+            EXPECT_FALSE(error.isEmpty()) << at;
+            EXPECT_EQ(Read("f"), old.isEmpty() ? "<none>" : old) << at;
+            EXPECT_EQ(Entries(), old.isEmpty() ? QStringList() : QStringList{"f"}) << at;
+        }
+    }
+    EXPECT_TRUE(WriteRegularFile("f", bytes));
+    EXPECT_EQ(Read("f"), bytes);
+}
+
+// Replaced by root, another user's read-only file stays theirs and read-only.
+TEST_F(SafeFileTest, TheReplacedFileKeepsItsModeAndOwner) {
+    Put("f", "old");
+    ASSERT_EQ(::chmod("f", 0444), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown("f", Nobody, Nobody), 0);
+    }
+    ASSERT_TRUE(WriteRegularFile("f", "new"));
+    struct stat now {};
+    ASSERT_EQ(::stat("f", &now), 0);
+    EXPECT_EQ(std::tuple(now.st_mode & 07777, now.st_uid),
+              std::tuple(0444u, root ? Nobody : ::geteuid()));
+    EXPECT_EQ(Read("f"), "new");
+}
+
+// Every writer of the program goes through the one sink: one failing part
+// way, at its flush or at its rename leaves the old file and says why.
+TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
+    using Fault = TFaultyToolSink::Fault;
+    NeedApplication();
+    const DrawingRecord drawing = RecordDiagram(MirrorConcave, -10);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    const QString settings = dir.filePath("config/Vexaria/vexaria.conf");
+    const auto picture = [&](const char* name, PictureFormat format) {
+        return [&drawing, name, format](QString* error) {
+            *error = WritePicture(PanelPicture(drawing), name, format, {200, 120});
+            return error->isEmpty();
+        };
+    };
+    const std::tuple<QString, std::function<bool(QString*)>> writers[] = {
+        {ToolFile,
+         [](QString* error) {
+             ToolList.clear();
+             FillTool(AppendTool(), "t", "f", "d", "p");
+             return SaveTools(error);
+         }},
+        {settings, [](QString* error) { return KeepLanguage(LangCatalan, error); }},
+        {"d.png", picture("d.png", PictureFormat::Png)},
+        {"d.svg", picture("d.svg", PictureFormat::Svg)},
+        {"d.pdf", picture("d.pdf", PictureFormat::Pdf)},
+    };
+    QDir().mkpath("config/Vexaria");
+    for (const auto& [file, write] : writers) {
+        Put(file, "old");
+        QString error;
+        ASSERT_TRUE(write(&error)) << file.toStdString() << error.toStdString();
+        const qint64 size = QFileInfo(file).size();
+        Put(file, "old");
+        for (const qint64 at : {qint64(0), size / 2, size - 1, size, size + 1}) {
+            const Fault fault = at < size ? Fault::Write : at > size ? Fault::Commit : Fault::Flush;
+            SetFileSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
+            error.clear();
+            EXPECT_FALSE(write(&error)) << file.toStdString() << " at " << at;
+            EXPECT_TRUE(error == "No space left on device" || error == "Input/output error" ||
+                        error == "Permission denied")
+                << error.toStdString();
+            EXPECT_EQ(Read(file), "old") << file.toStdString() << " at " << at;
+        }
+        SetFileSinkFactory({});
+    }
+    // Relative folders are no settings folders.
+    qputenv("XDG_CONFIG_HOME", "config");
+    qputenv("HOME", "home");
+    EXPECT_EQ(SettingsFilePath(), "");
+    EXPECT_FALSE(KeepLanguage(LangEnglish));
+    EXPECT_FALSE(QFileInfo::exists("home"));
+}
+
+} // namespace
