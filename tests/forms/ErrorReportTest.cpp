@@ -8,6 +8,16 @@
 class ErrorReportTest : public QObject {
     Q_OBJECT
 private slots:
+    // The base name up to its first dot, the rest lowered.
+    void applicationTitleFromTheProgramsPath() {
+        for (const auto& [path, title] : {std::pair{"/usr/bin/mirvex", "mirvex"},
+                                          {"/opt/x/MIRVEX.EXE", "Mirvex"},
+                                          {"/a.b/MirVex.tar.gz", "Mirvex"},
+                                          {"/home/u/ÉCOLE", "École"},
+                                          {"/home/u/.hidden", ""}})
+            QCOMPARE(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title));
+    }
+
     // An error that escapes a handler is reported with a "." added; the
     // handlers that follow in the event loop still run.
     void escapingErrorsAreReportedAndTheLoopGoesOn() {

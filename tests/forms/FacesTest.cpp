@@ -39,31 +39,16 @@ private slots:
         }
     }
 
-    // No label of the window is clipped: each line of its text is no wider
-    // than the label, measured in the font it is drawn in.
-    void everyLabelFitsItsText() {
-        for (const QLabel* label : w->findChildren<QLabel*>()) {
-            const QFontMetricsF metrics(label->font());
-            for (const QString& line : label->text().split(u'\n'))
-                QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
-                         qPrintable(label->objectName() + ": " + line));
-        }
-    }
-
     // Each size class in the face that stands for the one it asks for.
     void sizeClassesDrawInTheirOwnFaces_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("face");
-        QTest::newRow("aumentada") << "OpCentre"
-                                   << "30"
-                                   << "Liberation Sans";
-        QTest::newRow("igual") << "Oppla"
-                               << "40"
-                               << "Liberation Mono";
-        QTest::newRow("disminuida") << "OpConvex"
-                                    << "100"
-                                    << "Z003";
+        for (const auto& [size, command, typed, face] :
+             {std::array{"aumentada", "OpCentre", "30", "Liberation Sans"},
+              {"igual", "Oppla", "40", "Liberation Mono"},
+              {"disminuida", "OpConvex", "100", "Z003"}})
+            QTest::newRow(size) << command << typed << face;
     }
     void sizeClassesDrawInTheirOwnFaces() {
         QFETCH(QString, command);
