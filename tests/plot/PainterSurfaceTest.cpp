@@ -290,49 +290,6 @@ TEST(PictureFile, SvgHoldsTheDiagramAsLinesWithDottedContinuations) {
     EXPECT_EQ((lines[{"#6496ff", false}]), 3); // image arrow
 }
 
-// The page's drawing operators, inflated.
-QByteArray PdfContent(const QByteArray& pdf) {
-    QByteArray all;
-    for (qsizetype at = 0; (at = pdf.indexOf("stream", at)) >= 0;) {
-        qsizetype start = at + 6;
-        if (pdf.mid(start, 2) == "\r\n") {
-            start += 2;
-        } else if (pdf.at(start) == '\n') {
-            ++start;
-        }
-        const qsizetype end = pdf.indexOf("endstream", start);
-        if (end < 0) {
-            break;
-        }
-        QByteArray z = pdf.mid(start, end - start);
-        QByteArray sized(4, '\0');
-        sized[0] = char(0x01); // a generous guess of the inflated size
-        const QByteArray inflated = qUncompress(sized + z);
-        all += inflated.isEmpty() ? z : inflated;
-        at = end + 9;
-    }
-    return all;
-}
-
-TEST(PictureFile, PdfIsOnePageOfLinesWithNoPicture) {
-    NeedApplication();
-    QTemporaryDir dir;
-    const QString name = dir.filePath("d.pdf");
-    const DrawingRecord record = RecordDiagram(MirrorConcave, -10);
-    ASSERT_EQ(WritePicture(PanelPicture(record), name, PictureFormat::Pdf, {1700, 1124}), "");
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray pdf = f.readAll();
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
-              1);
-    EXPECT_FALSE(pdf.contains("/Subtype /Image"));
-    EXPECT_FALSE(pdf.contains("/Subtype/Image"));
-    const QByteArray content = PdfContent(pdf);
-    // The mirror's arc alone is hundreds of line segments.
-    EXPECT_GT(content.count(" l\n"), 250);
-}
-
 TEST(PictureFile, PngHasTheAskedSizeAndThePanelsColour) {
     NeedApplication();
     QTemporaryDir dir;
