@@ -262,6 +262,18 @@ TEST(PictureFile, SvgHoldsTheDiagramAsLinesWithDottedContinuations) {
     EXPECT_EQ((lines[{"#6496ff", false}]), 3); // image arrow
 }
 
+// Drawn, without raster images, as the export test shows; and one page.
+TEST(PictureFile, PdfIsOnePage) {
+    NeedApplication();
+    QTemporaryDir dir;
+    const DrawingRecord record = RecordDiagram(MirrorConcave, -10);
+    QFile f(dir.filePath("d.pdf"));
+    ASSERT_EQ(WritePicture(PanelPicture(record), f.fileName(), PictureFormat::Pdf, {1700, 1124}),
+              "");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(f.readAll()).count(QRegularExpression(R"(/Type\s*/Page\b)")), 1);
+}
+
 TEST(PictureFile, PngHasTheAskedSizeAndThePanelsColour) {
     NeedApplication();
     QTemporaryDir dir;
