@@ -283,7 +283,9 @@ private slots:
     }
 
     // Every way of changing the scene reaches the presentation; hidden, it
-    // is left alone, and shown again it has caught up.
+    // is left alone, and shown again it has caught up. A distance typed
+    // outside the bar's range stays through leaving and coming back,
+    // resizing and double clicks, until a drag takes it.
     void thePresentationFollowsEveryKindOfUpdate() {
         open();
         sameTexts();
@@ -295,32 +297,16 @@ private slots:
         const std::function<void()> updates[] = {
             [&] { bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
             [&] { bar()->triggerAction(QAbstractSlider::SliderPageStepSub); },
+            [&] { QTest::keyClick(pres(), Qt::Key_PageUp); },
             [&] { type("25"); },
             [&] { type("$1E"); },
             [&] { type("-20"); },
             [&] { type("150"); },
-            [&] { QTest::keyClick(pres(), Qt::Key_PageUp); },
         };
         for (const auto& update : updates) {
             update();
             sameTexts();
         }
-        // The picture is the drawing the panel shows, the scene's one.
-        QCOMPARE(pres()->diagram()->source().drawing->calls(), panel()->drawing().calls());
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        get<QAction>("OpConvex")->trigger();
-        QVERIFY(pres()->findChild<QLabel*>("PresPosIm")->text() != field("EdPosIm"));
-        open();
-        sameTexts();
-    }
-
-    // A distance typed outside the bar's range stays through leaving and
-    // coming back, resizing and double clicks, until a drag takes it.
-    void aTypedPositionOutsideTheBarIsKeptUntilADrag() {
-        get<QAction>("OpCentre")->trigger();
-        open();
-        type("150");
-        at(-150);
         QTest::keyClick(pres(), Qt::Key_Escape);
         open();
         resizePresentation({900, 600});
@@ -333,7 +319,15 @@ private slots:
         QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-90, 30));
         at(-90);
         sameTexts();
+        // The picture is the drawing the panel shows, the scene's one.
+        QCOMPARE(pres()->diagram()->source().drawing->calls(), panel()->drawing().calls());
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        get<QAction>("OpConvex")->trigger();
+        QVERIFY(pres()->findChild<QLabel*>("PresPosIm")->text() != field("EdPosIm"));
+        open();
+        sameTexts();
     }
+
     // Under the full-screen presentation the main window is not painted,
     // as no one sees it; its controls still follow, and it is painted again
     // when it shows.
