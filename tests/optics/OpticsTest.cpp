@@ -20,7 +20,8 @@ struct Row {
 class ImageTable : public ::testing::TestWithParam<Row> {};
 
 // Bit for bit: the digits shown depend on the last bit, and the sign of a
-// zero counts. The scene's pure result and the main window's view agree.
+// zero counts. The scene's result, computed while the program-wide view
+// still holds the row before's, and the view computed after it agree.
 TEST_P(ImageTable, ResultsAreExact) {
     const Row& r = GetParam();
     const ImageResult got = ComputeImage(Scene{r.kind, r.object});
