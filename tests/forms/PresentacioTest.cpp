@@ -361,16 +361,18 @@ private slots:
         QCOMPARE(drawn.pixelColor(panelPoint(-30, 5)), PanelQColor);
     }
 
+    // The resize cursor over the arrow, and while dragging it wherever the
+    // pointer is; the arrow coming to a pointer that stays brings it too.
     void theCursorShowsTheArrowCanBeTaken() {
-        const auto over = [](QWidget* view, QPoint p) {
+        type("40");
+        const auto shapeAt = [](QWidget* view, QPoint p) {
             QTest::mouseMove(view, p);
             return view->cursor().shape();
         };
-        type("40");
-        QCOMPARE(over(panel(), panelPoint(-40, 5)), Qt::SizeHorCursor);
-        QCOMPARE(over(panel(), panelPoint(-70, 30)), Qt::ArrowCursor);
-        // The arrow comes to a pointer that stays.
-        QCOMPARE(over(panel(), panelPoint(-34, 5)), Qt::ArrowCursor);
+        for (const auto& [p, shape] : {std::pair{panelPoint(-40, 5), Qt::SizeHorCursor},
+                                       {panelPoint(-70, 30), Qt::ArrowCursor},
+                                       {panelPoint(-34, 5), Qt::ArrowCursor}})
+            QCOMPARE(shapeAt(panel(), p), shape);
         type("34");
         QCOMPARE(panel()->cursor().shape(), Qt::SizeHorCursor);
         open();
@@ -379,11 +381,10 @@ private slots:
         // find the main window under the presentation.
         w->move(1400, 800);
         QWidget* view = pres()->diagram();
-        QCOMPARE(over(view, presPoint(-34, 8)), Qt::SizeHorCursor);
-        QCOMPARE(over(view, presPoint(-60, 8)), Qt::ArrowCursor);
-        // While dragging it stays the resize cursor, wherever the pointer is.
+        QCOMPARE(shapeAt(view, presPoint(-34, 8)), Qt::SizeHorCursor);
+        QCOMPARE(shapeAt(view, presPoint(-60, 8)), Qt::ArrowCursor);
         QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-34, 8));
-        QCOMPARE(over(view, presPoint(-50, 40)), Qt::SizeHorCursor);
+        QCOMPARE(shapeAt(view, presPoint(-50, 40)), Qt::SizeHorCursor);
         QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-50, 40));
     }
 
