@@ -53,32 +53,27 @@ private slots:
             const Qt::KeyboardModifiers modifiers =
                 random.bounded(2) ? Qt::ControlModifier : Qt::NoModifier;
             const int action = random.bounded(5);
-            QString what;
             if (action < 2) { // an item, or the one that is lit, if any
                 const int row =
                     action == 0 ? random.bounded(list()->count()) : std::max(0, highlighted() - 1);
                 QTest::mouseClick(viewport, Qt::LeftButton, modifiers,
                                   list()->visualItemRect(list()->item(row)).center());
-                what = QStringLiteral("click on item %1").arg(row);
             } else if (action == 2) { // below the items
                 const QPoint at(random.bounded(viewport->width()),
                                 random.bounded(lastItem.bottom() + 2, viewport->height()));
                 QTest::mouseClick(viewport, Qt::LeftButton, modifiers, at);
                 ++emptyClicks;
-                what = QStringLiteral("click below the items");
-            } else if (action == 3) { // the keyboard
+            } else if (action == 3) {
                 QTest::keyClick(list(), random.bounded(2) ? Qt::Key_Up : Qt::Key_Down, modifiers);
-                what = QStringLiteral("arrow key");
             } else { // "+": the no-selection state
                 QTest::mouseClick(editor->findChild<QPushButton*>("BtNou"), Qt::LeftButton);
-                what = QStringLiteral("+");
             }
-            if (modifiers)
-                what += QStringLiteral(" with Ctrl");
             QVERIFY2(highlighted() == int(SelectedTool),
-                     qPrintable(QStringLiteral("step %1, %2: tool %3 selected, %4 lit")
+                     qPrintable(QStringLiteral("step %1, action %2 (Ctrl %3): tool %4 selected, "
+                                               "%5 lit")
                                     .arg(step)
-                                    .arg(what)
+                                    .arg(action)
+                                    .arg(bool(modifiers))
                                     .arg(SelectedTool)
                                     .arg(highlighted())));
         }

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// No text is clipped in any language: every label and button of every
-// window, and every row the results panel can show, is measured in its own
-// font against the room its control gives it.
+// The windows as the program's start makes them: the about box and the tools
+// editor belong to the main window, modeless, centred once and hidden, not
+// closed; the faces the texts are drawn in (what the font machinery picked,
+// QFontInfo); and no text clipped in any language: every label and button of
+// every window, and every row the results panel can show, measured in its
+// own font against the room its control gives it.
 #include "core/Language.h"
+#include "core/LanguageChoice.h"
 #include "forms/Fonts.h"
 #include "forms/LanguageSwitch.h"
 #include "forms/Principal.h"
 #include "forms/ProgramWindows.h"
+#include "forms/UEdTools.h"
+#include "forms/USobre.h"
 #include "optics/Optics.h"
 
 #include <QtTest>
@@ -87,11 +93,75 @@ private slots:
     }
     void cleanupTestCase() { windows.reset(); }
 
+    void ownedModelessTransientCentredOnceAndHiddenOnClose() {
+        TFPrincipal* main = &windows->principal();
+        QCOMPARE(std::pair(FSobre, FedTools), std::pair(&windows->sobre(), &windows->edTools()));
+        const QPoint centre = main->screen()->geometry().center();
+        const std::tuple<QWidget*, void (*)(), Qt::WindowType> cases[] = {
+            {&windows->sobre(), ShowAbout, Qt::Dialog},
+            {&windows->edTools(), OpenToolsEditor, Qt::Window}};
+        for (const auto& [w, open, type] : cases) {
+            QCOMPARE(w->parentWidget(), main);
+            QVERIFY(w->isWindow() && w->windowFlags().testFlag(type) && !w->isVisible());
+            open();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QVERIFY(w->windowHandle() &&
+                    w->windowHandle()->transientParent() == main->windowHandle());
+            QVERIFY(!w->isModal() && !QApplication::activeModalWidget() && main->isEnabled());
+            const QPoint off = w->frameGeometry().center() - centre;
+            QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1, qPrintable(w->objectName()));
+            // Moved by the user, closed, shown again: where the user left it.
+            w->move(w->pos() + QPoint(37, 23));
+            const QPoint left = w->pos();
+            QVERIFY(w->close() && !w->isVisible());
+            QVERIFY(QPointer<QWidget>(w)); // hidden, not destroyed
+            open();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QCOMPARE(w->pos(), left);
+            w->hide();
+        }
+    }
+
+    // The three fields are bold at the window's 13-pixel height.
+    void fieldsTakeTheWindowsHeightInBold() {
+        for (const char* name : {"EdPosObj", "EdPosIm", "EdAugm"}) {
+            const QFontInfo drawn(windows->principal().findChild<QWidget*>(name)->font());
+            QCOMPARE(std::tuple(drawn.pixelSize(), drawn.bold()), std::tuple(13, true));
+            QCOMPARE(drawn.family(), QFontInfo(windows->principal().font()).family());
+        }
+    }
+
+    // Each size class in the face that stands for the one it asks for.
+    void sizeClassesDrawInTheirOwnFaces_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("face");
+        for (const auto& [size, command, typed, face] :
+             {std::array{"aumentada", "OpCentre", "30", "Liberation Sans"},
+              {"igual", "Oppla", "40", "Liberation Mono"},
+              {"disminuida", "OpConvex", "100", "Z003"}})
+            QTest::newRow(size) << command << typed << face;
+    }
+    void sizeClassesDrawInTheirOwnFaces() {
+        QFETCH(QString, command);
+        QFETCH(QString, typed);
+        QFETCH(QString, face);
+        TFPrincipal& w = windows->principal();
+        w.findChild<QAction*>(command)->trigger();
+        auto* field = w.findChild<QLineEdit*>("EdPosObj");
+        field->setText(typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        // Where two foundries make the face, the family names its maker too.
+        QCOMPARE(QFontInfo(w.findChild<QWidget*>("PMagnif")->font())
+                     .family()
+                     .section(QStringLiteral(" ["), 0, 0),
+                 face);
+    }
+
     void everyTextFitsInEveryLanguage_data() {
         QTest::addColumn<int>("language");
-        QTest::newRow("ca") << int(LangCatalan);
-        QTest::newRow("en") << int(LangEnglish);
-        QTest::newRow("es") << int(LangSpanish);
+        for (const TLanguage l : {LangCatalan, LangEnglish, LangSpanish})
+            QTest::newRow(qPrintable(LanguageCode(l))) << int(l);
     }
     void everyTextFitsInEveryLanguage() {
         QFETCH(int, language);
@@ -106,21 +176,14 @@ private slots:
         // Every row of the results panel: each kind, each orientation, each
         // size class, and the image at infinity.
         TFPrincipal& w = windows->principal();
-        for (std::uint8_t kind : {0, 1}) {
-            for (double magnification : {2.0, -2.0}) {
-                for (std::uint8_t size : {0, 1, 2}) {
-                    for (double position : {-150.0, ImageAtInfinity}) {
-                        ImageKind = kind;
-                        Magnification = magnification;
-                        SizeClass = size;
-                        ImagePos = position;
-                        w.MostraResultats();
-                        for (const char* control : {"PTipus", "PSentit", "PMagnif", "EdPosIm"})
-                            measure(w.findChild<QWidget*>(control),
-                                    name + QStringLiteral(" results"));
-                    }
-                }
-            }
+        for (int row = 0; row < 24; ++row) {
+            ImageKind = row & 1;
+            Magnification = row & 2 ? -2.0 : 2.0;
+            ImagePos = row & 4 ? ImageAtInfinity : -150.0;
+            SizeClass = std::uint8_t(row / 8);
+            w.MostraResultats();
+            for (const char* control : {"PTipus", "PSentit", "PMagnif", "EdPosIm"})
+                measure(w.findChild<QWidget*>(control), name + QStringLiteral(" results"));
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
     }

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Presentacio.h"
-#include "core/NumberText.h"
 #include "core/Random.h"
 #include "diagram/Diagram.h"
 #include "forms/GraficPanel.h"
-#include "forms/ObjectHandle.h"
 #include "forms/Principal.h"
 #include "forms/USobre.h"
 #include "optics/Optics.h"
@@ -13,6 +11,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <span>
 
 namespace {
 
@@ -34,11 +33,7 @@ class PresentacioTest : public QObject {
     QTemporaryDir dir;
 
     template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
-    QString field(const char* name) {
-        if (auto* e = get<QLineEdit>(name))
-            return e->text();
-        return get<QLabel>(name)->text();
-    }
+    QString field(const char* name) { return get(name)->property("text").toString(); }
     QScrollBar* bar() { return get<QScrollBar>("BarraDespl"); }
     TGraficPanel* panel() { return get<TGraficPanel>("Grafic"); }
     TFPresentacio* pres() { return w->findChild<TFPresentacio*>("FPresentacio"); }
@@ -47,10 +42,22 @@ class PresentacioTest : public QObject {
         get<QLineEdit>("EdPosObj")->setText(t);
         QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
     }
-    // The object where the scroll bar and the field say it is.
-    void at(double object, int barPos, const QString& distance) {
+    // The object at x, where the scroll bar and the field say it is.
+    void at(int x) {
         QCOMPARE(std::tuple(LastObjectPos, bar()->value(), field("EdPosObj")),
-                 std::tuple(object, barPos, distance));
+                 std::tuple(double(x), std::clamp(100 + x, 0, 100), QString::number(-x)));
+    }
+    void command(const char* name) {
+        if (auto* b = get<QToolButton>(name))
+            return QTest::mouseClick(b, Qt::LeftButton);
+        get<QAction>(name)->trigger();
+    }
+    // The presentation over the main window, not full screen.
+    void cover() {
+        open();
+        pres()->showNormal();
+        pres()->setGeometry(0, 0, 1280, 900);
+        QTRY_VERIFY(!w->updatesEnabled());
     }
     // A world point on the main panel and on the presentation's diagram.
     static QPoint panelPoint(double x, double y) { return {PlotX(Diagram, x), PlotY(Diagram, y)}; }
@@ -75,29 +82,23 @@ class PresentacioTest : public QObject {
     // Every result the presentation shows is the one the main window shows.
     void sameTexts() {
         QVERIFY(pres());
-        for (const auto& [mine, copy] : Copies) {
+        for (const auto& [mine, copy] : Copies)
             QCOMPARE(pres()->findChild<QLabel*>(copy)->text(), field(mine));
-        }
-        for (const char* word : {"PTipus", "PSentit", "PMagnif"}) {
-            const auto* from = get<QLabel>(word);
-            const auto* to =
-                pres()->findChild<QLabel*>(QStringLiteral("Pres") + QString(word).mid(1));
-            QCOMPARE(to->palette().color(QPalette::WindowText),
-                     from->palette().color(QPalette::WindowText));
-            QCOMPARE(to->palette().color(QPalette::Window),
-                     from->palette().color(QPalette::Window));
-            QCOMPARE(to->font().family(), from->font().family());
-            QCOMPARE(to->alignment(), from->alignment());
-        }
+        // The three words in the main window's colours, face and alignment.
+        const auto look = [](const QLabel* l) {
+            return std::tuple(l->palette().color(QPalette::WindowText),
+                              l->palette().color(QPalette::Window), l->font().family(),
+                              l->alignment());
+        };
+        for (const auto& [mine, copy] : std::span(Copies).last(3))
+            QCOMPARE(look(pres()->findChild<QLabel*>(copy)), look(get<QLabel>(mine)));
         const char* buttons[] = {"BtPla", "BtConv", "BtConc"};
         QCOMPARE(pres()->findChild<QLabel*>("PresEspejo")->text(),
                  get(buttons[MirrorKind])->toolTip());
     }
     // The object arrow is drawn on the presentation at abscissa x.
     bool presentationShowsObjectAt(double x) {
-        const QImage image = pres()->diagram()->grab().toImage();
-        const QPoint p = presPoint(x, 5);
-        return image.pixelColor(p) == ObjectQColor;
+        return pres()->diagram()->grab().toImage().pixelColor(presPoint(x, 5)) == ObjectQColor;
     }
 
     // What the screen shows of the presentation's diagram, painted only
@@ -112,22 +113,14 @@ class PresentacioTest : public QObject {
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
         const QImage whole = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        if (shown.size() != whole.size()) {
-            return false;
-        }
-        for (int y = 0; y < whole.height(); ++y) {
-            for (int x = 0; x < whole.width(); ++x) {
-                const QRgb a = shown.pixel(x, y), b = whole.pixel(x, y);
-                // A line drawn in pieces may be a few levels off at its
-                // antialiased edges.
-                if (std::abs(qRed(a) - qRed(b)) > 6 || std::abs(qGreen(a) - qGreen(b)) > 6 ||
-                    std::abs(qBlue(a) - qBlue(b)) > 6) {
-                    qWarning("the screen differs at %d, %d", x, y);
-                    return false;
-                }
-            }
-        }
-        return true;
+        // A line drawn in pieces may be a few levels off at its antialiased edges.
+        for (int y = 0; y < whole.height() && shown.size() == whole.size(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                for (const int shift : {0, 8, 16})
+                    if (std::abs(int(shown.pixel(x, y) >> shift & 0xff) -
+                                 int(whole.pixel(x, y) >> shift & 0xff)) > 6)
+                        return qWarning("the screen differs at %d, %d", x, y), false;
+        return shown.size() == whole.size();
     }
 
 private slots:
@@ -147,146 +140,192 @@ private slots:
         w.reset();
     }
 
-    void builtOnFirstUseFromTheDiagramMenu() {
-        QVERIFY(!pres());
-        auto* menu = get<QMenu>("MenuDiagrama");
-        QVERIFY(menu && item());
-        QVERIFY(menu->actions().contains(item()));
-        QCOMPARE(item()->text(), QStringLiteral("Presentación"));
-        QCOMPARE(item()->shortcut(), QKeySequence(Qt::Key_F11));
-        // After the tools menu.
-        const auto menus = get<QMenuBar>("MenuMirvex")->actions();
-        QCOMPARE(menus.last(), menu->menuAction());
-        open();
-        QCOMPARE(pres()->objectName(), QStringLiteral("FPresentacio"));
-        QVERIFY(pres()->isFullScreen());
-        QVERIFY(pres()->isWindow());
-    }
-
-    // Opened by the menu or F11, left by Escape or F11, the focus back on
-    // the main window; opened again, the same window.
+    // Opened and left twice, the focus going back to the main window each
+    // time; always the same window, and the object never moves.
     void opensAndLeaves_data() {
-        QTest::addColumn<bool>("byMenu");
-        QTest::addColumn<int>("leaveKey");
-        QTest::newRow("menu, Escape") << true << int(Qt::Key_Escape);
-        QTest::newRow("F11, F11") << false << int(Qt::Key_F11);
+        QTest::addColumn<int>("how");
+        QTest::newRow("menu, Escape") << 0;
+        QTest::newRow("F11, F11") << 1;
+        QTest::newRow("double clicks on the arrow") << 2;
+        QTest::newRow("double clicks elsewhere, on the results") << 3;
     }
     void opensAndLeaves() {
-        QFETCH(bool, byMenu);
-        QFETCH(int, leaveKey);
+        QFETCH(int, how);
+        QVERIFY(!pres());
+        QVERIFY(get<QMenu>("MenuDiagrama")->actions().contains(item()));
+        QCOMPARE(item()->shortcut(), QKeySequence(Qt::Key_F11));
+        type("40");
         for (int time = 0; time < 2; ++time) {
-            if (byMenu) {
+            if (how == 0)
                 item()->trigger();
-            } else {
+            else if (how == 1)
                 QTest::keyClick(w.get(), Qt::Key_F11);
-            }
-            QVERIFY(pres() && pres()->isVisible());
+            else
+                QTest::mouseDClick(panel(), Qt::LeftButton, {},
+                                   how == 2 ? panelPoint(-40, 5) : QPoint(300, 40));
+            QVERIFY(pres() && pres()->isVisible() && pres()->isFullScreen() && pres()->isWindow());
             QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(pres()));
-            QTest::keyClick(pres(), Qt::Key(leaveKey));
+            at(-40);
+            if (how < 2)
+                QTest::keyClick(pres(), how == 0 ? Qt::Key_Escape : Qt::Key_F11);
+            else if (how == 2)
+                QTest::mouseDClick(pres()->diagram(), Qt::LeftButton, {}, presPoint(-40, 5));
+            else
+                QTest::mouseDClick(pres()->findChild<QWidget*>("PresDades"), Qt::LeftButton, {},
+                                   QPoint(5, 5));
             QVERIFY(!pres()->isVisible());
             QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w.get()));
+            at(-40);
         }
         QCOMPARE(w->findChildren<TFPresentacio*>().size(), 1);
     }
 
-    void doubleClicksOpenAndLeaveWithoutMovingTheObject() {
-        type("40");
-        // On the object arrow itself, and elsewhere on the panel.
-        for (const QPoint p : {panelPoint(-40, 5), QPoint(300, 40)}) {
-            QTest::mouseDClick(panel(), Qt::LeftButton, {}, p);
-            QVERIFY(pres() && pres()->isVisible());
-            at(-40, 60, "40");
-            QTest::mouseDClick(pres()->diagram(), Qt::LeftButton, {}, presPoint(-40, 5));
-            QVERIFY(!pres()->isVisible());
-            at(-40, 60, "40");
-            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w.get()));
-        }
-        // On the results, too.
-        QTest::mouseDClick(panel(), Qt::LeftButton, {}, QPoint(60, 60));
-        QTest::mouseDClick(pres()->findChild<QWidget*>("PresDades"), Qt::LeftButton, {},
-                           QPoint(5, 5));
-        QVERIFY(!pres()->isVisible());
+    // A drag on the panel or the presentation: each step an update of the
+    // field, the bar, both diagrams and the results, held to the bar's
+    // range; a press off the arrow takes it only past the drag distance.
+    void drags_data() {
+        QTest::addColumn<QSize>("size"); // of the presentation; none: the panel
+        QTest::addColumn<QPointF>("start");
+        QTest::addColumn<QList<QPointF>>("path"); // world points, and where the object is
+        QTest::addColumn<QList<int>>("object");
+        // Not -50 on the arrow: there the ray through the centre runs down it.
+        const QList<QPointF> steps{{-60, 5}, {-45, 5}, {-30, 5}, {-25, 5}};
+        QTest::newRow("panel") << QSize() << QPointF(-60, 5)
+                               << (steps + QList<QPointF>{{-109, 20}, {97, 20}})
+                               << QList<int>{-60, -45, -30, -25, -100, 0};
+        QTest::newRow("panel, off the arrow")
+            << QSize() << QPointF(53, 40) << QList<QPointF>{{55, 40}, {-30, 30}}
+            << QList<int>{-60, -30};
+        QTest::newRow("wide") << QSize(1280, 720) << QPointF(-60, 5) << steps
+                              << QList<int>{-60, -45, -30, -25};
+        QTest::newRow("tall") << QSize(700, 900) << QPointF(-60, 5) << steps
+                              << QList<int>{-60, -45, -30, -25};
     }
-
-    void dragOnThePanelMovesTheObjectThroughTheScrollBarsUpdate() {
-        get<QAction>("OpCentre")->trigger();
-        type("40");
-        const QImage before = panel()->picture(1.0);
-        QTest::mousePress(panel(), Qt::LeftButton, {}, panelPoint(-40, 5));
-        at(-40, 60, "40"); // a press alone moves nothing
-        // Every step of the drag is an update: field, bar, results, diagram.
-        for (const int x : {-45, -60, -70}) {
-            QTest::mouseMove(panel(), panelPoint(x, 5));
-            at(x, 100 + x, QString::number(-x));
-            QCOMPARE(field("EdPosIm"), FloatToStr(ImagePos));
-            QCOMPARE(field("EdAugm"), FloatToStr(Magnification));
-            QCOMPARE(panel()->picture(1.0).pixelColor(panelPoint(x, 5)), ObjectQColor);
-        }
-        QTest::mouseRelease(panel(), Qt::LeftButton, {}, panelPoint(-70, 5));
-        at(-70, 30, "70");
-        QCOMPARE(field("PTipus"), QStringLiteral("real"));
-        QCOMPARE(field("PSentit"), QStringLiteral("inversa"));
-        // 1/70 + 1/image = 1/25, in front of the mirror.
-        QVERIFY(std::abs(ImagePos + 70.0 * 25 / 45) < 1e-9);
-        QCOMPARE(field("EdPosIm"), FloatToStr(ImagePos));
-        QVERIFY(panel()->picture(1.0) != before);
-        QVERIFY(panel()->picture(1.0).pixelColor(panelPoint(-40, 5)) != ObjectQColor);
-        // Beyond the bar's range the object stops at its ends.
-        QTest::mousePress(panel(), Qt::LeftButton, {}, panelPoint(-70, 5));
-        QTest::mouseMove(panel(), QPoint(2, 100));
-        at(-100, 0, "100");
-        QTest::mouseMove(panel(), QPoint(420, 100));
-        at(0, 100, "0");
-        QTest::mouseRelease(panel(), Qt::LeftButton, {}, QPoint(420, 100));
-        // The pointer no longer moves it once released.
-        QTest::mouseMove(panel(), panelPoint(-50, 5));
-        at(0, 100, "0");
-    }
-
-    void aDragFromAnywhereStartsPastTheDragDistance() {
-        type("40");
-        const QPoint start(330, 60);
-        QTest::mousePress(panel(), Qt::LeftButton, {}, start);
-        QTest::mouseMove(panel(), start + QPoint(QApplication::startDragDistance() / 2, 0));
-        at(-40, 60, "40");
-        QTest::mouseMove(panel(), panelPoint(-30, 30));
-        at(-30, 70, "30");
-        QTest::mouseRelease(panel(), Qt::LeftButton, {}, panelPoint(-30, 30));
-    }
-
-    void dragInThePresentationAtTwoSizes_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("wide") << QSize(1280, 720);
-        QTest::newRow("tall") << QSize(700, 900);
-    }
-    void dragInThePresentationAtTwoSizes() {
+    void drags() {
         QFETCH(QSize, size);
+        QFETCH(QPointF, start);
+        QFETCH(QList<QPointF>, path);
+        QFETCH(QList<int>, object);
         get<QAction>("OpCentre")->trigger();
         type("60");
-        open();
-        resizePresentation(size);
-        const QRectF t = pres()->diagram()->target();
-        // As large as the window allows, the panel's proportions kept.
-        QVERIFY(std::abs(t.width() / t.height() - 425.0 / 281) < 0.01);
-        QVERIFY(t.width() > 0.75 * size.width() || t.height() > 0.6 * size.height());
-        QVERIFY(presentationShowsObjectAt(-60));
-        QWidget* view = pres()->diagram();
-        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-60, 5));
-        // Not -50: there the ray through the centre runs down the arrow.
-        for (const int x : {-45, -30, -25}) {
-            QTest::mouseMove(view, presPoint(x, 5));
-            at(x, 100 + x, QString::number(-x));
-            sameTexts();
-            QApplication::processEvents();
-            QVERIFY(presentationShowsObjectAt(x));
-            QVERIFY(screenShowsTheWholePicture());
+        QWidget* view = panel();
+        if (size.isValid()) {
+            open();
+            resizePresentation(size);
+            view = pres()->diagram();
+            // As large as the window allows, the panel's proportions kept.
+            const QRectF t = pres()->diagram()->target();
+            QVERIFY(std::abs(t.width() / t.height() - 425.0 / 281) < 0.01);
+            QVERIFY(t.width() > 0.75 * size.width() || t.height() > 0.6 * size.height());
         }
-        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-25, 5));
-        QCOMPARE(field("EdPosIm"), QStringLiteral("infinito"));
-        QCOMPARE(pres()->findChild<QLabel*>("PresPosIm")->text(), QStringLiteral("infinito"));
-        QVERIFY(!presentationShowsObjectAt(-60));
-        // The main panel shows the same update.
-        QCOMPARE(panel()->picture(1.0).pixelColor(panelPoint(-25, 5)), ObjectQColor);
+        const auto point = [&](QPointF p) {
+            return size.isValid() ? presPoint(p.x(), p.y()) : panelPoint(p.x(), p.y());
+        };
+        QTest::mousePress(view, Qt::LeftButton, {}, point(start));
+        for (int i = 0; i < path.size(); ++i) {
+            QTest::mouseMove(view, point(path[i]));
+            const int x = object[i];
+            at(x);
+            QApplication::processEvents();
+            if (size.isValid()) {
+                sameTexts();
+                QVERIFY(presentationShowsObjectAt(x));
+                QVERIFY(screenShowsTheWholePicture());
+            } else if (x > -100 && x < 0) {
+                QCOMPARE(panel()->picture(1.0).pixelColor(panelPoint(x, 5)), ObjectQColor);
+            }
+        }
+        const int x = object.last();
+        QTest::mouseRelease(view, Qt::LeftButton, {}, point(path.last()));
+        QVERIFY(!size.isValid() || !presentationShowsObjectAt(-60));
+        // Released, the pointer no longer moves it.
+        QTest::mouseMove(view, point({-50, 5}));
+        at(x);
+        if (size.isValid())
+            QTest::keyClick(pres(), Qt::Key_Escape);
+        // The main panel shows the same update, and the arrow left its start.
+        const QImage& drawn = panel()->surface().image();
+        QVERIFY(drawn.pixelColor(panelPoint(-60, 5)) != ObjectQColor);
+        QVERIFY(x <= -100 || x >= 0 || drawn.pixelColor(panelPoint(x, 5)) == ObjectQColor);
+    }
+
+    // The wheel on either diagram, a notch a bar step (half notches add
+    // up), and the presentation's keys: a step for the arrows, a page for
+    // Page Up and Down, the ends for Home and End, no further than the ends.
+    void wheelAndKeys() {
+        type("40");
+        const auto wheel = [](QWidget* target, int delta) {
+            const QPointF p(200, 100);
+            QWheelEvent e(p, target->mapToGlobal(p), QPoint(), {0, delta}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &e);
+        };
+        const std::pair<int, int> turns[] = {{-120, -39}, {120, -40}, {120, -41},
+                                             {-240, -39}, {-60, -39}, {-60, -38}};
+        for (const auto& [delta, x] : turns) {
+            wheel(panel(), delta);
+            at(x);
+        }
+        open();
+        wheel(pres()->diagram(), -120);
+        at(-37);
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_Right, -36},    {Qt::Key_Left, -37},     {Qt::Key_Left, -38},
+            {Qt::Key_Up, -37},       {Qt::Key_Down, -38},     {Qt::Key_PageUp, -28},
+            {Qt::Key_PageDown, -38}, {Qt::Key_PageDown, -48}, {Qt::Key_Home, -100},
+            {Qt::Key_Left, -100},    {Qt::Key_End, 0},        {Qt::Key_Right, 0}};
+        for (const auto& [key, x] : keys) {
+            QTest::keyClick(pres(), key);
+            at(x);
+        }
+        sameTexts();
+        QVERIFY(pres()->isVisible());
+    }
+
+    // Every way of changing the scene reaches the presentation; hidden, it
+    // is left alone, and shown again it has caught up. A distance typed
+    // outside the bar's range stays through leaving and coming back,
+    // resizing and double clicks, until a drag takes it.
+    void thePresentationFollowsEveryKindOfUpdate() {
+        open();
+        sameTexts();
+        for (const char* name : {"BtPla", "BtConv", "BtConc", "Oppla", "OpConvex", "OpCentreFocus",
+                                 "Opfocus", "OpCentre"}) {
+            command(name);
+            sameTexts();
+        }
+        const std::function<void()> updates[] = {
+            [&] { bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
+            [&] { bar()->triggerAction(QAbstractSlider::SliderPageStepSub); },
+            [&] { QTest::keyClick(pres(), Qt::Key_PageUp); },
+            [&] { type("25"); },
+            [&] { type("$1E"); },
+            [&] { type("-20"); },
+            [&] { type("150"); },
+        };
+        for (const auto& update : updates) {
+            update();
+            sameTexts();
+        }
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        open();
+        resizePresentation({900, 600});
+        QTest::mouseDClick(pres()->diagram(), Qt::LeftButton, {}, QPoint(50, 50));
+        at(-150);
+        open();
+        QWidget* view = pres()->diagram();
+        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-60, 30));
+        QTest::mouseMove(view, presPoint(-90, 30));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-90, 30));
+        at(-90);
+        sameTexts();
+        // The picture is the drawing the panel shows, the scene's one.
+        QCOMPARE(pres()->diagram()->source().drawing->calls(), panel()->drawing().calls());
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        get<QAction>("OpConvex")->trigger();
+        QVERIFY(pres()->findChild<QLabel*>("PresPosIm")->text() != field("EdPosIm"));
+        open();
+        sameTexts();
     }
 
     // Under the full-screen presentation the main window is not painted,
@@ -294,10 +333,7 @@ private slots:
     // when it shows.
     void theCoveredMainWindowWaitsToBePainted() {
         w->move(100, 100);
-        open();
-        pres()->showNormal();
-        pres()->setGeometry(0, 0, 1280, 900);
-        QTRY_VERIFY(!w->updatesEnabled());
+        cover();
         QVERIFY(pres()->updatesEnabled() && pres()->diagram()->updatesEnabled());
         type("30");
         QCOMPARE(field("EdPosObj"), QStringLiteral("30"));
@@ -308,20 +344,15 @@ private slots:
         pres()->setGeometry(0, 0, 1280, 900);
         QTRY_VERIFY(!w->updatesEnabled());
         QTest::keyClick(pres(), Qt::Key_Escape);
-        QVERIFY(!pres()->isVisible());
-        QVERIFY(w->updatesEnabled());
+        QVERIFY(!pres()->isVisible() && w->updatesEnabled());
         QVERIFY(w->grab().toImage().pixelColor(w->findChild<TGraficPanel*>("Grafic")->mapTo(
                     w.get(), panelPoint(-30, 5))) == ObjectQColor);
         // Under the presentation the panel's picture waits too, and is the
         // last update's, as the panel would have drawn it then.
         const QImage live = panel()->picture(1.0);
-        open();
-        pres()->showNormal();
-        pres()->setGeometry(0, 0, 1280, 900);
-        QTRY_VERIFY(!w->updatesEnabled());
-        for (const char* x : {"45", "60", "30"}) {
+        cover();
+        for (const char* x : {"45", "60", "30"})
             type(x);
-        }
         QCOMPARE(panel()->picture(1.0), live);
         type("45");
         QTest::keyClick(pres(), Qt::Key_Escape);
@@ -330,130 +361,18 @@ private slots:
         QCOMPARE(drawn.pixelColor(panelPoint(-30, 5)), PanelQColor);
     }
 
-    void wheelOnThePanelStepsLikeTheBar() {
-        type("40");
-        const auto wheel = [this](QWidget* target, QPoint delta) {
-            const QPointF p(200, 100);
-            QWheelEvent e(p, target->mapToGlobal(p), QPoint(), delta, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-            QApplication::sendEvent(target, &e);
-        };
-        wheel(panel(), {0, -120});
-        at(-39, 61, "39");
-        wheel(panel(), {0, 120});
-        wheel(panel(), {0, 120});
-        at(-41, 59, "41");
-        wheel(panel(), {0, -240});
-        at(-39, 61, "39");
-        // Half notches add up.
-        wheel(panel(), {0, -60});
-        at(-39, 61, "39");
-        wheel(panel(), {0, -60});
-        at(-38, 62, "38");
-        // The bar turns the same way.
-        const int before = bar()->value();
-        wheel(bar(), {0, -120});
-        QVERIFY(bar()->value() > before);
-        // In the presentation.
-        open();
-        wheel(pres()->diagram(), {0, -120});
-        QVERIFY(LastObjectPos > -38);
-        sameTexts();
-    }
-
-    void keysInThePresentation() {
-        type("40");
-        open();
-        // Each key and where it leaves the object: a bar step for the
-        // arrows, a page for Page Up and Down, the ends for Home and End,
-        // and no further than the ends.
-        const std::pair<Qt::Key, int> steps[] = {
-            {Qt::Key_Right, -39},    {Qt::Key_Left, -40},     {Qt::Key_Left, -41},
-            {Qt::Key_Up, -40},       {Qt::Key_Down, -41},     {Qt::Key_PageUp, -31},
-            {Qt::Key_PageDown, -41}, {Qt::Key_PageDown, -51}, {Qt::Key_Home, -100},
-            {Qt::Key_Left, -100},    {Qt::Key_End, 0},        {Qt::Key_Right, 0}};
-        for (const auto& [key, x] : steps) {
-            QTest::keyClick(pres(), key);
-            at(x, 100 + x, QString::number(-x));
-        }
-        sameTexts();
-        QVERIFY(pres()->isVisible());
-    }
-
-    void thePresentationFollowsEveryKindOfUpdate() {
-        open();
-        sameTexts();
-        const auto click = [this](const char* name) {
-            QTest::mouseClick(get<QToolButton>(name), Qt::LeftButton);
-        };
-        for (const char* b : {"BtPla", "BtConv", "BtConc"}) {
-            click(b);
-            sameTexts();
-        }
-        for (const char* a : {"Oppla", "OpConvex", "OpCentre", "OpCentreFocus", "Opfocus"}) {
-            get<QAction>(a)->trigger();
-            sameTexts();
-        }
-        bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        sameTexts();
-        bar()->triggerAction(QAbstractSlider::SliderPageStepSub);
-        sameTexts();
-        for (const char* typed : {"25", "$1E", "-20", "150"}) {
-            type(typed);
-            sameTexts();
-        }
-        QTest::keyClick(pres(), Qt::Key_PageUp);
-        sameTexts();
-        QWidget* view = pres()->diagram();
-        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-80, 30));
-        QTest::mouseMove(view, presPoint(-35, 30));
-        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-35, 30));
-        at(-35, 65, "35");
-        sameTexts();
-        // The picture is the drawing the panel shows, the scene's one.
-        QCOMPARE(pres()->diagram()->source().drawing->calls(), panel()->drawing().calls());
-        // Hidden, it is left alone; shown again, it has caught up.
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        get<QAction>("OpConvex")->trigger();
-        QVERIFY(pres()->findChild<QLabel*>("PresPosIm")->text() != field("EdPosIm"));
-        open();
-        sameTexts();
-    }
-
-    void aTypedPositionOutsideTheBarIsKeptUntilADrag() {
-        get<QAction>("OpCentre")->trigger();
-        open();
-        type("150");
-        at(-150, 0, "150");
-        sameTexts();
-        // Leaving and coming back, resizing: nothing moves it.
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        open();
-        resizePresentation({900, 600});
-        at(-150, 0, "150");
-        QTest::mouseDClick(pres()->diagram(), Qt::LeftButton, {}, QPoint(50, 50));
-        at(-150, 0, "150");
-        type("-20");
-        at(20, 100, "-20");
-        // A drag takes it.
-        open();
-        QWidget* view = pres()->diagram();
-        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-60, 30));
-        QTest::mouseMove(view, presPoint(-90, 30));
-        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-90, 30));
-        at(-90, 10, "90");
-        sameTexts();
-    }
-
+    // The resize cursor over the arrow, and while dragging it wherever the
+    // pointer is; the arrow coming to a pointer that stays brings it too.
     void theCursorShowsTheArrowCanBeTaken() {
         type("40");
-        QTest::mouseMove(panel(), panelPoint(-40, 5));
-        QCOMPARE(panel()->cursor().shape(), Qt::SizeHorCursor);
-        QTest::mouseMove(panel(), panelPoint(-70, 30));
-        QCOMPARE(panel()->cursor().shape(), Qt::ArrowCursor);
-        // The arrow comes to a pointer that stays.
-        QTest::mouseMove(panel(), panelPoint(-34, 5));
-        QCOMPARE(panel()->cursor().shape(), Qt::ArrowCursor);
+        const auto shapeAt = [](QWidget* view, QPoint p) {
+            QTest::mouseMove(view, p);
+            return view->cursor().shape();
+        };
+        for (const auto& [p, shape] : {std::pair{panelPoint(-40, 5), Qt::SizeHorCursor},
+                                       {panelPoint(-70, 30), Qt::ArrowCursor},
+                                       {panelPoint(-34, 5), Qt::ArrowCursor}})
+            QCOMPARE(shapeAt(panel(), p), shape);
         type("34");
         QCOMPARE(panel()->cursor().shape(), Qt::SizeHorCursor);
         open();
@@ -462,34 +381,29 @@ private slots:
         // find the main window under the presentation.
         w->move(1400, 800);
         QWidget* view = pres()->diagram();
-        QTest::mouseMove(view, presPoint(-34, 8));
-        QCOMPARE(view->cursor().shape(), Qt::SizeHorCursor);
-        QTest::mouseMove(view, presPoint(-60, 8));
-        QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
-        // While dragging it stays the resize cursor, wherever the pointer is.
+        QCOMPARE(shapeAt(view, presPoint(-34, 8)), Qt::SizeHorCursor);
+        QCOMPARE(shapeAt(view, presPoint(-60, 8)), Qt::ArrowCursor);
         QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-34, 8));
-        QTest::mouseMove(view, presPoint(-50, 40));
-        QCOMPARE(view->cursor().shape(), Qt::SizeHorCursor);
+        QCOMPARE(shapeAt(view, presPoint(-50, 40)), Qt::SizeHorCursor);
         QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-50, 40));
     }
 
     void resultsInLargeType() {
         open();
         resizePresentation({1920, 1080});
-        for (const auto& [mine, copy] : Copies) {
-            const auto* label = pres()->findChild<QLabel*>(copy);
-            QVERIFY2(QFontInfo(label->font()).pixelSize() >= 20, copy);
-            QVERIFY(label->isVisible());
-            // Nothing cut off.
-            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
-                         label->contentsRect().width(),
-                     copy);
-            QVERIFY(pres()->rect().contains(label->mapTo(pres(), label->rect().bottomRight())));
+        for (const char* typed : {"", "7"}) {
+            if (*typed)
+                type(typed);
+            for (const auto& [mine, copy] : Copies) {
+                const auto* label = pres()->findChild<QLabel*>(copy);
+                QVERIFY2(QFontInfo(label->font()).pixelSize() >= 20 && label->isVisible(), copy);
+                // Nothing cut off.
+                QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+                             label->contentsRect().width(),
+                         copy);
+                QVERIFY(pres()->rect().contains(label->mapTo(pres(), label->rect().bottomRight())));
+            }
         }
-        type("7");
-        const auto* augm = pres()->findChild<QLabel*>("PresAugm");
-        QVERIFY(QFontMetrics(augm->font()).horizontalAdvance(augm->text()) <=
-                augm->contentsRect().width());
         // The diagram and the results do not overlap.
         QVERIFY(!pres()->diagram()->geometry().intersects(
             pres()->findChild<QWidget*>("PresDades")->geometry()));

@@ -2,6 +2,7 @@
 #include "forms/Principal.h"
 #include "core/Language.h"
 #include "core/Random.h"
+#include "core/RunError.h"
 #include "forms/ErrorReport.h"
 #include "forms/USobre.h"
 #include "optics/Optics.h"
@@ -240,6 +241,33 @@ private slots:
         w->show();
         QCOMPARE(reports->boxes.size(), 1u);
         QCOMPARE(reports->boxes[0].text, QStringLiteral("Icon image is not valid."));
+    }
+
+    // An error that escapes a handler is reported with a "." added; the
+    // handlers that follow in the event loop still run.
+    void escapingErrorsAreReportedAndTheLoopGoesOn() {
+        for (const char* message : {"Invalid floating point operation", "Done.", ""})
+            RunHandler([message] { throw RunError(message); });
+        int runs = 0;
+        QTimer::singleShot(0, [] { RunHandler([] { throw 42; }); });
+        QTimer::singleShot(0, [&runs] { RunHandler([&runs] { ++runs; }); });
+        QTRY_COMPARE(runs, 1);
+        QStringList texts;
+        for (const Box& b : reports->boxes) {
+            texts << b.text;
+            QCOMPARE(std::tuple(b.title, b.icon, b.buttons),
+                     std::tuple(QString("test_principal"), QMessageBox::Critical,
+                                QMessageBox::StandardButtons(QMessageBox::Ok)));
+        }
+        QCOMPARE(texts, (QStringList{"Invalid floating point operation.", "Done..", ".",
+                                     "Unknown error."}));
+        // The title: the program's base name up to its first dot, the rest lowered.
+        for (const auto& [path, title] : {std::pair{"/usr/bin/mirvex", "mirvex"},
+                                          {"/opt/x/MIRVEX.EXE", "Mirvex"},
+                                          {"/a.b/MirVex.tar.gz", "Mirvex"},
+                                          {"/home/u/ÉCOLE", "École"},
+                                          {"/home/u/.hidden", ""}})
+            QCOMPARE(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title));
     }
 
     void salirAndClosingTheWindowEndTheProgramWithZero() {
