@@ -218,8 +218,8 @@ int RunCommandLine(int argc, char** argv) {
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
                              QLatin1String(SettingsOrganization),
                              QLatin1String(SettingsApplication));
-    Language = ChooseLanguage(LangOption(arguments).language, SavedLanguage(settings),
-                              QLocale::system().uiLanguages());
+    UseLanguage(ChooseLanguage(LangOption(arguments).language, SavedLanguage(settings),
+                               QLocale::system().uiLanguages()));
     const TCommandLine cl = ParseCommandLine(arguments);
     const QString program = QStringLiteral("mirvex: ");
     if (!cl.error.isEmpty()) {

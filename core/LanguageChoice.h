@@ -14,8 +14,8 @@ class QSettings;
 // language the user last picked in the menu, then the desktop's. A school
 // that has picked nothing, on a Spanish or C desktop, gets Spanish.
 
-// "ca", "en" or "es" (the values of --lang and of the saved choice); nothing
-// for any other text.
+// "ca", "en", "es" or "gl" (the values of --lang and of the saved choice);
+// nothing for any other text.
 std::optional<TLanguage> LanguageFromCode(const QString& code);
 // The code LanguageFromCode reads back.
 QString LanguageCode(TLanguage language);
@@ -23,10 +23,11 @@ QString LanguageCode(TLanguage language);
 // The desktop's preferred language, as QLocale::uiLanguages() lists them
 // (first preferred): Catalan, Valencian included ("ca", "ca-ES",
 // "ca-ES-valencia", "ca_ES@valencia"), gives Catalan, English gives English,
-// anything else, the C locale and an empty list included, gives Spanish.
+// Galician gives Galician, anything else, the C locale and an empty list
+// included, gives Spanish.
 TLanguage LanguageOfLocale(const QStringList& uiLanguages);
 
-// The command line's "--lang ca|en|es" (or "--lang=ca"); the last one given
+// The command line's "--lang ca|en|es|gl" (or "--lang=ca"); the last one given
 // counts. valid is false, with the text given, for any other value or a
 // "--lang" without one.
 struct TLangOption {
@@ -45,6 +46,6 @@ inline constexpr char SettingsApplication[] = "vexaria";
 inline constexpr char LanguageSettingKey[] = "language";
 
 // The choice kept by SaveLanguage; nothing when none was kept or it is not
-// one of the three codes.
+// one of the codes.
 std::optional<TLanguage> SavedLanguage(const QSettings& settings);
 void SaveLanguage(QSettings& settings, TLanguage language);

@@ -5,17 +5,36 @@
 #include "forms/ErrorReport.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
 
-#include <iterator>
-
 std::optional<TLanguage> StartLanguage;
 
-TLanguageNotifier& LanguageNotifier() {
-    static TLanguageNotifier notifier;
-    return notifier;
+namespace {
+
+class TLanguageChangeFilter : public QObject {
+public:
+    TLanguageChangeFilter(QObject* watched, std::function<void()> retranslate)
+        : QObject(watched), retranslate_(std::move(retranslate)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            RunHandler(retranslate_);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> retranslate_;
+};
+
+} // namespace
+
+void OnLanguageChange(QObject* watched, std::function<void()> retranslate) {
+    watched->installEventFilter(new TLanguageChangeFilter(watched, std::move(retranslate)));
 }
 
 std::optional<TLanguage> LanguageForStart(std::optional<TLanguage> commandLine) {
@@ -36,8 +55,10 @@ void OpenSettings(std::optional<QSettings>& settings) {
 }
 
 void SwitchLanguage(TLanguage language) {
-    Language = language;
-    emit LanguageNotifier().LanguageChanged();
+    UseLanguage(language);
+    // Qt posts the event to each window; delivered now, the switch is
+    // complete when the menu item's handler ends.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void PickLanguage(TLanguage language) {
@@ -47,21 +68,14 @@ void PickLanguage(TLanguage language) {
     SwitchLanguage(language);
 }
 
-namespace {
-
-constexpr const char* ItemNames[] = {"OpCatala", "OpEnglish", "OpEspanol"};
-static_assert(std::size(ItemNames) == LangCount);
-
-} // namespace
-
 QMenu* BuildLanguageMenu(QMenu* menu, QAction* after) {
     auto* submenu = new QMenu(menu);
     submenu->setObjectName(QStringLiteral("OpIdioma"));
     auto* group = new QActionGroup(submenu);
     group->setExclusive(true);
-    for (std::size_t i = 0; i < std::size(ItemNames); ++i) {
-        auto* item = new QAction(QString::fromUtf8(LangLanguageNames[i]), submenu);
-        item->setObjectName(QLatin1String(ItemNames[i]));
+    for (std::size_t i = 0; i < LangCount; ++i) {
+        auto* item = new QAction(QString::fromUtf8(Languages[i].name), submenu);
+        item->setObjectName(QLatin1String(Languages[i].menuItem));
         item->setCheckable(true);
         group->addAction(item);
         submenu->addAction(item);
@@ -75,13 +89,12 @@ QMenu* BuildLanguageMenu(QMenu* menu, QAction* after) {
         });
     }
     const auto follow = [submenu, group] {
-        submenu->setTitle(LangCaption(LangLanguageMenu));
+        submenu->setTitle(QCoreApplication::translate("TFPrincipal", "Idioma"));
         if (Language < group->actions().size())
             group->actions()[Language]->setChecked(true);
     };
     follow();
-    QObject::connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, submenu,
-                     [follow] { RunHandler(follow); });
+    OnLanguageChange(submenu, follow);
 
     const QList<QAction*> items = menu->actions();
     const qsizetype at = items.indexOf(after);

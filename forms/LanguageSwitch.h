@@ -3,24 +3,20 @@
 
 #include "core/Language.h"
 
-#include <QObject>
-
+#include <functional>
 #include <optional>
 
 class QAction;
 class QMenu;
+class QObject;
 class QSettings;
 
-// Tells every open window that Language has changed, so each can take its
-// captions again. Windows connect their Retranslate to LanguageChanged.
-class TLanguageNotifier : public QObject {
-    Q_OBJECT
-signals:
-    void LanguageChanged();
-};
-
-// The one notifier of the program.
-TLanguageNotifier& LanguageNotifier();
+// A change of language reaches every window as Qt's QEvent::LanguageChange,
+// which each window handles in its changeEvent and passes on to everything
+// it holds. For the parts that are no window of their own (a menu built in
+// code, a helper object): runs retranslate, inside the error report, each
+// time watched receives that event.
+void OnLanguageChange(QObject* watched, std::function<void()> retranslate);
 
 // The language the start chose (--lang, else the saved choice), or nothing
 // to take the desktop's.
@@ -39,7 +35,8 @@ TLanguage StartingLanguage();
 // user picked.
 void OpenSettings(std::optional<QSettings>& settings);
 
-// Sets Language and has every open window re-caption itself.
+// Sets Language and its translations; every open window has taken its texts
+// again when this returns.
 void SwitchLanguage(TLanguage language);
 
 // The user picked a language in the menu: it is kept for the next start and
@@ -47,6 +44,7 @@ void SwitchLanguage(TLanguage language);
 void PickLanguage(TLanguage language);
 
 // Adds the language submenu "OpIdioma", one checkable item per language
-// named in itself ("OpCatala", "OpEnglish", "OpEspanol"), to menu after the
-// item after (at its end if after is not in it). It follows every switch.
+// named in itself ("OpCatala", "OpEnglish", "OpEspanol", "OpGalego"), to menu
+// after the item after (at its end if after is not in it). It follows every
+// switch.
 QMenu* BuildLanguageMenu(QMenu* menu, QAction* after);

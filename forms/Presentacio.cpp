@@ -104,7 +104,7 @@ void TPresentacioDiagrama::hideEvent(QHideEvent* event) {
 }
 
 void TFPresentacio::Retranslate() {
-    setWindowTitle(QStringLiteral("Vexaria - ") + LangCaption(LangPresentation));
+    setWindowTitle(QStringLiteral("Vexaria - ") + tr("Presentación"));
 }
 
 TFPresentacio::TFPresentacio(QWidget* owner)
@@ -250,6 +250,9 @@ void TFPresentacio::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         RunHandler([this] { CoverOwner(); });
+    }
+    if (event->type() == QEvent::LanguageChange) {
+        RunHandler([this] { Retranslate(); });
     }
 }
 

@@ -43,7 +43,7 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, QMenuBar* menuBar, TGraf
     if (!menu->isEmpty()) {
         menu->addSeparator()->setObjectName(QStringLiteral("SepPresentacio"));
     }
-    item_ = menu->addAction(LangCaption(LangPresentation));
+    item_ = menu->addAction(TFPresentacio::tr("Presentación"));
     item_->setObjectName(QStringLiteral("OpPresentacio"));
     item_->setShortcut(QKeySequence(Qt::Key_F11));
     connect(item_, &QAction::triggered, this,
@@ -59,17 +59,14 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, QMenuBar* menuBar, TGraf
             [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
     connect(panelHandle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { OpPresentacioClick(); }); });
-    // Made after the main window, so its re-captioning runs after the main
-    // window's and copies the results in their new language.
-    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
-            [this] { RunHandler([this] { Retranslate(); }); });
+    // A child of the main window, the link is told of a change of language
+    // after the window has taken its own texts again, and so copies the
+    // results in their new language.
+    OnLanguageChange(this, [this] { Retranslate(); });
 }
 
 void TPresentacioLink::Retranslate() {
-    item_->setText(LangCaption(LangPresentation));
-    if (presentacio_) {
-        presentacio_->Retranslate();
-    }
+    item_->setText(TFPresentacio::tr("Presentación"));
     Actualitzat();
 }
 

@@ -43,68 +43,84 @@ namespace {
 
 constexpr TColor PanelButtonsColor = RGB(100, 200, 250);
 
+// The captions of the three results tables, in the window's context.
 struct KindRow {
-    const TLangText* caption;
+    const char* caption;
     Qt::Alignment alignment;
     TColor color;
 };
 // By ImageKind.
 constexpr KindRow KindRows[2] = {
-    {&LangReal, Qt::AlignLeft | Qt::AlignVCenter, RGB(0, 0, 219)},
-    {&LangVirtual, Qt::AlignRight | Qt::AlignVCenter, RGB(114, 219, 255)},
+    {QT_TRANSLATE_NOOP("TFPrincipal", "real"), Qt::AlignLeft | Qt::AlignVCenter, RGB(0, 0, 219)},
+    {QT_TRANSLATE_NOOP("TFPrincipal", "virtual"), Qt::AlignRight | Qt::AlignVCenter,
+     RGB(114, 219, 255)},
 };
 
 struct OrientationRow {
-    const TLangText* caption;
+    const char* caption;
     TColor color;
 };
-constexpr OrientationRow Upright = {&LangUpright, RGB(0, 104, 209)};
-constexpr OrientationRow Inverted = {&LangInverted, RGB(255, 0, 0)};
+constexpr OrientationRow Upright = {QT_TRANSLATE_NOOP("TFPrincipal", "derecha"), RGB(0, 104, 209)};
+constexpr OrientationRow Inverted = {QT_TRANSLATE_NOOP("TFPrincipal", "inversa"), RGB(255, 0, 0)};
 
 struct SizeRow {
-    const TLangText* caption;
+    const char* caption;
     int points;
     bool bold;
     const char* face;
 };
 // By SizeClass.
 constexpr SizeRow SizeRows[3] = {
-    {&LangEnlarged, 20, true, "Tahoma"},
-    {&LangSameSize, 16, false, "Courier New"},
-    {&LangReduced, 14, false, "Script"},
+    {QT_TRANSLATE_NOOP("TFPrincipal", "aumentada"), 20, true, "Tahoma"},
+    {QT_TRANSLATE_NOOP("TFPrincipal", "igual"), 16, false, "Courier New"},
+    {QT_TRANSLATE_NOOP("TFPrincipal", "disminuida"), 14, false, "Script"},
 };
 
 // Every text of the window that is not a result. The window's title is the
 // program's name in every language.
 constexpr TCaption Captions[] = {
-    {"BtPla", &LangPlaneMirrorHint, TCaptionPart::Hint},
-    {"BtConv", &LangConvexMirrorHint, TCaptionPart::Hint},
-    {"BtConc", &LangConcaveMirrorHint, TCaptionPart::Hint},
-    {"Label1", &LangObjectPositionLabel},
-    {"Label2", &LangImageHeading},
-    {"Label3", &LangKindHeading},
-    {"Label4", &LangOrientationHeading},
-    {"Label6", &LangSizeHeading},
-    {"Label7", &LangImagePositionField},
-    {"Label8", &LangMagnificationField},
-    {"Elements", &LangElementMenu, TCaptionPart::Title},
-    {"Miralls", &LangMirrorsMenu, TCaptionPart::Title},
-    {"Oppla", &LangPlaneItem},
-    {"OpConvex", &LangConvexItem},
-    {"OpConc", &LangConcaveMenu, TCaptionPart::Title},
-    {"OpCentre", &LangBeyondCentreItem},
-    {"OpCentreFocus", &LangCentreFocusItem},
-    {"Opfocus", &LangFocusMirrorItem},
-    {"OpTMiralls", &LangTheoryItem},
-    {"OpSurt", &LangExitItem},
-    {"Info", &LangInfoMenu, TCaptionPart::Title},
-    {"OpHlp", &LangHelpItem},
-    {"OpQ", &LangAboutItem},
+    {"BtPla",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "espejo plano")},
+     TCaptionPart::Hint},
+    {"BtConv",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "espejo convexo")},
+     TCaptionPart::Hint},
+    {"BtConc",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "espejo cóncavo")},
+     TCaptionPart::Hint},
+    {"Label1", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "posición objecto")}},
+    {"Label2", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen")}},
+    {"Label3", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "tipo (real o virtual)")}},
+    {"Label4", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "orientación")}},
+    {"Label6", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "aumento / disminución")}},
+    {"Label7", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "posición:")}},
+    {"Label8", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "aumento:")}},
+    {"Elements",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Elemento")},
+     TCaptionPart::Title},
+    {"Miralls", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Espejos")}, TCaptionPart::Title},
+    {"Oppla", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Plano")}},
+    {"OpConvex", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Convexo")}},
+    {"OpConc", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Cóncavo")}, TCaptionPart::Title},
+    {"OpCentre", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen más allá del centro")}},
+    {"OpCentreFocus",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen entre el centro y el foco")}},
+    {"Opfocus",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen entre el foco y el espejo")}},
+    {"OpTMiralls", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Teoría")}},
+    {"OpSurt", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Salir")}},
+    {"Info", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Info")}, TCaptionPart::Title},
+    {"OpHlp", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Info")}},
+    {"OpQ", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Respecto a...")}},
     // The diagram's commands, which join the window when it is first shown.
-    {"MenuDiagrama", &LangDiagram, TCaptionPart::Title},
-    {"OpGuardarDiagrama", &LangSaveDiagram},
-    {"OpCopiarDiagrama", &LangCopyDiagram},
-    {"OpImprimir", &LangPrint},
+    {"MenuDiagrama",
+     {"TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Diagrama")},
+     TCaptionPart::Title},
+    {"OpGuardarDiagrama",
+     {"TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Guardar diagrama como...")}},
+    {"OpCopiarDiagrama",
+     {"TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Copiar diagrama")}},
+    {"OpImprimir", {"TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Imprimir...")}},
 };
 
 // The layout file can only hold point sizes, but the layout's text heights
@@ -210,16 +226,17 @@ TFPrincipal::TFPrincipal(QWidget* parent) : QMainWindow(parent), ui(new Ui::TFPr
 }
 
 QStringList TFPrincipal::PrintedResults() const {
-    static constexpr const TLangText* MirrorNames[] = {&LangMirrorPlane, &LangMirrorConvex,
-                                                       &LangMirrorConcave};
-    const auto row = [](const TLangText& caption, const QString& value) {
-        return LangCaption(caption) + QStringLiteral(": ") + value;
+    static constexpr const char* MirrorNames[] = {QT_TR_NOOP("plano"), QT_TR_NOOP("convexo"),
+                                                  QT_TR_NOOP("cóncavo")};
+    const auto row = [](const QString& caption, const QString& value) {
+        return caption + QStringLiteral(": ") + value;
     };
     const QString mirror =
-        MirrorKind < std::size(MirrorNames) ? LangCaption(*MirrorNames[MirrorKind]) : QString();
-    return {row(LangMirror, mirror), row(LangObjectPosition, FloatToStr(LastObjectPos)),
-            row(LangImagePosition, ui->EdPosIm->text()), row(LangMagnification, ui->EdAugm->text()),
-            row(LangImage,
+        MirrorKind < std::size(MirrorNames) ? tr(MirrorNames[MirrorKind]) : QString();
+    return {row(tr("Espejo"), mirror), row(tr("Posición del objeto"), FloatToStr(LastObjectPos)),
+            row(tr("Posición de la imagen"), ui->EdPosIm->text()),
+            row(tr("Aumento"), ui->EdAugm->text()),
+            row(tr("Imagen"),
                 QStringList{ui->PTipus->text(), ui->PSentit->text(), ui->PMagnif->text()}.join(
                     QStringLiteral(", ")))};
 }
@@ -270,12 +287,10 @@ void TFPrincipal::FormCreate() {
     ImageColor = DefaultImageColor;
     SetColor(ui->BtsMiralls, QPalette::Window, PanelButtonsColor);
     BtPlaClick();
-    Language = StartingLanguage();
+    UseLanguage(StartingLanguage());
     BuildToolsMenu(ui->MenuMirvex, [this](QAction* sender) { Tools(sender); });
     RefreshToolsMenu();
     BuildLanguageMenu(ui->Info, ui->OpQ);
-    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
-            [this] { RunHandler([this] { Retranslate(); }); });
     // The first update above wrote its results before Language was set.
     Retranslate();
 }
@@ -289,6 +304,12 @@ void TFPrincipal::Retranslate() {
             editorItem->setText(LangCaption(LangToolsEdition));
     }
     MostraResultats();
+}
+
+void TFPrincipal::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RunHandler([this] { Retranslate(); });
 }
 
 void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
@@ -315,16 +336,16 @@ void TFPrincipal::ActualitzaPos(std::int64_t pos) {
 
 void TFPrincipal::MostraResultats() {
     const KindRow& kind = KindRows[ImageKind];
-    ui->PTipus->setText(LangCaption(*kind.caption));
+    ui->PTipus->setText(tr(kind.caption));
     ui->PTipus->setAlignment(kind.alignment);
     SetColor(ui->PTipus, QPalette::WindowText, kind.color);
 
     const OrientationRow& orientation = Magnification < 0 ? Inverted : Upright;
-    ui->PSentit->setText(LangCaption(*orientation.caption));
+    ui->PSentit->setText(tr(orientation.caption));
     SetColor(ui->PSentit, QPalette::WindowText, orientation.color);
 
     const SizeRow& size = SizeRows[SizeClass];
-    ui->PMagnif->setText(LangCaption(*size.caption));
+    ui->PMagnif->setText(tr(size.caption));
     QFont f = ui->PMagnif->font();
     f.setFamily(InstalledFace(QLatin1String(size.face)));
     f.setPointSize(size.points);
@@ -333,8 +354,7 @@ void TFPrincipal::MostraResultats() {
         ui->PMagnif->setFont(f);
     }
 
-    SetFieldText(ui->EdPosIm,
-                 ImagePos == ImageAtInfinity ? LangCaption(LangInfinity) : FloatToStr(ImagePos));
+    SetFieldText(ui->EdPosIm, ImagePos == ImageAtInfinity ? tr("infinito") : FloatToStr(ImagePos));
     SetFieldText(ui->EdAugm, FloatToStr(Magnification));
 }
 
@@ -427,7 +447,7 @@ void TFPrincipal::OpSurtClick() {
 
 void TFPrincipal::OpHlpClick() {
     // Whether the desktop could open it is not looked at.
-    ShellOpen(LangCaption(LangHelpDocument));
+    ShellOpen(HelpDocument(Language));
 }
 
 void TFPrincipal::OpQClick() {
