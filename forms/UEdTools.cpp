@@ -6,7 +6,6 @@
 #include "ui_UEdTools.h"
 
 #include "core/Language.h"
-#include "forms/Captions.h"
 #include "forms/ErrorReport.h"
 #include "util/Shell.h"
 #include "util/ToolFile.h"
@@ -208,19 +207,10 @@ void TFedTools::changeEvent(QEvent* event) {
 }
 
 void TFedTools::Retranslate() {
-    static constexpr TCaption Captions[] = {
-        {"FedTools", LangToolsEdition, TCaptionPart::Window},
-        {"LLst", LangTools},
-        {"LEd", LangTool},
-        {"LTit", LangTitle},
-        {"LFtx", LangFile},
-        {"LDir", LangWorkDir},
-        {"LPrs", LangParams},
-    };
-    ApplyCaptions(this, Captions);
-    FitLabelTexts(this);
+    // As at creation: each caption sized to its new text, which a longer
+    // translation would otherwise find cut to the width of the old one.
+    FormCreate();
 }
-
 void TFedTools::NouTool() {
     SelectedTool = 0;
     {

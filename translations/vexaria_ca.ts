@@ -268,15 +268,15 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>Imagen más allá del centro</source>
-        <translation>Imatge més enllà del centre</translation>
+        <translation>Objecte més enllà del centre</translation>
     </message>
     <message>
         <source>Imagen entre el centro y el foco</source>
-        <translation>Imatge entre el centre i el focus</translation>
+        <translation>Objecte entre el centre i el focus</translation>
     </message>
     <message>
         <source>Imagen entre el foco y el espejo</source>
-        <translation>Imatge entre el focus i el mirall</translation>
+        <translation>Objecte entre el focus i el mirall</translation>
     </message>
     <message>
         <source>Teoría</source>

@@ -268,15 +268,15 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>Imagen más allá del centro</source>
-        <translation>Image beyond the centre</translation>
+        <translation>Object beyond the centre</translation>
     </message>
     <message>
         <source>Imagen entre el centro y el foco</source>
-        <translation>Image between the centre and the focus</translation>
+        <translation>Object between the centre and the focus</translation>
     </message>
     <message>
         <source>Imagen entre el foco y el espejo</source>
-        <translation>Image between the focus and the mirror</translation>
+        <translation>Object between the focus and the mirror</translation>
     </message>
     <message>
         <source>Teoría</source>

@@ -268,15 +268,15 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>Imagen más allá del centro</source>
-        <translation>Imaxe máis alá do centro</translation>
+        <translation>Obxecto máis alá do centro</translation>
     </message>
     <message>
         <source>Imagen entre el centro y el foco</source>
-        <translation>Imaxe entre o centro e o foco</translation>
+        <translation>Obxecto entre o centro e o foco</translation>
     </message>
     <message>
         <source>Imagen entre el foco y el espejo</source>
-        <translation>Imaxe entre o foco e o espello</translation>
+        <translation>Obxecto entre o foco e o espello</translation>
     </message>
     <message>
         <source>Teoría</source>

@@ -105,6 +105,8 @@ err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --export g
 # the menu, else the desktop's.
 refused 'it must be plano' --export x.png --mirror espejo --object 3 --lang en
 LANGUAGE=en refused 'it must be plano' --export x.png --mirror espejo --object 3
+refused 'debe ser plano, convexo ou concavo' --export x.png --mirror espejo --object 3 --lang gl
+LANGUAGE=gl_ES refused 'ou concavo' --export x.png --mirror espejo --object 3
 mkdir -p "$XDG_CONFIG_HOME/Vexaria"
 printf '[General]\nlanguage=ca\n' >"$XDG_CONFIG_HOME/Vexaria/vexaria.conf"
 LANGUAGE=en refused 'ha de ser plano' --export x.png --mirror espejo --object 3

@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("ca") << int(LangCatalan);
         QTest::newRow("en") << int(LangEnglish);
         QTest::newRow("es") << int(LangSpanish);
+        QTest::newRow("gl") << int(LangGalician);
     }
     void everyTextFitsInEveryLanguage() {
         QFETCH(int, language);
