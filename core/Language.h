@@ -27,10 +27,10 @@ struct TLanguageInfo {
     const char* menuItem; // the objectName of its item in Info > Idioma
 };
 inline constexpr TLanguageInfo Languages[] = {
-    {"ca", "Català", "OpCatala"},
-    {"en", "English", "OpEnglish"},
-    {"es", "Español", "OpEspanol"},
-    {"gl", "Galego", "OpGalego"},
+    {.code = "ca", .name = "Català", .menuItem = "OpCatala"},
+    {.code = "en", .name = "English", .menuItem = "OpEnglish"},
+    {.code = "es", .name = "Español", .menuItem = "OpEspanol"},
+    {.code = "gl", .name = "Galego", .menuItem = "OpGalego"},
 };
 inline constexpr std::size_t LangCount = std::size(Languages);
 
@@ -55,6 +55,9 @@ void UseLanguage(TLanguage language);
 // The help document of a language: mirvex.pdf for Spanish, which keeps the
 // name it always had, mirvex_<code>.pdf for the others.
 QString HelpDocument(TLanguage language);
+
+// The texts shown outside the windows, or by code below forms/; each window's
+// own texts are with it. "//:" comments go to the translators with the text.
 
 // The tools menu and the tools editor.
 inline constexpr TLangText LangTools = {"Tools", QT_TRANSLATE_NOOP("Tools", "Utilidades")};
@@ -106,7 +109,7 @@ inline constexpr TLangText LangCliNoCallerFolder = {
 // %2 the system's reason.
 inline constexpr TLangText LangCliNotWritten = {
     "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "--export «%1»: no se ha podido escribir: %2")};
-// %1 the object's distance, %2 the run-time error.
+//: %1 the object's distance, %2 the run-time error.
 inline constexpr TLangText LangCliNotDrawn = {
     "CommandLine",
     QT_TRANSLATE_NOOP("CommandLine", "--object %1: el diagrama no se puede dibujar: %2")};
@@ -114,10 +117,10 @@ inline constexpr TLangText LangCliNotDrawn = {
 // Reasons, put into the messages below where they say %1.
 inline constexpr TLangText LangNotRegularFile = {
     "ToolFile", QT_TRANSLATE_NOOP("ToolFile", "no es un fichero normal")};
-// %1 the bound in megabytes.
+//: %1 the bound in megabytes.
 inline constexpr TLangText LangFileTooLarge = {"ToolFile",
                                                QT_TRANSLATE_NOOP("ToolFile", "ocupa más de %1 MB")};
-// %1 the tool's file, %2 the reason.
+//: %1 the tool's file, %2 the reason.
 inline constexpr TLangText LangLaunchRefused = {
     "Tools", QT_TRANSLATE_NOOP("Tools", "No se ha abierto «%1»: %2.")};
 inline constexpr TLangText LangFileForeignOwner = {

@@ -39,7 +39,7 @@ constexpr TLangText LangSvgFiles = {"TDiagramCommands",
                                     QT_TRANSLATE_NOOP("TDiagramCommands", "Dibujo SVG (*.svg)")};
 constexpr TLangText LangPdfFiles = {"TDiagramCommands",
                                     QT_TRANSLATE_NOOP("TDiagramCommands", "Documento PDF (*.pdf)")};
-// %1 the file, %2 the system's reason.
+//: %1 the file, %2 the system's reason.
 constexpr TLangText LangPictureNotSaved = {
     "TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "No se ha podido guardar «%1»: %2.")};
 constexpr TLangText LangNotPrinted = {

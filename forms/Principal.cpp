@@ -88,12 +88,14 @@ constexpr TCaption Captions[] = {
     {"BtConc",
      {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "espejo cóncavo")},
      TCaptionPart::Hint},
+    //: The position field's label: about as short as the Spanish, its room is small.
     {"Label1", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "posición objecto")}},
     {"Label2", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen")}},
     {"Label3", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "tipo (real o virtual)")}},
     {"Label4", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "orientación")}},
     {"Label6", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "aumento / disminución")}},
     {"Label7", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "posición:")}},
+    //: The magnification field's label, in a small room too.
     {"Label8", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "aumento:")}},
     {"Elements",
      {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Elemento")},
@@ -102,6 +104,7 @@ constexpr TCaption Captions[] = {
     {"Oppla", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Plano")}},
     {"OpConvex", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Convexo")}},
     {"OpConc", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Cóncavo")}, TCaptionPart::Title},
+    //: The concave mirror's three cases, each putting the object in a zone.
     {"OpCentre", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen más allá del centro")}},
     {"OpCentreFocus",
      {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen entre el centro y el foco")}},

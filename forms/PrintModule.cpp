@@ -14,21 +14,21 @@
 
 namespace {
 
-// %1 why.
+//: %1 why.
 constexpr TLangText LangPrintUnavailable = {
     "PrintModule", QT_TRANSLATE_NOOP("PrintModule", "La impresión no está disponible: %1")};
-// %1 the module's file.
+//: %1 the module's file.
 constexpr TLangText LangPrintModuleMissing = {"PrintModule",
                                               QT_TRANSLATE_NOOP("PrintModule", "falta «%1»")};
-// %1 the system's reason, which names the file.
+//: %1 the system's reason, which names the file.
 constexpr TLangText LangPrintModuleUnloadable = {
     "PrintModule",
     QT_TRANSLATE_NOOP("PrintModule", "no se ha podido cargar el módulo de impresión (%1)")};
-// %1 the module's file.
+//: %1 the module's file.
 constexpr TLangText LangPrintModuleForeign = {
     "PrintModule",
     QT_TRANSLATE_NOOP("PrintModule", "«%1» no es el módulo de impresión del programa")};
-// %1 the module's file, %2 its interface version, %3 the program's.
+//: %1 the module's file, %2 its interface version, %3 the program's.
 constexpr TLangText LangPrintModuleStale = {
     "PrintModule",
     QT_TRANSLATE_NOOP(

@@ -38,20 +38,23 @@ constexpr TLangText LangTitle = {"Tools", QT_TRANSLATE_NOOP("Tools", "Título")}
 constexpr TLangText LangFile = {"Tools", QT_TRANSLATE_NOOP("Tools", "Fichero")};
 constexpr TLangText LangWorkDir = {"Tools", QT_TRANSLATE_NOOP("Tools", "Directorio de trabajo")};
 constexpr TLangText LangParams = {"Tools", QT_TRANSLATE_NOOP("Tools", "Parámetros")};
-// %1 the field's caption, %2 the character (its code, after the character
-// itself when that can be shown); %1 elsewhere the system's reason.
+//: %1 the field's caption, %2 the character (its code, after the character
+//: itself when that can be shown).
 constexpr TLangText LangBadChar = {
     "Tools",
     QT_TRANSLATE_NOOP("Tools", "El campo «%1» contiene el carácter %2, que no se puede guardar en "
                                "«Tools.rel». Cámbielo y vuelva a pulsar «<- ok».")};
+//: %1 the system's reason.
 constexpr TLangText LangSaveFailed = {
     "Tools",
     QT_TRANSLATE_NOOP("Tools",
                       "No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva.")};
+//: %1 the system's reason.
 constexpr TLangText LangReadFailed = {
     "Tools",
     QT_TRANSLATE_NOOP("Tools",
                       "No se ha podido leer «Tools.rel»: %1. Al pulsar «OK» no se sobrescribirá.")};
+//: %1 the system's reason.
 constexpr TLangText LangNotOverwritten = {
     "Tools", QT_TRANSLATE_NOOP(
                  "Tools", "«Tools.rel» no se ha podido leer (%1) y no se sobrescribe, porque se "

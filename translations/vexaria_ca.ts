@@ -69,6 +69,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>--object %1: el diagrama no se puede dibujar: %2</source>
+        <extracomment>%1 the object&apos;s distance, %2 the run-time error.</extracomment>
         <translation>--object %1: el diagrama no es pot dibuixar: %2</translation>
     </message>
     <message>
@@ -80,22 +81,27 @@ Sense opcions obre la finestra del programa.
     <name>PrintModule</name>
     <message>
         <source>La impresión no está disponible: %1</source>
+        <extracomment>%1 why.</extracomment>
         <translation>La impressió no està disponible: %1</translation>
     </message>
     <message>
         <source>falta «%1»</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
         <translation>falta «%1»</translation>
     </message>
     <message>
         <source>no se ha podido cargar el módulo de impresión (%1)</source>
+        <extracomment>%1 the system&apos;s reason, which names the file.</extracomment>
         <translation>no s&apos;ha pogut carregar el mòdul d&apos;impressió (%1)</translation>
     </message>
     <message>
         <source>«%1» no es el módulo de impresión del programa</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
         <translation>«%1» no és el mòdul d&apos;impressió del programa</translation>
     </message>
     <message>
         <source>«%1» es de otra versión del programa (interfaz %2; este programa necesita la %3)</source>
+        <extracomment>%1 the module&apos;s file, %2 its interface version, %3 the program&apos;s.</extracomment>
         <translation>«%1» és d&apos;una altra versió del programa (interfície %2; aquest programa necessita la %3)</translation>
     </message>
 </context>
@@ -158,6 +164,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>No se ha podido guardar «%1»: %2.</source>
+        <extracomment>%1 the file, %2 the system&apos;s reason.</extracomment>
         <translation>No s&apos;ha pogut desar «%1»: %2.</translation>
     </message>
     <message>
@@ -220,6 +227,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>posición objecto</source>
+        <extracomment>The position field&apos;s label: about as short as the Spanish, its room is small.</extracomment>
         <translation>posició objecte</translation>
     </message>
     <message>
@@ -244,6 +252,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>aumento:</source>
+        <extracomment>The magnification field&apos;s label, in a small room too.</extracomment>
         <translation>augment:</translation>
     </message>
     <message>
@@ -268,6 +277,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>Imagen más allá del centro</source>
+        <extracomment>The concave mirror&apos;s three cases, each putting the object in a zone.</extracomment>
         <translation>Objecte més enllà del centre</translation>
     </message>
     <message>
@@ -369,6 +379,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>ocupa más de %1 MB</source>
+        <extracomment>%1 the bound in megabytes.</extracomment>
         <translation>ocupa més de %1 MB</translation>
     </message>
 </context>
@@ -384,6 +395,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>No se ha abierto «%1»: %2.</source>
+        <extracomment>%1 the tool&apos;s file, %2 the reason.</extracomment>
         <translation>No s&apos;ha obert «%1»: %2.</translation>
     </message>
     <message>
@@ -428,18 +440,22 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>El campo «%1» contiene el carácter %2, que no se puede guardar en «Tools.rel». Cámbielo y vuelva a pulsar «&lt;- ok».</source>
+        <extracomment>%1 the field&apos;s caption, %2 the character (its code, after the character itself when that can be shown).</extracomment>
         <translation>El camp «%1» conté el caràcter %2, que no es pot desar a «Tools.rel». Canvieu-lo i torneu a prémer «&lt;- ok».</translation>
     </message>
     <message>
         <source>No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>No s&apos;ha pogut desar «Tools.rel»: %1. La llista editada es conserva.</translation>
     </message>
     <message>
         <source>No se ha podido leer «Tools.rel»: %1. Al pulsar «OK» no se sobrescribirá.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>No s&apos;ha pogut llegir «Tools.rel»: %1. En prémer «OK» no se sobreescriurà.</translation>
     </message>
     <message>
         <source>«Tools.rel» no se ha podido leer (%1) y no se sobrescribe, porque se perderían las utilidades que contiene. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>«Tools.rel» no s&apos;ha pogut llegir (%1) i no se sobreescriu, perquè es perdrien les eines que conté. La llista editada es conserva.</translation>
     </message>
     <message>

@@ -69,6 +69,7 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>--object %1: el diagrama no se puede dibujar: %2</source>
+        <extracomment>%1 the object&apos;s distance, %2 the run-time error.</extracomment>
         <translation>--object %1: the diagram cannot be drawn: %2</translation>
     </message>
     <message>
@@ -80,22 +81,27 @@ With no option it opens the program&apos;s window.
     <name>PrintModule</name>
     <message>
         <source>La impresión no está disponible: %1</source>
+        <extracomment>%1 why.</extracomment>
         <translation>Printing is not available: %1</translation>
     </message>
     <message>
         <source>falta «%1»</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
         <translation>&quot;%1&quot; is missing</translation>
     </message>
     <message>
         <source>no se ha podido cargar el módulo de impresión (%1)</source>
+        <extracomment>%1 the system&apos;s reason, which names the file.</extracomment>
         <translation>the print module could not be loaded (%1)</translation>
     </message>
     <message>
         <source>«%1» no es el módulo de impresión del programa</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
         <translation>&quot;%1&quot; is not this program&apos;s print module</translation>
     </message>
     <message>
         <source>«%1» es de otra versión del programa (interfaz %2; este programa necesita la %3)</source>
+        <extracomment>%1 the module&apos;s file, %2 its interface version, %3 the program&apos;s.</extracomment>
         <translation>&quot;%1&quot; belongs to another version of the program (interface %2; this program needs %3)</translation>
     </message>
 </context>
@@ -158,6 +164,7 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>No se ha podido guardar «%1»: %2.</source>
+        <extracomment>%1 the file, %2 the system&apos;s reason.</extracomment>
         <translation>&quot;%1&quot; could not be saved: %2.</translation>
     </message>
     <message>
@@ -220,6 +227,7 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>posición objecto</source>
+        <extracomment>The position field&apos;s label: about as short as the Spanish, its room is small.</extracomment>
         <translation>object position</translation>
     </message>
     <message>
@@ -244,6 +252,7 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>aumento:</source>
+        <extracomment>The magnification field&apos;s label, in a small room too.</extracomment>
         <translation>magnif.:</translation>
     </message>
     <message>
@@ -268,6 +277,7 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>Imagen más allá del centro</source>
+        <extracomment>The concave mirror&apos;s three cases, each putting the object in a zone.</extracomment>
         <translation>Object beyond the centre</translation>
     </message>
     <message>
@@ -369,6 +379,7 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>ocupa más de %1 MB</source>
+        <extracomment>%1 the bound in megabytes.</extracomment>
         <translation>it is larger than %1 MB</translation>
     </message>
 </context>
@@ -384,6 +395,7 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>No se ha abierto «%1»: %2.</source>
+        <extracomment>%1 the tool&apos;s file, %2 the reason.</extracomment>
         <translation>&quot;%1&quot; was not opened: %2.</translation>
     </message>
     <message>
@@ -428,18 +440,22 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>El campo «%1» contiene el carácter %2, que no se puede guardar en «Tools.rel». Cámbielo y vuelva a pulsar «&lt;- ok».</source>
+        <extracomment>%1 the field&apos;s caption, %2 the character (its code, after the character itself when that can be shown).</extracomment>
         <translation>The field &quot;%1&quot; holds the character %2, which cannot be stored in &quot;Tools.rel&quot;. Change it and press &quot;&lt;- ok&quot; again.</translation>
     </message>
     <message>
         <source>No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>&quot;Tools.rel&quot; could not be saved: %1. The edited list is kept.</translation>
     </message>
     <message>
         <source>No se ha podido leer «Tools.rel»: %1. Al pulsar «OK» no se sobrescribirá.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>&quot;Tools.rel&quot; could not be read: %1. Pressing &quot;OK&quot; will not overwrite it.</translation>
     </message>
     <message>
         <source>«Tools.rel» no se ha podido leer (%1) y no se sobrescribe, porque se perderían las utilidades que contiene. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>&quot;Tools.rel&quot; could not be read (%1) and is not overwritten, as the tools it holds would be lost. The edited list is kept.</translation>
     </message>
     <message>

@@ -69,6 +69,7 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>--object %1: el diagrama no se puede dibujar: %2</source>
+        <extracomment>%1 the object&apos;s distance, %2 the run-time error.</extracomment>
         <translation>--object %1: o diagrama non se pode debuxar: %2</translation>
     </message>
     <message>
@@ -80,22 +81,27 @@ Sen opcións abre a xanela do programa.
     <name>PrintModule</name>
     <message>
         <source>La impresión no está disponible: %1</source>
+        <extracomment>%1 why.</extracomment>
         <translation>A impresión non está dispoñible: %1</translation>
     </message>
     <message>
         <source>falta «%1»</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
         <translation>falta «%1»</translation>
     </message>
     <message>
         <source>no se ha podido cargar el módulo de impresión (%1)</source>
+        <extracomment>%1 the system&apos;s reason, which names the file.</extracomment>
         <translation>non se puido cargar o módulo de impresión (%1)</translation>
     </message>
     <message>
         <source>«%1» no es el módulo de impresión del programa</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
         <translation>«%1» non é o módulo de impresión do programa</translation>
     </message>
     <message>
         <source>«%1» es de otra versión del programa (interfaz %2; este programa necesita la %3)</source>
+        <extracomment>%1 the module&apos;s file, %2 its interface version, %3 the program&apos;s.</extracomment>
         <translation>«%1» é doutra versión do programa (interface %2; este programa necesita a %3)</translation>
     </message>
 </context>
@@ -158,6 +164,7 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>No se ha podido guardar «%1»: %2.</source>
+        <extracomment>%1 the file, %2 the system&apos;s reason.</extracomment>
         <translation>Non se puido gardar «%1»: %2.</translation>
     </message>
     <message>
@@ -220,6 +227,7 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>posición objecto</source>
+        <extracomment>The position field&apos;s label: about as short as the Spanish, its room is small.</extracomment>
         <translation>posición obxecto</translation>
     </message>
     <message>
@@ -244,6 +252,7 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>aumento:</source>
+        <extracomment>The magnification field&apos;s label, in a small room too.</extracomment>
         <translation>aumento:</translation>
     </message>
     <message>
@@ -268,6 +277,7 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>Imagen más allá del centro</source>
+        <extracomment>The concave mirror&apos;s three cases, each putting the object in a zone.</extracomment>
         <translation>Obxecto máis alá do centro</translation>
     </message>
     <message>
@@ -369,6 +379,7 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>ocupa más de %1 MB</source>
+        <extracomment>%1 the bound in megabytes.</extracomment>
         <translation>ocupa máis de %1 MB</translation>
     </message>
 </context>
@@ -384,6 +395,7 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>No se ha abierto «%1»: %2.</source>
+        <extracomment>%1 the tool&apos;s file, %2 the reason.</extracomment>
         <translation>Non se abriu «%1»: %2.</translation>
     </message>
     <message>
@@ -428,18 +440,22 @@ Sen opcións abre a xanela do programa.
     </message>
     <message>
         <source>El campo «%1» contiene el carácter %2, que no se puede guardar en «Tools.rel». Cámbielo y vuelva a pulsar «&lt;- ok».</source>
+        <extracomment>%1 the field&apos;s caption, %2 the character (its code, after the character itself when that can be shown).</extracomment>
         <translation>O campo «%1» contén o carácter %2, que non se pode gardar en «Tools.rel». Cámbieo e volva premer «&lt;- ok».</translation>
     </message>
     <message>
         <source>No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>Non se puido gardar «Tools.rel»: %1. A lista editada consérvase.</translation>
     </message>
     <message>
         <source>No se ha podido leer «Tools.rel»: %1. Al pulsar «OK» no se sobrescribirá.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>Non se puido ler «Tools.rel»: %1. Ao premer «OK» non se sobrescribirá.</translation>
     </message>
     <message>
         <source>«Tools.rel» no se ha podido leer (%1) y no se sobrescribe, porque se perderían las utilidades que contiene. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
         <translation>«Tools.rel» non se puido ler (%1) e non se sobrescribe, porque se perderían as utilidades que contén. A lista editada consérvase.</translation>
     </message>
     <message>
