@@ -42,7 +42,10 @@ int main(int argc, char* argv[]) {
         // Nothing is chosen yet: the desktop's language says why.
         UseLanguage(LanguageOfLocale(QLocale::system().uiLanguages()));
         std::fprintf(stderr, "mirvex: %s\n",
-                     LangCaption(LangBadLangOption).arg(lang.given).toUtf8().constData());
+                     LangCaption(LangBadLangOption)
+                         .arg(lang.given, LanguageCodeList())
+                         .toUtf8()
+                         .constData());
         return 2;
     }
     StartLanguage = LanguageForStart(lang.language);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QStringList>
 #include <QTranslator>
 
 TLanguage Language = LangCatalan;
@@ -42,7 +43,7 @@ void UseLanguage(TLanguage language) {
     if (language >= LangCount)
         return;
     Language = language;
-    const QString code = QLatin1String(Languages[language].code);
+    const QString code = QLatin1String(LanguageCodes[language]);
     // Spanish is the source: it has no translation of its own, and an old
     // one left installed would still answer.
     const bool program = language != LangSpanish &&
@@ -59,9 +60,29 @@ void UseLanguage(TLanguage language) {
 QString HelpDocument(TLanguage language) {
     if (language == LangSpanish || language >= LangCount)
         return QStringLiteral("mirvex.pdf");
-    return QStringLiteral("mirvex_%1.pdf").arg(QLatin1String(Languages[language].code));
+    return QStringLiteral("mirvex_%1.pdf").arg(QLatin1String(LanguageCodes[language]));
+}
+
+QString LanguageName(TLanguage language) {
+    //: This language's name, in itself, as Info > Idioma lists it.
+    static constexpr TLangText Name = {"Language", QT_TRANSLATE_NOOP("Language", "Español")};
+    if (language >= LangCount)
+        return QString();
+    QTranslator translation;
+    if (language == LangSpanish || !translation.load(QStringLiteral(":/i18n/vexaria_") +
+                                                     QLatin1String(LanguageCodes[language])))
+        return QString::fromUtf8(Name.source);
+    const QString name = translation.translate(Name.context, Name.source);
+    return name.isEmpty() ? QLatin1String(LanguageCodes[language]) : name;
 }
 
 std::string RunMessage(const char* message) {
     return LangCaption({"RunError", message}).toStdString();
+}
+
+QString LanguageCodeList() {
+    QStringList codes;
+    for (const char* code : LanguageCodes)
+        codes << QLatin1String(code);
+    return codes.join(QStringLiteral(", "));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/LanguageCodes.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -8,9 +10,9 @@
 #include <cstdint>
 #include <iterator>
 
-// The interface language: 0 Catalan, 1 English, 2 Spanish, 3 Galician. The
-// program's texts are written in Spanish and translated by Qt's translator
-// for the others (translations/vexaria_<code>.ts).
+// The interface language: 0 Catalan, 1 English, 2 Spanish, 3 Galician, then
+// any added after them. The program's texts are written in Spanish and
+// translated by Qt's translator for the others (translations/vexaria_<code>.ts).
 using TLanguage = std::uint8_t;
 
 inline constexpr TLanguage LangCatalan = 0;
@@ -20,19 +22,17 @@ inline constexpr TLanguage LangGalician = 3;
 
 extern TLanguage Language;
 
-// What the program knows of each language, by TLanguage.
-struct TLanguageInfo {
-    const char* code;     // ISO 639-1: --lang, the saved choice, the file names
-    const char* name;     // in the language itself, so that its speakers find it
-    const char* menuItem; // the objectName of its item in Info > Idioma
-};
-inline constexpr TLanguageInfo Languages[] = {
-    {.code = "ca", .name = "Català", .menuItem = "OpCatala"},
-    {.code = "en", .name = "English", .menuItem = "OpEnglish"},
-    {.code = "es", .name = "Español", .menuItem = "OpEspanol"},
-    {.code = "gl", .name = "Galego", .menuItem = "OpGalego"},
-};
-inline constexpr std::size_t LangCount = std::size(Languages);
+// The codes (ISO 639-1) of every language, by TLanguage: the values of --lang
+// and of the saved choice, and the names of the translations and help
+// documents. The list is the build's (VEXARIA_LANGUAGES).
+inline constexpr std::size_t LangCount = std::size(LanguageCodes);
+static_assert(LangCount > LangGalician);
+
+// The language's name in itself, as its speakers look for it in the menu:
+// its own translation gives it.
+QString LanguageName(TLanguage language);
+// Every code, as --lang takes them: "ca, en, es, gl".
+QString LanguageCodeList();
 
 // A text of the program outside any window: its Spanish source and the
 // context its translations are filed under.
@@ -137,6 +137,6 @@ inline constexpr TLangText LangProgramInWorkFolder = {
         "Tools",
         "un programa sin carpeta propia no se ejecuta desde la carpeta de trabajo; indique su "
         "carpeta en «Directorio de trabajo»")};
-// The command line. %1 the value given to --lang.
+//: %1 the value given to --lang, %2 the codes it takes ("ca, en, es, gl").
 inline constexpr TLangText LangBadLangOption = {
-    "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "--lang admite ca, en, es o gl, no «%1»")};
+    "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "--lang admite %2, no «%1»")};

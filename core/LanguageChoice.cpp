@@ -7,14 +7,14 @@
 
 std::optional<TLanguage> LanguageFromCode(const QString& code) {
     for (std::size_t i = 0; i < LangCount; ++i) {
-        if (code == QLatin1String(Languages[i].code))
+        if (code == QLatin1String(LanguageCodes[i]))
             return static_cast<TLanguage>(i);
     }
     return std::nullopt;
 }
 
 QString LanguageCode(TLanguage language) {
-    return language < LangCount ? QLatin1String(Languages[language].code) : QString();
+    return language < LangCount ? QLatin1String(LanguageCodes[language]) : QString();
 }
 
 TLanguage LanguageOfLocale(const QStringList& uiLanguages) {

@@ -14,17 +14,17 @@ class QSettings;
 // language the user last picked in the menu, then the desktop's. A school
 // that has picked nothing, on a Spanish or C desktop, gets Spanish.
 
-// "ca", "en", "es" or "gl" (the values of --lang and of the saved choice);
-// nothing for any other text.
+// A language's code, "ca", "en", "es", "gl" or one added since (the values
+// of --lang and of the saved choice); nothing for any other text.
 std::optional<TLanguage> LanguageFromCode(const QString& code);
 // The code LanguageFromCode reads back.
 QString LanguageCode(TLanguage language);
 
 // The desktop's preferred language, as QLocale::uiLanguages() lists them
 // (first preferred): Catalan, Valencian included ("ca", "ca-ES",
-// "ca-ES-valencia", "ca_ES@valencia"), gives Catalan, English gives English,
-// Galician gives Galician, anything else, the C locale and an empty list
-// included, gives Spanish.
+// "ca-ES-valencia", "ca_ES@valencia"), gives Catalan, English English,
+// Galician Galician, and so each language the program speaks; anything else,
+// the C locale and an empty list included, gives Spanish.
 TLanguage LanguageOfLocale(const QStringList& uiLanguages);
 
 // The command line's "--lang ca|en|es|gl" (or "--lang=ca"); the last one given

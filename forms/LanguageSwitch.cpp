@@ -68,18 +68,32 @@ void PickLanguage(TLanguage language) {
     SwitchLanguage(language);
 }
 
+namespace {
+
+// "Op" and the language's name in plain letters: "Català" gives "OpCatala".
+QString MenuItemName(const QString& languageName) {
+    QString name = QStringLiteral("Op");
+    for (const QChar c : languageName.normalized(QString::NormalizationForm_D)) {
+        if (c.isLetter() && c.unicode() < 0x80)
+            name += c;
+    }
+    return name;
+}
+
+} // namespace
+
 QMenu* BuildLanguageMenu(QMenu* menu, QAction* after) {
     auto* submenu = new QMenu(menu);
     submenu->setObjectName(QStringLiteral("OpIdioma"));
     auto* group = new QActionGroup(submenu);
     group->setExclusive(true);
     for (std::size_t i = 0; i < LangCount; ++i) {
-        auto* item = new QAction(QString::fromUtf8(Languages[i].name), submenu);
-        item->setObjectName(QLatin1String(Languages[i].menuItem));
+        const auto language = static_cast<TLanguage>(i);
+        auto* item = new QAction(LanguageName(language), submenu);
+        item->setObjectName(MenuItemName(item->text()));
         item->setCheckable(true);
         group->addAction(item);
         submenu->addAction(item);
-        const auto language = static_cast<TLanguage>(i);
         QObject::connect(item, &QAction::triggered, submenu, [language] {
             RunHandler([language] {
                 // Picking the language already shown keeps it for the next

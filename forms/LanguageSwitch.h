@@ -43,8 +43,8 @@ void SwitchLanguage(TLanguage language);
 // applied at once.
 void PickLanguage(TLanguage language);
 
-// Adds the language submenu "OpIdioma", one checkable item per language
-// named in itself ("OpCatala", "OpEnglish", "OpEspanol", "OpGalego"), to menu
-// after the item after (at its end if after is not in it). It follows every
-// switch.
+// Adds the language submenu "OpIdioma" to menu after the item after (at its
+// end if after is not in it): one checkable item per language, named in
+// itself, its objectName "Op" and that name in plain letters ("OpCatala",
+// "OpEnglish", "OpEspanol", "OpGalego"). It follows every switch.
 QMenu* BuildLanguageMenu(QMenu* menu, QAction* after);

@@ -73,8 +73,17 @@ Sense opcions obre la finestra del programa.
         <translation>--object %1: el diagrama no es pot dibuixar: %2</translation>
     </message>
     <message>
-        <source>--lang admite ca, en, es o gl, no «%1»</source>
-        <translation>--lang admet ca, en, es o gl, no «%1»</translation>
+        <source>--lang admite %2, no «%1»</source>
+        <extracomment>%1 the value given to --lang, %2 the codes it takes (&quot;ca, en, es, gl&quot;).</extracomment>
+        <translation>--lang admet %2, no «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Español</source>
+        <extracomment>This language&apos;s name, in itself, as Info &gt; Idioma lists it.</extracomment>
+        <translation>Català</translation>
     </message>
 </context>
 <context>

@@ -73,8 +73,17 @@ With no option it opens the program&apos;s window.
         <translation>--object %1: the diagram cannot be drawn: %2</translation>
     </message>
     <message>
-        <source>--lang admite ca, en, es o gl, no «%1»</source>
-        <translation>--lang takes ca, en, es or gl, not &quot;%1&quot;</translation>
+        <source>--lang admite %2, no «%1»</source>
+        <extracomment>%1 the value given to --lang, %2 the codes it takes (&quot;ca, en, es, gl&quot;).</extracomment>
+        <translation>--lang takes %2, not &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Español</source>
+        <extracomment>This language&apos;s name, in itself, as Info &gt; Idioma lists it.</extracomment>
+        <translation>English</translation>
     </message>
 </context>
 <context>

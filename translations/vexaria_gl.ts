@@ -73,8 +73,17 @@ Sen opcións abre a xanela do programa.
         <translation>--object %1: o diagrama non se pode debuxar: %2</translation>
     </message>
     <message>
-        <source>--lang admite ca, en, es o gl, no «%1»</source>
-        <translation>--lang admite ca, en, es ou gl, non «%1»</translation>
+        <source>--lang admite %2, no «%1»</source>
+        <extracomment>%1 the value given to --lang, %2 the codes it takes (&quot;ca, en, es, gl&quot;).</extracomment>
+        <translation>--lang admite %2, non «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Español</source>
+        <extracomment>This language&apos;s name, in itself, as Info &gt; Idioma lists it.</extracomment>
+        <translation>Galego</translation>
     </message>
 </context>
 <context>

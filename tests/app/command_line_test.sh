@@ -113,6 +113,14 @@ LANGUAGE=en refused 'ha de ser plano' --export x.png --mirror espejo --object 3
 refused 'debe ser plano' --export x.png --mirror espejo --object 3 --lang es
 rm -r "$XDG_CONFIG_HOME/Vexaria"
 refused 'debe ser plano' --export x.png --mirror espejo --object 3
+# A language it does not speak, at a windowed start: named, with those it
+# speaks, in the desktop's language, and no window opens.
+rc=0
+err=$(LANGUAGE=gl QT_QPA_PLATFORM=offscreen "$mirvex" --lang xx 2>&1) || rc=$?
+# (Qt may remark on the session before it.)
+if ((rc != 2)) || [[ $(tail -n1 <<<"$err") != "mirvex: --lang admite ca, en, es, gl, non «xx»" ]]; then
+    fail "--lang xx: $rc $err"
+fi
 
 # A diagram that cannot be drawn (a pixel beyond 32 bits) says so and writes nothing.
 rc=0
