@@ -247,10 +247,10 @@ int RunCommandLine(int argc, char** argv) {
     // The language the windows would speak: --lang, else the one picked in
     // the menu, else the desktop's. Read only: the command line never
     // writes the settings.
-    Language = ChooseLanguage(std::nullopt, ReadSavedLanguage(), QLocale::system().uiLanguages());
+    UseLanguage(ChooseLanguage(std::nullopt, ReadSavedLanguage(), QLocale::system().uiLanguages()));
     TCommandLine cl = ParseCommandLine(arguments);
     if (cl.language && *cl.language != Language) {
-        Language = *cl.language;
+        UseLanguage(*cl.language);
         cl = ParseCommandLine(arguments);
     }
     const QString program = QStringLiteral("mirvex: ");

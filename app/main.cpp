@@ -40,10 +40,12 @@ int main(int argc, char* argv[]) {
     const TLangOption lang = LangOption(QCoreApplication::arguments());
     if (!lang.valid) {
         // Nothing is chosen yet: the desktop's language says why.
-        const TLanguage desktop = LanguageOfLocale(QLocale::system().uiLanguages());
-        std::fprintf(
-            stderr, "mirvex: %s\n",
-            QString::fromUtf8(LangBadLangOption[desktop]).arg(lang.given).toUtf8().constData());
+        UseLanguage(LanguageOfLocale(QLocale::system().uiLanguages()));
+        std::fprintf(stderr, "mirvex: %s\n",
+                     LangCaption(LangBadLangOption)
+                         .arg(lang.given, LanguageCodeList())
+                         .toUtf8()
+                         .constData());
         return 2;
     }
     StartLanguage = LanguageForStart(lang.language);

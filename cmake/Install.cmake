@@ -28,8 +28,10 @@ add_custom_target(installed_documents ALL
 install(TARGETS mirvex RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/vexaria)
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/resources/desktop/vexaria.sh
         DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME vexaria)
-install(FILES ${CMAKE_BINARY_DIR}/app/mirvex.pdf ${CMAKE_BINARY_DIR}/app/mirvex_ca.pdf
-              ${CMAKE_BINARY_DIR}/app/mirvex_en.pdf ${CMAKE_BINARY_DIR}/app/mirvex.ico
+set(help_documents ${VEXARIA_TRANSLATIONS})
+list(TRANSFORM help_documents PREPEND ${CMAKE_BINARY_DIR}/app/mirvex_)
+list(TRANSFORM help_documents APPEND .pdf)
+install(FILES ${CMAKE_BINARY_DIR}/app/mirvex.pdf ${help_documents} ${CMAKE_BINARY_DIR}/app/mirvex.ico
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vexaria)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/vexaria.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -31,11 +31,12 @@ if(CMAKE_LIBRARY_ARCHITECTURE)
 endif()
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries come from the program file itself (dpkg-shlibdeps); the
-# faces its windows ask for are looked up by name at run time, so their
-# packages are named here (the same as the set-up installs for the tests).
+# faces its windows ask for, and Qt's translations of its own dialogs, are
+# looked up by name at run time, so their packages are named here (the same
+# as the set-up installs for the tests).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, fonts-comic-neue, fonts-dejavu-core, fonts-urw-base35")
+    "fonts-liberation2, fonts-comic-neue, fonts-dejavu-core, fonts-urw-base35, qt6-translations-l10n")
 # The tools menu and the help open documents through the desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 

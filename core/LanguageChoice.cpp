@@ -2,26 +2,18 @@
 #include "core/LanguageChoice.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
-namespace {
-
-constexpr const char* Codes[] = {"ca", "en", "es"};
-static_assert(std::size(Codes) == LangCount);
-
-} // namespace
-
 std::optional<TLanguage> LanguageFromCode(const QString& code) {
-    for (std::size_t i = 0; i < std::size(Codes); ++i) {
-        if (code == QLatin1String(Codes[i]))
+    for (std::size_t i = 0; i < LangCount; ++i) {
+        if (code == QLatin1String(LanguageCodes[i]))
             return static_cast<TLanguage>(i);
     }
     return std::nullopt;
 }
 
 QString LanguageCode(TLanguage language) {
-    return language < std::size(Codes) ? QLatin1String(Codes[language]) : QString();
+    return language < LangCount ? QLatin1String(LanguageCodes[language]) : QString();
 }
 
 TLanguage LanguageOfLocale(const QStringList& uiLanguages) {
@@ -35,12 +27,7 @@ TLanguage LanguageOfLocale(const QStringList& uiLanguages) {
     const auto end = std::find_if(first.cbegin(), first.cend(), [](QChar c) {
         return c == u'-' || c == u'_' || c == u'@' || c == u'.';
     });
-    const QString language = first.left(end - first.cbegin());
-    if (language == QLatin1String("ca"))
-        return LangCatalan;
-    if (language == QLatin1String("en"))
-        return LangEnglish;
-    return LangSpanish;
+    return LanguageFromCode(first.left(end - first.cbegin())).value_or(LangSpanish);
 }
 
 TLangOption LangOption(const QStringList& arguments) {

@@ -15,19 +15,20 @@
 // language the user last picked in the menu, then the desktop's. A school
 // that has picked nothing, on a Spanish or C desktop, gets Spanish.
 
-// "ca", "en" or "es" (the values of --lang and of the saved choice); nothing
-// for any other text.
+// A language's code, "ca", "en", "es", "gl" or one added since (the values
+// of --lang and of the saved choice); nothing for any other text.
 std::optional<TLanguage> LanguageFromCode(const QString& code);
 // The code LanguageFromCode reads back.
 QString LanguageCode(TLanguage language);
 
 // The desktop's preferred language, as QLocale::uiLanguages() lists them
 // (first preferred): Catalan, Valencian included ("ca", "ca-ES",
-// "ca-ES-valencia", "ca_ES@valencia"), gives Catalan, English gives English,
-// anything else, the C locale and an empty list included, gives Spanish.
+// "ca-ES-valencia", "ca_ES@valencia"), gives Catalan, English English,
+// Galician Galician, and so each language the program speaks; anything else,
+// the C locale and an empty list included, gives Spanish.
 TLanguage LanguageOfLocale(const QStringList& uiLanguages);
 
-// The command line's "--lang ca|en|es" (or "--lang=ca"); the last one given
+// The command line's "--lang ca|en|es|gl" (or "--lang=ca"); the last one given
 // counts. valid is false, with the text given, for any other value or a
 // "--lang" without one.
 struct TLangOption {

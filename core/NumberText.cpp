@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/NumberText.h"
 
+#include "core/Language.h"
 #include "core/RunError.h"
 
 #include <QLocale>
@@ -137,5 +138,8 @@ std::int32_t StrToInt(const QString& text) {
     if (const auto v = ParseInteger(text)) {
         return *v;
     }
-    throw RunError(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+    throw RunError(LangCaption({"RunError",
+                                QT_TRANSLATE_NOOP("RunError", "'%1' is not a valid integer value")})
+                       .arg(text)
+                       .toStdString());
 }

@@ -35,7 +35,7 @@ void ApplyCaptions(QWidget* window, std::span<const TCaption> captions) {
         QObject* o = CaptionedControl(window, c.control);
         if (!o)
             continue;
-        const QString text = LangCaption(*c.text);
+        const QString text = LangCaption(c.text);
         switch (c.part) {
         case TCaptionPart::Text:
             if (auto* label = qobject_cast<QLabel*>(o))

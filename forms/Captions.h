@@ -16,10 +16,10 @@ enum class TCaptionPart {
     Window, // the window's own title
 };
 
-// One caption of a window: the control, by objectName, and its table.
+// One caption of a window: the control, by objectName, and its text.
 struct TCaption {
     const char* control;
-    const TLangText* text;
+    TLangText text;
     TCaptionPart part = TCaptionPart::Text;
 };
 

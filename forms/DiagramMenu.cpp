@@ -31,12 +31,36 @@
 
 namespace {
 
+// The menu, its commands and the save dialog's filters; the main window
+// takes the first four again at a change of language.
+constexpr TLangText LangDiagram = {"TDiagramCommands",
+                                   QT_TRANSLATE_NOOP("TDiagramCommands", "Diagrama")};
+constexpr TLangText LangSaveDiagram = {
+    "TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Guardar diagrama como...")};
+constexpr TLangText LangCopyDiagram = {"TDiagramCommands",
+                                       QT_TRANSLATE_NOOP("TDiagramCommands", "Copiar diagrama")};
+constexpr TLangText LangPrint = {"TDiagramCommands",
+                                 QT_TRANSLATE_NOOP("TDiagramCommands", "Imprimir...")};
+constexpr TLangText LangPngFiles = {"TDiagramCommands",
+                                    QT_TRANSLATE_NOOP("TDiagramCommands", "Imagen PNG (*.png)")};
+constexpr TLangText LangSvgFiles = {"TDiagramCommands",
+                                    QT_TRANSLATE_NOOP("TDiagramCommands", "Dibujo SVG (*.svg)")};
+constexpr TLangText LangPdfFiles = {"TDiagramCommands",
+                                    QT_TRANSLATE_NOOP("TDiagramCommands", "Documento PDF (*.pdf)")};
+//: %1 the file, %2 the system's reason.
+constexpr TLangText LangPictureNotSaved = {
+    "TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "No se ha podido guardar «%1»: %2.")};
+constexpr TLangText LangNotPrinted = {
+    "TDiagramCommands",
+    QT_TRANSLATE_NOOP("TDiagramCommands",
+                      "No se ha impreso nada: no se ha podido abrir la impresora.")};
+
 // Saved and copied pictures are this many times the panel's size: sharp on
 // a projector or a printed page, and still a small file.
 constexpr int PictureTimes = 4;
 
 struct FileKind {
-    const TLangText& filter;
+    TLangText filter;
     PictureFormat format;
     const char* suffix;
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 QString ApplicationTitleFromPath(const QString& programFile) {
     const QString name = QFileInfo(programFile).fileName();
@@ -25,6 +26,9 @@ void ShowErrorReport(const QString& message) noexcept {
         // handler failed, and application modality disables every window.
         QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message + QLatin1Char('.'),
                         QMessageBox::Ok);
+        // The report's one button reads "OK" in every language, as it
+        // always has; Qt's translation would make it "Aceptar" or "D'acord".
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     } catch (...) {

@@ -7,16 +7,35 @@
 #include "util/SettingsFile.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLocale>
 #include <QMenu>
 
-#include <iterator>
-
 std::optional<TLanguage> StartLanguage;
 
-TLanguageNotifier& LanguageNotifier() {
-    static TLanguageNotifier notifier;
-    return notifier;
+namespace {
+
+class TLanguageChangeFilter : public QObject {
+public:
+    TLanguageChangeFilter(QObject* watched, std::function<void()> retranslate)
+        : QObject(watched), retranslate_(std::move(retranslate)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            RunHandler(retranslate_);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> retranslate_;
+};
+
+} // namespace
+
+void OnLanguageChange(QObject* watched, std::function<void()> retranslate) {
+    watched->installEventFilter(new TLanguageChangeFilter(watched, std::move(retranslate)));
 }
 
 std::optional<TLanguage> LanguageForStart(std::optional<TLanguage> commandLine) {
@@ -30,8 +49,10 @@ TLanguage StartingLanguage() {
 }
 
 void SwitchLanguage(TLanguage language) {
-    Language = language;
-    emit LanguageNotifier().LanguageChanged();
+    UseLanguage(language);
+    // Qt posts the event to each window; delivered now, the switch is
+    // complete when the menu item's handler ends.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void PickLanguage(TLanguage language) {
@@ -43,8 +64,15 @@ void PickLanguage(TLanguage language) {
 
 namespace {
 
-constexpr const char* ItemNames[] = {"OpCatala", "OpEnglish", "OpEspanol"};
-static_assert(std::size(ItemNames) == LangCount);
+// "Op" and the language's name in plain letters: "Català" gives "OpCatala".
+QString MenuItemName(const QString& languageName) {
+    QString name = QStringLiteral("Op");
+    for (const QChar c : languageName.normalized(QString::NormalizationForm_D)) {
+        if (c.isLetter() && c.unicode() < 0x80)
+            name += c;
+    }
+    return name;
+}
 
 } // namespace
 
@@ -53,13 +81,13 @@ QMenu* BuildLanguageMenu(QMenu* menu, QAction* after) {
     submenu->setObjectName(QStringLiteral("OpIdioma"));
     auto* group = new QActionGroup(submenu);
     group->setExclusive(true);
-    for (std::size_t i = 0; i < std::size(ItemNames); ++i) {
-        auto* item = new QAction(QString::fromUtf8(LangLanguageNames[i]), submenu);
-        item->setObjectName(QLatin1String(ItemNames[i]));
+    for (std::size_t i = 0; i < LangCount; ++i) {
+        const auto language = static_cast<TLanguage>(i);
+        auto* item = new QAction(LanguageName(language), submenu);
+        item->setObjectName(MenuItemName(item->text()));
         item->setCheckable(true);
         group->addAction(item);
         submenu->addAction(item);
-        const auto language = static_cast<TLanguage>(i);
         QObject::connect(item, &QAction::triggered, submenu, [language] {
             RunHandler([language] {
                 // Picking the language already shown keeps it for the next
@@ -69,13 +97,12 @@ QMenu* BuildLanguageMenu(QMenu* menu, QAction* after) {
         });
     }
     const auto follow = [submenu, group] {
-        submenu->setTitle(LangCaption(LangLanguageMenu));
+        submenu->setTitle(QCoreApplication::translate("TFPrincipal", "Idioma"));
         if (Language < group->actions().size())
             group->actions()[Language]->setChecked(true);
     };
     follow();
-    QObject::connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, submenu,
-                     [follow] { RunHandler(follow); });
+    OnLanguageChange(submenu, follow);
 
     const QList<QAction*> items = menu->actions();
     const qsizetype at = items.indexOf(after);

@@ -3,23 +3,19 @@
 
 #include "core/Language.h"
 
-#include <QObject>
-
+#include <functional>
 #include <optional>
 
 class QAction;
 class QMenu;
+class QObject;
 
-// Tells every open window that Language has changed, so each can take its
-// captions again. Windows connect their Retranslate to LanguageChanged.
-class TLanguageNotifier : public QObject {
-    Q_OBJECT
-signals:
-    void LanguageChanged();
-};
-
-// The one notifier of the program.
-TLanguageNotifier& LanguageNotifier();
+// A change of language reaches every window as Qt's QEvent::LanguageChange,
+// which each window handles in its changeEvent and passes on to everything
+// it holds. For the parts that are no window of their own (a menu built in
+// code, a helper object): runs retranslate, inside the error report, each
+// time watched receives that event.
+void OnLanguageChange(QObject* watched, std::function<void()> retranslate);
 
 // The language the start chose (--lang, else the saved choice), or nothing
 // to take the desktop's.
@@ -34,7 +30,8 @@ std::optional<TLanguage> LanguageForStart(std::optional<TLanguage> commandLine);
 // sets Language to it.
 TLanguage StartingLanguage();
 
-// Sets Language and has every open window re-caption itself.
+// Sets Language and its translations; every open window has taken its texts
+// again when this returns.
 void SwitchLanguage(TLanguage language);
 
 // The user picked a language in the menu: it is applied at once and kept for
@@ -42,7 +39,8 @@ void SwitchLanguage(TLanguage language);
 // in that language.
 void PickLanguage(TLanguage language);
 
-// Adds the language submenu "OpIdioma", one checkable item per language
-// named in itself ("OpCatala", "OpEnglish", "OpEspanol"), to menu after the
-// item after (at its end if after is not in it). It follows every switch.
+// Adds the language submenu "OpIdioma" to menu after the item after (at its
+// end if after is not in it): one checkable item per language, named in
+// itself, its objectName "Op" and that name in plain letters ("OpCatala",
+// "OpEnglish", "OpEspanol", "OpGalego"). It follows every switch.
 QMenu* BuildLanguageMenu(QMenu* menu, QAction* after);

@@ -12,6 +12,12 @@
 
 namespace {
 
+constexpr TLangText LangPngSize = {"TFTamanyPng",
+                                   QT_TRANSLATE_NOOP("TFTamanyPng", "Tamaño de la imagen PNG")};
+constexpr TLangText LangWidth = {"TFTamanyPng", QT_TRANSLATE_NOOP("TFTamanyPng", "Ancho:")};
+constexpr TLangText LangHeight = {"TFTamanyPng", QT_TRANSLATE_NOOP("TFTamanyPng", "Alto:")};
+constexpr TLangText LangPixels = {"TFTamanyPng", QT_TRANSLATE_NOOP("TFTamanyPng", " píxeles")};
+
 // Beyond this a picture of the diagram would take gigabytes.
 constexpr int LargestSide = 16000;
 

@@ -171,12 +171,19 @@ void TPresentacioDiagrama::hideEvent(QHideEvent* event) {
 }
 
 void TFPresentacio::Retranslate() {
-    setWindowTitle(QStringLiteral("Vexaria - ") + LangCaption(LangPresentation));
-    static constexpr const TLangText* Captions[Cells] = {
-        nullptr,          &LangObjectPositionLabel, &LangKindHeading,       &LangOrientationHeading,
-        &LangSizeHeading, &LangImagePositionField,  &LangMagnificationField};
+    setWindowTitle(QStringLiteral("Vexaria - ") + tr("Presentación"));
+    // The results panel's captions, as the main window words them.
+    static constexpr const char* Captions[Cells] = {
+        nullptr,
+        QT_TRANSLATE_NOOP("TFPrincipal", "posición objecto"),
+        QT_TRANSLATE_NOOP("TFPrincipal", "tipo (real o virtual)"),
+        QT_TRANSLATE_NOOP("TFPrincipal", "orientación"),
+        QT_TRANSLATE_NOOP("TFPrincipal", "aumento / disminución"),
+        QT_TRANSLATE_NOOP("TFPrincipal", "posición:"),
+        QT_TRANSLATE_NOOP("TFPrincipal", "aumento:")};
     for (std::size_t i = 0; i < Cells; ++i) {
-        cells_[i].caption->setText(Captions[i] ? LangCaption(*Captions[i]) : QString());
+        cells_[i].caption->setText(
+            Captions[i] ? QCoreApplication::translate("TFPrincipal", Captions[i]) : QString());
     }
 }
 
@@ -307,6 +314,9 @@ void TFPresentacio::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         RunHandler([this] { CoverOwner(); });
+    }
+    if (event->type() == QEvent::LanguageChange) {
+        RunHandler([this] { Retranslate(); });
     }
 }
 

@@ -40,7 +40,7 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBa
     if (!menu->isEmpty()) {
         menu->addSeparator()->setObjectName(QStringLiteral("SepPresentacio"));
     }
-    item_ = menu->addAction(LangCaption(LangPresentation));
+    item_ = menu->addAction(TFPresentacio::tr("Presentación"));
     item_->setObjectName(QStringLiteral("OpPresentacio"));
     item_->setShortcut(QKeySequence(Qt::Key_F11));
     connect(item_, &QAction::triggered, this,
@@ -59,15 +59,11 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBa
     connect(lesson_, &TLesson::changed, this, [this](const LessonState& state) {
         RunHandler([this, &state] { Actualitzat(state); });
     });
-    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
-            [this] { RunHandler([this] { Retranslate(); }); });
+    OnLanguageChange(this, [this] { Retranslate(); });
 }
 
 void TPresentacioLink::Retranslate() {
-    item_->setText(LangCaption(LangPresentation));
-    if (presentacio_) {
-        presentacio_->Retranslate();
-    }
+    item_->setText(TFPresentacio::tr("Presentación"));
     Actualitzat(lesson_->state());
 }
 

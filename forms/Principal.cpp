@@ -48,34 +48,51 @@ constexpr TColor PanelButtonsColor = RGB(100, 200, 250);
 // Every text of the window that is not a result. The window's title is the
 // program's name in every language.
 constexpr TCaption Captions[] = {
-    {"BtPla", &LangPlaneMirrorHint, TCaptionPart::Hint},
-    {"BtConv", &LangConvexMirrorHint, TCaptionPart::Hint},
-    {"BtConc", &LangConcaveMirrorHint, TCaptionPart::Hint},
-    {"Label1", &LangObjectPositionLabel},
-    {"Label2", &LangImageHeading},
-    {"Label3", &LangKindHeading},
-    {"Label4", &LangOrientationHeading},
-    {"Label6", &LangSizeHeading},
-    {"Label7", &LangImagePositionField},
-    {"Label8", &LangMagnificationField},
-    {"Elements", &LangElementMenu, TCaptionPart::Title},
-    {"Miralls", &LangMirrorsMenu, TCaptionPart::Title},
-    {"Oppla", &LangPlaneItem},
-    {"OpConvex", &LangConvexItem},
-    {"OpConc", &LangConcaveMenu, TCaptionPart::Title},
-    {"OpCentre", &LangBeyondCentreItem},
-    {"OpCentreFocus", &LangCentreFocusItem},
-    {"Opfocus", &LangFocusMirrorItem},
-    {"OpTMiralls", &LangTheoryItem},
-    {"OpSurt", &LangExitItem},
-    {"Info", &LangInfoMenu, TCaptionPart::Title},
-    {"OpHlp", &LangHelpItem},
-    {"OpQ", &LangAboutItem},
+    {"BtPla",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "espejo plano")},
+     TCaptionPart::Hint},
+    {"BtConv",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "espejo convexo")},
+     TCaptionPart::Hint},
+    {"BtConc",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "espejo cóncavo")},
+     TCaptionPart::Hint},
+    //: The position field's label: about as short as the Spanish, its room is small.
+    {"Label1", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "posición objecto")}},
+    {"Label2", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen")}},
+    {"Label3", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "tipo (real o virtual)")}},
+    {"Label4", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "orientación")}},
+    {"Label6", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "aumento / disminución")}},
+    {"Label7", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "posición:")}},
+    //: The magnification field's label, in a small room too.
+    {"Label8", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "aumento:")}},
+    {"Elements",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Elemento")},
+     TCaptionPart::Title},
+    {"Miralls", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Espejos")}, TCaptionPart::Title},
+    {"Oppla", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Plano")}},
+    {"OpConvex", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Convexo")}},
+    {"OpConc", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Cóncavo")}, TCaptionPart::Title},
+    //: The concave mirror's three cases, each putting the object in a zone.
+    {"OpCentre", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen más allá del centro")}},
+    {"OpCentreFocus",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen entre el centro y el foco")}},
+    {"Opfocus",
+     {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen entre el foco y el espejo")}},
+    {"OpTMiralls", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Teoría")}},
+    {"OpSurt", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Salir")}},
+    {"Info", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Info")}, TCaptionPart::Title},
+    {"OpHlp", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Info")}},
+    {"OpQ", {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Respecto a...")}},
     // The diagram's commands, which join the window when it is first shown.
-    {"MenuDiagrama", &LangDiagram, TCaptionPart::Title},
-    {"OpGuardarDiagrama", &LangSaveDiagram},
-    {"OpCopiarDiagrama", &LangCopyDiagram},
-    {"OpImprimir", &LangPrint},
+    {"MenuDiagrama",
+     {"TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Diagrama")},
+     TCaptionPart::Title},
+    {"OpGuardarDiagrama",
+     {"TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Guardar diagrama como...")}},
+    {"OpCopiarDiagrama",
+     {"TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Copiar diagrama")}},
+    {"OpImprimir", {"TDiagramCommands", QT_TRANSLATE_NOOP("TDiagramCommands", "Imprimir...")}},
 };
 
 // The layout file can only hold point sizes, but the layout's text heights
@@ -169,16 +186,17 @@ TFPrincipal::TFPrincipal(QWidget* parent)
 }
 
 QStringList TFPrincipal::PrintedResults() const {
-    static constexpr const TLangText* MirrorNames[] = {&LangMirrorPlane, &LangMirrorConvex,
-                                                       &LangMirrorConcave};
-    const auto row = [](const TLangText& caption, const QString& value) {
-        return LangCaption(caption) + QStringLiteral(": ") + value;
+    static constexpr const char* MirrorNames[] = {QT_TR_NOOP("plano"), QT_TR_NOOP("convexo"),
+                                                  QT_TR_NOOP("cóncavo")};
+    const auto row = [](const QString& caption, const QString& value) {
+        return caption + QStringLiteral(": ") + value;
     };
     const QString mirror =
-        MirrorKind < std::size(MirrorNames) ? LangCaption(*MirrorNames[MirrorKind]) : QString();
-    return {row(LangMirror, mirror), row(LangObjectPosition, FloatToStr(LastObjectPos)),
-            row(LangImagePosition, ui->EdPosIm->text()), row(LangMagnification, ui->EdAugm->text()),
-            row(LangImage,
+        MirrorKind < std::size(MirrorNames) ? tr(MirrorNames[MirrorKind]) : QString();
+    return {row(tr("Espejo"), mirror), row(tr("Posición del objeto"), FloatToStr(LastObjectPos)),
+            row(tr("Posición de la imagen"), ui->EdPosIm->text()),
+            row(tr("Aumento"), ui->EdAugm->text()),
+            row(tr("Imagen"),
                 QStringList{ui->PTipus->text(), ui->PSentit->text(), ui->PMagnif->text()}.join(
                     QStringLiteral(", ")))};
 }
@@ -231,12 +249,10 @@ void TFPrincipal::FormCreate() {
         DiagramStyle{RayColor, ObjectColor, ImageColor, CurrentPen, Diagram.Width, Diagram.Height});
     SetColor(ui->BtsMiralls, QPalette::Window, PanelButtonsColor);
     BtPlaClick();
-    Language = StartingLanguage();
+    UseLanguage(StartingLanguage());
     BuildToolsMenu(ui->MenuMirvex, [this](QAction* sender) { Tools(sender); });
     RefreshToolsMenu();
     BuildLanguageMenu(ui->Info, ui->OpQ);
-    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
-            [this] { RunHandler([this] { Retranslate(); }); });
     // The first update above wrote its results before Language was set.
     Retranslate();
 }
@@ -250,6 +266,12 @@ void TFPrincipal::Retranslate() {
             editorItem->setText(LangCaption(LangToolsEdition));
     }
     MostraResultats();
+}
+
+void TFPrincipal::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RunHandler([this] { Retranslate(); });
 }
 
 void TFPrincipal::Actualitzadibuix(std::uint8_t kind, double x) {
@@ -397,7 +419,7 @@ void TFPrincipal::OpSurtClick() {
 
 void TFPrincipal::OpHlpClick() {
     // Whether the desktop could open it is not looked at.
-    ShellOpen(LangCaption(LangHelpDocument));
+    ShellOpen(HelpDocument(Language));
 }
 
 void TFPrincipal::OpQClick() {

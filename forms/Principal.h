@@ -85,6 +85,8 @@ public:
     QStringList PrintedResults() const;
 
 protected:
+    // A change of language (QEvent::LanguageChange) takes every text again.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

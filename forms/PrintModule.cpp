@@ -20,29 +20,29 @@
 
 namespace {
 
-// %1 why.
-constexpr TLangText LangPrintUnavailable = {"La impressió no està disponible: %1",
-                                            "Printing is not available: %1",
-                                            "La impresión no está disponible: %1"};
-// %1 the module's file.
-constexpr TLangText LangPrintModuleMissing = {"falta «%1»", "\"%1\" is missing", "falta «%1»"};
-// %1 the system's reason, which names the file.
+//: %1 why.
+constexpr TLangText LangPrintUnavailable = {
+    "PrintModule", QT_TRANSLATE_NOOP("PrintModule", "La impresión no está disponible: %1")};
+//: %1 the module's file.
+constexpr TLangText LangPrintModuleMissing = {"PrintModule",
+                                              QT_TRANSLATE_NOOP("PrintModule", "falta «%1»")};
+//: %1 the system's reason, which names the file.
 constexpr TLangText LangPrintModuleUnloadable = {
-    "no s'ha pogut carregar el mòdul d'impressió (%1)", "the print module could not be loaded (%1)",
-    "no se ha podido cargar el módulo de impresión (%1)"};
-// %1 the module's file.
-constexpr TLangText LangPrintModuleForeign = {"«%1» no és el mòdul d'impressió del programa",
-                                              "\"%1\" is not this program's print module",
-                                              "«%1» no es el módulo de impresión del programa"};
-// %1 the module's file, %2 its interface version, %3 the program's.
+    "PrintModule",
+    QT_TRANSLATE_NOOP("PrintModule", "no se ha podido cargar el módulo de impresión (%1)")};
+//: %1 the module's file.
+constexpr TLangText LangPrintModuleForeign = {
+    "PrintModule",
+    QT_TRANSLATE_NOOP("PrintModule", "«%1» no es el módulo de impresión del programa")};
+//: %1 the module's file, %2 its interface version, %3 the program's.
 constexpr TLangText LangPrintModuleStale = {
-    "«%1» és d'una altra versió del programa (interfície %2; aquest programa necessita la %3)",
-    "\"%1\" belongs to another version of the program (interface %2; this program needs %3)",
-    "«%1» es de otra versión del programa (interfaz %2; este programa necesita la %3)"};
-// %1 the module's file.
-constexpr TLangText LangPrintModuleCut = {"«%1» està incomplet o malmès",
-                                          "\"%1\" is cut short or damaged",
-                                          "«%1» está incompleto o dañado"};
+    "PrintModule",
+    QT_TRANSLATE_NOOP(
+        "PrintModule",
+        "«%1» es de otra versión del programa (interfaz %2; este programa necesita la %3)")};
+//: %1 the module's file.
+constexpr TLangText LangPrintModuleCut = {
+    "PrintModule", QT_TRANSLATE_NOOP("PrintModule", "«%1» está incompleto o dañado")};
 
 // No module comes near this; a larger file is no module of ours.
 constexpr qint64 LargestModule = qint64(64) * 1024 * 1024;

@@ -6,14 +6,13 @@
 #include "ui_UEdTools.h"
 
 #include "core/Language.h"
-#include "forms/Captions.h"
 #include "forms/ErrorReport.h"
-#include "forms/LanguageSwitch.h"
 #include "util/Shell.h"
 #include "util/ToolFile.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -31,6 +30,44 @@ static void InitPictures() {
 TFedTools* FedTools = nullptr;
 
 namespace {
+
+// The editor's captions (the tools menu's two are LangTools and
+// LangToolsEdition), filed with the tools menu's texts.
+constexpr TLangText LangTool = {"Tools", QT_TRANSLATE_NOOP("Tools", "Utilidad")};
+constexpr TLangText LangTitle = {"Tools", QT_TRANSLATE_NOOP("Tools", "Título")};
+constexpr TLangText LangFile = {"Tools", QT_TRANSLATE_NOOP("Tools", "Fichero")};
+constexpr TLangText LangWorkDir = {"Tools", QT_TRANSLATE_NOOP("Tools", "Directorio de trabajo")};
+constexpr TLangText LangParams = {"Tools", QT_TRANSLATE_NOOP("Tools", "Parámetros")};
+//: %1 the field's caption, %2 the character (its code, after the character
+//: itself when that can be shown).
+constexpr TLangText LangBadChar = {
+    "Tools",
+    QT_TRANSLATE_NOOP("Tools", "El campo «%1» contiene el carácter %2, que no se puede guardar en "
+                               "«Tools.rel». Cámbielo y vuelva a pulsar «<- ok».")};
+//: %1 the system's reason.
+constexpr TLangText LangSaveFailed = {
+    "Tools",
+    QT_TRANSLATE_NOOP("Tools",
+                      "No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva.")};
+//: %1 the system's reason.
+constexpr TLangText LangReadFailed = {
+    "Tools",
+    QT_TRANSLATE_NOOP("Tools",
+                      "No se ha podido leer «Tools.rel»: %1. Al pulsar «OK» no se sobrescribirá.")};
+//: %1 the system's reason.
+constexpr TLangText LangNotOverwritten = {
+    "Tools", QT_TRANSLATE_NOOP(
+                 "Tools", "«Tools.rel» no se ha podido leer (%1) y no se sobrescribe, porque se "
+                          "perderían las utilidades que contiene. La lista editada se conserva.")};
+constexpr TLangText LangToolsChanged = {
+    "Tools",
+    QT_TRANSLATE_NOOP(
+        "Tools",
+        "Otro programa ha cambiado «Tools.rel» desde que el editor lo leyó. ¿Quiere sobrescribirlo "
+        "con la lista editada, o volver a leerlo y perder los cambios del editor?")};
+constexpr TLangText LangOverwrite = {"Tools", QT_TRANSLATE_NOOP("Tools", "Sobrescribir")};
+constexpr TLangText LangReload = {"Tools", QT_TRANSLATE_NOOP("Tools", "Volver a leer")};
+constexpr TLangText LangCancel = {"Tools", QT_TRANSLATE_NOOP("Tools", "Cancelar")};
 
 // Rows of the list box, in pixels.
 constexpr int ItemHeight = 13;
@@ -132,8 +169,6 @@ TFedTools::TFedTools(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
 
     ConnectHandlers();
     RunHandler([this] { FormCreate(); });
-    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
-            [this] { RunHandler([this] { Retranslate(); }); });
 }
 
 TFedTools::~TFedTools() {
@@ -168,20 +203,17 @@ void TFedTools::FormCreate() {
     SetCaption(ui->LPrs, LangParams);
 }
 
-void TFedTools::Retranslate() {
-    static constexpr TCaption Captions[] = {
-        {"FedTools", &LangToolsEdition, TCaptionPart::Window},
-        {"LLst", &LangTools},
-        {"LEd", &LangTool},
-        {"LTit", &LangTitle},
-        {"LFtx", &LangFile},
-        {"LDir", &LangWorkDir},
-        {"LPrs", &LangParams},
-    };
-    ApplyCaptions(this, Captions);
-    FitLabelTexts(this);
+void TFedTools::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RunHandler([this] { Retranslate(); });
 }
 
+void TFedTools::Retranslate() {
+    // As at creation: each caption sized to its new text, which a longer
+    // translation would otherwise find cut to the width of the old one.
+    FormCreate();
+}
 void TFedTools::NouTool() {
     SelectedTool = 0;
     {

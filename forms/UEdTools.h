@@ -54,6 +54,10 @@ signals:
     // "OK" wrote the list to "Tools.rel": whatever shows the list re-reads it.
     void toolsSaved();
 
+protected:
+    // A change of language (QEvent::LanguageChange) takes the captions again.
+    void changeEvent(QEvent* event) override;
+
 private:
     void ConnectHandlers();
     // Lights tool k again in the list after a click that took the

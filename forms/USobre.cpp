@@ -8,7 +8,6 @@
 #include "core/Language.h"
 #include "core/RunError.h"
 #include "forms/ErrorReport.h"
-#include "forms/LanguageSwitch.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -25,6 +24,12 @@
 TFSobre* FSobre = nullptr;
 
 namespace {
+
+// The trailing blanks belong to the texts.
+constexpr TLangText LangAboutPrefix = {"TFSobre", QT_TRANSLATE_NOOP("TFSobre", "Sobre ")};
+constexpr TLangText LangWebAddress = {
+    "TFSobre", QT_TRANSLATE_NOOP("TFSobre", "http://vexaria.example.org/es ")};
+constexpr TLangText LangAboutButton = {"TFSobre", QT_TRANSLATE_NOOP("TFSobre", "¡Vaya!")};
 
 // A label keeps its left and top edges and takes the size of its text: the
 // longest line gives the width, all lines together the height. A word-wrapped
@@ -110,8 +115,6 @@ TFSobre::TFSobre(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFS
     FitLabel(ui->Comments, commentsWidth);
 
     connect(ui->BtSobre, &QPushButton::clicked, this, &TFSobre::BtSobreClick);
-    connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this,
-            [this] { RunHandler([this] { Retranslate(); }); });
 }
 
 TFSobre::~TFSobre() {
@@ -136,6 +139,12 @@ void TFSobre::Setup(const QString& title, const QString& iconPath,
     SetLabelText(ui->Comments, title, commentsWidth);
     SetLabelText(ui->Version, QString());
     ui->BtSobre->setText(LangCaption(LangAboutButton));
+}
+
+void TFSobre::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RunHandler([this] { Retranslate(); });
 }
 
 void TFSobre::Retranslate() {

@@ -22,7 +22,7 @@ inline constexpr char AboutAuthor[] = "Equipo Vexaria";
 inline constexpr char AboutMail[] = "vexaria@example.org";
 
 // Raised by SetupAbout for a file at the icon path that is no icon.
-inline constexpr char InvalidIconImage[] = "Icon image is not valid";
+inline constexpr char InvalidIconImage[] = QT_TRANSLATE_NOOP("RunError", "Icon image is not valid");
 
 // An icon file larger than this is taken for one that is not valid. Real
 // icons are tens or hundreds of kilobytes; a file of many large images could
@@ -59,6 +59,8 @@ public:
     void setVisible(bool visible) override;
 
 protected:
+    // A change of language (QEvent::LanguageChange) takes the texts again.
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

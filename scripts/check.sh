@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that need no build: every C++ file formatted as .clang-format says
-# (fails on any difference) and every shell script clean under shellcheck.
+# (fails on any difference), every shell script clean under shellcheck, and
+# every translation complete and up to date with the texts of the code.
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-vexaria_install_missing clang-format shellcheck git
+vexaria_install_missing clang-format shellcheck git qt6-l10n-tools qt6-base-dev-tools
 
 cd "$VEXARIA_ROOT"
 status=0
@@ -29,5 +30,30 @@ if ! shellcheck -x "${scripts[@]}"; then
     status=1
 fi
 
-((status == 0)) && echo "check.sh: ${#sources[@]} C++ files formatted, ${#scripts[@]} scripts clean"
+# lupdate over the program's texts as the build's update_translations runs
+# it, on a copy of each .ts: a text added to or dropped from the code shows
+# as a difference, and nothing may be left untranslated or obsolete.
+lupdate=$(qtpaths6 --query QT_HOST_BINS)/lupdate
+mapfile -t translated < <(git ls-files -- {core,util,forms,app}/'*.cpp' {core,util,forms,app}/'*.h')
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mapfile -t tsfiles < <(git ls-files 'translations/*.ts')
+for ts in "${tsfiles[@]}"; do
+    copy=$work/${ts##*/}
+    cp "$ts" "$copy"
+    if ! "$lupdate" -silent -locations none -no-obsolete -I . "${translated[@]}" -ts "$copy" ||
+        ! cmp -s "$ts" "$copy"; then
+        echo "check.sh: $ts does not hold the texts of the code; run" \
+            "cmake --build build --target update_translations and translate what is new" >&2
+        status=1
+    fi
+    if grep -nE 'type="(unfinished|vanished|obsolete)"' "$ts" >&2; then
+        echo "check.sh: $ts has unfinished or obsolete entries (lines above)" >&2
+        status=1
+    fi
+done
+
+((status == 0)) &&
+    echo "check.sh: ${#sources[@]} C++ files formatted, ${#scripts[@]} scripts clean," \
+        "${#tsfiles[@]} translations complete"
 exit "$status"

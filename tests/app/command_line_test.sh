@@ -105,12 +105,22 @@ err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --export g
 # the menu, else the desktop's.
 refused 'it must be plano' --export x.png --mirror espejo --object 3 --lang en
 LANGUAGE=en refused 'it must be plano' --export x.png --mirror espejo --object 3
+refused 'debe ser plano, convexo ou concavo' --export x.png --mirror espejo --object 3 --lang gl
+LANGUAGE=gl_ES refused 'ou concavo' --export x.png --mirror espejo --object 3
 mkdir -p "$XDG_CONFIG_HOME/Vexaria"
 printf '[General]\nlanguage=ca\n' >"$XDG_CONFIG_HOME/Vexaria/vexaria.conf"
 LANGUAGE=en refused 'ha de ser plano' --export x.png --mirror espejo --object 3
 refused 'debe ser plano' --export x.png --mirror espejo --object 3 --lang es
 rm -r "$XDG_CONFIG_HOME/Vexaria"
 refused 'debe ser plano' --export x.png --mirror espejo --object 3
+# A language it does not speak, at a windowed start: named, with those it
+# speaks, in the desktop's language, and no window opens.
+rc=0
+err=$(LANGUAGE=gl QT_QPA_PLATFORM=offscreen "$mirvex" --lang xx 2>&1) || rc=$?
+# (Qt may remark on the session before it.)
+if ((rc != 2)) || [[ $(tail -n1 <<<"$err") != "mirvex: --lang admite ca, en, es, gl, non «xx»" ]]; then
+    fail "--lang xx: $rc $err"
+fi
 
 # --lang in any place and form; a bad one refused; an option nobody takes,
 # -h among them, answered with one line and 2, display or none.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/LanguageChoice.h"
 #include "core/Language.h"
+#include "core/NumberText.h"
+#include "core/RunError.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -29,7 +31,11 @@ const struct {
                   {"cat", LangSpanish, false},
                   {"eng", LangSpanish, false},
                   {"es_ES.UTF-8", LangSpanish, false},
-                  {"ca_ES.UTF-8", LangCatalan, false}};
+                  {"ca_ES.UTF-8", LangCatalan, false},
+                  {"gl_ES", LangGalician, true},
+                  {"gl", LangGalician, false},
+                  {"gl_ES.UTF-8", LangGalician, false},
+                  {"glg", LangSpanish, false}};
 
 } // namespace
 
@@ -51,14 +57,14 @@ TEST(LanguageOfLocale, TheFirstPreferredLanguageDecides) {
 
 TEST(LanguageCodes, ReadBackWhatTheyWrite) {
     const std::pair<const char*, TLanguage> rows[] = {
-        {"ca", LangCatalan}, {"en", LangEnglish}, {"es", LangSpanish}};
+        {"ca", LangCatalan}, {"en", LangEnglish}, {"es", LangSpanish}, {"gl", LangGalician}};
     for (const auto& [code, language] : rows) {
         EXPECT_EQ(LanguageFromCode(QString::fromLatin1(code)), language) << code;
         EXPECT_EQ(LanguageCode(language), QString::fromLatin1(code));
     }
-    for (const char* bad : {"", "CA", "En", "es_ES", "catalan", "fr", " ca", "ca "})
+    for (const char* bad : {"", "CA", "En", "es_ES", "catalan", "fr", " ca", "ca ", "GL"})
         EXPECT_EQ(LanguageFromCode(QString::fromLatin1(bad)), std::nullopt) << bad;
-    EXPECT_EQ(LanguageCode(3), QString());
+    EXPECT_EQ(LanguageCode(LangCount), QString());
 }
 
 TEST(ChooseLanguage, CommandLineThenSavedThenDesktop) {
@@ -112,6 +118,7 @@ TEST(LangOption, ReadFromTheCommandLine) {
                 {{"--lang=en"}, LangEnglish, true, ""},
                 {{"-platform", "offscreen", "--lang", "es"}, LangSpanish, true, ""},
                 {{"--lang", "ca", "--lang=en"}, LangEnglish, true, ""},
+                {{"--lang=gl"}, LangGalician, true, ""},
                 {{"--lang", "fr"}, std::nullopt, false, "fr"},
                 {{"--lang="}, std::nullopt, false, ""},
                 {{"--lang"}, std::nullopt, false, ""},
@@ -131,12 +138,44 @@ TEST(LangOption, ReadFromTheCommandLine) {
     }
 }
 
-// Every text table has a text for each language: one that leaves a language
-// out is refused when it is compiled, not shown empty when it is run.
-template <typename T> constexpr bool MadeFromTwo = requires {
-    T{"uno", "dos"};
-};
-template <typename T> constexpr bool MadeFromThree = requires {
-    T{"uno", "dos", "tres"};
-};
-static_assert(MadeFromThree<TLangText> && !MadeFromTwo<TLangText>);
+// Each language speaks its own translation, built into the program, with no
+// application object (as the command line runs); the run-time's messages
+// stay in English under Spanish, as they always were.
+TEST(UseLanguage, EachLanguageSpeaksItsOwnTranslation) {
+    const struct {
+        TLanguage language;
+        const char* twice;  // a message of the command line
+        const char* notInt; // StrToInt("abc")
+        const char* fault;  // a floating-point fault of the drawing
+        const char* help;
+    } rows[] = {
+        {LangCatalan, "--x apareix dues vegades", "«abc» no és un valor enter vàlid",
+         "Operació de coma flotant no vàlida", "mirvex_ca.pdf"},
+        {LangEnglish, "--x is given twice", "'abc' is not a valid integer value",
+         "Invalid floating point operation", "mirvex_en.pdf"},
+        {LangGalician, "--x aparece dúas veces", "«abc» non é un valor enteiro válido",
+         "Operación de coma flotante non válida", "mirvex_gl.pdf"},
+        {LangSpanish, "--x aparece dos veces", "'abc' is not a valid integer value",
+         "Invalid floating point operation", "mirvex.pdf"},
+    };
+    for (const auto& row : rows) {
+        UseLanguage(row.language);
+        EXPECT_EQ(Language, row.language);
+        EXPECT_EQ(LangCaption(LangCliTwice).arg("--x").toStdString(), row.twice);
+        try {
+            StrToInt(QStringLiteral("abc"));
+            ADD_FAILURE() << "abc taken for a number";
+        } catch (const RunError& e) {
+            EXPECT_STREQ(e.what(), row.notInt);
+        }
+        EXPECT_STREQ(RunError(InvalidFloatOperation).what(), row.fault);
+        EXPECT_EQ(HelpDocument(row.language).toStdString(), row.help);
+    }
+    // Every language but the source one has its translation.
+    for (TLanguage l = 0; l < LangCount; ++l) {
+        if (l == LangSpanish)
+            continue;
+        UseLanguage(l);
+        EXPECT_NE(LangCaption(LangCliTwice), QString::fromUtf8(LangCliTwice.source)) << int(l);
+    }
+}

@@ -88,11 +88,13 @@ private slots:
         QTest::newRow("Catalan") << LangCatalan << QStringList{"Quant a ", "", "Vaja!"};
         QTest::newRow("English") << LangEnglish << QStringList{"About ", "/en", "Done"};
         QTest::newRow("Spanish") << LangSpanish << QStringList{"Sobre ", "/es", "¡Vaya!"};
+        QTest::newRow("Galician") << LangGalician << QStringList{"Acerca de ", "/gl", "Vaia!"};
     }
     void texts() {
         QFETCH(TLanguage, language);
         QFETCH(QStringList, texts);
-        Language = language;
+        UseLanguage(language);
+        const auto spanishAgain = qScopeGuard([] { UseLanguage(LangSpanish); });
         const QString credits = "Equipo Vexaria  \nhttp://vexaria.example.org" + texts[1] +
                                 " \nmail: vexaria@example.org";
         const std::pair<const char*, QString> names[] = {{"/usr/bin/MIRVEX.EXE", "MIRVEX"},

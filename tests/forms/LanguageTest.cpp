@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window in each of the three languages: chosen on the command line,
-// picked from the menu while the other windows are open, and kept for the
-// next start.
+// Every window in each language, Qt's own dialogs included: chosen on the
+// command line, picked from the menu while the other windows are open, and
+// kept for the next start.
 #include "core/Language.h"
 #include "core/LanguageChoice.h"
+#include "forms/DiagramMenu.h"
 #include "forms/Fonts.h"
 #include "forms/LanguageSwitch.h"
+#include "forms/PngSizeDialog.h"
 #include "forms/Principal.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
@@ -20,7 +22,7 @@
 
 namespace {
 
-using Texts = std::array<const char*, 3>; // Catalan, English, Spanish
+using Texts = std::array<const char*, LangCount>; // Catalan, English, Spanish, Galician
 
 // The windows' texts: a menu's title, a label's or item's text, a tool
 // button's hint.
@@ -28,86 +30,113 @@ const struct {
     const char* control;
     Texts texts;
 } WindowTexts[] = {
-    {"Label1", {"posició objecte", "object position", "posición objecto"}},
-    {"Label2", {"Imatge", "Image", "Imagen"}},
-    {"Label3", {"tipus (real o virtual)", "type (real or virtual)", "tipo (real o virtual)"}},
-    {"Label4", {"orientació", "orientation", "orientación"}},
-    {"Label6", {"augment / reducció", "enlargement / reduction", "aumento / disminución"}},
-    {"Label7", {"posició:", "position:", "posición:"}},
-    {"Label8", {"augment:", "magnif.:", "aumento:"}},
-    {"BtPla", {"mirall pla", "plane mirror", "espejo plano"}},
-    {"BtConv", {"mirall convex", "convex mirror", "espejo convexo"}},
-    {"BtConc", {"mirall còncau", "concave mirror", "espejo cóncavo"}},
-    {"Elements", {"Element", "Element", "Elemento"}},
-    {"Miralls", {"Miralls", "Mirrors", "Espejos"}},
-    {"OpConc", {"Còncau", "Concave", "Cóncavo"}},
-    {"Info", {"Info", "Info", "Info"}},
-    {"OpIdioma", {"Idioma", "Language", "Idioma"}},
-    {"Oppla", {"Pla", "Plane", "Plano"}},
-    {"OpConvex", {"Convex", "Convex", "Convexo"}},
+    {"Label1", {"posició objecte", "object position", "posición objecto", "posición obxecto"}},
+    {"Label2", {"Imatge", "Image", "Imagen", "Imaxe"}},
+    {"Label3",
+     {"tipus (real o virtual)", "type (real or virtual)", "tipo (real o virtual)",
+      "tipo (real ou virtual)"}},
+    {"Label4", {"orientació", "orientation", "orientación", "orientación"}},
+    {"Label6",
+     {"augment / reducció", "enlargement / reduction", "aumento / disminución",
+      "aumento / redución"}},
+    {"Label7", {"posició:", "position:", "posición:", "posición:"}},
+    {"Label8", {"augment:", "magnif.:", "aumento:", "aumento:"}},
+    {"BtPla", {"mirall pla", "plane mirror", "espejo plano", "espello plano"}},
+    {"BtConv", {"mirall convex", "convex mirror", "espejo convexo", "espello convexo"}},
+    {"BtConc", {"mirall còncau", "concave mirror", "espejo cóncavo", "espello cóncavo"}},
+    {"Elements", {"Element", "Optics", "Elemento", "Elemento"}},
+    {"Miralls", {"Miralls", "Mirrors", "Espejos", "Espellos"}},
+    {"OpConc", {"Còncau", "Concave", "Cóncavo", "Cóncavo"}},
+    {"Info", {"Info", "Info", "Info", "Info"}},
+    {"OpIdioma", {"Idioma", "Language", "Idioma", "Idioma"}},
+    {"Oppla", {"Pla", "Plane", "Plano", "Plano"}},
+    {"OpConvex", {"Convex", "Convex", "Convexo", "Convexo"}},
     {"OpCentre",
-     {"Imatge més enllà del centre", "Image beyond the centre", "Imagen más allá del centro"}},
+     {"Objecte més enllà del centre", "Object beyond the centre", "Imagen más allá del centro",
+      "Obxecto máis alá do centro"}},
     {"OpCentreFocus",
-     {"Imatge entre el centre i el focus", "Image between the centre and the focus",
-      "Imagen entre el centro y el foco"}},
+     {"Objecte entre el centre i el focus", "Object between the centre and the focus",
+      "Imagen entre el centro y el foco", "Obxecto entre o centro e o foco"}},
     {"Opfocus",
-     {"Imatge entre el focus i el mirall", "Image between the focus and the mirror",
-      "Imagen entre el foco y el espejo"}},
-    {"OpTMiralls", {"Teoria", "Theory", "Teoría"}},
-    {"OpSurt", {"Surt", "Exit", "Salir"}},
-    {"OpHlp", {"Info", "Info", "Info"}},
-    {"OpQ", {"Quant a...", "About...", "Respecto a..."}},
-    {"MenuDiagrama", {"Diagrama", "Diagram", "Diagrama"}},
+     {"Objecte entre el focus i el mirall", "Object between the focus and the mirror",
+      "Imagen entre el foco y el espejo", "Obxecto entre o foco e o espello"}},
+    {"OpTMiralls", {"Teoria", "Theory", "Teoría", "Teoría"}},
+    {"OpSurt", {"Surt", "Exit", "Salir", "Saír"}},
+    {"OpHlp", {"Info", "Info", "Info", "Info"}},
+    {"OpQ", {"Quant a...", "About...", "Respecto a...", "Acerca de..."}},
+    {"MenuDiagrama", {"Diagrama", "Diagram", "Diagrama", "Diagrama"}},
     {"OpGuardarDiagrama",
-     {"Desa el diagrama com a...", "Save diagram as...", "Guardar diagrama como..."}},
-    {"OpCopiarDiagrama", {"Copia el diagrama", "Copy diagram", "Copiar diagrama"}},
-    {"OpImprimir", {"Imprimeix...", "Print...", "Imprimir..."}},
-    {"OpCatala", {"Català", "Català", "Català"}},
-    {"OpEnglish", {"English", "English", "English"}},
-    {"OpEspanol", {"Español", "Español", "Español"}},
+     {"Desa el diagrama com a...", "Save diagram as...", "Guardar diagrama como...",
+      "Gardar o diagrama como..."}},
+    {"OpCopiarDiagrama",
+     {"Copia el diagrama", "Copy diagram", "Copiar diagrama", "Copiar o diagrama"}},
+    {"OpImprimir", {"Imprimeix...", "Print...", "Imprimir...", "Imprimir..."}},
+    {"OpCatala", {"Català", "Català", "Català", "Català"}},
+    {"OpEnglish", {"English", "English", "English", "English"}},
+    {"OpEspanol", {"Español", "Español", "Español", "Español"}},
+    {"OpGalego", {"Galego", "Galego", "Galego", "Galego"}},
     // The tools editor and the about box.
-    {"LLst", {"Eines", "Tools", "Utilidades"}},
-    {"LEd", {"Eina", "Tool", "Utilidad"}},
-    {"LTit", {"Títol", "Title", "Título"}},
-    {"LFtx", {"Fitxer", "File", "Fichero"}},
-    {"LDir", {"Directori de treball", "Work directory", "Directorio de trabajo"}},
-    {"LPrs", {"Paràmetres", "Parameters", "Parámetros"}},
-    {"BtSobre", {"Vaja!", "Done", "¡Vaya!"}},
+    {"LLst", {"Eines", "Tools", "Utilidades", "Utilidades"}},
+    {"LEd", {"Eina", "Tool", "Utilidad", "Utilidade"}},
+    {"LTit", {"Títol", "Title", "Título", "Título"}},
+    {"LFtx", {"Fitxer", "File", "Fichero", "Ficheiro"}},
+    {"LDir",
+     {"Directori de treball", "Work directory", "Directorio de trabajo", "Directorio de traballo"}},
+    {"LPrs", {"Paràmetres", "Parameters", "Parámetros", "Parámetros"}},
+    {"BtSobre", {"Vaja!", "Done", "¡Vaya!", "Vaia!"}},
 };
 
 // The tools menu and the editor's title, word for word as the program has
 // always had them in its tables.
-const Texts ToolsTexts = {"Eines", "Tools", "Utilidades"};
-const Texts EditionTexts = {"Edició eines", "Tools edition", "Edición utilidades"};
+const Texts ToolsTexts = {"Eines", "Tools", "Utilidades", "Utilidades"};
+const Texts EditionTexts = {"Edició eines", "Tools edition", "Edición utilidades",
+                            "Edición utilidades"};
 // The about box.
-const Texts AboutPrefix = {"Quant a ", "About ", "Sobre "};
+const Texts AboutPrefix = {"Quant a ", "About ", "Sobre ", "Acerca de "};
 const Texts WebAddress = {"http://vexaria.example.org ", "http://vexaria.example.org/en ",
-                          "http://vexaria.example.org/es "};
+                          "http://vexaria.example.org/es ", "http://vexaria.example.org/gl "};
+// Qt's own: a message box's buttons, the save dialog's labels and button,
+// the PNG size box's buttons and the print dialog's title. Galician takes
+// Qt's Spanish, as Qt has no Galician of its own.
+const Texts QtTexts[] = {
+    {"D'acord Cancel·la", "OK Cancel", "Aceptar Cancelar", "Aceptar Cancelar"},
+    {"Cerca a:|Nom de fitxer:|Fitxers de tipus:|Desa", "Look in:|File name:|Files of type:|Save",
+     "Ver en:|Nombre de fichero:|Ficheros de tipo:|Guardar",
+     "Ver en:|Nombre de fichero:|Ficheros de tipo:|Guardar"},
+    {"D'acord Cancel·la", "OK Cancel", "Aceptar Cancelar", "Aceptar Cancelar"},
+    {"Imprimeix", "Print", "Imprimir", "Imprimir"},
+};
 
 // Command, typed distance, then PTipus, PSentit, PMagnif and EdPosIm, in each language.
 const struct {
     const char *command, *distance;
-    std::array<const char*, 3> shown;
+    Texts shown;
 } Results[] = {
     {"Oppla",
      "40",
-     {"virtual dreta igual 40", "virtual upright same size 40", "virtual derecha igual 40"}},
+     {"virtual dreta igual 40", "virtual upright same size 40", "virtual derecha igual 40",
+      "virtual dereita igual 40"}},
     {"OpConvex",
      "100",
-     {"virtual dreta reduïda 20", "virtual upright reduced 20", "virtual derecha disminuida 20"}},
+     {"virtual dreta reduïda 20", "virtual upright reduced 20", "virtual derecha disminuida 20",
+      "virtual dereita reducida 20"}},
     {"OpCentre",
      "30",
      {"real invertida augmentada -150", "real inverted enlarged -150",
-      "real inversa aumentada -150"}},
+      "real inversa aumentada -150", "real invertida aumentada -150"}},
     {"OpCentre",
      "25",
      {"virtual dreta augmentada infinit", "virtual upright enlarged infinity",
-      "virtual derecha aumentada infinito"}},
+      "virtual derecha aumentada infinito", "virtual dereita aumentada infinito"}},
 };
 
-const Texts HelpDocuments = {"mirvex_ca.pdf", "mirvex_en.pdf", "mirvex.pdf"};
-const Texts PresentationNames = {"Presentació", "Presentation", "Presentación"};
-const Texts LanguageItems = {"OpCatala", "OpEnglish", "OpEspanol"};
+const Texts HelpDocuments = {"mirvex_ca.pdf", "mirvex_en.pdf", "mirvex.pdf", "mirvex_gl.pdf"};
+const Texts PresentationNames = {"Presentació", "Presentation", "Presentación", "Presentación"};
+const Texts LanguageItems = {"OpCatala", "OpEnglish", "OpEspanol", "OpGalego"};
+// The position field's refusal of "abc", from the run-time.
+const Texts NotAnInteger = {
+    "«abc» no és un valor enter vàlid.", "'abc' is not a valid integer value.",
+    "'abc' is not a valid integer value.", "«abc» non é un valor enteiro válido."};
 
 QString u8(const char* s) {
     return QString::fromUtf8(s);
@@ -183,6 +212,45 @@ class LanguageTest : public QObject {
                  u8(WebAddress[l]));
     }
 
+    // Qt's own dialogs in language l, as the program opens them.
+    void checkQtDialogs(TLanguage l) {
+        QStringList seen;
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Cancel);
+        seen << box.button(QMessageBox::Ok)->text() + ' ' + box.button(QMessageBox::Cancel)->text();
+        // Saving: the file dialog, then the PNG size box, cancelled.
+        WhenOpen<QFileDialog>([&](QFileDialog* d) {
+            QStringList labels;
+            for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+                labels << get<QLabel>(d, name)->text();
+            auto* buttons = get<QDialogButtonBox>(d, "buttonBox");
+            labels << buttons->buttons().value(0)->text();
+            // Without the shortcut marks, which Qt moves as the name is typed.
+            seen << labels.join('|').remove('&');
+            WhenOpen<TFTamanyPng>([&](TFTamanyPng* size) {
+                auto* sizeButtons = size->findChild<QDialogButtonBox*>();
+                seen << sizeButtons->button(QDialogButtonBox::Ok)->text() + ' ' +
+                            sizeButtons->button(QDialogButtonBox::Cancel)->text();
+                size->reject();
+            });
+            get<QLineEdit>(d, "fileNameEdit")->setText(dir.filePath("unsaved.png"));
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        get<QAction>(w.get(), "OpGuardarDiagrama")->trigger();
+        QTRY_COMPARE(seen.size(), 3);
+        get<TDiagramCommands>(w.get(), "DiagramCommands")->setPrintModuleFile(PRINT_MODULE);
+        WhenOpen<QDialog>([&](QDialog* d) {
+            seen << d->windowTitle();
+            d->reject();
+        });
+        get<QAction>(w.get(), "OpImprimir")->trigger();
+        QTRY_COMPARE(seen.size(), 4);
+        QStringList expected;
+        for (const Texts& t : QtTexts)
+            expected << u8(t[l]);
+        QCOMPARE(seen, expected);
+        QVERIFY(!QFile::exists(dir.filePath("unsaved.png")));
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
@@ -202,6 +270,7 @@ private slots:
         QTest::newRow("ca") << int(LangCatalan);
         QTest::newRow("en") << int(LangEnglish);
         QTest::newRow("es") << int(LangSpanish);
+        QTest::newRow("gl") << int(LangGalician);
         QTest::newRow("none") << -1;
     }
     void commandLine() {
@@ -211,12 +280,15 @@ private slots:
         openEditor();
         ShowAbout();
         checkTexts(l);
-        // The run-time library's own messages are not translated.
+        checkQtDialogs(l);
+        // The run-time's messages in the windows' language, Spanish's in
+        // English as always; the report's button is "OK" in every language.
         ReportCatcher reports;
         get<QLineEdit>(w.get(), "EdPosObj")->setText("abc");
         QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
         QCOMPARE(reports.boxes.size(), std::size_t(1));
-        QCOMPARE(reports.boxes[0].text, "'abc' is not a valid integer value.");
+        QCOMPARE(reports.boxes[0].text, u8(NotAnInteger[l]));
+        QCOMPARE(reports.boxes[0].button, "OK");
         stop();
         QVERIFY2(!QFile::exists(settingsFile()), "a choice nobody made was saved");
     }
@@ -242,11 +314,10 @@ private slots:
         presentationItem->trigger();
         auto* presentation = qobject_cast<QWidget*>(get(w.get(), "FPresentacio"));
         QVERIFY(presentation && presentation->isVisible());
-        int changes = 0;
-        connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, this, [&] { ++changes; });
-        for (TLanguage l : {LangCatalan, LangEnglish, LangSpanish, LangEnglish}) {
+        for (TLanguage l : {LangCatalan, LangGalician, LangEnglish, LangSpanish, LangEnglish}) {
             get<QAction>(w.get(), LanguageItems[l])->trigger();
             checkTexts(l);
+            checkQtDialogs(l);
             QVERIFY(editor->isVisible() && about->isVisible());
             QSettings kept(settingsFile(), QSettings::IniFormat);
             QCOMPARE(kept.value("language").toString(), LanguageCode(l));
@@ -266,8 +337,6 @@ private slots:
             SetShellOpenHook({});
             QCOMPARE(asked, (QList<ShellRequest>{{HelpDocuments[l], "", ""}}));
         }
-        QCOMPARE(changes, 4);
-        disconnect(&LanguageNotifier(), nullptr, this, nullptr);
 
         // The next start takes the kept choice; the command line still wins.
         start(std::nullopt);
@@ -276,9 +345,20 @@ private slots:
         checkTexts(LangCatalan);
     }
 
+    // The Spanish window is the one it always was: a round through every
+    // other language leaves it the same, pixel for pixel.
+    void spanishAfterEveryLanguageUnchanged() {
+        start(std::nullopt);
+        QCOMPARE(Language, LangSpanish);
+        const QImage before = w->grab().toImage();
+        for (TLanguage l : {LangCatalan, LangEnglish, LangGalician, LangSpanish})
+            get<QAction>(w.get(), LanguageItems[l])->trigger();
+        QCOMPARE(w->grab().toImage(), before);
+    }
+
     void resultsInEveryLanguage() {
         start(std::nullopt);
-        for (TLanguage l : {LangCatalan, LangEnglish, LangSpanish}) {
+        for (TLanguage l = 0; l < LangCount; ++l) {
             // Switched before and after the update: the shown rows follow both ways.
             for (bool before : {true, false}) {
                 for (const auto& r : Results) {

@@ -135,8 +135,8 @@ for words in "Imagen más allá del centro" "Imagen entre el centro y el foco" \
 done
 echo "help document: $pages pages, $figures vector figures"
 
-# The Catalan and English documents: the same figures, in the words their
-# windows show.
+# The Catalan, English and Galician documents: the same figures, in the
+# words their windows show.
 check_translation() { # <file> <title> <words...>
     local name=$1 title=$2 file=$build/app/$1 words
     shift 2
@@ -153,12 +153,15 @@ check_translation() { # <file> <title> <words...>
     [[ $(pdfinfo "$file" | sed -n 's/^Title: *//p') == "$title" ]] || fail "$file: not titled $title"
     echo "$name: $pages pages, $figures vector figures"
 }
-check_translation mirvex_ca.pdf "Vexaria: ajuda" "Imatge més enllà del centre" "Imatge entre el centre i el focus" \
-    "Imatge entre el focus i el mirall" "infinit" "virtual" "invertida" "reduïda" \
+check_translation mirvex_ca.pdf "Vexaria: ajuda" "Objecte més enllà del centre" "Objecte entre el centre i el focus" \
+    "Objecte entre el focus i el mirall" "infinit" "virtual" "invertida" "reduïda" \
     "Tools.rel" "Quant a..." "posició objecte" "Eines"
-check_translation mirvex_en.pdf "Vexaria: help" "Image beyond the centre" "Image between the centre and the focus" \
-    "Image between the focus and the mirror" "infinity" "virtual" "inverted" "reduced" \
+check_translation mirvex_en.pdf "Vexaria: help" "Object beyond the centre" "Object between the centre and the focus" \
+    "Object between the focus and the mirror" "infinity" "virtual" "inverted" "reduced" \
     "Tools.rel" "About..." "object position" "Tools"
+check_translation mirvex_gl.pdf "Vexaria: axuda" "Obxecto máis alá do centro" "Obxecto entre o centro e o foco" \
+    "Obxecto entre o foco e o espello" "infinito" "virtual" "invertida" "reducida" \
+    "Tools.rel" "Acerca de..." "posición obxecto" "Utilidades"
 
 # A figure the text names but the build cannot draw stops the build.
 printf '<html><body><p><img src="figure:concave-999" width="425"></p></body></html>\n' >"$work/bad.html"

@@ -11,7 +11,7 @@ trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
-# The desktop entry: valid, found in three languages, grouped by docks
+# The desktop entry: valid, found in four languages, grouped by docks
 # with the window (its class is checked live by test_package).
 desktop=$sources/resources/desktop/vexaria.desktop
 desktop-file-validate "$desktop" | grep -v ': hint: ' && fail "desktop-file-validate"
@@ -19,11 +19,13 @@ key() { sed -n "s/^$1=//p" "$desktop"; }
 [[ $(key Categories) == "Education;Science;Physics;" ]] || fail "Categories=$(key Categories)"
 [[ $(key StartupWMClass) == mirvex ]] || fail "StartupWMClass=$(key StartupWMClass)"
 [[ $(key Exec) == vexaria && $(key Icon) == vexaria ]] || fail "Exec or Icon"
-for lang in "" "\[es\]" "\[ca\]"; do
+for lang in "" "\[es\]" "\[ca\]" "\[gl\]"; do
     [[ $(key "Keywords$lang" | tr ';' '\n' | grep -c .) -ge 3 ]] || fail "few Keywords$lang"
 done
 key 'Keywords\[es\]' | grep -q espejo || fail "Spanish keywords"
 key 'Keywords\[ca\]' | grep -q mirall || fail "Catalan keywords"
+key 'Keywords\[gl\]' | grep -q espello || fail "Galician keywords"
+key 'Comment\[gl\]' | grep -q espellos || fail "Galician comment"
 
 # The software centres' data: valid, pointing at this desktop entry and
 # icon, with a screenshot, the content rating and this version's release.

@@ -45,13 +45,15 @@ description=$(field Description)
 ((${#description} > 400)) || fail "no long description"
 
 # Depends: the libraries found by dpkg-shlibdeps (Qt Print Support from the
-# print module alone) and the faces the set-up installs, each satisfied on
-# this machine (read only: nothing installed).
+# print module alone), the faces the set-up installs and Qt's translations
+# of its own dialogs, each satisfied on this machine (read only: nothing
+# installed).
 depends=$(field Depends)
 mapfile -t needed < <(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ *$//')
 fonts=$(grep -o 'fonts-[a-z0-9.+-]*' "$sources/scripts/setup.sh" | sort -u)
 [[ -n $fonts ]] || fail "no font package in scripts/setup.sh"
-for name in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 $fonts; do
+for name in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 $fonts \
+    qt6-translations-l10n; do
     printf '%s\n' "${needed[@]}" | grep -q "^$name\( \|$\)" || fail "Depends lacks $name: $depends"
 done
 for entry in "${needed[@]}"; do

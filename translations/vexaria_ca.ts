@@ -1,0 +1,487 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca" sourcelanguage="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]
+Sin opciones abre la ventana del programa.
+  --export FICHERO escribe el diagrama en FICHERO (.png, .svg o .pdf) y termina, sin
+                   abrir ninguna ventana
+  --mirror ESPEJO  plano, convexo o concavo
+  --object N       distancia del objeto delante del espejo, un número entero como en
+                   «posición objecto»: 30 pone el objeto en -30
+  --size AxB       tamaño en píxeles: 1700x1124 si no se indica; en PDF, la página a 96
+                   píxeles por pulgada, 425x281 si no se indica
+  --help           muestra esta ayuda y termina
+  --version        muestra la versión y termina</source>
+        <translation>Ús: mirvex [--export FITXER --mirror plano|convexo|concavo --object N [--size AxB]]
+Sense opcions obre la finestra del programa.
+  --export FITXER  escriu el diagrama a FITXER (.png, .svg o .pdf) i acaba, sense obrir
+                   cap finestra
+  --mirror MIRALL  plano (pla), convexo (convex) o concavo (còncau)
+  --object N       distància de l&apos;objecte davant del mirall, un nombre enter com a
+                   «posición objecto»: 30 posa l&apos;objecte a -30
+  --size AxB       mida en píxels: per defecte 1700x1124; en PDF, la pàgina a 96 píxels
+                   per polzada, per defecte 425x281
+  --help           mostra aquesta ajuda i acaba
+  --version        mostra la versió i acaba</translation>
+    </message>
+    <message>
+        <source>opción desconocida: «%1» (vea --help)</source>
+        <translation>opció desconeguda: «%1» (vegeu --help)</translation>
+    </message>
+    <message>
+        <source>falta el valor de %1</source>
+        <translation>falta el valor de %1</translation>
+    </message>
+    <message>
+        <source>%1 aparece dos veces</source>
+        <translation>%1 apareix dues vegades</translation>
+    </message>
+    <message>
+        <source>falta la opción %1</source>
+        <translation>falta l&apos;opció %1</translation>
+    </message>
+    <message>
+        <source>--export «%1»: el nombre debe terminar en .png, .svg o .pdf</source>
+        <translation>--export «%1»: el nom ha d&apos;acabar en .png, .svg o .pdf</translation>
+    </message>
+    <message>
+        <source>--mirror «%1»: debe ser plano, convexo o concavo</source>
+        <translation>--mirror «%1»: ha de ser plano, convexo o concavo</translation>
+    </message>
+    <message>
+        <source>--object «%1»: no es un número entero</source>
+        <translation>--object «%1»: no és un nombre enter</translation>
+    </message>
+    <message>
+        <source>--size «%1»: debe ser ANCHOxALTO, cada uno de 1 a %2 píxeles</source>
+        <translation>--size «%1»: ha de ser AMPLADAxALÇADA, cada una d&apos;1 a %2 píxels</translation>
+    </message>
+    <message>
+        <source>--export «%1»: el nombre es relativo y la carpeta desde la que se llamó ya no existe</source>
+        <translation>--export «%1»: el nom és relatiu i la carpeta des d&apos;on s&apos;ha cridat ja no existeix</translation>
+    </message>
+    <message>
+        <source>--export «%1»: no se ha podido escribir: %2</source>
+        <translation>--export «%1»: no s&apos;ha pogut escriure: %2</translation>
+    </message>
+    <message>
+        <source>--object %1: el diagrama no se puede dibujar: %2</source>
+        <extracomment>%1 the object&apos;s distance, %2 the run-time error.</extracomment>
+        <translation>--object %1: el diagrama no es pot dibuixar: %2</translation>
+    </message>
+    <message>
+        <source>--lang admite %2, no «%1»</source>
+        <extracomment>%1 the value given to --lang, %2 the codes it takes (&quot;ca, en, es, gl&quot;).</extracomment>
+        <translation>--lang admet %2, no «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Español</source>
+        <extracomment>This language&apos;s name, in itself, as Info &gt; Idioma lists it.</extracomment>
+        <translation>Català</translation>
+    </message>
+</context>
+<context>
+    <name>PrintModule</name>
+    <message>
+        <source>La impresión no está disponible: %1</source>
+        <extracomment>%1 why.</extracomment>
+        <translation>La impressió no està disponible: %1</translation>
+    </message>
+    <message>
+        <source>falta «%1»</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
+        <translation>falta «%1»</translation>
+    </message>
+    <message>
+        <source>no se ha podido cargar el módulo de impresión (%1)</source>
+        <extracomment>%1 the system&apos;s reason, which names the file.</extracomment>
+        <translation>no s&apos;ha pogut carregar el mòdul d&apos;impressió (%1)</translation>
+    </message>
+    <message>
+        <source>«%1» no es el módulo de impresión del programa</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
+        <translation>«%1» no és el mòdul d&apos;impressió del programa</translation>
+    </message>
+    <message>
+        <source>«%1» es de otra versión del programa (interfaz %2; este programa necesita la %3)</source>
+        <extracomment>%1 the module&apos;s file, %2 its interface version, %3 the program&apos;s.</extracomment>
+        <translation>«%1» és d&apos;una altra versió del programa (interfície %2; aquest programa necessita la %3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunError</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no és un valor enter vàlid</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Operació de coma flotant no vàlida</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Divisió per zero en coma flotant</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Desbordament de coma flotant</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Error de comprovació de rang</translation>
+    </message>
+    <message>
+        <source>Icon image is not valid</source>
+        <translation>La imatge de la icona no és vàlida</translation>
+    </message>
+</context>
+<context>
+    <name>TDiagramCommands</name>
+    <message>
+        <source>Diagrama</source>
+        <translation>Diagrama</translation>
+    </message>
+    <message>
+        <source>Guardar diagrama como...</source>
+        <translation>Desa el diagrama com a...</translation>
+    </message>
+    <message>
+        <source>Copiar diagrama</source>
+        <translation>Copia el diagrama</translation>
+    </message>
+    <message>
+        <source>Imprimir...</source>
+        <translation>Imprimeix...</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png)</source>
+        <translation>Imatge PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Dibujo SVG (*.svg)</source>
+        <translation>Dibuix SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar «%1»: %2.</source>
+        <extracomment>%1 the file, %2 the system&apos;s reason.</extracomment>
+        <translation>No s&apos;ha pogut desar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>No se ha impreso nada: no se ha podido abrir la impresora.</source>
+        <translation>No s&apos;ha imprès res: no s&apos;ha pogut obrir la impressora.</translation>
+    </message>
+</context>
+<context>
+    <name>TFPresentacio</name>
+    <message>
+        <source>Presentación</source>
+        <translation>Presentació</translation>
+    </message>
+</context>
+<context>
+    <name>TFPrincipal</name>
+    <message>
+        <source>Idioma</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>virtual</source>
+        <translation>virtual</translation>
+    </message>
+    <message>
+        <source>derecha</source>
+        <translation>dreta</translation>
+    </message>
+    <message>
+        <source>inversa</source>
+        <translation>invertida</translation>
+    </message>
+    <message>
+        <source>aumentada</source>
+        <translation>augmentada</translation>
+    </message>
+    <message>
+        <source>igual</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>disminuida</source>
+        <translation>reduïda</translation>
+    </message>
+    <message>
+        <source>espejo plano</source>
+        <translation>mirall pla</translation>
+    </message>
+    <message>
+        <source>espejo convexo</source>
+        <translation>mirall convex</translation>
+    </message>
+    <message>
+        <source>espejo cóncavo</source>
+        <translation>mirall còncau</translation>
+    </message>
+    <message>
+        <source>posición objecto</source>
+        <extracomment>The position field&apos;s label: about as short as the Spanish, its room is small.</extracomment>
+        <translation>posició objecte</translation>
+    </message>
+    <message>
+        <source>Imagen</source>
+        <translation>Imatge</translation>
+    </message>
+    <message>
+        <source>tipo (real o virtual)</source>
+        <translation>tipus (real o virtual)</translation>
+    </message>
+    <message>
+        <source>orientación</source>
+        <translation>orientació</translation>
+    </message>
+    <message>
+        <source>aumento / disminución</source>
+        <translation>augment / reducció</translation>
+    </message>
+    <message>
+        <source>posición:</source>
+        <translation>posició:</translation>
+    </message>
+    <message>
+        <source>aumento:</source>
+        <extracomment>The magnification field&apos;s label, in a small room too.</extracomment>
+        <translation>augment:</translation>
+    </message>
+    <message>
+        <source>Elemento</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Espejos</source>
+        <translation>Miralls</translation>
+    </message>
+    <message>
+        <source>Plano</source>
+        <translation>Pla</translation>
+    </message>
+    <message>
+        <source>Convexo</source>
+        <translation>Convex</translation>
+    </message>
+    <message>
+        <source>Cóncavo</source>
+        <translation>Còncau</translation>
+    </message>
+    <message>
+        <source>Imagen más allá del centro</source>
+        <extracomment>The concave mirror&apos;s three cases, each putting the object in a zone.</extracomment>
+        <translation>Objecte més enllà del centre</translation>
+    </message>
+    <message>
+        <source>Imagen entre el centro y el foco</source>
+        <translation>Objecte entre el centre i el focus</translation>
+    </message>
+    <message>
+        <source>Imagen entre el foco y el espejo</source>
+        <translation>Objecte entre el focus i el mirall</translation>
+    </message>
+    <message>
+        <source>Teoría</source>
+        <translation>Teoria</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Surt</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Respecto a...</source>
+        <translation>Quant a...</translation>
+    </message>
+    <message>
+        <source>plano</source>
+        <translation>pla</translation>
+    </message>
+    <message>
+        <source>convexo</source>
+        <translation>convex</translation>
+    </message>
+    <message>
+        <source>cóncavo</source>
+        <translation>còncau</translation>
+    </message>
+    <message>
+        <source>Espejo</source>
+        <translation>Mirall</translation>
+    </message>
+    <message>
+        <source>Posición del objeto</source>
+        <translation>Posició de l&apos;objecte</translation>
+    </message>
+    <message>
+        <source>Posición de la imagen</source>
+        <translation>Posició de la imatge</translation>
+    </message>
+    <message>
+        <source>Aumento</source>
+        <translation>Augment</translation>
+    </message>
+    <message>
+        <source>infinito</source>
+        <translation>infinit</translation>
+    </message>
+</context>
+<context>
+    <name>TFSobre</name>
+    <message>
+        <source>Sobre </source>
+        <translation>Quant a </translation>
+    </message>
+    <message>
+        <source>http://vexaria.example.org/es </source>
+        <translation>http://vexaria.example.org </translation>
+    </message>
+    <message>
+        <source>¡Vaya!</source>
+        <translation>Vaja!</translation>
+    </message>
+</context>
+<context>
+    <name>TFTamanyPng</name>
+    <message>
+        <source>Tamaño de la imagen PNG</source>
+        <translation>Mida de la imatge PNG</translation>
+    </message>
+    <message>
+        <source>Ancho:</source>
+        <translation>Amplada:</translation>
+    </message>
+    <message>
+        <source>Alto:</source>
+        <translation>Alçada:</translation>
+    </message>
+    <message>
+        <source> píxeles</source>
+        <translation> píxels</translation>
+    </message>
+</context>
+<context>
+    <name>ToolFile</name>
+    <message>
+        <source>no es un fichero normal</source>
+        <translation>no és un fitxer normal</translation>
+    </message>
+    <message>
+        <source>ocupa más de %1 MB</source>
+        <extracomment>%1 the bound in megabytes.</extracomment>
+        <translation>ocupa més de %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>Tools</name>
+    <message>
+        <source>Utilidades</source>
+        <translation>Eines</translation>
+    </message>
+    <message>
+        <source>Edición utilidades</source>
+        <translation>Edició eines</translation>
+    </message>
+    <message>
+        <source>No se ha abierto «%1»: %2.</source>
+        <extracomment>%1 the tool&apos;s file, %2 the reason.</extracomment>
+        <translation>No s&apos;ha obert «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>el fichero es de otro usuario</source>
+        <translation>el fitxer és d&apos;un altre usuari</translation>
+    </message>
+    <message>
+        <source>otros usuarios pueden modificar el fichero</source>
+        <translation>altres usuaris poden modificar el fitxer</translation>
+    </message>
+    <message>
+        <source>su carpeta es de otro usuario</source>
+        <translation>la seva carpeta és d&apos;un altre usuari</translation>
+    </message>
+    <message>
+        <source>otros usuarios pueden escribir en su carpeta</source>
+        <translation>altres usuaris poden escriure a la seva carpeta</translation>
+    </message>
+    <message>
+        <source>un programa sin carpeta propia no se ejecuta desde la carpeta de trabajo; indique su carpeta en «Directorio de trabajo»</source>
+        <translation>un programa sense carpeta pròpia no s&apos;executa des de la carpeta de treball; indiqueu-ne la carpeta a «Directori de treball»</translation>
+    </message>
+    <message>
+        <source>Utilidad</source>
+        <translation>Eina</translation>
+    </message>
+    <message>
+        <source>Título</source>
+        <translation>Títol</translation>
+    </message>
+    <message>
+        <source>Fichero</source>
+        <translation>Fitxer</translation>
+    </message>
+    <message>
+        <source>Directorio de trabajo</source>
+        <translation>Directori de treball</translation>
+    </message>
+    <message>
+        <source>Parámetros</source>
+        <translation>Paràmetres</translation>
+    </message>
+    <message>
+        <source>El campo «%1» contiene el carácter %2, que no se puede guardar en «Tools.rel». Cámbielo y vuelva a pulsar «&lt;- ok».</source>
+        <extracomment>%1 the field&apos;s caption, %2 the character (its code, after the character itself when that can be shown).</extracomment>
+        <translation>El camp «%1» conté el caràcter %2, que no es pot desar a «Tools.rel». Canvieu-lo i torneu a prémer «&lt;- ok».</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
+        <translation>No s&apos;ha pogut desar «Tools.rel»: %1. La llista editada es conserva.</translation>
+    </message>
+    <message>
+        <source>No se ha podido leer «Tools.rel»: %1. Al pulsar «OK» no se sobrescribirá.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
+        <translation>No s&apos;ha pogut llegir «Tools.rel»: %1. En prémer «OK» no se sobreescriurà.</translation>
+    </message>
+    <message>
+        <source>«Tools.rel» no se ha podido leer (%1) y no se sobrescribe, porque se perderían las utilidades que contiene. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
+        <translation>«Tools.rel» no s&apos;ha pogut llegir (%1) i no se sobreescriu, perquè es perdrien les eines que conté. La llista editada es conserva.</translation>
+    </message>
+    <message>
+        <source>Otro programa ha cambiado «Tools.rel» desde que el editor lo leyó. ¿Quiere sobrescribirlo con la lista editada, o volver a leerlo y perder los cambios del editor?</source>
+        <translation>Un altre programa ha canviat «Tools.rel» des que l&apos;editor el va llegir. Voleu sobreescriure&apos;l amb la llista editada, o tornar-lo a llegir i perdre els canvis de l&apos;editor?</translation>
+    </message>
+    <message>
+        <source>Sobrescribir</source>
+        <translation>Sobreescriu</translation>
+    </message>
+    <message>
+        <source>Volver a leer</source>
+        <translation>Torna a llegir</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+</context>
+</TS>

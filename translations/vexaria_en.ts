@@ -1,0 +1,487 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]
+Sin opciones abre la ventana del programa.
+  --export FICHERO escribe el diagrama en FICHERO (.png, .svg o .pdf) y termina, sin
+                   abrir ninguna ventana
+  --mirror ESPEJO  plano, convexo o concavo
+  --object N       distancia del objeto delante del espejo, un número entero como en
+                   «posición objecto»: 30 pone el objeto en -30
+  --size AxB       tamaño en píxeles: 1700x1124 si no se indica; en PDF, la página a 96
+                   píxeles por pulgada, 425x281 si no se indica
+  --help           muestra esta ayuda y termina
+  --version        muestra la versión y termina</source>
+        <translation>Usage: mirvex [--export FILE --mirror plano|convexo|concavo --object N [--size WxH]]
+With no option it opens the program&apos;s window.
+  --export FILE    writes the diagram to FILE (.png, .svg or .pdf) and ends, without
+                   opening any window
+  --mirror MIRROR  plano (plane), convexo (convex) or concavo (concave)
+  --object N       the object&apos;s distance in front of the mirror, a whole number as in
+                   &quot;posición objecto&quot;: 30 puts the object at -30
+  --size WxH       size in pixels: 1700x1124 unless given; for a PDF, the page at 96
+                   pixels to the inch, 425x281 unless given
+  --help           shows this help and ends
+  --version        shows the version and ends</translation>
+    </message>
+    <message>
+        <source>opción desconocida: «%1» (vea --help)</source>
+        <translation>unknown option: &quot;%1&quot; (see --help)</translation>
+    </message>
+    <message>
+        <source>falta el valor de %1</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 aparece dos veces</source>
+        <translation>%1 is given twice</translation>
+    </message>
+    <message>
+        <source>falta la opción %1</source>
+        <translation>the option %1 is missing</translation>
+    </message>
+    <message>
+        <source>--export «%1»: el nombre debe terminar en .png, .svg o .pdf</source>
+        <translation>--export &quot;%1&quot;: the name must end in .png, .svg or .pdf</translation>
+    </message>
+    <message>
+        <source>--mirror «%1»: debe ser plano, convexo o concavo</source>
+        <translation>--mirror &quot;%1&quot;: it must be plano, convexo or concavo</translation>
+    </message>
+    <message>
+        <source>--object «%1»: no es un número entero</source>
+        <translation>--object &quot;%1&quot;: not a whole number</translation>
+    </message>
+    <message>
+        <source>--size «%1»: debe ser ANCHOxALTO, cada uno de 1 a %2 píxeles</source>
+        <translation>--size &quot;%1&quot;: it must be WIDTHxHEIGHT, each from 1 to %2 pixels</translation>
+    </message>
+    <message>
+        <source>--export «%1»: el nombre es relativo y la carpeta desde la que se llamó ya no existe</source>
+        <translation>--export &quot;%1&quot;: the name is relative and the folder it was called from is gone</translation>
+    </message>
+    <message>
+        <source>--export «%1»: no se ha podido escribir: %2</source>
+        <translation>--export &quot;%1&quot;: could not be written: %2</translation>
+    </message>
+    <message>
+        <source>--object %1: el diagrama no se puede dibujar: %2</source>
+        <extracomment>%1 the object&apos;s distance, %2 the run-time error.</extracomment>
+        <translation>--object %1: the diagram cannot be drawn: %2</translation>
+    </message>
+    <message>
+        <source>--lang admite %2, no «%1»</source>
+        <extracomment>%1 the value given to --lang, %2 the codes it takes (&quot;ca, en, es, gl&quot;).</extracomment>
+        <translation>--lang takes %2, not &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Español</source>
+        <extracomment>This language&apos;s name, in itself, as Info &gt; Idioma lists it.</extracomment>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>PrintModule</name>
+    <message>
+        <source>La impresión no está disponible: %1</source>
+        <extracomment>%1 why.</extracomment>
+        <translation>Printing is not available: %1</translation>
+    </message>
+    <message>
+        <source>falta «%1»</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
+        <translation>&quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>no se ha podido cargar el módulo de impresión (%1)</source>
+        <extracomment>%1 the system&apos;s reason, which names the file.</extracomment>
+        <translation>the print module could not be loaded (%1)</translation>
+    </message>
+    <message>
+        <source>«%1» no es el módulo de impresión del programa</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
+        <translation>&quot;%1&quot; is not this program&apos;s print module</translation>
+    </message>
+    <message>
+        <source>«%1» es de otra versión del programa (interfaz %2; este programa necesita la %3)</source>
+        <extracomment>%1 the module&apos;s file, %2 its interface version, %3 the program&apos;s.</extracomment>
+        <translation>&quot;%1&quot; belongs to another version of the program (interface %2; this program needs %3)</translation>
+    </message>
+</context>
+<context>
+    <name>RunError</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Invalid floating point operation</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Floating point division by zero</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Floating point overflow</translation>
+    </message>
+    <message>
+        <source>Range check error</source>
+        <translation>Range check error</translation>
+    </message>
+    <message>
+        <source>Icon image is not valid</source>
+        <translation>Icon image is not valid</translation>
+    </message>
+</context>
+<context>
+    <name>TDiagramCommands</name>
+    <message>
+        <source>Diagrama</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Guardar diagrama como...</source>
+        <translation>Save diagram as...</translation>
+    </message>
+    <message>
+        <source>Copiar diagrama</source>
+        <translation>Copy diagram</translation>
+    </message>
+    <message>
+        <source>Imprimir...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Imagen PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Dibujo SVG (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar «%1»: %2.</source>
+        <extracomment>%1 the file, %2 the system&apos;s reason.</extracomment>
+        <translation>&quot;%1&quot; could not be saved: %2.</translation>
+    </message>
+    <message>
+        <source>No se ha impreso nada: no se ha podido abrir la impresora.</source>
+        <translation>Nothing was printed: the printer could not be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>TFPresentacio</name>
+    <message>
+        <source>Presentación</source>
+        <translation>Presentation</translation>
+    </message>
+</context>
+<context>
+    <name>TFPrincipal</name>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>virtual</source>
+        <translation>virtual</translation>
+    </message>
+    <message>
+        <source>derecha</source>
+        <translation>upright</translation>
+    </message>
+    <message>
+        <source>inversa</source>
+        <translation>inverted</translation>
+    </message>
+    <message>
+        <source>aumentada</source>
+        <translation>enlarged</translation>
+    </message>
+    <message>
+        <source>igual</source>
+        <translation>same size</translation>
+    </message>
+    <message>
+        <source>disminuida</source>
+        <translation>reduced</translation>
+    </message>
+    <message>
+        <source>espejo plano</source>
+        <translation>plane mirror</translation>
+    </message>
+    <message>
+        <source>espejo convexo</source>
+        <translation>convex mirror</translation>
+    </message>
+    <message>
+        <source>espejo cóncavo</source>
+        <translation>concave mirror</translation>
+    </message>
+    <message>
+        <source>posición objecto</source>
+        <extracomment>The position field&apos;s label: about as short as the Spanish, its room is small.</extracomment>
+        <translation>object position</translation>
+    </message>
+    <message>
+        <source>Imagen</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>tipo (real o virtual)</source>
+        <translation>type (real or virtual)</translation>
+    </message>
+    <message>
+        <source>orientación</source>
+        <translation>orientation</translation>
+    </message>
+    <message>
+        <source>aumento / disminución</source>
+        <translation>enlargement / reduction</translation>
+    </message>
+    <message>
+        <source>posición:</source>
+        <translation>position:</translation>
+    </message>
+    <message>
+        <source>aumento:</source>
+        <extracomment>The magnification field&apos;s label, in a small room too.</extracomment>
+        <translation>magnif.:</translation>
+    </message>
+    <message>
+        <source>Elemento</source>
+        <translation>Optics</translation>
+    </message>
+    <message>
+        <source>Espejos</source>
+        <translation>Mirrors</translation>
+    </message>
+    <message>
+        <source>Plano</source>
+        <translation>Plane</translation>
+    </message>
+    <message>
+        <source>Convexo</source>
+        <translation>Convex</translation>
+    </message>
+    <message>
+        <source>Cóncavo</source>
+        <translation>Concave</translation>
+    </message>
+    <message>
+        <source>Imagen más allá del centro</source>
+        <extracomment>The concave mirror&apos;s three cases, each putting the object in a zone.</extracomment>
+        <translation>Object beyond the centre</translation>
+    </message>
+    <message>
+        <source>Imagen entre el centro y el foco</source>
+        <translation>Object between the centre and the focus</translation>
+    </message>
+    <message>
+        <source>Imagen entre el foco y el espejo</source>
+        <translation>Object between the focus and the mirror</translation>
+    </message>
+    <message>
+        <source>Teoría</source>
+        <translation>Theory</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Respecto a...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>plano</source>
+        <translation>plane</translation>
+    </message>
+    <message>
+        <source>convexo</source>
+        <translation>convex</translation>
+    </message>
+    <message>
+        <source>cóncavo</source>
+        <translation>concave</translation>
+    </message>
+    <message>
+        <source>Espejo</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Posición del objeto</source>
+        <translation>Object position</translation>
+    </message>
+    <message>
+        <source>Posición de la imagen</source>
+        <translation>Image position</translation>
+    </message>
+    <message>
+        <source>Aumento</source>
+        <translation>Magnification</translation>
+    </message>
+    <message>
+        <source>infinito</source>
+        <translation>infinity</translation>
+    </message>
+</context>
+<context>
+    <name>TFSobre</name>
+    <message>
+        <source>Sobre </source>
+        <translation>About </translation>
+    </message>
+    <message>
+        <source>http://vexaria.example.org/es </source>
+        <translation>http://vexaria.example.org/en </translation>
+    </message>
+    <message>
+        <source>¡Vaya!</source>
+        <translation>Done</translation>
+    </message>
+</context>
+<context>
+    <name>TFTamanyPng</name>
+    <message>
+        <source>Tamaño de la imagen PNG</source>
+        <translation>PNG image size</translation>
+    </message>
+    <message>
+        <source>Ancho:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Alto:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source> píxeles</source>
+        <translation> pixels</translation>
+    </message>
+</context>
+<context>
+    <name>ToolFile</name>
+    <message>
+        <source>no es un fichero normal</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>ocupa más de %1 MB</source>
+        <extracomment>%1 the bound in megabytes.</extracomment>
+        <translation>it is larger than %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>Tools</name>
+    <message>
+        <source>Utilidades</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Edición utilidades</source>
+        <translation>Tools edition</translation>
+    </message>
+    <message>
+        <source>No se ha abierto «%1»: %2.</source>
+        <extracomment>%1 the tool&apos;s file, %2 the reason.</extracomment>
+        <translation>&quot;%1&quot; was not opened: %2.</translation>
+    </message>
+    <message>
+        <source>el fichero es de otro usuario</source>
+        <translation>the file belongs to another user</translation>
+    </message>
+    <message>
+        <source>otros usuarios pueden modificar el fichero</source>
+        <translation>other users can change the file</translation>
+    </message>
+    <message>
+        <source>su carpeta es de otro usuario</source>
+        <translation>its folder belongs to another user</translation>
+    </message>
+    <message>
+        <source>otros usuarios pueden escribir en su carpeta</source>
+        <translation>other users can write to its folder</translation>
+    </message>
+    <message>
+        <source>un programa sin carpeta propia no se ejecuta desde la carpeta de trabajo; indique su carpeta en «Directorio de trabajo»</source>
+        <translation>a program without a folder of its own is not run from the working folder; give its folder in &quot;Work directory&quot;</translation>
+    </message>
+    <message>
+        <source>Utilidad</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Título</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Fichero</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Directorio de trabajo</source>
+        <translation>Work directory</translation>
+    </message>
+    <message>
+        <source>Parámetros</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>El campo «%1» contiene el carácter %2, que no se puede guardar en «Tools.rel». Cámbielo y vuelva a pulsar «&lt;- ok».</source>
+        <extracomment>%1 the field&apos;s caption, %2 the character (its code, after the character itself when that can be shown).</extracomment>
+        <translation>The field &quot;%1&quot; holds the character %2, which cannot be stored in &quot;Tools.rel&quot;. Change it and press &quot;&lt;- ok&quot; again.</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar «Tools.rel»: %1. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
+        <translation>&quot;Tools.rel&quot; could not be saved: %1. The edited list is kept.</translation>
+    </message>
+    <message>
+        <source>No se ha podido leer «Tools.rel»: %1. Al pulsar «OK» no se sobrescribirá.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
+        <translation>&quot;Tools.rel&quot; could not be read: %1. Pressing &quot;OK&quot; will not overwrite it.</translation>
+    </message>
+    <message>
+        <source>«Tools.rel» no se ha podido leer (%1) y no se sobrescribe, porque se perderían las utilidades que contiene. La lista editada se conserva.</source>
+        <extracomment>%1 the system&apos;s reason.</extracomment>
+        <translation>&quot;Tools.rel&quot; could not be read (%1) and is not overwritten, as the tools it holds would be lost. The edited list is kept.</translation>
+    </message>
+    <message>
+        <source>Otro programa ha cambiado «Tools.rel» desde que el editor lo leyó. ¿Quiere sobrescribirlo con la lista editada, o volver a leerlo y perder los cambios del editor?</source>
+        <translation>Another program has changed &quot;Tools.rel&quot; since the editor read it. Do you want to overwrite it with the edited list, or read it again and lose the editor&apos;s changes?</translation>
+    </message>
+    <message>
+        <source>Sobrescribir</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>Volver a leer</source>
+        <translation>Read again</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
