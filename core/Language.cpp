@@ -7,27 +7,26 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <memory>
+
 TLanguage Language = LangCatalan;
 
 namespace {
 
-// The translations in force. Kept for the program's life: Qt holds on to
-// installed translators by address.
-QTranslator& ProgramTranslator() {
-    static QTranslator translator;
-    return translator;
-}
-QTranslator& QtTranslator() {
-    static QTranslator translator;
-    return translator;
-}
+// The translations in force, none for Spanish. Kept until replaced: Qt holds
+// on to installed translators by address.
+std::unique_ptr<QTranslator> ProgramTranslation;
+std::unique_ptr<QTranslator> QtTranslation;
 
-void Reinstall(QTranslator& translator, bool loaded) {
-    if (!QCoreApplication::instance())
-        return;
-    QCoreApplication::removeTranslator(&translator);
-    if (loaded)
-        QCoreApplication::installTranslator(&translator);
+// Puts next in the place of current, in the application's translators too
+// when there is an application.
+void Replace(std::unique_ptr<QTranslator>& current, std::unique_ptr<QTranslator> next) {
+    const bool app = QCoreApplication::instance() != nullptr;
+    if (app && current)
+        QCoreApplication::removeTranslator(current.get());
+    current = std::move(next);
+    if (app && current)
+        QCoreApplication::installTranslator(current.get());
 }
 
 } // namespace
@@ -35,7 +34,8 @@ void Reinstall(QTranslator& translator, bool loaded) {
 QString LangCaption(const TLangText& text) {
     // The program's own translation, installed or not: the command line
     // speaks without any application object, or before it has one.
-    const QString translated = ProgramTranslator().translate(text.context, text.source);
+    const QString translated =
+        ProgramTranslation ? ProgramTranslation->translate(text.context, text.source) : QString();
     return translated.isEmpty() ? QString::fromUtf8(text.source) : translated;
 }
 
@@ -44,17 +44,17 @@ void UseLanguage(TLanguage language) {
         return;
     Language = language;
     const QString code = QLatin1String(LanguageCodes[language]);
-    // Spanish is the source: it has no translation of its own, and an old
-    // one left installed would still answer.
-    const bool program = language != LangSpanish &&
-                         ProgramTranslator().load(QStringLiteral(":/i18n/vexaria_") + code);
-    if (!program)
-        (void)ProgramTranslator().load(QString());
+    // Spanish is the source: it has no translation of its own.
+    auto program = std::make_unique<QTranslator>();
+    if (language == LangSpanish || !program->load(QStringLiteral(":/i18n/vexaria_") + code))
+        program.reset();
+    auto qt = std::make_unique<QTranslator>();
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    const bool qt = QtTranslator().load(QStringLiteral("qtbase_") + code, qtFolder) ||
-                    QtTranslator().load(QStringLiteral("qtbase_es"), qtFolder);
-    Reinstall(QtTranslator(), qt);
-    Reinstall(ProgramTranslator(), program);
+    if (!qt->load(QStringLiteral("qtbase_") + code, qtFolder) &&
+        !qt->load(QStringLiteral("qtbase_es"), qtFolder))
+        qt.reset();
+    Replace(QtTranslation, std::move(qt));
+    Replace(ProgramTranslation, std::move(program));
 }
 
 QString HelpDocument(TLanguage language) {
