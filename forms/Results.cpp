@@ -11,7 +11,22 @@
 
 namespace {
 
-// By ImageKind.
+// The results panel's words, in the main window's context, where its
+// layout's texts are translated too.
+#define RESULT_TEXT(source) TLangText{"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", source)}
+constexpr TLangText LangReal = RESULT_TEXT("real");
+constexpr TLangText LangVirtual = RESULT_TEXT("virtual");
+constexpr TLangText LangUpright = RESULT_TEXT("derecha");
+constexpr TLangText LangInverted = RESULT_TEXT("inversa");
+constexpr TLangText LangEnlarged = RESULT_TEXT("aumentada");
+constexpr TLangText LangSameSize = RESULT_TEXT("igual");
+constexpr TLangText LangReduced = RESULT_TEXT("disminuida");
+constexpr TLangText LangInfinity = RESULT_TEXT("infinito");
+constexpr TLangText LangPlaneMirrorHint = RESULT_TEXT("espejo plano");
+constexpr TLangText LangConvexMirrorHint = RESULT_TEXT("espejo convexo");
+constexpr TLangText LangConcaveMirrorHint = RESULT_TEXT("espejo cóncavo");
+#undef RESULT_TEXT
+
 // The boxes' colours and the kind's and orientation's faces are the
 // panel's own, whatever the word.
 constexpr TColor KindBox = RGB(255, 255, 215);
@@ -20,6 +35,7 @@ constexpr TColor SizeBox = RGB(255, 255, 0);
 constexpr const char* KindFace = "Comic Sans MS";
 constexpr const char* OrientationFace = "MS Sans Serif";
 
+// By ImageKind.
 constexpr ResultWord KindWords[2] = {
     {&LangReal, RGB(0, 0, 219), KindBox, KindFace, Qt::AlignLeft | Qt::AlignVCenter},
     {&LangVirtual, RGB(114, 219, 255), KindBox, KindFace, Qt::AlignRight | Qt::AlignVCenter},
