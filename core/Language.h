@@ -145,7 +145,8 @@ inline constexpr TLangText LangBadLangOption = {
 inline constexpr TLangText LangFileTooLargeBytes = {
     "SafeFile", QT_TRANSLATE_NOOP("SafeFile", "ocupa más de %1 bytes")};
 inline constexpr TLangText LangFileNameNotEncodable = {
-    "SafeFile", QT_TRANSLATE_NOOP("SafeFile", "el nombre no es válido para el sistema de ficheros")};
+    "SafeFile",
+    QT_TRANSLATE_NOOP("SafeFile", "el nombre no es válido para el sistema de ficheros")};
 inline constexpr TLangText LangForeignLink = {
     "SafeFile", QT_TRANSLATE_NOOP("SafeFile", "es un enlace que otro usuario podría haber hecho")};
 //: %1 the settings file, %2 why. Said once, in the language just chosen.
@@ -160,3 +161,5 @@ inline constexpr TLangText LangForeignToolList = {
                                         "escribir en él. ¿Abrir esta utilidad?")};
 inline constexpr TLangText LangSavingPicture = {
     "DiagramMenu", QT_TRANSLATE_NOOP("DiagramMenu", "Guardando la imagen...")};
+inline constexpr TLangText LangCancelSaving = {"DiagramMenu",
+                                               QT_TRANSLATE_NOOP("DiagramMenu", "Cancelar")};

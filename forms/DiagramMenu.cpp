@@ -207,8 +207,7 @@ bool TDiagramCommands::SaveLargePng(PictureSource source, const QString& name, Q
     // The panel may be given a new drawing while this one is made.
     const DrawingRecord drawing = *source.drawing;
     source.drawing = &drawing;
-    // Qt's own word for the button, in the language its translation gives.
-    QProgressDialog progress(LangCaption(LangSavingPicture), QProgressDialog::tr("Cancel"), 0, 0,
+    QProgressDialog progress(LangCaption(LangSavingPicture), LangCaption(LangCancelSaving), 0, 0,
                              window_);
     progress.setObjectName(QStringLiteral("DlgProgresoGuardar"));
     progress.setWindowTitle(ApplicationTitle());

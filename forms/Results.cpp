@@ -13,19 +13,20 @@ namespace {
 
 // The results panel's words, in the main window's context, where its
 // layout's texts are translated too.
-#define RESULT_TEXT(source) TLangText{"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", source)}
-constexpr TLangText LangReal = RESULT_TEXT("real");
-constexpr TLangText LangVirtual = RESULT_TEXT("virtual");
-constexpr TLangText LangUpright = RESULT_TEXT("derecha");
-constexpr TLangText LangInverted = RESULT_TEXT("inversa");
-constexpr TLangText LangEnlarged = RESULT_TEXT("aumentada");
-constexpr TLangText LangSameSize = RESULT_TEXT("igual");
-constexpr TLangText LangReduced = RESULT_TEXT("disminuida");
-constexpr TLangText LangInfinity = RESULT_TEXT("infinito");
-constexpr TLangText LangPlaneMirrorHint = RESULT_TEXT("espejo plano");
-constexpr TLangText LangConvexMirrorHint = RESULT_TEXT("espejo convexo");
-constexpr TLangText LangConcaveMirrorHint = RESULT_TEXT("espejo cóncavo");
-#undef RESULT_TEXT
+constexpr TLangText LangReal = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "real")};
+constexpr TLangText LangVirtual = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "virtual")};
+constexpr TLangText LangUpright = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "derecha")};
+constexpr TLangText LangInverted = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "inversa")};
+constexpr TLangText LangEnlarged = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "aumentada")};
+constexpr TLangText LangSameSize = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "igual")};
+constexpr TLangText LangReduced = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "disminuida")};
+constexpr TLangText LangInfinity = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "infinito")};
+constexpr TLangText LangPlaneMirrorHint = {"TFPrincipal",
+                                           QT_TRANSLATE_NOOP("TFPrincipal", "espejo plano")};
+constexpr TLangText LangConvexMirrorHint = {"TFPrincipal",
+                                            QT_TRANSLATE_NOOP("TFPrincipal", "espejo convexo")};
+constexpr TLangText LangConcaveMirrorHint = {"TFPrincipal",
+                                             QT_TRANSLATE_NOOP("TFPrincipal", "espejo cóncavo")};
 
 // The boxes' colours and the kind's and orientation's faces are the
 // panel's own, whatever the word.

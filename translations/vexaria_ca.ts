@@ -79,11 +79,30 @@ Sense opcions obre la finestra del programa.
     </message>
 </context>
 <context>
+    <name>DiagramMenu</name>
+    <message>
+        <source>Guardando la imagen...</source>
+        <translation>S&apos;està desant la imatge...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>Español</source>
         <extracomment>This language&apos;s name, in itself, as Info &gt; Idioma lists it.</extracomment>
         <translation>Català</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>El idioma elegido no se podrá recordar en el próximo inicio: «%1»: %2</source>
+        <extracomment>%1 the settings file, %2 why. Said once, in the language just chosen.</extracomment>
+        <translation>L&apos;idioma triat no es podrà recordar a la propera obertura: «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -113,6 +132,11 @@ Sense opcions obre la finestra del programa.
         <extracomment>%1 the module&apos;s file, %2 its interface version, %3 the program&apos;s.</extracomment>
         <translation>«%1» és d&apos;una altra versió del programa (interfície %2; aquest programa necessita la %3)</translation>
     </message>
+    <message>
+        <source>«%1» está incompleto o dañado</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
+        <translation>«%1» està incomplet o malmès</translation>
+    </message>
 </context>
 <context>
     <name>RunError</name>
@@ -139,6 +163,21 @@ Sense opcions obre la finestra del programa.
     <message>
         <source>Icon image is not valid</source>
         <translation>La imatge de la icona no és vàlida</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>ocupa más de %1 bytes</source>
+        <translation>ocupa més de %1 bytes</translation>
+    </message>
+    <message>
+        <source>el nombre no es válido para el sistema de ficheros</source>
+        <translation>el nom no és vàlid per al sistema de fitxers</translation>
+    </message>
+    <message>
+        <source>es un enlace que otro usuario podría haber hecho</source>
+        <translation>és un enllaç que un altre usuari podria haver fet</translation>
     </message>
 </context>
 <context>
@@ -482,6 +521,11 @@ Sense opcions obre la finestra del programa.
     <message>
         <source>Cancelar</source>
         <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>«%1» es del usuario «%2» u otros usuarios pueden escribir en él. ¿Abrir esta utilidad?</source>
+        <extracomment>%1 the tools file, %2 its owner. Asked before a tool of a list that another user could have written is started.</extracomment>
+        <translation>«%1» és de l&apos;usuari «%2» o altres usuaris hi poden escriure. Voleu obrir aquesta eina?</translation>
     </message>
 </context>
 </TS>

@@ -79,11 +79,30 @@ With no option it opens the program&apos;s window.
     </message>
 </context>
 <context>
+    <name>DiagramMenu</name>
+    <message>
+        <source>Guardando la imagen...</source>
+        <translation>Saving the picture...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>Español</source>
         <extracomment>This language&apos;s name, in itself, as Info &gt; Idioma lists it.</extracomment>
         <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>El idioma elegido no se podrá recordar en el próximo inicio: «%1»: %2</source>
+        <extracomment>%1 the settings file, %2 why. Said once, in the language just chosen.</extracomment>
+        <translation>The chosen language cannot be kept for the next start: &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -113,6 +132,11 @@ With no option it opens the program&apos;s window.
         <extracomment>%1 the module&apos;s file, %2 its interface version, %3 the program&apos;s.</extracomment>
         <translation>&quot;%1&quot; belongs to another version of the program (interface %2; this program needs %3)</translation>
     </message>
+    <message>
+        <source>«%1» está incompleto o dañado</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
+        <translation>&quot;%1&quot; is cut short or damaged</translation>
+    </message>
 </context>
 <context>
     <name>RunError</name>
@@ -139,6 +163,21 @@ With no option it opens the program&apos;s window.
     <message>
         <source>Icon image is not valid</source>
         <translation>Icon image is not valid</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>ocupa más de %1 bytes</source>
+        <translation>it is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>el nombre no es válido para el sistema de ficheros</source>
+        <translation>the name is not valid for the file system</translation>
+    </message>
+    <message>
+        <source>es un enlace que otro usuario podría haber hecho</source>
+        <translation>it is a link another user could have made</translation>
     </message>
 </context>
 <context>
@@ -482,6 +521,11 @@ With no option it opens the program&apos;s window.
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>«%1» es del usuario «%2» u otros usuarios pueden escribir en él. ¿Abrir esta utilidad?</source>
+        <extracomment>%1 the tools file, %2 its owner. Asked before a tool of a list that another user could have written is started.</extracomment>
+        <translation>&quot;%1&quot; belongs to the user &quot;%2&quot; or other users can write to it. Open this tool?</translation>
     </message>
 </context>
 </TS>

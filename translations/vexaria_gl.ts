@@ -79,11 +79,30 @@ Sen opcións abre a xanela do programa.
     </message>
 </context>
 <context>
+    <name>DiagramMenu</name>
+    <message>
+        <source>Guardando la imagen...</source>
+        <translation>Gardando a imaxe...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>Español</source>
         <extracomment>This language&apos;s name, in itself, as Info &gt; Idioma lists it.</extracomment>
         <translation>Galego</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>El idioma elegido no se podrá recordar en el próximo inicio: «%1»: %2</source>
+        <extracomment>%1 the settings file, %2 why. Said once, in the language just chosen.</extracomment>
+        <translation>O idioma escollido non se poderá lembrar no próximo inicio: «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -113,6 +132,11 @@ Sen opcións abre a xanela do programa.
         <extracomment>%1 the module&apos;s file, %2 its interface version, %3 the program&apos;s.</extracomment>
         <translation>«%1» é doutra versión do programa (interface %2; este programa necesita a %3)</translation>
     </message>
+    <message>
+        <source>«%1» está incompleto o dañado</source>
+        <extracomment>%1 the module&apos;s file.</extracomment>
+        <translation>«%1» está incompleto ou danado</translation>
+    </message>
 </context>
 <context>
     <name>RunError</name>
@@ -139,6 +163,21 @@ Sen opcións abre a xanela do programa.
     <message>
         <source>Icon image is not valid</source>
         <translation>A imaxe da icona non é válida</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>ocupa más de %1 bytes</source>
+        <translation>ocupa máis de %1 bytes</translation>
+    </message>
+    <message>
+        <source>el nombre no es válido para el sistema de ficheros</source>
+        <translation>o nome non é válido para o sistema de ficheiros</translation>
+    </message>
+    <message>
+        <source>es un enlace que otro usuario podría haber hecho</source>
+        <translation>é unha ligazón que outro usuario puido facer</translation>
     </message>
 </context>
 <context>
@@ -482,6 +521,11 @@ Sen opcións abre a xanela do programa.
     <message>
         <source>Cancelar</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>«%1» es del usuario «%2» u otros usuarios pueden escribir en él. ¿Abrir esta utilidad?</source>
+        <extracomment>%1 the tools file, %2 its owner. Asked before a tool of a list that another user could have written is started.</extracomment>
+        <translation>«%1» é do usuario «%2» ou outros usuarios poden escribir nel. Abrir esta utilidade?</translation>
     </message>
 </context>
 </TS>
