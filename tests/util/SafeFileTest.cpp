@@ -42,7 +42,7 @@ class SafeFileTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path()));
-        Language = LangEnglish;
+        UseLanguage(LangEnglish);
     }
     void TearDown() override {
         SetFileSinkFactory({});
