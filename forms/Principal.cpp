@@ -9,6 +9,7 @@
 #include "core/RunError.h"
 #include "diagram/Diagram.h"
 #include "diagram/Lesson.h"
+#include "forms/Accessibility.h"
 #include "forms/Captions.h"
 #include "forms/DiagramMenu.h"
 #include "forms/ErrorReport.h"
@@ -181,6 +182,7 @@ TFPrincipal::TFPrincipal(QWidget* parent)
             [this](const LessonState& state) { RunHandler([this, &state] { ShowScene(state); }); });
     ConnectHandlers();
     RunHandler([this] { FormCreate(); });
+    MakeAccessible(this, lesson_);
 }
 
 QStringList TFPrincipal::PrintedResults() const {

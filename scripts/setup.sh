@@ -17,6 +17,7 @@ vexaria_packages=(
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     poppler-utils desktop-file-utils
     qt6-svg-dev dpkg-dev file lintian appstream xvfb x11-utils man-db
+    at-spi2-core python3-pyatspi dbus
 )
 
 vexaria_install_missing() {
