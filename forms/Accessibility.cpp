@@ -51,6 +51,19 @@ constexpr MirrorKey MirrorKeys[] = {
     {"BtConc", nullptr, "Ctrl+3"},
 };
 
+// Qt tells assistive technology of each setting (NameChanged,
+// DescriptionChanged), even of the same text again: only changes are set,
+// so that a screen reader says nothing twice.
+void SetName(QWidget* w, const QString& name) {
+    if (w->accessibleName() != name)
+        w->setAccessibleName(name);
+}
+
+void SetDescription(QWidget* w, const QString& description) {
+    if (w->accessibleDescription() != description)
+        w->setAccessibleDescription(description);
+}
+
 template <typename T> T* Control(QWidget* window, const char* name) {
     return qobject_cast<T*>(CaptionedControl(window, name));
 }
@@ -61,7 +74,7 @@ void NameControls(QWidget* window) {
             QString name = LangCaption(*n.text);
             if (name.endsWith(QLatin1Char(':')))
                 name.chop(1);
-            w->setAccessibleName(name);
+            SetName(w, name);
         }
     }
 }
@@ -169,11 +182,8 @@ QAbstractSlider::SliderAction DiagramKeyStep(int key) {
 }
 
 void DescribeDiagram(QWidget* diagram, const LessonState& state) {
-    diagram->setAccessibleName(LangCaption(LangDiagram));
-    const QString words = DescribeScene(state.scene, state.image, Language);
-    if (diagram->accessibleDescription() == words)
-        return;
-    diagram->setAccessibleDescription(words);
+    SetName(diagram, LangCaption(LangDiagram));
+    SetDescription(diagram, DescribeScene(state.scene, state.image, Language));
 }
 
 namespace {

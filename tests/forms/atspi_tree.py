@@ -13,6 +13,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 INTERACTIVE = {
     pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX,
@@ -103,13 +104,43 @@ NAMES = {
 }
 
 
+def pump(seconds):
+    """Lets the events the program sends arrive."""
+    end = time.time() + seconds
+    context = GLib.MainContext.default()
+    while time.time() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
 def wait_for(what, condition, timeout=10):
     end = time.time() + timeout
     while time.time() < end:
         if condition():
             return
-        time.sleep(0.1)
+        pump(0.1)
     fail(what)
+
+
+class Heard:
+    """The events a screen reader would be told of, by kind and source."""
+
+    def __init__(self):
+        self.events = []
+        for kind in ("object:property-change:accessible-description",
+                     "object:property-change:accessible-name", "object:text-changed"):
+            pyatspi.Registry.registerEventListener(self.keep, kind)
+
+    def keep(self, event):
+        try:
+            self.events.append((event.type, event.source.name, event.source.getRoleName()))
+        except Exception:  # a source already gone
+            pass
+
+    def about(self, kind, name=None, role=None):
+        return [e for e in self.events if e[0].startswith(kind)
+                and (name is None or e[1] == name) and (role is None or e[2] == role)]
 
 
 def matches_panel(app, names):
@@ -190,14 +221,29 @@ def check(app, language):
     field = find(app, names["object"], {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY})
     field.queryComponent().grabFocus()
     time.sleep(0.3)
-    field.queryEditableText().setTextContents("35")
-    key(0xff0d)
+    heard = Heard()
+    # First between the focus and the mirror, so that the words change too.
+    for typed in ("10", "35"):
+        field.queryEditableText().setTextContents(typed)
+        pump(0.3)
+        heard.events.clear()
+        key(0xff0d)
     place = "a 35 delante del espejo, entre el centro y el foco" if language == "es" else " 35 "
     wait_for("the typed position did not reach the description: %r (before %r)"
              % (diagram.description, before), lambda: place in diagram.description)
     ok, why = matches_panel(app, names)
     if not ok:
         fail(why)
+    # The new description (once) and the results panel's new values were
+    # announced.
+    pump(0.5)
+    told = [heard.about("object:property-change:accessible-description", names["diagram"]),
+            heard.about("object:text-changed", names["image"]),
+            heard.about("object:text-changed", names["magnification"]),
+            heard.about("object:property-change:accessible-name", role="label")]
+    if [len(t) > 0 for t in told] != [True] * 4 or len(told[0]) != 1:
+        fail("not announced (description, image position, magnification, results' words): "
+             "%r of %r" % ([len(t) for t in told], heard.events))
     print("OK: %d named elements; %s" % (len(elements(app)), diagram.description))
 
 
