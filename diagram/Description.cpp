@@ -59,8 +59,10 @@ QString ObjectSentence(const Scene& scene, TLanguage language) {
 QString ImageSentence(const ImageResult& image, TLanguage language) {
     if (image.atInfinity)
         return Accessibility::tr("Imagen en el infinito: los rayos reflejados salen paralelos.");
-    const QString kind = image.kind == ImageVirtual ? Accessibility::tr("virtual") : Accessibility::tr("real");
-    const QString orientation = image.inverted() ? Accessibility::tr("invertida") : Accessibility::tr("derecha");
+    const QString kind =
+        image.kind == ImageVirtual ? Accessibility::tr("virtual") : Accessibility::tr("real");
+    const QString orientation =
+        image.inverted() ? Accessibility::tr("invertida") : Accessibility::tr("derecha");
     const QString size = image.size == SizeEnlarged ? Accessibility::tr("aumentada")
                          : image.size == SizeEqual  ? Accessibility::tr("del mismo tamaño")
                                                     : Accessibility::tr("reducida");

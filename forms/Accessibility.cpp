@@ -15,10 +15,12 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
 #include <QRegion>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -29,14 +31,10 @@ struct AccessibleName {
     const TLangText* text;
 };
 constexpr AccessibleName MainWindowNames[] = {
-    {"BtPla", &LangPlaneMirrorHint},
-    {"BtConv", &LangConvexMirrorHint},
-    {"BtConc", &LangConcaveMirrorHint},
-    {"BtsMiralls", &LangMirrorsMenu},
-    {"BarraDespl", &LangObjectPositionLabel},
-    {"EdPosObj", &LangObjectPositionLabel},
-    {"DadesImatge", &LangImageHeading},
-    {"EdPosIm", &LangImagePosition},
+    {"BtPla", &LangPlaneMirrorHint},          {"BtConv", &LangConvexMirrorHint},
+    {"BtConc", &LangConcaveMirrorHint},       {"BtsMiralls", &LangMirrorsMenu},
+    {"BarraDespl", &LangObjectPositionLabel}, {"EdPosObj", &LangObjectPositionLabel},
+    {"DadesImatge", &LangImageHeading},       {"EdPosIm", &LangImagePosition},
     {"EdAugm", &LangMagnification},
 };
 
@@ -79,11 +77,30 @@ void NameControls(QWidget* window) {
     }
 }
 
+constexpr char FocusRingName[] = "MarcaFoco";
+
+// The focus ring only shows where the focus is, which the screen reader
+// already says: it is left out of what the reader reads, as decoration.
+class Decoration : public QAccessibleWidget {
+public:
+    explicit Decoration(QWidget* w) : QAccessibleWidget(w, QAccessible::Border) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
 // The diagram's views are pictures to a screen reader, not empty fillers.
 QAccessibleInterface* DiagramInterface(const QString& className, QObject* object) {
-    if (object->isWidgetType() && (className == QLatin1String("TGraficPanel") ||
-                                   className == QLatin1String("TPresentacioDiagrama")))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    if (!object->isWidgetType())
+        return nullptr;
+    auto* w = static_cast<QWidget*>(object);
+    if (className == QLatin1String("TGraficPanel") ||
+        className == QLatin1String("TPresentacioDiagrama"))
+        return new QAccessibleWidget(w, QAccessible::Graphic);
+    if (className == QLatin1String("QWidget") && w->objectName() == QLatin1String(FocusRingName))
+        return new Decoration(w);
     return nullptr;
 }
 
@@ -93,7 +110,7 @@ QAccessibleInterface* DiagramInterface(const QString& className, QObject* object
 class FocusRing : public QWidget {
 public:
     explicit FocusRing(QWidget* window) : QWidget(window) {
-        setObjectName(QStringLiteral("MarcaFoco"));
+        setObjectName(QLatin1String(FocusRingName));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         hide();
@@ -255,6 +272,16 @@ void MakeAccessible(QWidget* window, TLesson* lesson) {
     }
     if (auto* help = Control<QAction>(window, "OpHlp"))
         help->setShortcut(QKeySequence(Qt::Key_F1));
+    // F10 opens the first menu, as on the desktops that have no Alt key
+    // navigation of the menu bar; the arrows then go through every menu.
+    if (auto* menuBar = Control<QMenuBar>(window, "MenuMirvex")) {
+        auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), window);
+        f10->setObjectName(QStringLiteral("AtajoMenu"));
+        QObject::connect(f10, &QShortcut::activated, menuBar, [menuBar] {
+            if (!menuBar->actions().isEmpty())
+                menuBar->setActiveAction(menuBar->actions().constFirst());
+        });
+    }
     new DiagramKeys(panel, bar);
 
     NameControls(window);

@@ -15,7 +15,8 @@ struct LessonState;
 //   the scene in words; every new scene tells the screen reader.
 // - The diagram is reached with Tab after the position field and moves the
 //   object with the presentation's keys; the mirror buttons follow it in
-//   the tab order and answer Ctrl+1, Ctrl+2 and Ctrl+3; F1 opens the help.
+//   the tab order and answer Ctrl+1, Ctrl+2 and Ctrl+3; F1 opens the help
+//   and F10 the menus.
 // - Whatever takes the focus from the keyboard is ringed in a mark that
 //   stands out on every colour of the windows; a click takes the mark away.
 void MakeAccessible(QWidget* mainWindow, TLesson* lesson);

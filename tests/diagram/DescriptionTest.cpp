@@ -76,10 +76,10 @@ TEST(Description, SpokenNumbers) {
         const char* text;
     };
     const Case cases[] = {
-        {58.333, 1, LangSpanish, "58,3"}, {-1.6667, 2, LangSpanish, "−1,67"},
+        {58.333, 1, LangSpanish, "58,3"},   {-1.6667, 2, LangSpanish, "−1,67"},
         {-1.6667, 2, LangEnglish, "−1.67"}, {2.5, 2, LangCatalan, "2,5"},
-        {40.0, 1, LangSpanish, "40"},     {-0.004, 2, LangSpanish, "0"},
-        {0.96, 1, LangEnglish, "1"},      {-2147483648.0, 1, LangSpanish, "−2147483648"},
+        {40.0, 1, LangSpanish, "40"},       {-0.004, 2, LangSpanish, "0"},
+        {0.96, 1, LangEnglish, "1"},        {-2147483648.0, 1, LangSpanish, "−2147483648"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SpokenNumber(c.value, c.decimals, c.language).toStdString(), c.text) << c.value;
@@ -138,7 +138,7 @@ const Translation Translations[] = {
 // Galician is the fourth language.
 constexpr TLanguage Galician = 3;
 
-std::unique_ptr<TableTranslator> TranslatorTo(const char* Translation::* column) {
+std::unique_ptr<TableTranslator> TranslatorTo(const char* Translation::*column) {
     std::map<QString, QString> texts;
     for (const Translation& t : Translations)
         texts.emplace(QString::fromUtf8(t.spanish), QString::fromUtf8(t.*column));
@@ -152,7 +152,7 @@ TEST(Description, InEachLanguage) {
     QCoreApplication app(argc, argv);
     struct Case {
         TLanguage language;
-        const char* Translation::* column;
+        const char* Translation::*column;
         TMirrorKind kind;
         double objectPos;
         const char* text;

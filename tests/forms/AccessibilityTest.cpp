@@ -75,8 +75,8 @@ private slots:
         for (const TLanguage language : {LangSpanish, LangEnglish, LangSpanish}) {
             SwitchLanguage(language);
             for (const auto& n : Names) {
-                const QString name = QAccessible::queryAccessibleInterface(get(n[0]))->text(
-                    QAccessible::Name);
+                const QString name =
+                    QAccessible::queryAccessibleInterface(get(n[0]))->text(QAccessible::Name);
                 QCOMPARE(name, QString::fromUtf8(n[language == LangEnglish ? 2 : 1]));
             }
             // Numbers as the language writes them.
@@ -105,9 +105,10 @@ private slots:
             QCOMPARE(description(panel()), expected());
         }
         type("35");
-        QCOMPARE(description(panel()),
-                 "Espejo cóncavo. Objeto a 35 delante del espejo, entre el centro y el foco. Imagen "
-                 "real, invertida y aumentada, a 87,5 delante del espejo; aumento −2,5.");
+        QCOMPARE(
+            description(panel()),
+            "Espejo cóncavo. Objeto a 35 delante del espejo, entre el centro y el foco. Imagen "
+            "real, invertida y aumentada, a 87,5 delante del espejo; aumento −2,5.");
     }
 
     // Tab from the field reaches the diagram, ringed, and then the buttons;
@@ -118,13 +119,14 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), panel());
         QVERIFY(ring());
-        QCOMPARE(ring()->geometry(), QRect(panel()->mapTo(w.get(), QPoint(-3, -3)),
-                                           panel()->size() + QSize(6, 6)));
+        QCOMPARE(ring()->geometry(),
+                 QRect(panel()->mapTo(w.get(), QPoint(-3, -3)), panel()->size() + QSize(6, 6)));
         type("40");
         panel()->setFocus(Qt::TabFocusReason);
         const std::pair<Qt::Key, double> keys[] = {
-            {Qt::Key_Right, -39}, {Qt::Key_Up, -38},  {Qt::Key_Left, -39},  {Qt::Key_Down, -40},
-            {Qt::Key_PageUp, -30}, {Qt::Key_PageDown, -40}, {Qt::Key_End, 0}, {Qt::Key_Home, -100},
+            {Qt::Key_Right, -39}, {Qt::Key_Up, -38},     {Qt::Key_Left, -39},
+            {Qt::Key_Down, -40},  {Qt::Key_PageUp, -30}, {Qt::Key_PageDown, -40},
+            {Qt::Key_End, 0},     {Qt::Key_Home, -100},
         };
         for (const auto& [key, at] : keys) {
             QTest::keyClick(panel(), key);
@@ -133,10 +135,12 @@ private slots:
         QCOMPARE(description(panel()), expected());
         QTest::keyClick(panel(), Qt::Key_Right, Qt::ShiftModifier); // not a step
         QCOMPARE(LastObjectPos, -100);
-        for (const char* button : {"BtPla", "BtConv", "BtConc"}) {
+        for (const char* button :
+             {"BtPla", "BtConv", "BtConc", "EdPosIm", "EdAugm", "BarraDespl"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), get(button));
-            QCOMPARE(ring()->geometry().center(), get(button)->mapTo(w.get(), get(button)->rect().center()));
+            QCOMPARE(ring()->geometry().center(),
+                     get(button)->mapTo(w.get(), get(button)->rect().center()));
         }
         // A click takes the ring away.
         QTest::mouseClick(get("EdPosObj"), Qt::LeftButton);
@@ -162,6 +166,10 @@ private slots:
         QTest::keyClick(w.get(), Qt::Key_F1);
         SetShellOpenHook({});
         QCOMPARE(asked, (QList<ShellRequest>{{"mirvex.pdf", "", ""}}));
+        QTest::keyClick(w.get(), Qt::Key_F10);
+        auto* first = get<QMenu>("Elements");
+        QTRY_VERIFY(first->isVisible());
+        first->close();
     }
 
     // The presentation's diagram says what the panel says.
