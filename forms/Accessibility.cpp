@@ -22,6 +22,9 @@
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The accessible name of a control: the text of its caption, its label or
@@ -80,7 +83,10 @@ void NameControls(QWidget* window) {
 constexpr char FocusRingName[] = "MarcaFoco";
 
 // The focus ring only shows where the focus is, which the screen reader
-// already says: it is left out of what the reader reads, as decoration.
+// already says, and the results panel's rounded frame only frames two
+// fields: both are left out of what the reader reads, as decoration.
+constexpr const char* Decorations[] = {FocusRingName, "Shape1"};
+
 class Decoration : public QAccessibleWidget {
 public:
     explicit Decoration(QWidget* w) : QAccessibleWidget(w, QAccessible::Border) {}
@@ -99,7 +105,9 @@ QAccessibleInterface* DiagramInterface(const QString& className, QObject* object
     if (className == QLatin1String("TGraficPanel") ||
         className == QLatin1String("TPresentacioDiagrama"))
         return new QAccessibleWidget(w, QAccessible::Graphic);
-    if (className == QLatin1String("QWidget") && w->objectName() == QLatin1String(FocusRingName))
+    if (className == QLatin1String(object->metaObject()->className()) &&
+        std::any_of(std::begin(Decorations), std::end(Decorations),
+                    [w](const char* name) { return w->objectName() == QLatin1String(name); }))
         return new Decoration(w);
     return nullptr;
 }

@@ -105,9 +105,9 @@ def number(field_text):
 
 
 NAMES = {
-    "es": {"diagram": "Diagrama", "image": "Posición de la imagen", "magnification": "Aumento",
+    "es": {"about": "Respecto a...", "about_title": "Sobre mirvex", "diagram": "Diagrama", "image": "Posición de la imagen", "magnification": "Aumento",
            "object": "posición objecto", "concave": "espejo cóncavo", "comma": True},
-    "en": {"diagram": "Diagram", "image": "Image position", "magnification": "Magnification",
+    "en": {"about": "About...", "about_title": "About mirvex", "diagram": "Diagram", "image": "Image position", "magnification": "Magnification",
            "object": "object position", "concave": "concave mirror", "comma": False},
 }
 
@@ -221,7 +221,7 @@ def check(app, language):
     pump(0.3)
     missing = nameless(app) + silent_leaves(app)
     if missing:
-        fail("nameless after Tab: " + ", ".join(n.getRoleName() for n in missing))
+        fail("nameless after Tab: " + ", ".join("%s in %s %r (%s)" % (n.getRoleName(), n.parent.getRoleName(), n.parent.name, n.getState().getStates()) for n in missing))
     # Ctrl+3 (the keysym of "3"), then 35 typed in the field and Enter. The
     # sentences are checked in Spanish; in another language until its
     # translations exist, by the button's state and the numbers.
@@ -258,17 +258,35 @@ def check(app, language):
     if [len(t) > 0 for t in told] != [True] * 4 or len(told[0]) != 1:
         fail("not announced (description, image position, magnification, results' words): "
              "%r of %r" % ([len(t) for t in told], heard.events))
+    # The about box: named throughout, and Escape closes it.
+    find(app, names["about"], {pyatspi.ROLE_MENU_ITEM}).queryAction().doAction(0)
+
+    def about_box():
+        return [w for w in app if w is not None and w.name == names["about_title"]
+                and w.getState().contains(pyatspi.STATE_SHOWING)]
+    wait_for("the about box did not open", about_box)
+    missing = nameless(app)
+    if missing:
+        fail("nameless in the about box: " + ", ".join("%s %r %s" % (n.getRoleName(), text_of(n), n.getState().getStates()) for n in missing))
+    activate(names["about_title"])
+    key(0xff1b)
+    wait_for("Escape did not close the about box", lambda: not about_box())
     print("OK: %d named elements; %s" % (len(elements(app)), diagram.description))
 
 
 def main():
     app = application()
     if sys.argv[1] == "count":
-        all_elements = elements(app)
-        missing = nameless(app)
-        print("%d interactive elements, %d without a name" % (len(all_elements), len(missing)))
-        for n in missing:
-            print("  %s (in %s %r)" % (n.getRoleName(), n.parent.getRoleName(), n.parent.name))
+        for when in ("main window", "about box open"):
+            if when == "about box open":
+                find(app, NAMES["es"]["about"], {pyatspi.ROLE_MENU_ITEM}).queryAction().doAction(0)
+                pump(2)
+            all_elements = elements(app)
+            missing = nameless(app)
+            print("%s: %d interactive elements, %d without a name"
+                  % (when, len(all_elements), len(missing)))
+            for n in missing:
+                print("  %s (in %s %r)" % (n.getRoleName(), n.parent.getRoleName(), n.parent.name))
     else:
         check(app, sys.argv[2])
 
