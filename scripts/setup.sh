@@ -13,11 +13,11 @@ VEXARIA_BUILD=${VEXARIA_BUILD:-$VEXARIA_ROOT/build}
 vexaria_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools
+    at-spi2-core python3-pyatspi dbus
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     poppler-utils desktop-file-utils
     qt6-svg-dev dpkg-dev file lintian appstream xvfb x11-utils man-db
-    at-spi2-core python3-pyatspi dbus
 )
 
 vexaria_install_missing() {
