@@ -26,7 +26,7 @@ namespace {
 constexpr int ExitRefused = 2;
 constexpr int ExitNotDrawn = 1;
 
-// A picture side larger than this would take gigabytes.
+// As the PNG size dialog: a larger side would take minutes to draw.
 constexpr int LargestSide = 16000;
 // Saved pictures are this many times the panel by default, as in the menu.
 constexpr int DefaultTimes = 4;

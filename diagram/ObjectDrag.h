@@ -11,6 +11,9 @@
 // object between these, both included.
 inline constexpr std::int32_t ObjectFarthest = -100;
 inline constexpr std::int32_t ObjectNearest = 0;
+// The main window's scroll bar runs from 0 to 100 while the object runs
+// from -100 to 0: a bar position is the object's abscissa plus this.
+inline constexpr std::int32_t BarOrigin = -ObjectFarthest;
 
 // The whole object position shown at a column of the plot window's client
 // area (a fraction of a column where the pointer is finer than the panel's

@@ -24,6 +24,7 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <thread>
@@ -190,9 +191,8 @@ bool TDiagramCommands::SaveLargePng(PictureSource source, const QString& name, Q
     progress.setMinimumDuration(0);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
-    // Made on a thread of its own, in bands, while the window goes on
-    // answering; each band and every write of the encoder asks whether to
-    // go on.
+    // Made on a thread of its own, a band at a time, while the window goes
+    // on answering; each band asks whether to go on.
     std::atomic<int> done = 0, total = 0;
     std::atomic<bool> cancelled = false, finished = false;
     QByteArray bytes;
@@ -218,10 +218,9 @@ bool TDiagramCommands::SaveLargePng(PictureSource source, const QString& name, Q
             loop.quit();
             return;
         }
-        // The bands first; then the encoder, whose share is not known.
         const int t = total, d = done;
-        progress.setMaximum(d < t ? t : 0);
-        progress.setValue(d < t ? d : 0);
+        progress.setMaximum(std::max(t, 1));
+        progress.setValue(std::min(d, t));
     });
     poll.start(50);
     progress.show();

@@ -44,15 +44,6 @@ constexpr double Margin = 0.5;
 // one and a half times the height: 40 pixels on a 1920 x 1080 screen.
 constexpr double TypeDivisor = 40;
 
-void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& c) {
-    if (w->palette().color(role) == c) {
-        return;
-    }
-    QPalette p = w->palette();
-    p.setColor(role, c);
-    w->setPalette(p);
-}
-
 void SetFontIfChanged(QWidget* w, const QFont& f) {
     if (w->font() != f) {
         w->setFont(f);
@@ -199,7 +190,7 @@ TFPresentacio::TFPresentacio(QWidget* owner)
 
     results_->setObjectName(QStringLiteral("PresDades"));
     results_->setAutoFillBackground(true);
-    SetColour(results_, QPalette::Window, ToQColor(ResultsColor));
+    SetColor(results_, QPalette::Window, ResultsColor);
 
     // Name, caption, colour of the value's box (none: on the results'
     // colour, or the word's own).
@@ -238,8 +229,8 @@ TFPresentacio::TFPresentacio(QWidget* owner)
         if (l.box) {
             c.value->setAutoFillBackground(true);
             if (l.boxColor != 0) {
-                SetColour(c.box, QPalette::Window, ToQColor(l.boxColor));
-                SetColour(c.value, QPalette::Window, ToQColor(l.boxColor));
+                SetColor(c.box, QPalette::Window, l.boxColor);
+                SetColor(c.value, QPalette::Window, l.boxColor);
             }
         }
     }
@@ -341,9 +332,9 @@ void TFPresentacio::MostraResultats(const LessonState& state) {
     const auto showWord = [this](CellIndex i, const ResultWord& word, double sizeFactor) {
         Cell& c = cells_[i];
         c.value->setAlignment(word.alignment);
-        SetColour(c.value, QPalette::WindowText, ToQColor(word.color));
-        SetColour(c.value, QPalette::Window, ToQColor(word.background));
-        SetColour(c.box, QPalette::Window, ToQColor(word.background));
+        SetColor(c.value, QPalette::WindowText, word.color);
+        SetColor(c.value, QPalette::Window, word.background);
+        SetColor(c.box, QPalette::Window, word.background);
         QFont f = c.value->font();
         f.setFamily(InstalledFace(QLatin1String(word.face)));
         f.setBold(word.bold);

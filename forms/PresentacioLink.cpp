@@ -18,9 +18,6 @@
 
 namespace {
 
-// The scroll bar runs from 0 to 100 while the object runs from -100 to 0.
-constexpr int BarOrigin = 100;
-
 QMenu* DiagramMenu(QMenuBar* menuBar) {
     if (auto* menu = menuBar->findChild<QMenu*>(QStringLiteral("MenuDiagrama"))) {
         return menu;

@@ -9,6 +9,7 @@
 #include "core/RunError.h"
 #include "diagram/Diagram.h"
 #include "diagram/Lesson.h"
+#include "diagram/ObjectDrag.h"
 #include "forms/Accessibility.h"
 #include "forms/Captions.h"
 #include "forms/DiagramMenu.h"
@@ -91,18 +92,6 @@ constexpr FontHeight FontHeights[] = {
     {"PMagnif", 19},    {"EdPosObj", 13}, {"EdPosIm", 13}, {"EdAugm", 13},
 };
 
-void SetColor(QWidget* w, QPalette::ColorRole role, TColor c) {
-    // Every update sets the results' colours, and most leave them as they
-    // were; setting a palette costs more than the drawing of a ray.
-    const QColor colour = ToQColor(c);
-    if (w->palette().color(role) == colour) {
-        return;
-    }
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
-
 // Halves go to the even neighbour, as every conversion of a position to a
 // whole number does.
 std::int64_t RoundToWhole(long double v) {
@@ -148,10 +137,6 @@ double RandomPosition(PresetRange range) {
     const auto count = static_cast<std::uint32_t>(range.farthest - range.nearest + 1);
     return -(static_cast<double>(Random(count)) + range.nearest);
 }
-
-// The scroll bar runs from 0 to 100 while the object runs from -100 to 0:
-// a bar position is the object's abscissa plus this.
-constexpr std::int64_t BarOrigin = 100;
 
 } // namespace
 

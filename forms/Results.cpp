@@ -2,6 +2,9 @@
 #include "forms/Results.h"
 
 #include "core/NumberText.h"
+#include "plot/PainterSurface.h"
+
+#include <QWidget>
 
 #include <cmath>
 #include <iterator>
@@ -57,4 +60,14 @@ QString MirrorText(TMirrorKind kind) {
 QString ObjectDistanceText(double objectPos) {
     // Halves to the even neighbour, as the field itself is set.
     return QString::number(static_cast<qlonglong>(std::nearbyint(-objectPos)));
+}
+
+void SetColor(QWidget* w, QPalette::ColorRole role, TColor c) {
+    const QColor colour = ToQColor(c);
+    if (w->palette().color(role) == colour) {
+        return;
+    }
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
 }

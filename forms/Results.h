@@ -5,8 +5,11 @@
 #include "optics/Optics.h"
 #include "plot/Surface.h"
 
+#include <QPalette>
 #include <QString>
 #include <Qt>
+
+class QWidget;
 
 // How the results panel words an image: each of its three words with the
 // colour, alignment and type it is shown in, and the numbers as text.
@@ -31,3 +34,8 @@ QString ImagePositionText(double imagePos);
 QString MirrorText(TMirrorKind kind);
 // The object's distance in front of the mirror, as the position field shows it.
 QString ObjectDistanceText(double objectPos);
+
+// Sets one colour of a widget's palette; nothing when it has it already:
+// every update sets the results' colours, most of them unchanged, and
+// setting a palette costs more than the drawing of a ray.
+void SetColor(QWidget* w, QPalette::ColorRole role, TColor c);

@@ -15,25 +15,6 @@ QRgb ToRgb(TColor c) {
     return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-// On/off run lengths of the one-pixel styled pens, as the window system
-// draws them; an empty pattern is a solid line.
-std::span<const int> DashPattern(LineStyle style) {
-    static constexpr std::array<int, 2> dash{18, 6};
-    static constexpr std::array<int, 2> dot{3, 3};
-    static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
-    switch (style) {
-    case LineStyle::Dash:
-        return dash;
-    case LineStyle::Dot:
-        return dot;
-    case LineStyle::DashDot:
-        return dashDot;
-    case LineStyle::Solid:
-        break;
-    }
-    return {};
-}
-
 int PatternPeriod(std::span<const int> pattern) {
     int period = 0;
     for (int run : pattern) {

@@ -8,26 +8,6 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-
-// On/off runs of the one-pixel styled pens in client pixels, as the panel
-// draws them.
-QList<qreal> DashRuns(LineStyle style) {
-    switch (style) {
-    case LineStyle::Dash:
-        return {18, 6};
-    case LineStyle::Dot:
-        return {3, 3};
-    case LineStyle::DashDot:
-        return {9, 6, 3, 6};
-    case LineStyle::Solid:
-        break;
-    }
-    return {};
-}
-
-} // namespace
-
 PainterSurface::PainterSurface(QPainter& painter, const QRectF& target, int clientWidth,
                                int clientHeight, bool antialiasing)
     : painter_(painter), target_(target), clientWidth_(std::max(clientWidth, 1)),
@@ -82,9 +62,9 @@ QPen PainterSurface::qtPen() const {
         pen.setCapStyle(Qt::FlatCap);
         if (drawsDotted()) {
             // Qt measures dashes in pen widths.
-            QList<qreal> runs = DashRuns(pen_.style);
-            for (qreal& run : runs) {
-                run = run * sx_ / width;
+            QList<qreal> runs;
+            for (const int run : DashPattern(pen_.style)) {
+                runs.append(run * sx_ / width);
             }
             pen.setDashPattern(runs);
         }

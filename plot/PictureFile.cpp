@@ -11,6 +11,12 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <vector>
+
 namespace {
 
 QString Title() {
@@ -97,39 +103,97 @@ QByteArray SvgPicture(const PictureSource& source, QSize size) {
 
 namespace {
 
-// Rows drawn at a time in a large picture: each band draws the whole
-// drawing clipped to it, so the pixels are those of one drawing.
-constexpr int BandRows = 512;
+// Rows drawn and encoded at a time in a large picture: a band's image
+// costs tens of megabytes where the whole picture would cost a gigabyte.
+constexpr int BandRows = 256;
 
-// Memory that stops taking bytes once the encoding is abandoned, so even
-// the PNG library's own work can be cut short.
-class TProgressBuffer : public QBuffer {
-public:
-    explicit TProgressBuffer(std::function<bool()> goOn) : goOn_(std::move(goOn)) {}
+// libpng reports its errors by a long jump: nothing that needs destroying
+// lives in the frames between these functions' setjmp and the library.
+void PngAppend(png_structp png, png_bytep data, std::size_t size) {
+    static_cast<QByteArray*>(png_get_io_ptr(png))
+        ->append(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+void PngFlush(png_structp) {}
+[[noreturn]] void PngError(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+void PngWarning(png_structp, png_const_charp) {}
 
-protected:
-    qint64 writeData(const char* data, qint64 size) override {
-        if (goOn_ && !goOn_())
-            return -1;
-        return QBuffer::writeData(data, size);
+bool PngBegin(png_structp png, png_infop info, QByteArray* out, QSize size) {
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
     }
+    png_set_write_fn(png, out, PngAppend, PngFlush);
+    png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    // The rows are QImage::Format_RGB32's: 0xffRRGGBB in native order.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    png_set_bgr(png);
+    png_set_filler(png, 0, PNG_FILLER_AFTER);
+#else
+    png_set_filler(png, 0, PNG_FILLER_BEFORE);
+#endif
+    return true;
+}
 
-private:
-    std::function<bool()> goOn_;
-};
+bool PngRows(png_structp png, png_bytepp rows, int count) {
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    png_write_rows(png, rows, png_uint_32(count));
+    return true;
+}
 
-QImage RenderInBands(const PictureSource& source, QSize size, const PictureProgress& progress) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(ToQColor(source.background));
+bool PngEnd(png_structp png, png_infop info) {
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    png_write_end(png, info);
+    return true;
+}
+
+// A large PNG drawn and encoded a band at a time, each band the drawing
+// clipped to it: the pixels are those RenderPicture gives for the whole.
+QByteArray BandedPng(const PictureSource& source, QSize size, const PictureProgress& progress,
+                     QString* error) {
+    QByteArray out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
     const int bands = (size.height() + BandRows - 1) / BandRows;
-    for (int band = 0; band < bands; ++band) {
-        if (!progress(band, bands))
-            return {};
-        QPainter painter(&image);
-        painter.setClipRect(QRect(0, band * BandRows, size.width(), BandRows));
-        PaintPicture(painter, source, QRectF(QPointF(0, 0), QSizeF(size)));
+    bool ok = info && PngBegin(png, info, &out, size);
+    QImage band(size.width(), BandRows, QImage::Format_RGB32);
+    std::vector<png_bytep> rows(BandRows);
+    bool cancelled = false;
+    for (int b = 0; ok && b < bands; ++b) {
+        if (!progress(b, bands)) {
+            cancelled = true;
+            break;
+        }
+        const int top = b * BandRows;
+        band.fill(ToQColor(source.background));
+        {
+            QPainter painter(&band);
+            painter.translate(0, -top);
+            PaintPicture(painter, source, QRectF(QPointF(0, 0), QSizeF(size)));
+        }
+        const int count = std::min(BandRows, size.height() - top);
+        for (int i = 0; i < count; ++i) {
+            rows[std::size_t(i)] = band.scanLine(i);
+        }
+        ok = PngRows(png, rows.data(), count);
     }
-    return image;
+    ok = ok && !cancelled && PngEnd(png, info);
+    png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
+    if (!ok) {
+        if (error) {
+            *error = cancelled ? QString() : QStringLiteral("the PNG could not be made");
+        }
+        return {};
+    }
+    progress(bands, bands);
+    return out;
 }
 
 } // namespace
@@ -144,20 +208,17 @@ QByteArray EncodePicture(const PictureSource& source, PictureFormat format, QSiz
     if (size.isEmpty()) {
         return fail(QStringLiteral("the picture has no size"));
     }
-    const bool large = qint64(size.width()) * size.height() > LargePngPixels && progress;
-    TProgressBuffer buffer(large ? std::function<bool()>([&progress] { return progress(1, 1); })
-                                 : std::function<bool()>());
+    if (format == PictureFormat::Png && progress &&
+        qint64(size.width()) * size.height() > LargePngPixels) {
+        return BandedPng(source, size, progress, error);
+    }
+    QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     switch (format) {
     case PictureFormat::Png: {
-        const QImage image =
-            large ? RenderInBands(source, size, progress) : RenderPicture(source, size);
-        if (image.isNull()) {
-            return fail(QString());
-        }
         QImageWriter writer(&buffer, "png");
-        if (!writer.write(image)) {
-            return fail(large && !progress(1, 1) ? QString() : writer.errorString());
+        if (!writer.write(RenderPicture(source, size))) {
+            return fail(writer.errorString());
         }
         break;
     }

@@ -45,15 +45,16 @@ QImage RenderPicture(const PictureSource& source, QSize size);
 QByteArray SvgPicture(const PictureSource& source, QSize size);
 
 // Called between the parts of a long encoding, from the thread that
-// encodes, with the parts done and their number (done == total while the
-// file's bytes are being made); returning false abandons it.
+// encodes, with the parts done and their number; returning false abandons
+// it.
 using PictureProgress = std::function<bool(int done, int total)>;
 
 // The picture's file content, made in memory: a PNG image, or an SVG or PDF
 // document; `size` is the picture's size in pixels, and a PDF is one page of
-// that size at 96 pixels to the inch. A PNG larger than LargePngPixels is
-// drawn in bands, reporting each. Empty, with the reason in error, when it
-// cannot be made or progress abandoned it.
+// that size at 96 pixels to the inch. Given a progress, a PNG larger than
+// LargePngPixels is drawn and encoded a band at a time, reporting each, in
+// the memory of a band. Empty, with the reason in error (empty when progress
+// abandoned it), when it cannot be made.
 QByteArray EncodePicture(const PictureSource& source, PictureFormat format, QSize size,
                          QString* error, const PictureProgress& progress = {});
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <span>
 
 // Colours are 0x00BBGGRR values, red in the low byte.
 using TColor = std::uint32_t;
@@ -20,6 +22,25 @@ constexpr unsigned BlueOf(TColor c) {
 }
 
 enum class LineStyle : std::uint8_t { Solid, Dash, Dot, DashDot };
+
+// On/off run lengths in pixels of the one-pixel styled pens, as the window
+// system draws them; an empty pattern is a solid line.
+inline std::span<const int> DashPattern(LineStyle style) {
+    static constexpr std::array<int, 2> dash{18, 6};
+    static constexpr std::array<int, 2> dot{3, 3};
+    static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
+    switch (style) {
+    case LineStyle::Dash:
+        return dash;
+    case LineStyle::Dot:
+        return dot;
+    case LineStyle::DashDot:
+        return dashDot;
+    case LineStyle::Solid:
+        break;
+    }
+    return {};
+}
 
 struct TPen {
     LineStyle style = LineStyle::Solid;

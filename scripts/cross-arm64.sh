@@ -21,7 +21,7 @@ host_packages=(
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core
     poppler-utils desktop-file-utils file
 )
-target_packages=(qt6-base-dev:arm64 qt6-svg-dev:arm64 libgtest-dev:arm64)
+target_packages=(qt6-base-dev:arm64 qt6-svg-dev:arm64 libpng-dev:arm64 libgtest-dev:arm64)
 
 say() { echo "cross-arm64: $*" >&2; }
 elapsed() { echo "$((SECONDS - $1)) s"; }

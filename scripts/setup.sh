@@ -17,7 +17,7 @@ vexaria_packages=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     poppler-utils desktop-file-utils
-    qt6-svg-dev dpkg-dev file lintian appstream xvfb x11-utils man-db
+    qt6-svg-dev libpng-dev dpkg-dev file lintian appstream xvfb x11-utils man-db
 )
 
 vexaria_install_missing() {

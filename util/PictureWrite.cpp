@@ -11,7 +11,9 @@ QString WritePicture(const PictureSource& source, const QString& fileName, Pictu
     if (!MayWriteFile(fileName, path, &reason)) {
         return reason;
     }
-    const QByteArray bytes = EncodePicture(source, format, size, &reason);
+    // Large pictures a band at a time, in the memory of a band.
+    const QByteArray bytes =
+        EncodePicture(source, format, size, &reason, [](int, int) { return true; });
     if (bytes.isEmpty() || !WriteRegularFile(fileName, bytes, &reason)) {
         return reason;
     }

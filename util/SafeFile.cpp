@@ -4,6 +4,7 @@
 #include "core/Language.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -229,9 +230,19 @@ bool TAtomicFileSink::open(const QString& path) {
         error_ = LangCaption(LangNotRegularFile);
         return false;
     }
+    // A new name beside the target; made by this call alone (O_EXCL), with
+    // the mode a new file gets (the system applies the umask and any
+    // default ACL), or private until it takes the old one's.
     const qsizetype slash = path_.lastIndexOf('/');
-    QByteArray temporary = path_.left(slash + 1) + '.' + path_.mid(slash + 1) + ".XXXXXX";
-    fd_ = ::mkostemp(temporary.data(), O_CLOEXEC);
+    QByteArray temporary;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = path_.left(slash + 1) + '.' + path_.mid(slash + 1) + '.' +
+                    QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd_ = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                     replacing ? 0600 : 0666);
+        if (fd_ >= 0 || errno != EEXIST)
+            break;
+    }
     if (fd_ < 0) {
         const int code = errno;
         // A folder the user may not write can still hold a file the user may.
@@ -257,11 +268,6 @@ bool TAtomicFileSink::open(const QString& path) {
             // Only root may give a file away: the saving user's file it stays.
         }
         if (::fchmod(fd_, old.st_mode & 07777) != 0)
-            return fail(errno);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        if (::fchmod(fd_, 0666 & ~mask) != 0)
             return fail(errno);
     }
     return true;

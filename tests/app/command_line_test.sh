@@ -112,6 +112,45 @@ refused 'debe ser plano' --export x.png --mirror espejo --object 3 --lang es
 rm -r "$XDG_CONFIG_HOME/Vexaria"
 refused 'debe ser plano' --export x.png --mirror espejo --object 3
 
+# --lang in any place and form; a bad one refused; an option nobody takes,
+# -h among them, answered with one line and 2, display or none.
+refused 'it must be plano' --lang en --export x.png --mirror espejo --object 3
+refused 'it must be plano' --lang=en --export x.png --mirror espejo --object 3
+run --lang=en --help | grep -q 'Usage' || fail "--lang=en --help is not in English"
+refused 'xx' --lang xx --export x.png --mirror plano --object 3
+refused '-h' -h
+refused '--Export' --Export x.png
+
+# A settings file that is a pipe or huge holds nothing up.
+mkdir -p "$XDG_CONFIG_HOME/Vexaria"
+mkfifo "$XDG_CONFIG_HOME/Vexaria/vexaria.conf"
+timeout 10 "$mirvex" --version >/dev/null || fail "a pipe as the settings file held --version up"
+rm "$XDG_CONFIG_HOME/Vexaria/vexaria.conf"
+truncate -s 100M "$XDG_CONFIG_HOME/Vexaria/vexaria.conf"
+timeout 10 "$mirvex" --version >/dev/null || fail "a huge settings file held --version up"
+rm -r "$XDG_CONFIG_HOME/Vexaria"
+
+# A name that is not valid UTF-8 is refused, not written under another.
+refused 'no es válido' --export "$(printf 'bad\xff.png')" --mirror plano --object 3
+
+# A full disk: the old file stays, the reason is one line, the exit 2.
+if [[ $(id -u) == 0 ]] && mkdir full && mount -t tmpfs -o size=8k tmpfs full 2>/dev/null; then
+    echo old >full/keep.pdf
+    for f in keep.pdf keep.png; do
+        [[ -e full/$f ]] || echo old >"full/$f"
+        rc=0
+        err=$(run --export "full/$f" --mirror concavo --object 10 --size 1600x1600 2>&1) || rc=$?
+        [[ $rc == 2 && $(printf '%s\n' "$err" | wc -l) == 1 && $err == *"No space left"* ]] ||
+            fail "full disk, $f: $rc $err"
+        [[ $(cat "full/$f") == old ]] || fail "full disk: the old $f was lost"
+    done
+    [[ $(find full -mindepth 1 | wc -l) == 2 ]] || fail "full disk: leftovers $(ls -a full)"
+    umount full
+    rmdir full
+else
+    echo "full disk: skipped, a small tmpfs cannot be mounted here (needs root)" >&2
+fi
+
 # A diagram that cannot be drawn (a pixel beyond 32 bits) says so and writes nothing.
 rc=0
 err=$(run --export far.png --mirror plano --object 2000000000 2>&1) || rc=$?

@@ -260,14 +260,16 @@ private slots:
         QTest::newRow("unloadable")
             << broken << QStringLiteral("no se ha podido cargar el módulo de impresión (");
         // Cut short in copying: the loader would fault on its missing pages.
-        const QString cut = dir.filePath("cut/vexaria_print.so");
-        QVERIFY(QDir().mkpath(dir.filePath("cut")) && QFile::copy(PRINT_MODULE, cut));
-        QVERIFY(QFile::resize(cut, 4096));
-        QTest::newRow("cut") << cut
-                             << QStringLiteral(
-                                    "no se ha podido cargar el módulo de impresión («%1» "
-                                    "está incompleto o dañado)")
-                                    .arg(cut);
+        for (const int size : {1024, 4096, 8192}) {
+            const QString cut = dir.filePath(QStringLiteral("cut%1/vexaria_print.so").arg(size));
+            QVERIFY(QDir().mkpath(QFileInfo(cut).path()) && QFile::copy(PRINT_MODULE, cut));
+            QVERIFY(QFile::resize(cut, size));
+            QTest::newRow(qPrintable(QStringLiteral("cut at %1").arg(size)))
+                << cut
+                << QStringLiteral("no se ha podido cargar el módulo de impresión («%1» "
+                                  "está incompleto o dañado)")
+                       .arg(cut);
+        }
     }
     void withoutAUsablePrintModulePrintingSaysWhyAndTheProgramGoesOn() {
         QFETCH(QString, file);

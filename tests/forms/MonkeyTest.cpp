@@ -5,6 +5,7 @@
 // build runs it too.   MONKEY_SEED=<n> MONKEY_ACTIONS=<n> repeat a run.
 
 #include "core/Random.h"
+#include "forms/DiagramMenu.h"
 #include "forms/Principal.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
@@ -21,6 +22,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -96,8 +99,14 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
     TFedTools editor;
     main.show();
 
-    // Closes whatever modal window an action opens.
-    int boxes = 0, dialogs = 0;
+    // Prints with the real module, into a file.
+    main.findChild<TDiagramCommands*>(QStringLiteral("DiagramCommands"))
+        ->setPrintModuleFile(QStringLiteral(PRINT_MODULE));
+    const QStringList pictures = {"d.png", "d.svg", "d.pdf"};
+
+    // Closes whatever modal window an action opens; every other file dialog
+    // saves the diagram, and the print dialog prints to a file.
+    int boxes = 0, dialogs = 0, saved = 0, printed = 0;
     QStringList strange;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
@@ -108,8 +117,20 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
                 strange << box->windowTitle() + QStringLiteral(": ") + box->text();
             box->button(QMessageBox::Ok)->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            ++dialogs;
-            dialog->reject();
+            if (++dialogs % 2 == 0 && dialog->objectName() == QLatin1String("DlgGuardarDiagrama")) {
+                dialog->setOption(QFileDialog::DontConfirmOverwrite);
+                dialog->selectFile(QDir::current().absoluteFilePath(pictures[saved++ % 3]));
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else {
+                dialog->reject();
+            }
+        } else if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
+            print->printer()->setOutputFormat(QPrinter::PdfFormat);
+            print->printer()->setOutputFileName(QDir::current().absoluteFilePath("printed.pdf"));
+            print->done(QDialog::Accepted);
+            ++printed;
+        } else if (modal && modal->objectName() == QLatin1String("FTamanyPng")) {
+            qobject_cast<QDialog*>(modal)->accept();
         } else if (modal) {
             strange << QString::fromLatin1(modal->metaObject()->className());
             modal->close();
@@ -121,7 +142,8 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
     // Every command but "Salir" and closing the main window, which end it.
     const QList<QAction*> commands = Find<QAction>(
         windows, {"Oppla", "OpConvex", "OpCentre", "OpCentreFocus", "Opfocus", "OpTMiralls",
-                  "OpHlp", "OpQ", "OpEdTools", "OpCatala", "OpEnglish", "OpEspanol"});
+                  "OpHlp", "OpQ", "OpEdTools", "OpCatala", "OpEnglish", "OpEspanol",
+                  "OpGuardarDiagrama", "OpCopiarDiagrama", "OpImprimir", "OpPresentacio"});
     const QList<QAbstractButton*> buttons =
         Find<QAbstractButton>(windows, {"BtPla", "BtConv", "BtConc", "BtNou", "BtPas", "BtBrr",
                                         "BtOK", "BtEsc", "BtFtx", "BtSobre"});
@@ -129,7 +151,7 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
         windows, {"EdPosObj", "EdPosIm", "EdAugm", "EdTit", "EdFtx", "EdDir", "EdPrs"});
     auto* bar = main.findChild<QScrollBar*>(QStringLiteral("BarraDespl"));
     auto* list = editor.findChild<QListWidget*>(QStringLiteral("Lst"));
-    QVERIFY(commands.size() == 12 && buttons.size() == 10 && fields.size() == 7 && bar && list);
+    QVERIFY(commands.size() == 16 && buttons.size() == 10 && fields.size() == 7 && bar && list);
 
     std::mt19937 rng(seed);
     const auto pick = [&rng](auto size) {
@@ -178,19 +200,27 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
                 pick(2) ? void(w->close())
                         : QTest::keyClick(w, pick(2) ? Qt::Key_Escape : Qt::Key_Return);
             main.repaint();
+            // The presentation, when open, goes as the user would leave it.
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == QLatin1String("FPresentacio") && top->isVisible() &&
+                    pick(3) == 0)
+                    QTest::keyClick(top, Qt::Key_Escape);
+            }
             QCoreApplication::processEvents();
             break;
         }
         QVERIFY2(SelectedTool <= ToolCount(), qPrintable(QString::number(step)));
         QVERIFY(main.isVisible());
     }
-    qInfo("%d message boxes, %d file dialogs, %d launches, %zu tools", boxes, dialogs, launches,
-          ToolCount());
+    qInfo("%d message boxes, %d file dialogs, %d saved, %d printed, %d launches, %zu tools", boxes,
+          dialogs, saved, printed, launches, ToolCount());
     QVERIFY2(strange.isEmpty(), qPrintable(strange.join(QLatin1Char('\n'))));
     // A long run that never reached a message box, the file dialog or a
     // launch tried less than it claims; a short custom run may miss them.
     if (actions >= ReachEverythingActions)
-        QVERIFY(boxes > 0 && dialogs > 0 && launches > 0);
+        QVERIFY(boxes > 0 && dialogs > 0 && saved > 0 && printed > 0 && launches > 0);
+    for (const QString& name : pictures)
+        QVERIFY2(saved < 3 || QFileInfo(name).size() > 0, qPrintable(name));
     commands.first()->trigger(); // "Plano": the program still answers
     QCOMPARE(main.findChild<QWidget*>(QStringLiteral("PTipus"))->property("text").toString(),
              QStringLiteral("virtual"));

@@ -170,12 +170,14 @@ for args in --help -h --version '--export x.png' --export=x.png; do
     dir=$(fresh "cli-${args//[^a-z]/}")
     # shellcheck disable=SC2086 # the words are the arguments
     launch cli "$dir" HOME="$tmp/h10" -- $args
-    ((status == 0)) && [[ -f $record ]] || fail "$args: the program did not start"
+    if ((status != 0)) || [[ ! -f $record ]]; then fail "$args: the program did not start"; fi
     [[ $(sed -n 1p "$record") == "$dir" ]] || fail "$args: started in $(sed -n 1p "$record")"
     [[ ! -e $tmp/h10 ]] || fail "$args: the data folder was made"
+    # shellcheck disable=SC2086 # the words are the arguments
     launch cli-root "$dir" HOME=/ -- $args
-    ((status == 0)) && [[ $root_data_before == yes || ! -e /.local/share/vexaria ]] ||
+    if ((status != 0)) || [[ $root_data_before == no && -e /.local/share/vexaria ]]; then
         fail "$args with HOME=/: $status"
+    fi
 done
 
 # What is no regular file under a copy's name is left alone and said once;
@@ -185,7 +187,7 @@ mkdir -p "$folder/mirvex.pdf"
 mkfifo "$folder/mirvex.ico"
 ln -s /dev/null "$folder/mirvex-en.pdf"
 launch odd "$(fresh run11)" HOME="$tmp/h11" --
-((status == 0)) && [[ -f $record ]] || fail "odd entries: the program did not start"
+if ((status != 0)) || [[ ! -f $record ]]; then fail "odd entries: the program did not start"; fi
 for f in mirvex.pdf mirvex.ico mirvex-en.pdf; do
     [[ $(grep -c "$f is not a regular file" "$errors") == 1 ]] || fail "$f: $(cat "$errors")"
 done

@@ -256,4 +256,42 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
     EXPECT_FALSE(QFileInfo::exists("home"));
 }
 
+// A large picture is drawn and encoded a band at a time, with progress
+// after each band, and gives the picture drawn whole; the progress can stop
+// it.
+TEST(LargePng, DrawnInBandsAsAWhole) {
+    NeedApplication();
+    const DrawingRecord drawing = RecordDiagram(MirrorConcave, -30);
+    const QSize size(4100, 4100);
+    int calls = 0, last = -1;
+    QString error;
+    const QByteArray png = EncodePicture(PanelPicture(drawing), PictureFormat::Png, size, &error,
+                                         [&](int done, int total) {
+                                             ++calls;
+                                             last = done;
+                                             return total == 17;
+                                         });
+    EXPECT_EQ(std::tuple(calls, last), std::tuple(18, 17));
+    const QImage whole = RenderPicture(PanelPicture(drawing), size);
+    // Each band is drawn at its own origin, which moves the edges of a few
+    // antialiased lines by a hair.
+    const QImage banded = QImage::fromData(png, "png").convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(banded.size(), size);
+    qint64 differ = 0, far = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb a = banded.pixel(x, y), b = whole.pixel(x, y);
+            differ += a != b;
+            far += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                       std::abs(qBlue(a) - qBlue(b)) >
+                   9;
+        }
+    }
+    EXPECT_EQ(far, 0);
+    EXPECT_LT(differ, size.width() * size.height() / 1000);
+    const QByteArray stopped = EncodePicture(PanelPicture(drawing), PictureFormat::Png, size,
+                                             &error, [](int done, int) { return done < 3; });
+    EXPECT_TRUE(stopped.isEmpty() && error.isEmpty());
+}
+
 } // namespace

@@ -129,6 +129,8 @@ const struct {
     {"notes.pdf", "", "shared", K::Refused, "shared/notes.pdf", "shared", {}, Shared},
     {"open.pdf", "", "tool", K::Refused, "tool/open.pdf", "tool", {}, R::FileWritableByOthers},
     {"shared/notes.pdf", "", "", K::Document, "shared/notes.pdf", "cwd"}, // named in full
+    // A program named in full gets the same checks.
+    {"shared/zzonly", "", "", K::Refused, "shared/zzonly", "cwd", {}, Shared},
     // URLs, nothing, and bare names on the search path.
     {"https://example.org/a", "x", "", K::Url, "https://example.org/a", "cwd"},
     {"mailto:a@example.org", "", "tool", K::Url, "mailto:a@example.org", "tool"},
@@ -181,6 +183,19 @@ TEST_F(ShellTest, AnotherUsersFileIsRefused) {
     ASSERT_EQ(::chown(QFile::encodeName(At("tool/theirs.pdf")).constData(), 65534, 65534), 0);
     const ShellTarget file = ClassifyShellPath("theirs.pdf", "", At("tool"));
     EXPECT_EQ(std::tuple(file.kind, file.refusal), std::tuple(K::Refused, R::FileForeignOwner));
+    // Their program named in full, and their tool list, which asks first.
+    Make({"tool/theirs.sh", Script, Runnable});
+    Make({"tool/Tools.rel", "", Private});
+    for (const char* name : {"tool/theirs.sh", "tool/Tools.rel"})
+        ASSERT_EQ(::chown(QFile::encodeName(At(name)).constData(), 65534, 65534), 0);
+    const ShellTarget program = ClassifyShellPath(At("tool/theirs.sh"));
+    EXPECT_EQ(std::tuple(program.kind, program.refusal),
+              std::tuple(K::Refused, R::FileForeignOwner));
+    QString owner;
+    EXPECT_EQ(ToolListRefusal(At("tool/Tools.rel"), &owner), R::FileForeignOwner);
+    EXPECT_EQ(owner, "nobody");
+    Make({"tool/mine.rel", "", Private});
+    EXPECT_EQ(ToolListRefusal(At("tool/mine.rel")), R::None);
     Make({"shared/mine.pdf", "%PDF-1.4\n", Private});
     ASSERT_TRUE(QFile::setPermissions(At("shared"), QFile::Permissions(0x7755)));
     ASSERT_EQ(::chown(QFile::encodeName(At("shared")).constData(), 65534, 65534), 0);
