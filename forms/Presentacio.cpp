@@ -3,6 +3,7 @@
 
 #include "core/Language.h"
 #include "core/NumberText.h"
+#include "forms/Accessibility.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
 #include "forms/ObjectHandle.h"
@@ -322,6 +323,7 @@ void TFPresentacio::changeEvent(QEvent* event) {
 
 void TFPresentacio::Mostra(const LessonState& state, const ClientBox& objectBox) {
     diagram_->setDrawing(state.drawing);
+    DescribeDiagram(diagram_, state);
     objectBox_ = objectBox;
     MostraResultats(state);
     handle_->refreshCursor();

@@ -10,6 +10,7 @@
 #include "diagram/Diagram.h"
 #include "diagram/Lesson.h"
 #include "diagram/ObjectDrag.h"
+#include "forms/Accessibility.h"
 #include "forms/Captions.h"
 #include "forms/DiagramMenu.h"
 #include "forms/ErrorReport.h"
@@ -183,6 +184,7 @@ TFPrincipal::TFPrincipal(QWidget* parent)
             [this](const LessonState& state) { RunHandler([this, &state] { ShowScene(state); }); });
     ConnectHandlers();
     RunHandler([this] { FormCreate(); });
+    MakeAccessible(this, lesson_);
 }
 
 QStringList TFPrincipal::PrintedResults() const {

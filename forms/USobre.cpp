@@ -178,10 +178,10 @@ void TFSobre::setVisible(bool visible) {
 }
 
 void TFSobre::keyPressEvent(QKeyEvent* event) {
-    // The box has no cancel button, so Escape must not close it as it would
-    // close any other dialog.
+    // Escape closes the box as its button does, which only hides it.
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
+        BtSobreClick();
         return;
     }
     QDialog::keyPressEvent(event);

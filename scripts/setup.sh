@@ -14,6 +14,7 @@ vexaria_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    at-spi2-core python3-pyatspi dbus
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     poppler-utils desktop-file-utils

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/Language.h"
+#include "optics/Optics.h"
+
+#include <QString>
+
+// The diagram in words, for a pupil who cannot see it: the mirror, where the
+// object stands (and, before a concave mirror, between which of its points),
+// and where the image forms and what it is like, in the numbers the results
+// panel shows, rounded for reading aloud. The sentences are translatable
+// texts (context "Accessibility", Spanish source); the language gives the
+// numbers' decimal separator.
+QString DescribeScene(const Scene& scene, const ImageResult& image, TLanguage language);
+
+// A number as read to people: `decimals` places at most, trailing zeros and
+// a bare separator dropped, no "-0", a true minus sign, and the language's
+// decimal separator (a comma but in English).
+QString SpokenNumber(double value, int decimals, TLanguage language);

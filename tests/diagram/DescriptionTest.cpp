@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The diagram in words: each mirror and each place of the object, in Spanish
+// (the source texts) and, through a translator holding the translations, in
+// the other languages.
+#include "diagram/Description.h"
+
+#include "tests/support/TableTranslator.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct Described {
+    TMirrorKind kind;
+    double objectPos;
+    const char* spanish;
+};
+
+const Described Cases[] = {
+    {MirrorPlane, -35,
+     "Espejo plano. Objeto a 35 delante del espejo. Imagen virtual, derecha y del mismo tamaño, "
+     "a 35 detrás del espejo; aumento 1."},
+    {MirrorConvex, -35,
+     "Espejo convexo. Objeto a 35 delante del espejo. Imagen virtual, derecha y reducida, a "
+     "14,6 detrás del espejo; aumento 0,42."},
+    {MirrorConcave, -70,
+     "Espejo cóncavo. Objeto a 70 delante del espejo, más allá del centro. Imagen real, "
+     "invertida y reducida, a 38,9 delante del espejo; aumento −0,56."},
+    {MirrorConcave, -50,
+     "Espejo cóncavo. Objeto a 50 delante del espejo, en el centro. Imagen real, invertida y "
+     "del mismo tamaño, a 50 delante del espejo; aumento −1."},
+    {MirrorConcave, -35,
+     "Espejo cóncavo. Objeto a 35 delante del espejo, entre el centro y el foco. Imagen real, "
+     "invertida y aumentada, a 87,5 delante del espejo; aumento −2,5."},
+    {MirrorConcave, -25,
+     "Espejo cóncavo. Objeto a 25 delante del espejo, en el foco. Imagen en el infinito: los "
+     "rayos reflejados salen paralelos."},
+    {MirrorConcave, -10,
+     "Espejo cóncavo. Objeto a 10 delante del espejo, entre el foco y el espejo. Imagen "
+     "virtual, derecha y aumentada, a 16,7 detrás del espejo; aumento 1,67."},
+    {MirrorConcave, 0,
+     "Espejo cóncavo. Objeto sobre el espejo. Imagen real, derecha y del mismo tamaño, sobre el "
+     "espejo; aumento 1."},
+    {MirrorPlane, 0,
+     "Espejo plano. Objeto sobre el espejo. Imagen real, derecha y del mismo tamaño, sobre el "
+     "espejo; aumento 1."},
+    {MirrorConcave, 20,
+     "Espejo cóncavo. Objeto a 20 detrás del espejo. Imagen real, derecha y reducida, a 11,1 "
+     "delante del espejo; aumento 0,56."},
+    {MirrorConvex, -12.34,
+     "Espejo convexo. Objeto a 12,3 delante del espejo. Imagen virtual, derecha y reducida, a "
+     "8,3 detrás del espejo; aumento 0,67."},
+};
+
+QString Describe(TMirrorKind kind, double objectPos, TLanguage language) {
+    const Scene scene{kind, objectPos};
+    return DescribeScene(scene, ComputeImage(scene), language);
+}
+
+TEST(Description, EachMirrorAndPlaceInSpanish) {
+    for (const Described& c : Cases) {
+        EXPECT_EQ(Describe(c.kind, c.objectPos, LangSpanish).toStdString(), c.spanish)
+            << int(c.kind) << " at " << c.objectPos;
+    }
+}
+
+TEST(Description, SpokenNumbers) {
+    struct Case {
+        double value;
+        int decimals;
+        TLanguage language;
+        const char* text;
+    };
+    const Case cases[] = {
+        {58.333, 1, LangSpanish, "58,3"},   {-1.6667, 2, LangSpanish, "−1,67"},
+        {-1.6667, 2, LangEnglish, "−1.67"}, {2.5, 2, LangCatalan, "2,5"},
+        {40.0, 1, LangSpanish, "40"},       {-0.004, 2, LangSpanish, "0"},
+        {0.96, 1, LangEnglish, "1"},        {-2147483648.0, 1, LangSpanish, "−2147483648"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SpokenNumber(c.value, c.decimals, c.language).toStdString(), c.text) << c.value;
+    }
+}
+
+// The translations of the texts, as the translation files are to hold them.
+struct Translation {
+    const char* spanish;
+    const char* catalan;
+    const char* english;
+    const char* galician;
+};
+const Translation Translations[] = {
+    {"Espejo plano.", "Mirall pla.", "Plane mirror.", "Espello plano."},
+    {"Espejo convexo.", "Mirall convex.", "Convex mirror.", "Espello convexo."},
+    {"Espejo cóncavo.", "Mirall còncau.", "Concave mirror.", "Espello cóncavo."},
+    {"Objeto a %1 delante del espejo", "Objecte a %1 davant del mirall",
+     "Object %1 in front of the mirror", "Obxecto a %1 diante do espello"},
+    {"Objeto a %1 detrás del espejo", "Objecte a %1 darrere del mirall",
+     "Object %1 behind the mirror", "Obxecto a %1 detrás do espello"},
+    {"Objeto sobre el espejo", "Objecte sobre el mirall", "Object on the mirror",
+     "Obxecto sobre o espello"},
+    {"más allá del centro", "més enllà del centre", "beyond the centre", "máis alá do centro"},
+    {"en el centro", "al centre", "at the centre", "no centro"},
+    {"entre el centro y el foco", "entre el centre i el focus", "between the centre and the focus",
+     "entre o centro e o foco"},
+    {"en el foco", "al focus", "at the focus", "no foco"},
+    {"entre el foco y el espejo", "entre el focus i el mirall", "between the focus and the mirror",
+     "entre o foco e o espello"},
+    {"Imagen %1, %2 y %3, a %4 delante del espejo; aumento %5.",
+     "Imatge %1, %2 i %3, a %4 davant del mirall; augment %5.",
+     "Image %1, %2 and %3, %4 in front of the mirror; magnification %5.",
+     "Imaxe %1, %2 e %3, a %4 diante do espello; aumento %5."},
+    {"Imagen %1, %2 y %3, a %4 detrás del espejo; aumento %5.",
+     "Imatge %1, %2 i %3, a %4 darrere del mirall; augment %5.",
+     "Image %1, %2 and %3, %4 behind the mirror; magnification %5.",
+     "Imaxe %1, %2 e %3, a %4 detrás do espello; aumento %5."},
+    {"Imagen %1, %2 y %3, sobre el espejo; aumento %4.",
+     "Imatge %1, %2 i %3, sobre el mirall; augment %4.",
+     "Image %1, %2 and %3, on the mirror; magnification %4.",
+     "Imaxe %1, %2 e %3, sobre o espello; aumento %4."},
+    {"Imagen en el infinito: los rayos reflejados salen paralelos.",
+     "Imatge a l'infinit: els raigs reflectits surten paral·lels.",
+     "Image at infinity: the reflected rays leave parallel.",
+     "Imaxe no infinito: os raios reflectidos saen paralelos."},
+    {"real", "real", "real", "real"},
+    {"virtual", "virtual", "virtual", "virtual"},
+    {"derecha", "dreta", "upright", "dereita"},
+    {"invertida", "invertida", "inverted", "invertida"},
+    {"aumentada", "augmentada", "enlarged", "aumentada"},
+    {"del mismo tamaño", "de la mateixa mida", "the same size", "do mesmo tamaño"},
+    {"reducida", "reduïda", "reduced", "reducida"},
+};
+
+// Galician is the fourth language.
+constexpr TLanguage Galician = 3;
+
+std::unique_ptr<TableTranslator> TranslatorTo(const char* Translation::*column) {
+    std::map<QString, QString> texts;
+    for (const Translation& t : Translations)
+        texts.emplace(QString::fromUtf8(t.spanish), QString::fromUtf8(t.*column));
+    return std::make_unique<TableTranslator>(std::move(texts));
+}
+
+TEST(Description, InEachLanguage) {
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    struct Case {
+        TLanguage language;
+        const char* Translation::*column;
+        TMirrorKind kind;
+        double objectPos;
+        const char* text;
+    };
+    const Case cases[] = {
+        {LangCatalan, &Translation::catalan, MirrorConcave, -35,
+         "Mirall còncau. Objecte a 35 davant del mirall, entre el centre i el focus. Imatge real, "
+         "invertida i augmentada, a 87,5 davant del mirall; augment −2,5."},
+        {LangEnglish, &Translation::english, MirrorConcave, -35,
+         "Concave mirror. Object 35 in front of the mirror, between the centre and the focus. "
+         "Image real, inverted and enlarged, 87.5 in front of the mirror; magnification −2.5."},
+        {Galician, &Translation::galician, MirrorConcave, -35,
+         "Espello cóncavo. Obxecto a 35 diante do espello, entre o centro e o foco. Imaxe real, "
+         "invertida e aumentada, a 87,5 diante do espello; aumento −2,5."},
+        {LangEnglish, &Translation::english, MirrorConcave, -25,
+         "Concave mirror. Object 25 in front of the mirror, at the focus. Image at infinity: the "
+         "reflected rays leave parallel."},
+        {LangCatalan, &Translation::catalan, MirrorConvex, -12.34,
+         "Mirall convex. Objecte a 12,3 davant del mirall. Imatge virtual, dreta i reduïda, a 8,3 "
+         "darrere del mirall; augment 0,67."},
+        {LangEnglish, &Translation::english, MirrorPlane, 0,
+         "Plane mirror. Object on the mirror. Image real, upright and the same size, on the "
+         "mirror; magnification 1."},
+        {Galician, &Translation::galician, MirrorConcave, 20,
+         "Espello cóncavo. Obxecto a 20 detrás do espello. Imaxe real, dereita e reducida, a 11,1 "
+         "diante do espello; aumento 0,56."},
+    };
+    for (const Case& c : cases) {
+        const auto translator = TranslatorTo(c.column);
+        ASSERT_TRUE(QCoreApplication::installTranslator(translator.get()));
+        EXPECT_EQ(Describe(c.kind, c.objectPos, c.language).toStdString(), c.text)
+            << int(c.language) << " " << c.objectPos;
+        QCoreApplication::removeTranslator(translator.get());
+    }
+}
+
+} // namespace
