@@ -13,6 +13,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -29,17 +30,25 @@ namespace {
 
 // The accessible name of a control: the text of its caption, its label or
 // its hint, without the label's colon.
+// The texts are the main window's own, translated in its context.
 struct AccessibleName {
     const char* control;
-    const TLangText* text;
+    const char* text;
 };
 constexpr AccessibleName MainWindowNames[] = {
-    {"BtPla", &LangPlaneMirrorHint},          {"BtConv", &LangConvexMirrorHint},
-    {"BtConc", &LangConcaveMirrorHint},       {"BtsMiralls", &LangMirrorsMenu},
-    {"BarraDespl", &LangObjectPositionLabel}, {"EdPosObj", &LangObjectPositionLabel},
-    {"DadesImatge", &LangImageHeading},       {"EdPosIm", &LangImagePosition},
-    {"EdAugm", &LangMagnification},
+    {"BtPla", QT_TRANSLATE_NOOP("TFPrincipal", "espejo plano")},
+    {"BtConv", QT_TRANSLATE_NOOP("TFPrincipal", "espejo convexo")},
+    {"BtConc", QT_TRANSLATE_NOOP("TFPrincipal", "espejo cóncavo")},
+    {"BtsMiralls", QT_TRANSLATE_NOOP("TFPrincipal", "Espejos")},
+    {"BarraDespl", QT_TRANSLATE_NOOP("TFPrincipal", "posición objecto")},
+    {"EdPosObj", QT_TRANSLATE_NOOP("TFPrincipal", "posición objecto")},
+    {"DadesImatge", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen")},
+    {"EdPosIm", QT_TRANSLATE_NOOP("TFPrincipal", "Posición de la imagen")},
+    {"EdAugm", QT_TRANSLATE_NOOP("TFPrincipal", "Aumento")},
 };
+// The diagram's name: the "Diagrama" menu's own word.
+constexpr TLangText LangDiagram = {"TDiagramCommands",
+                                   QT_TRANSLATE_NOOP("TDiagramCommands", "Diagrama")};
 
 struct MirrorKey {
     const char* button;
@@ -72,7 +81,7 @@ template <typename T> T* Control(QWidget* window, const char* name) {
 void NameControls(QWidget* window) {
     for (const AccessibleName& n : MainWindowNames) {
         if (auto* w = Control<QWidget>(window, n.control)) {
-            QString name = LangCaption(*n.text);
+            QString name = QCoreApplication::translate("TFPrincipal", n.text);
             if (name.endsWith(QLatin1Char(':')))
                 name.chop(1);
             SetName(w, name);
@@ -297,11 +306,8 @@ void MakeAccessible(QWidget* window, TLesson* lesson) {
     QObject::connect(lesson, &TLesson::changed, panel, [panel](const LessonState& state) {
         RunHandler([panel, &state] { DescribeDiagram(panel, state); });
     });
-    QObject::connect(&LanguageNotifier(), &TLanguageNotifier::LanguageChanged, panel,
-                     [window, panel, lesson] {
-                         RunHandler([window, panel, lesson] {
-                             NameControls(window);
-                             DescribeDiagram(panel, lesson->state());
-                         });
-                     });
+    OnLanguageChange(panel, [window, panel, lesson] {
+        NameControls(window);
+        DescribeDiagram(panel, lesson->state());
+    });
 }

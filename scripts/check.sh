@@ -34,7 +34,7 @@ fi
 # it, on a copy of each .ts: a text added to or dropped from the code shows
 # as a difference, and nothing may be left untranslated or obsolete.
 lupdate=$(qtpaths6 --query QT_HOST_BINS)/lupdate
-mapfile -t translated < <(git ls-files -- {core,util,forms,app}/'*.cpp' {core,util,forms,app}/'*.h')
+mapfile -t translated < <(git ls-files -- {core,diagram,util,forms,app}/'*.cpp' {core,diagram,util,forms,app}/'*.h')
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mapfile -t tsfiles < <(git ls-files 'translations/*.ts')

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca" sourcelanguage="es">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Espejo plano.</source>
+        <translation>Mirall pla.</translation>
+    </message>
+    <message>
+        <source>Espejo convexo.</source>
+        <translation>Mirall convex.</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo.</source>
+        <translation>Mirall còncau.</translation>
+    </message>
+    <message>
+        <source>más allá del centro</source>
+        <translation>més enllà del centre</translation>
+    </message>
+    <message>
+        <source>en el centro</source>
+        <translation>al centre</translation>
+    </message>
+    <message>
+        <source>entre el centro y el foco</source>
+        <translation>entre el centre i el focus</translation>
+    </message>
+    <message>
+        <source>en el foco</source>
+        <translation>al focus</translation>
+    </message>
+    <message>
+        <source>entre el foco y el espejo</source>
+        <translation>entre el focus i el mirall</translation>
+    </message>
+    <message>
+        <source>Objeto sobre el espejo</source>
+        <translation>Objecte sobre el mirall</translation>
+    </message>
+    <message>
+        <source>Objeto a %1 detrás del espejo</source>
+        <translation>Objecte a %1 darrere del mirall</translation>
+    </message>
+    <message>
+        <source>Objeto a %1 delante del espejo</source>
+        <translation>Objecte a %1 davant del mirall</translation>
+    </message>
+    <message>
+        <source>Imagen en el infinito: los rayos reflejados salen paralelos.</source>
+        <translation>Imatge a l&apos;infinit: els raigs reflectits surten paral·lels.</translation>
+    </message>
+    <message>
+        <source>virtual</source>
+        <translation>virtual</translation>
+    </message>
+    <message>
+        <source>real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>invertida</source>
+        <translation>invertida</translation>
+    </message>
+    <message>
+        <source>derecha</source>
+        <translation>dreta</translation>
+    </message>
+    <message>
+        <source>aumentada</source>
+        <translation>augmentada</translation>
+    </message>
+    <message>
+        <source>del mismo tamaño</source>
+        <translation>de la mateixa mida</translation>
+    </message>
+    <message>
+        <source>reducida</source>
+        <translation>reduïda</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, sobre el espejo; aumento %4.</source>
+        <translation>Imatge %1, %2 i %3, sobre el mirall; augment %4.</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, a %4 detrás del espejo; aumento %5.</source>
+        <translation>Imatge %1, %2 i %3, a %4 darrere del mirall; augment %5.</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, a %4 delante del espejo; aumento %5.</source>
+        <translation>Imatge %1, %2 i %3, a %4 davant del mirall; augment %5.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]

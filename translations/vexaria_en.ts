@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Espejo plano.</source>
+        <translation>Plane mirror.</translation>
+    </message>
+    <message>
+        <source>Espejo convexo.</source>
+        <translation>Convex mirror.</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo.</source>
+        <translation>Concave mirror.</translation>
+    </message>
+    <message>
+        <source>más allá del centro</source>
+        <translation>beyond the centre</translation>
+    </message>
+    <message>
+        <source>en el centro</source>
+        <translation>at the centre</translation>
+    </message>
+    <message>
+        <source>entre el centro y el foco</source>
+        <translation>between the centre and the focus</translation>
+    </message>
+    <message>
+        <source>en el foco</source>
+        <translation>at the focus</translation>
+    </message>
+    <message>
+        <source>entre el foco y el espejo</source>
+        <translation>between the focus and the mirror</translation>
+    </message>
+    <message>
+        <source>Objeto sobre el espejo</source>
+        <translation>Object on the mirror</translation>
+    </message>
+    <message>
+        <source>Objeto a %1 detrás del espejo</source>
+        <translation>Object %1 behind the mirror</translation>
+    </message>
+    <message>
+        <source>Objeto a %1 delante del espejo</source>
+        <translation>Object %1 in front of the mirror</translation>
+    </message>
+    <message>
+        <source>Imagen en el infinito: los rayos reflejados salen paralelos.</source>
+        <translation>Image at infinity: the reflected rays leave parallel.</translation>
+    </message>
+    <message>
+        <source>virtual</source>
+        <translation>virtual</translation>
+    </message>
+    <message>
+        <source>real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>invertida</source>
+        <translation>inverted</translation>
+    </message>
+    <message>
+        <source>derecha</source>
+        <translation>upright</translation>
+    </message>
+    <message>
+        <source>aumentada</source>
+        <translation>enlarged</translation>
+    </message>
+    <message>
+        <source>del mismo tamaño</source>
+        <translation>the same size</translation>
+    </message>
+    <message>
+        <source>reducida</source>
+        <translation>reduced</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, sobre el espejo; aumento %4.</source>
+        <translation>Image %1, %2 and %3, on the mirror; magnification %4.</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, a %4 detrás del espejo; aumento %5.</source>
+        <translation>Image %1, %2 and %3, %4 behind the mirror; magnification %5.</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, a %4 delante del espejo; aumento %5.</source>
+        <translation>Image %1, %2 and %3, %4 in front of the mirror; magnification %5.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="gl" sourcelanguage="es">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Espejo plano.</source>
+        <translation>Espello plano.</translation>
+    </message>
+    <message>
+        <source>Espejo convexo.</source>
+        <translation>Espello convexo.</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo.</source>
+        <translation>Espello cóncavo.</translation>
+    </message>
+    <message>
+        <source>más allá del centro</source>
+        <translation>máis alá do centro</translation>
+    </message>
+    <message>
+        <source>en el centro</source>
+        <translation>no centro</translation>
+    </message>
+    <message>
+        <source>entre el centro y el foco</source>
+        <translation>entre o centro e o foco</translation>
+    </message>
+    <message>
+        <source>en el foco</source>
+        <translation>no foco</translation>
+    </message>
+    <message>
+        <source>entre el foco y el espejo</source>
+        <translation>entre o foco e o espello</translation>
+    </message>
+    <message>
+        <source>Objeto sobre el espejo</source>
+        <translation>Obxecto sobre o espello</translation>
+    </message>
+    <message>
+        <source>Objeto a %1 detrás del espejo</source>
+        <translation>Obxecto a %1 detrás do espello</translation>
+    </message>
+    <message>
+        <source>Objeto a %1 delante del espejo</source>
+        <translation>Obxecto a %1 diante do espello</translation>
+    </message>
+    <message>
+        <source>Imagen en el infinito: los rayos reflejados salen paralelos.</source>
+        <translation>Imaxe no infinito: os raios reflectidos saen paralelos.</translation>
+    </message>
+    <message>
+        <source>virtual</source>
+        <translation>virtual</translation>
+    </message>
+    <message>
+        <source>real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>invertida</source>
+        <translation>invertida</translation>
+    </message>
+    <message>
+        <source>derecha</source>
+        <translation>dereita</translation>
+    </message>
+    <message>
+        <source>aumentada</source>
+        <translation>aumentada</translation>
+    </message>
+    <message>
+        <source>del mismo tamaño</source>
+        <translation>do mesmo tamaño</translation>
+    </message>
+    <message>
+        <source>reducida</source>
+        <translation>reducida</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, sobre el espejo; aumento %4.</source>
+        <translation>Imaxe %1, %2 e %3, sobre o espello; aumento %4.</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, a %4 detrás del espejo; aumento %5.</source>
+        <translation>Imaxe %1, %2 e %3, a %4 detrás do espello; aumento %5.</translation>
+    </message>
+    <message>
+        <source>Imagen %1, %2 y %3, a %4 delante del espejo; aumento %5.</source>
+        <translation>Imaxe %1, %2 e %3, a %4 diante do espello; aumento %5.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]
