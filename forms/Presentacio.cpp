@@ -3,6 +3,7 @@
 
 #include "core/Language.h"
 #include "core/NumberText.h"
+#include "diagram/Classroom.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
 #include "forms/ObjectHandle.h"
@@ -74,6 +75,9 @@ void TPresentacioDiagrama::setDrawing(const SceneDrawing& drawing) {
     const QRegion before = movingRegion();
     drawing_ = drawing;
     source_.drawing = &drawing_.record;
+    // The classroom view is drawn on white.
+    source_.background =
+        drawing.environmentKey.division > 0 ? ClassroomColors.background : PanelColor;
     source_.client = {drawing.environmentKey.width, drawing.environmentKey.height};
     if (sameEnvironment) {
         // Only around what moved: the rest of the screen is as it was.
@@ -123,6 +127,13 @@ QRegion TPresentacioDiagrama::movingRegion() const {
                           .adjusted(-reach, -reach, reach, reach)
                           .toAlignedRect();
             break;
+        case DrawingRecord::Op::Text: {
+            const QRectF box = TextBox(drawing_.record.textOf(c), c.fa, c.fb);
+            region += QRectF(at(box.left(), box.top()), at(box.right(), box.bottom()))
+                          .adjusted(-3 * sx, -3 * sy, 3 * sx, 3 * sy)
+                          .toAlignedRect();
+            break;
+        }
         }
     }
     return region & rect();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/PainterSurface.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -259,4 +261,36 @@ void PainterSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int3
     painter_.setBrush(Qt::white);
     painter_.drawEllipse(QRectF(topLeft, bottomRight));
     painter_.setBrush(Qt::NoBrush);
+}
+
+QFont TextFont(const TTextMark& mark) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(mark.height))));
+    font.setBold(mark.bold);
+    return font;
+}
+
+QRectF TextBox(const TTextMark& mark, double fx, double fy) {
+    const QFontMetricsF metrics(TextFont(mark));
+    const double w = metrics.horizontalAdvance(mark.text);
+    const double h = metrics.ascent() + metrics.descent();
+    const double x = fx - w * static_cast<double>(mark.align) / 2;
+    const double y = fy - h * static_cast<double>(mark.valign) / 2;
+    return {x, y, w, h};
+}
+
+void PainterSurface::text(double fx, double fy, const TTextMark& mark) {
+    flush();
+    const QFont font = TextFont(mark);
+    const QRectF box = TextBox(mark, fx, fy);
+    const QFontMetricsF metrics(font);
+    painter_.save();
+    // In client pixels, scaled with the picture like every line.
+    painter_.translate(toDevice(0, 0));
+    painter_.scale(sx_, sy_);
+    painter_.setFont(font);
+    painter_.setPen(ToQColor(mark.color));
+    painter_.drawText(QPointF(box.x(), box.y() + metrics.ascent()), mark.text);
+    painter_.restore();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 // Colours are 0x00BBGGRR values, red in the low byte.
@@ -20,6 +22,21 @@ constexpr unsigned BlueOf(TColor c) {
 }
 
 enum class LineStyle : std::uint8_t { Solid, Dash, Dot, DashDot };
+
+// A line of text placed at a point of the client area: `height` is the
+// type's pixel height in client pixels; the alignment says which of the
+// text's edges (or its centre) stands at the point.
+struct TTextMark {
+    enum Align : std::uint8_t { Left = 0, Centre = 1, Right = 2 };
+    enum VAlign : std::uint8_t { Top = 0, Middle = 1, Bottom = 2 };
+    QString text;
+    double height = 12;
+    TColor color = 0;
+    Align align = Left;
+    VAlign valign = Middle;
+    bool bold = false;
+    bool operator==(const TTextMark&) const = default;
+};
 
 struct TPen {
     LineStyle style = LineStyle::Solid;
@@ -73,4 +90,7 @@ public:
                               double /*fRight*/, double /*fBottom*/) {
         ellipse(left, top, right, bottom);
     }
+    // Writes a line of text at client point (fx, fy). A surface that shows
+    // only the panel's own drawing, which has no text, may leave it out.
+    virtual void text(double /*fx*/, double /*fy*/, const TTextMark& /*mark*/) {}
 };
