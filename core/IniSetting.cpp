@@ -78,6 +78,8 @@ QByteArray IniWithValue(QByteArrayView bytes, QByteArrayView key, QByteArrayView
                 continue;
             }
         } else if (general && ValueOf(line.text, key)) {
+            if (!std::exchange(placed, true))
+                out += setting;
             continue;
         }
         out += whole;
