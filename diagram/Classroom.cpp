@@ -125,7 +125,11 @@ class Sketch {
 public:
     Sketch(Surface& s, int width, int height) : s_(s), w_(width), h_(height) {}
 
-    void pen(TColor colour, int width) { s_.selectPen(TPen{LineStyle::Solid, colour, width}); }
+    // Square ends: round ones cost the raster engine a disc at every end,
+    // and the dashes have many.
+    void pen(TColor colour, int width) {
+        s_.selectPen(TPen{LineStyle::Solid, colour, width, true});
+    }
     // The part of a-b inside the client area; false when none is.
     bool clip(Pt& a, Pt& b) const {
         double t0 = 0, t1 = 1;
@@ -487,7 +491,7 @@ QString FarImageWords(const ImageResult& image) {
 
 ClassroomDrawing DrawClassroomScene(const Scene& scene, const ImageResult& image,
                                     const std::optional<ClassroomView>& previous, int width,
-                                    int height) {
+                                    int height, const SceneDrawing* last) {
     ClassroomDrawing cd;
     cd.width = std::max(width, 1);
     cd.height = std::max(height, 1);
@@ -503,7 +507,13 @@ ClassroomDrawing DrawClassroomScene(const Scene& scene, const ImageResult& image
     };
     const ClassroomPalette& p = ClassroomColors;
     begin(DrawStep::Environment);
-    Environment(k, fr, scene, cd.view);
+    // The scale's numbers are whole: the same in every language.
+    if (last != nullptr && last->environmentKey == d.environmentKey && !last->failed()) {
+        const auto [first, end] = last->environment();
+        d.record.append(last->record, first, end);
+    } else {
+        Environment(k, fr, scene, cd.view);
+    }
     begin(DrawStep::Object);
     const Pt objectTip = fr.at({scene.objectPos, ObjectHeight});
     k.pen(p.object, ArrowWidth);

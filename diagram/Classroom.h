@@ -80,10 +80,12 @@ struct ClassroomDrawing {
 
 // Draws a scene in the classroom view into a record of the same layers as
 // DrawScene's. Pure: the view chosen depends only on the arguments. Texts
-// on the picture are in the current Language.
+// on the picture are in the current Language. Where `last` (the drawing
+// before) drew the same environment, its calls are taken as they are.
 ClassroomDrawing DrawClassroomScene(const Scene& scene, const ImageResult& image,
                                     const std::optional<ClassroomView>& previous = {},
-                                    int width = ClassroomWidth, int height = ClassroomHeight);
+                                    int width = ClassroomWidth, int height = ClassroomHeight,
+                                    const SceneDrawing* last = nullptr);
 
 // Every colour the classroom view draws with, and whether it is text.
 struct PaletteUse {

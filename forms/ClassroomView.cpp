@@ -8,6 +8,7 @@
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
 #include "forms/Results.h"
+#include "plot/PainterSurface.h"
 #include "util/SettingsFile.h"
 
 #include <QAction>
@@ -31,8 +32,8 @@ public:
         setGeometry(panel->rect());
         panel->installEventFilter(this);
     }
-    void show(const DrawingRecord& record) {
-        record_ = record;
+    void show(const SceneDrawing& drawing) {
+        drawing_ = drawing;
         update();
     }
 
@@ -44,12 +45,35 @@ protected:
         return QWidget::eventFilter(watched, event);
     }
     void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        PaintPicture(p, ClassroomPicture(record_), QRectF(rect()));
+        RunHandler([this] {
+            const PictureSource source = ClassroomPicture(drawing_.record);
+            const QRectF target = FitClient(source, QRectF(rect()));
+            const qreal ratio = devicePixelRatioF();
+            const QSize pixels = (QSizeF(size()) * ratio).toSize();
+            // The axis, its scale, the mirror and its marks stay while the
+            // object moves: drawn once for each scale and size.
+            if (environment_.size() != pixels || !(key_ == drawing_.environmentKey)) {
+                environment_ = QImage(pixels, QImage::Format_RGB32);
+                environment_.setDevicePixelRatio(ratio);
+                environment_.fill(ToQColor(source.background));
+                QPainter e(&environment_);
+                PainterSurface s(e, target, source.client.width(), source.client.height());
+                const auto [first, last] = drawing_.environment();
+                drawing_.record.replay(s, first, last);
+                key_ = drawing_.environmentKey;
+            }
+            QPainter p(this);
+            p.drawImage(QPointF(0, 0), environment_);
+            PainterSurface s(p, target, source.client.width(), source.client.height());
+            const auto [first, last] = drawing_.moving();
+            drawing_.record.replay(s, first, last);
+        });
     }
 
 private:
-    DrawingRecord record_;
+    SceneDrawing drawing_;
+    QImage environment_;
+    SceneDrawing::Key key_;
 };
 
 namespace {
@@ -75,7 +99,7 @@ TClassroomView::TClassroomView(QWidget* window, TLesson* lesson, QMenu* diagramM
     overlay_ = new TClassroomPanel(panel_);
     overlay_->setVisible(onPanel());
     if (onPanel()) {
-        overlay_->show(drawing().drawing.record);
+        overlay_->show(drawing().drawing);
     }
 }
 
@@ -83,7 +107,7 @@ void TClassroomView::Retranslate() {
     item_->setText(Tr("Vista de clase"));
     stale_ = true;
     if (onPanel()) {
-        overlay_->show(drawing().drawing.record);
+        overlay_->show(drawing().drawing);
     }
 }
 
@@ -91,7 +115,7 @@ void TClassroomView::OpVistaClaseClick(bool checked) {
     choice_ = checked;
     overlay_->setVisible(checked);
     if (checked) {
-        overlay_->show(drawing().drawing.record);
+        overlay_->show(drawing().drawing);
     }
     // The view changes even when the choice cannot be kept; the report
     // says so.
@@ -110,7 +134,7 @@ void TClassroomView::Actualitzat(const LessonState& state, bool presented) {
     if (onPanel() || (presented && inPictures())) {
         const ClassroomDrawing& d = drawing();
         if (onPanel()) {
-            overlay_->show(d.drawing.record);
+            overlay_->show(d.drawing);
         }
     }
 }
@@ -118,7 +142,9 @@ void TClassroomView::Actualitzat(const LessonState& state, bool presented) {
 const ClassroomDrawing& TClassroomView::drawing() {
     const LessonState& state = lesson_->state();
     if (stale_ || !(state.scene == drawn_)) {
-        drawing_ = DrawClassroomScene(state.scene, state.image, view_);
+        ClassroomDrawing next = DrawClassroomScene(state.scene, state.image, view_, ClassroomWidth,
+                                                   ClassroomHeight, &drawing_.drawing);
+        drawing_ = std::move(next);
         view_ = drawing_.view;
         drawn_ = state.scene;
         stale_ = false;

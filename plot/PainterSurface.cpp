@@ -79,7 +79,7 @@ QPen PainterSurface::qtPen() const {
     pen.setJoinStyle(Qt::RoundJoin);
     if (pen_.width > 1) {
         // Wide pens have round ends on the panel.
-        pen.setCapStyle(Qt::RoundCap);
+        pen.setCapStyle(pen_.squareEnds ? Qt::SquareCap : Qt::RoundCap);
     } else {
         pen.setCapStyle(Qt::FlatCap);
         if (drawsDotted()) {
@@ -106,7 +106,7 @@ QPointF PainterSurface::thinStart(const QPointF& from, const QPointF& to) const 
 
 void PainterSurface::drawChainAsLines() {
     const QPen pen = qtPen();
-    const bool round = pen_.width > 1;
+    const bool round = pen_.width > 1 && !pen_.squareEnds;
     QList<QLineF>& lines = lines_;
     lines.clear();
     bool hasLength = false;
@@ -120,11 +120,11 @@ void PainterSurface::drawChainAsLines() {
         // A thin line starts half a pixel back, which covers its first
         // pixel and overlaps the line before it, so that no seam shows
         // where two antialiased ends meet.
-        lines.append(QLineF(round ? from : thinStart(from, to), to));
+        lines.append(QLineF(round || pen_.squareEnds ? from : thinStart(from, to), to));
     }
     if (!lines.isEmpty()) {
         QPen flat = pen;
-        flat.setCapStyle(Qt::FlatCap);
+        flat.setCapStyle(pen_.squareEnds ? Qt::SquareCap : Qt::FlatCap);
         painter_.setPen(flat);
         painter_.setBrush(Qt::NoBrush);
         painter_.drawLines(lines);

@@ -42,6 +42,9 @@ struct TPen {
     LineStyle style = LineStyle::Solid;
     TColor color = 0;
     int width = 1;
+    // Square ends instead of round ones on a wide pen, where a surface draws
+    // finer than pixels (the classroom view; the panel's drawing never asks).
+    bool squareEnds = false;
     bool operator==(const TPen&) const = default;
 };
 
