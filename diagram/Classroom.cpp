@@ -12,10 +12,13 @@
 
 namespace {
 
-// Half the height of the mirror drawn, in world units: rays that would
-// meet it farther from the axis are left out, as on a real mirror.
-constexpr double CurvedMirrorHalf = 40;
-constexpr double PlaneMirrorHalf = 45;
+// The mirror is drawn across most of the picture's height, its curve a
+// shallow arc of this depth at its ends, as a fraction of its half height.
+// Rays meet it where they cross the plane of its vertex, at the arc's point
+// of that height, so that they meet at the image as the mirror formula puts
+// it (the thin-mirror construction of the textbooks).
+constexpr double MirrorReach = 0.85;
+constexpr double MirrorSag = 0.06;
 
 // Line widths and sizes in client pixels of the 850 × 562 picture; they
 // scale with it.
@@ -75,11 +78,8 @@ Content ContentOf(const Scene& scene, const ImageResult& image) {
         c.hi = std::max(c.hi, x);
         c.top = std::max(c.top, std::abs(y));
     };
-    if (scene.kind == MirrorPlane) {
-        take(0, PlaneMirrorHalf);
-    } else {
+    if (scene.kind != MirrorPlane) {
         const double s = CurvatureSignOf(scene.kind);
-        take(0, CurvedMirrorHalf);
         take(CurvatureRadius * s, 0);
         take(FocalLength * s, 0);
     }
@@ -97,7 +97,7 @@ double Span(double division) {
 // division's margin either side and room for the labels, within `room` of
 // the picture (1: all of it)?
 bool Fits(const Content& c, double division, double left, double aspect, double room) {
-    const double margin = division;
+    const double margin = 1.5 * division;
     const double width = Span(division) * room;
     const double halfHeight = Span(division) * aspect / 2 * room;
     const double centre = left + Span(division) / 2;
@@ -110,11 +110,12 @@ bool Fits(const Content& c, double division, double left, double aspect, double 
 // and kept on a whole division, so the picture does not pan at every step.
 double PlaceLeft(const Content& c, double division, double start) {
     double left = start;
-    if (c.lo - division < left) {
-        left = std::floor((c.lo - division) / division) * division;
+    const double margin = 1.5 * division;
+    if (c.lo - margin < left) {
+        left = std::floor((c.lo - margin) / division) * division;
     }
-    if (c.hi + division > left + Span(division)) {
-        left = std::ceil((c.hi + division) / division) * division - Span(division);
+    if (c.hi + margin > left + Span(division)) {
+        left = std::ceil((c.hi + margin) / division) * division - Span(division);
     }
     return left;
 }
@@ -218,27 +219,31 @@ struct Frame {
     Pt dir(Pt w) const { return Unit(Pt{w.x, -w.y}); }
 };
 
-// Where the line from p in direction u first meets the mirror, near its
-// vertex and within the mirror drawn.
-std::optional<Pt> MirrorHit(TMirrorKind kind, Pt p, Pt u) {
-    if (kind == MirrorPlane) {
-        if (u.x == 0) {
-            return std::nullopt;
-        }
-        const Pt hit = p + u * (-p.x / u.x);
-        return std::abs(hit.y) <= PlaneMirrorHalf ? std::optional(hit) : std::nullopt;
+class Sketch;
+double MirrorHalf(const Frame& fr, const Sketch& k);
+
+// The mirror as drawn: its half height and the abscissa of its arc.
+struct MirrorShape {
+    TMirrorKind kind;
+    double half;
+    double arcX(double y) const {
+        return kind == MirrorPlane
+                   ? 0
+                   : CurvatureSignOf(kind) * MirrorSag * half * (y / half) * (y / half);
     }
-    const Pt c{CurvatureRadius * CurvatureSignOf(kind), 0};
-    const Pt d = p - c;
-    const double b = d.x * u.x + d.y * u.y;
-    const double disc = b * b - (d.x * d.x + d.y * d.y - CurvatureRadius * CurvatureRadius);
-    if (disc < 0) {
+};
+
+// Where the line from p in direction u meets the mirror: its height where
+// it crosses the vertex's plane, within the mirror drawn.
+std::optional<Pt> MirrorHit(const MirrorShape& m, Pt p, Pt u) {
+    if (std::abs(u.x) < 1e-12) {
         return std::nullopt;
     }
-    const Pt h1 = p + u * (-b - std::sqrt(disc));
-    const Pt h2 = p + u * (-b + std::sqrt(disc));
-    const Pt hit = std::abs(h1.x) < std::abs(h2.x) ? h1 : h2;
-    return std::abs(hit.y) <= CurvedMirrorHalf ? std::optional(hit) : std::nullopt;
+    const double y = p.y + u.y * (-p.x / u.x);
+    if (std::abs(y) > m.half) {
+        return std::nullopt;
+    }
+    return Pt{m.arcX(y), y};
 }
 
 // One principal ray: from the object's tip to the mirror, then on.
@@ -249,18 +254,33 @@ struct PrincipalRay {
     int colour;
 };
 
-std::vector<PrincipalRay> PrincipalRays(const Scene& scene) {
+std::vector<PrincipalRay> PrincipalRays(const Scene& scene, const ImageResult& image,
+                                        const MirrorShape& m) {
     const TMirrorKind kind = scene.kind;
     const Pt tip{scene.objectPos, ObjectHeight};
     std::vector<PrincipalRay> rays;
-    const Pt vertex{0, 0};
+    // Towards (real) or away from (virtual) the image, where it is drawn;
+    // else the principal ray's own way out.
+    const Pt imageTip{image.position, image.height};
+    const auto out = [&](Pt hit, Pt own) {
+        if (!ImageDrawn(image) || Length(imageTip - hit) < 1e-9) {
+            return Unit(own);
+        }
+        return image.kind == ImageVirtual ? Unit(hit - imageTip) : Unit(imageTip - hit);
+    };
+    const auto add = [&](Pt hit, Pt in, Pt own, int colour) {
+        rays.push_back({hit, Unit(hit - tip), out(hit, own), colour});
+        (void)in;
+    };
     // In the colour of the ray it stands in for.
     const auto vertexRay = [&](int colour) {
-        const Pt in = Unit(vertex - tip);
-        rays.push_back({vertex, in, {-in.x, in.y}, colour});
+        const Pt in = Unit(Pt{0, 0} - tip);
+        add({0, 0}, in, {-in.x, in.y}, colour);
     };
     if (kind == MirrorPlane) {
-        rays.push_back({{0, ObjectHeight}, {1, 0}, {-1, 0}, 0});
+        if (auto hit = MirrorHit(m, tip, {1, 0})) {
+            add(*hit, {1, 0}, {-1, 0}, 0);
+        }
         vertexRay(2);
         return rays;
     }
@@ -268,8 +288,8 @@ std::vector<PrincipalRay> PrincipalRays(const Scene& scene) {
     const Pt f{FocalLength * s, 0}, c{CurvatureRadius * s, 0};
     // Parallel to the axis, then through the focus (concave) or as if from
     // it (convex).
-    if (auto hit = MirrorHit(kind, tip, {1, 0})) {
-        rays.push_back({*hit, {1, 0}, Unit((*hit - f) * s), 0});
+    if (auto hit = MirrorHit(m, tip, {1, 0})) {
+        add(*hit, {1, 0}, (Pt{0, hit->y} - f) * s, 0);
     }
     // The light travels towards the mirror along the line through a point;
     // none when the line stands upright.
@@ -282,14 +302,14 @@ std::vector<PrincipalRay> PrincipalRays(const Scene& scene) {
     };
     int missing = -1;
     // Along the line through the focus, then parallel to the axis.
-    if (auto u = along(f); u && MirrorHit(kind, tip, *u)) {
-        rays.push_back({*MirrorHit(kind, tip, *u), *u, {-1, 0}, 1});
+    if (auto u = along(f); u && MirrorHit(m, tip, *u)) {
+        add(*MirrorHit(m, tip, *u), *u, {-1, 0}, 1);
     } else {
         missing = 1;
     }
     // Along the line through the centre, then back on itself.
-    if (auto u = along(c); u && MirrorHit(kind, tip, *u)) {
-        rays.push_back({*MirrorHit(kind, tip, *u), *u, *u * -1, 2});
+    if (auto u = along(c); u && MirrorHit(m, tip, *u)) {
+        add(*MirrorHit(m, tip, *u), *u, *u * -1, 2);
     } else {
         missing = 2;
     }
@@ -299,6 +319,10 @@ std::vector<PrincipalRay> PrincipalRays(const Scene& scene) {
         vertexRay(missing);
     }
     return rays;
+}
+
+double MirrorHalf(const Frame& fr, const Sketch& k) {
+    return MirrorReach * k.height() / 2 / fr.k;
 }
 
 QString Tr(const char* text) {
@@ -342,18 +366,16 @@ void Environment(Sketch& k, const Frame& fr, const Scene& scene, const Classroom
         }
     }
     k.pen(p.ink, MirrorWidth);
-    if (scene.kind == MirrorPlane) {
-        k.line(fr.at({0, -PlaneMirrorHalf}), fr.at({0, PlaneMirrorHalf}));
-        return;
-    }
+    const MirrorShape m{scene.kind, MirrorHalf(fr, k)};
     std::vector<Pt> arc;
-    const double reach = std::asin(CurvedMirrorHalf / CurvatureRadius);
-    for (int i = 0; i <= 48; ++i) {
-        const double a = -reach + 2 * reach * i / 48;
-        arc.push_back(
-            fr.at({s * CurvatureRadius * (1 - std::cos(a)), CurvatureRadius * std::sin(a)}));
+    for (int i = 0; i <= 32; ++i) {
+        const double y = m.half * (2.0 * i / 32 - 1);
+        arc.push_back(fr.at({m.arcX(y), y}));
     }
     k.polyline(arc);
+    if (scene.kind == MirrorPlane) {
+        return;
+    }
     k.pen(p.ink, AxisWidth);
     const struct {
         double x;
@@ -380,6 +402,7 @@ void Arrow(Sketch& k, Pt foot, Pt tip, bool dashed) {
 }
 
 void Rays(Sketch& k, const Frame& fr, const Scene& scene, const ImageResult& image) {
+    const MirrorShape m{scene.kind, MirrorHalf(fr, k)};
     // An object on or behind the mirror sends no light towards it.
     if (scene.objectPos >= 0) {
         return;
@@ -388,7 +411,7 @@ void Rays(Sketch& k, const Frame& fr, const Scene& scene, const ImageResult& ima
     const bool diverging = !image.atInfinity && image.position > 0;
     // Far enough to leave any picture.
     const double far = 4.0 * (k.width() + k.height());
-    for (const PrincipalRay& r : PrincipalRays(scene)) {
+    for (const PrincipalRay& r : PrincipalRays(scene, image, m)) {
         k.pen(ClassroomColors.rays[static_cast<std::size_t>(r.colour)], RayWidth);
         const Pt hit = fr.at(r.hit);
         const Pt in = fr.dir(r.in), out = fr.dir(r.out);
