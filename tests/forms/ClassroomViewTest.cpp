@@ -10,6 +10,7 @@
 #include "forms/USobre.h"
 #include "tests/support/ReportCatcher.h"
 
+#include <QLabel>
 #include <QtTest>
 
 #include <memory>
@@ -125,6 +126,26 @@ private slots:
         QTest::mouseMove(diagram, point(-70));
         QTest::mouseRelease(diagram, Qt::LeftButton, {}, point(-70));
         QCOMPARE(w->lesson()->state().scene.objectPos, -70.0);
+        // Its results: numbers for people, one face, the image's heading.
+        const auto label = [pres](const char* name) { return pres->findChild<QLabel*>(name); };
+        QCOMPARE(label("PresPosIm")->text(), QStringLiteral("\u221238,9"));
+        QCOMPARE(label("PresAugm")->text(), QStringLiteral("\u22120,56"));
+        QCOMPARE(label("PresTipus")->font().family(), label("PresMagnif")->font().family());
+        QCOMPARE(label("PresSentit")->font().family(), label("PresMagnif")->font().family());
+        QCOMPARE(label("PresTipus")->alignment(), Qt::AlignCenter);
+        QCOMPARE(label("PresLImagen")->text(), QStringLiteral("Imagen"));
+        const auto top = [pres](QWidget* l) { return l->mapTo(pres, QPoint(0, 0)).y(); };
+        QVERIFY(top(label("PresLImagen")) + label("PresLImagen")->height() <=
+                top(label("PresLPosIm")));
+        QVERIFY(QFontInfo(label("PresLPosIm")->font()).pixelSize() >= 0.035 * 720 - 0.5);
+        QTest::keyClick(pres, Qt::Key_Escape);
+        // The hint how to leave, on opening, gone after a few seconds or
+        // at the first step.
+        get<QAction>("OpPresentacio")->trigger();
+        QVERIFY(label("PresAvisoEsc")->isVisible());
+        QVERIFY(label("PresAvisoEsc")->text().startsWith(QStringLiteral("Esc")));
+        QTest::keyClick(pres, Qt::Key_Left);
+        QVERIFY(!label("PresAvisoEsc")->isVisible());
         QTest::keyClick(pres, Qt::Key_Escape);
         // The copied picture is the classroom view's, on white.
         get<QAction>("OpCopiarDiagrama")->trigger();
