@@ -37,6 +37,9 @@ done
 run --export sized.svg --mirror plane --object 10 --size 960x635 || fail "sized svg"
 grep -q '<svg width="254mm" height="168.01mm"' sized.svg || fail "--size's width: $(grep -m1 '<svg' sized.svg)"
 run --export far.svg --mirror convex --object 25 --style classroom || fail "--style classroom"
+# In a PDF too the words and labels are text.
+run --export focus.pdf --mirror concave --object 25 || fail "classroom pdf"
+pdftotext focus.pdf - | grep -q 'imagen en el' || fail "the PDF's words are not text"
 run --export concave.pdf --mirror concavo --object 10 || fail "pdf: exit $?"
 [[ $(head -c 4 concave.pdf) == %PDF ]] || fail "not a PDF"
 images=$(pdfimages -list concave.pdf | tail -n +3 | wc -l)
