@@ -11,12 +11,14 @@
 #include "util/SettingsFile.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <exception>
@@ -33,7 +35,7 @@ constexpr int DefaultTimes = 4;
 
 // The program's own options, as QCommandLineParser takes them: "--name
 // value" or "--name=value", and one dash as well as two.
-const char* const ValueOptions[] = {"export", "mirror", "object", "size"};
+const char* const ValueOptions[] = {"export", "mirror", "object", "size", "style"};
 const char* const FlagOptions[] = {"help", "version"};
 // The interface language's option: every start takes it.
 constexpr char LangOptionName[] = "lang";
@@ -94,7 +96,28 @@ std::optional<QSize> SizeOf(const QString& text) {
     return QSize(w, h);
 }
 
+// The mirror's names, Spanish as in the field's menu, and English.
+struct MirrorName {
+    const char* name;
+    TMirrorKind kind;
+};
+constexpr MirrorName MirrorNames[] = {
+    {"plano", MirrorPlane}, {"convexo", MirrorConvex}, {"concavo", MirrorConcave},
+    {"plane", MirrorPlane}, {"convex", MirrorConvex},  {"concave", MirrorConcave},
+};
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 } // namespace
+
+QString MoreHelp() {
+    return Tr("  --mirror también acepta plane, convex o concave\n"
+              "  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)\n"
+              "                   u original (el dibujo del panel)\n"
+              "  --lang IDIOMA    ca, en o es: el idioma de los mensajes y del dibujo");
+}
 
 bool IsCommandLineRun(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -176,7 +199,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
         return parser.value(QLatin1String(name));
     };
     const std::optional<QString> file = value("export"), mirror = value("mirror"),
-                                 object = value("object"), size = value("size");
+                                 object = value("object"), size = value("size"),
+                                 style = value("style");
     if (!file) {
         refuse(Say(LangCliMissing).arg(QStringLiteral("--export")));
         return cl;
@@ -194,15 +218,19 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
         refuse(Say(LangCliBadExtension).arg(cl.file));
         return cl;
     }
-    if (*mirror == QLatin1String("plano")) {
-        cl.mirror = MirrorPlane;
-    } else if (*mirror == QLatin1String("convexo")) {
-        cl.mirror = MirrorConvex;
-    } else if (*mirror == QLatin1String("concavo")) {
-        cl.mirror = MirrorConcave;
-    } else {
+    const auto named = std::ranges::find_if(
+        MirrorNames, [&mirror](const MirrorName& m) { return *mirror == QLatin1String(m.name); });
+    if (named == std::end(MirrorNames)) {
         refuse(Say(LangCliBadMirror).arg(*mirror));
         return cl;
+    }
+    cl.mirror = named->kind;
+    if (style) {
+        if (*style != QLatin1String("classroom") && *style != QLatin1String("original")) {
+            refuse(Tr("--style «%1»: debe ser classroom u original").arg(*style));
+            return cl;
+        }
+        cl.classroom = *style == QLatin1String("classroom");
     }
     try {
         // The same rules as the position field.
@@ -263,7 +291,7 @@ int RunCommandLine(int argc, char** argv) {
         return ExitRefused;
     }
     if (cl.action == TCommandLine::Action::Help) {
-        PrintLine(stdout, Say(LangCliHelp));
+        PrintLine(stdout, Say(LangCliHelp) + QLatin1Char('\n') + MoreHelp());
         return 0;
     }
     if (cl.action == TCommandLine::Action::Version) {
@@ -284,11 +312,17 @@ int RunCommandLine(int argc, char** argv) {
     const PictureFormat format = *PictureFormatOf(file);
     try {
         // As typed in the field: the object goes to -N.
+        const Scene scene{cl.mirror, -static_cast<double>(static_cast<std::int64_t>(cl.object))};
         const DrawingRecord drawing =
-            RecordDiagram(cl.mirror, -static_cast<double>(static_cast<std::int64_t>(cl.object)));
-        const PictureSource source = PanelPicture(drawing);
-        const QSize size = cl.size.value_or(
-            ScaledClientSize(source, format == PictureFormat::Pdf ? 1 : DefaultTimes));
+            cl.classroom ? ClassroomRecord(scene) : RecordDiagram(scene.kind, scene.objectPos);
+        PictureSource source = cl.classroom ? ClassroomPicture(drawing) : PanelPicture(drawing);
+        // Either view at the panel's times, as the menu saves it.
+        const QSize size = cl.size.value_or(QSize(PanelWidth, PanelHeight) *
+                                            (format == PictureFormat::Pdf ? 1 : DefaultTimes));
+        if (cl.size) {
+            // The pixels asked for, at 96 to the inch.
+            source.svgWidthMm = 0;
+        }
         const QString reason = WritePicture(source, file, format, size);
         if (!reason.isEmpty()) {
             PrintLine(stderr, program + Say(LangCliNotWritten).arg(cl.file, reason));

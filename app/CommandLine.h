@@ -26,11 +26,16 @@ struct TCommandLine {
     TMirrorKind mirror = 0;
     std::int32_t object = 0; // the distance in front of the mirror, as typed in the field
     std::optional<QSize> size;
+    // The classroom view unless --style original.
+    bool classroom = true;
     // The language --lang asks for, the last one given.
     std::optional<TLanguage> language;
     // Empty, or the one-line reason the arguments are refused.
     QString error;
 };
+
+// The lines --help adds to the table's for the options it does not list.
+QString MoreHelp();
 
 // Reads the arguments (the program's name left out). A --lang that names no
 // language is refused first; then --help and --version win over everything

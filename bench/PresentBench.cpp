@@ -5,6 +5,7 @@
 // the presentation, as on one screen, and beside it, as on two. Run through
 // run.sh, which prints the ratios.
 
+#include "forms/ClassroomView.h"
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
 #include "plot/Plot.h"
@@ -13,10 +14,12 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -61,10 +64,22 @@ void SendMouse(QWidget* view, QEvent::Type type, const QPointF& at, Qt::MouseBut
     QApplication::sendEvent(view, &e);
 }
 
+// Sets the classroom view's choice as the user would, through the item.
+void ChooseView(TFPrincipal* w, bool classroom) {
+    auto* item = w->findChild<QAction*>(QStringLiteral("OpVistaClase"));
+    // Through the other state: the user's explicit choice either way.
+    if (item->isChecked() == classroom) {
+        item->trigger();
+    }
+    item->trigger();
+}
+
 // `beside`: the main window out from under the presentation, as on a
-// second screen, so that it is painted on every step too.
-void BM_DragStep(benchmark::State& state, QSize size, bool beside) {
+// second screen, so that it is painted on every step too. `classroom`: the
+// presentation shows the classroom view (the panel its own look).
+void BM_DragStep(benchmark::State& state, QSize size, bool beside, bool classroom) {
     TFPrincipal* w = Window();
+    ChooseView(w, classroom);
     w->findChild<QAction*>(QStringLiteral("OpCentre"))->trigger();
     w->findChild<QAction*>(QStringLiteral("OpPresentacio"))->trigger();
     auto* pres = w->findChild<TFPresentacio*>(QStringLiteral("FPresentacio"));
@@ -73,13 +88,19 @@ void BM_DragStep(benchmark::State& state, QSize size, bool beside) {
     w->move(beside ? QPoint(size.width() + 10, 0) : QPoint(100, 100));
     QApplication::processEvents();
     TPresentacioDiagrama* view = pres->diagram();
+    auto* lesson = w->findChild<TClassroomView*>(QStringLiteral("ClassroomView"));
     PaintCounter counter;
     view->installEventFilter(&counter);
 
     // The pointer goes to and fro over the concave mirror's interesting
     // stretch, one whole position a step.
     const QRectF t = view->target();
-    const auto pointAt = [&t](double x) {
+    const auto pointAt = [&](double x) {
+        if (classroom) {
+            const ClassroomDrawing& d = lesson->drawing();
+            return QPointF(t.x() + (d.clientX(x) + 0.5) * t.width() / d.width - 0.5,
+                           t.y() + (d.clientY(5) + 0.5) * t.height() / d.height - 0.5);
+        }
         const double column = PlotX(Diagram, x);
         return QPointF(t.x() + (column + 0.5) * t.width() / 425 - 0.5,
                        t.y() + (PlotY(Diagram, 5) + 0.5) * t.height() / 281 - 0.5);
@@ -112,16 +133,21 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     PlotUnitInit();
+    // The view chosen in the benchmark is kept here, not in the user's settings.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     // A fixed number of steps, for profiling: a whole to-and-fro is 180.
     const int steps = qEnvironmentVariableIntValue("VEXARIA_BENCH_STEPS");
     for (const QSize& s : Sizes) {
         const std::string size = std::to_string(s.width()) + "x" + std::to_string(s.height());
         benchmark::RegisterBenchmark(("BM_FillImage/" + size).c_str(), BM_FillImage, s)
             ->Unit(benchmark::kMicrosecond);
-        for (const bool beside : {false, true}) {
-            auto* b = benchmark::RegisterBenchmark(
-                ((beside ? "BM_DragStepBeside/" : "BM_DragStep/") + size).c_str(), BM_DragStep, s,
-                beside);
+        for (const auto& [name, beside, classroom] :
+             {std::tuple{"BM_DragStep/", false, false},
+              std::tuple{"BM_DragStepBeside/", true, false},
+              std::tuple{"BM_DragStepClassroom/", false, true}}) {
+            auto* b = benchmark::RegisterBenchmark((name + size).c_str(), BM_DragStep, s, beside,
+                                                   classroom);
             b->Unit(benchmark::kMicrosecond);
             if (steps > 0) {
                 b->Iterations(steps);

@@ -26,13 +26,14 @@ for name in sorted(runs):
         continue
     kind, size = name.split("/", 1)
     beside = kind == "BM_DragStepBeside"
+    classroom = kind == "BM_DragStepClassroom"
     steps = runs[name]
     fills = runs["BM_FillImage/" + size]
     ratios = [s / f for s, f in zip(steps, fills)]
     median = statistics.median(ratios)
-    if not beside:
+    if not beside and not classroom:
         worst = max(worst, median)
-    label = "main window beside" if beside else "drag step"
+    label = "main window beside" if beside else ("classroom view" if classroom else "drag step")
     print(f"  {size:10s} {label:18s} {statistics.median(steps):8.0f} us"
           f" (spread {min(steps):.0f}-{max(steps):.0f}),"
           f" fill {statistics.median(fills):7.0f} us"

@@ -163,3 +163,9 @@ inline constexpr TLangText LangSavingPicture = {
     "DiagramMenu", QT_TRANSLATE_NOOP("DiagramMenu", "Guardando la imagen...")};
 inline constexpr TLangText LangCancelSaving = {"DiagramMenu",
                                                QT_TRANSLATE_NOOP("DiagramMenu", "Cancelar")};
+
+// Words of the main window's results that the presentation, printouts and
+// the classroom drawing say too, in the main window's context.
+inline constexpr TLangText LangImage = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "Imagen")};
+inline constexpr TLangText LangInfinity = {"TFPrincipal",
+                                           QT_TRANSLATE_NOOP("TFPrincipal", "infinito")};

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -142,4 +143,44 @@ std::int32_t StrToInt(const QString& text) {
                                 QT_TRANSLATE_NOOP("RunError", "'%1' is not a valid integer value")})
                        .arg(text)
                        .toStdString());
+}
+
+QString NumberForPeople(double value, int decimals, QChar separator) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    decimals = std::clamp(decimals, 0, 6);
+    char buf[400];
+    // Halves away from zero, on the decimal value people see: 2.25 gives
+    // 2.3 however the double falls.
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = std::round(std::fabs(value) * scale * (1 + 1e-12));
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, scaled / scale, std::chars_format::fixed, decimals);
+    QString text = QString::fromLatin1(buf, res.ptr - buf);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0'))) {
+            text.chop(1);
+        }
+        if (text.endsWith(QLatin1Char('.'))) {
+            text.chop(1);
+        }
+    }
+    text.replace(QLatin1Char('.'), separator);
+    if (value < 0 && scaled != 0) {
+        text.prepend(QChar(0x2212));
+    }
+    return text;
+}
+
+QChar DecimalSeparator(TLanguage language) {
+    return language == LangEnglish ? QLatin1Char('.') : QLatin1Char(',');
+}
+
+QString PositionForPeople(double value, TLanguage language) {
+    return NumberForPeople(value, 1, DecimalSeparator(language));
+}
+
+QString MagnificationForPeople(double value, TLanguage language) {
+    return NumberForPeople(value, 2, DecimalSeparator(language));
 }

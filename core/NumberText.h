@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Language.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -14,6 +16,21 @@
 QString FloatToStrGeneral(double value, const QString& decimalPoint);
 // The same with the decimal separator of the user's regional settings.
 QString FloatToStr(double value);
+
+// A number for people to read, in a picture, a printout or the
+// presentation: rounded to at most `decimals` decimals (halves away from
+// zero), trailing zeros and a bare separator dropped, `separator` between
+// the whole part and the decimals, a minus sign (U+2212) before a negative
+// value that does not round to zero. Infinite or not-a-number values give
+// an empty text: the caller words them.
+QString NumberForPeople(double value, int decimals, QChar separator);
+// The decimal separator of a language: a comma in Catalan and Spanish, a
+// point in English.
+QChar DecimalSeparator(TLanguage language);
+// A position (at most one decimal) and a magnification (at most two) in a
+// language.
+QString PositionForPeople(double value, TLanguage language);
+QString MagnificationForPeople(double value, TLanguage language);
 
 // A whole number typed by the user: leading spaces, then an optional sign
 // and decimal digits in the 32-bit range, or "$" and at most 8 hexadecimal

@@ -74,6 +74,9 @@ struct SceneDrawing {
         TPen pen;
         int width = 0;
         int height = 0;
+        // The classroom view's scale and left edge; 0 for the panel's.
+        double division = 0;
+        double left = 0;
         bool operator==(const Key&) const = default;
     } environmentKey;
     DrawingRecord record;

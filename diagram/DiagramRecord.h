@@ -13,3 +13,8 @@ DrawingRecord RecordDiagram(TMirrorKind kind, double x);
 inline PictureSource PanelPicture(const DrawingRecord& drawing) {
     return PictureSource{&drawing, PanelColor, {PanelWidth, PanelHeight}};
 }
+
+// The classroom view of a scene, kept as its plotting calls, and the
+// picture it makes: white, of the classroom drawing's client area.
+DrawingRecord ClassroomRecord(const Scene& scene);
+PictureSource ClassroomPicture(const DrawingRecord& drawing);

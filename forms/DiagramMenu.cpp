@@ -2,6 +2,7 @@
 #include "forms/DiagramMenu.h"
 
 #include "core/Language.h"
+#include "forms/ClassroomView.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
 #include "forms/PngSizeDialog.h"
@@ -16,12 +17,14 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QProgressDialog>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
@@ -75,7 +78,22 @@ PictureSource PanelSource(const TGraficPanel& panel) {
     return PictureSource{&panel.drawing(), panel.backgroundColor(), image.size()};
 }
 
+// Where saving starts: the user's pictures, else the home folder.
+QString PicturesFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
 } // namespace
+
+PictureSource TDiagramCommands::Source() const {
+    if (classroom_) {
+        if (const std::optional<PictureSource> source = classroom_->pictureSource()) {
+            return *source;
+        }
+    }
+    return PanelSource(*panel_);
+}
 
 TDiagramCommands::TDiagramCommands(QWidget* window, QMenuBar* menuBar, TGraficPanel* panel,
                                    std::function<QStringList()> results)
@@ -130,6 +148,8 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
         saveDialog_->setFileMode(QFileDialog::AnyFile);
         saveDialog_->setDefaultSuffix(QStringLiteral("png"));
+        // Then the folder of the last save: the dialog is kept for the run.
+        saveDialog_->setDirectory(PicturesFolder());
         connect(saveDialog_, &QFileDialog::filterSelected, saveDialog_,
                 [this](const QString& filter) {
                     for (const FileKind& kind : FileKinds) {
@@ -170,11 +190,12 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
             return;
         }
     }
-    const PictureSource source = PanelSource(*panel_);
+    const PictureSource source = Source();
     // A PDF page of the panel's own size makes a figure of about 11 cm.
-    QSize size = ScaledClientSize(source, *format == PictureFormat::Pdf ? 1 : PictureTimes);
+    const QSize panel = PanelSource(*panel_).client;
+    QSize size = panel * (*format == PictureFormat::Pdf ? 1 : PictureTimes);
     if (*format == PictureFormat::Png) {
-        TFTamanyPng ask(source.client, size, window_);
+        TFTamanyPng ask(panel, size, window_);
         if (ask.exec() != QDialog::Accepted) {
             return;
         }
@@ -266,8 +287,8 @@ bool TDiagramCommands::SaveLargePng(PictureSource source, const QString& name, Q
 }
 
 void TDiagramCommands::OpCopiarDiagramaClick() {
-    const PictureSource source = PanelSource(*panel_);
-    const QSize size = ScaledClientSize(source, PictureTimes);
+    const PictureSource source = Source();
+    const QSize size = PanelSource(*panel_).client * PictureTimes;
     auto* data = new QMimeData;
     data->setImageData(RenderPicture(source, size));
     data->setData(QStringLiteral("image/svg+xml"), SvgPicture(source, size));
@@ -307,10 +328,11 @@ void TDiagramCommands::OpImprimirClick() {
 }
 
 void TDiagramCommands::PaintPrintedPage(QPainter& p, const QRectF& page) const {
-    PictureSource source = PanelSource(*panel_);
+    PictureSource source = Source();
     // Paper stays white under the diagram.
     source.background = RGB(255, 255, 255);
-    const QStringList lines = results_ ? results_() : QStringList();
+    const QStringList lines =
+        classroom_ ? classroom_->printedResults() : (results_ ? results_() : QStringList());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(11);
     p.setFont(font);

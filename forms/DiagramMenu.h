@@ -18,6 +18,7 @@ class QPainter;
 class QRectF;
 class QWidget;
 class TGraficPanel;
+class TClassroomView;
 
 // The "Diagrama" menu and the diagram panel's context menu: the picture on
 // the panel saved as PNG, SVG or PDF, copied to the clipboard, or printed
@@ -37,6 +38,9 @@ public:
     // The print module's file, loaded by the first print: beside the
     // program unless set otherwise.
     void setPrintModuleFile(const QString& file) { printModule_ = file; }
+    // Pictures and printouts take the classroom view where it says so, and
+    // print their numbers for people.
+    void setClassroom(TClassroomView* classroom) { classroom_ = classroom; }
 
 private:
     void ShowContextMenu(const QPoint& at);
@@ -55,4 +59,7 @@ private:
     QMenu* contextMenu_;
     QFileDialog* saveDialog_ = nullptr;
     QString printModule_;
+    TClassroomView* classroom_ = nullptr;
+    // The picture saved, copied or printed.
+    PictureSource Source() const;
 };

@@ -4,6 +4,7 @@
 #include "core/Language.h"
 #include "core/NumberText.h"
 #include "forms/Accessibility.h"
+#include "diagram/Classroom.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
 #include "forms/ObjectHandle.h"
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -34,8 +36,13 @@ constexpr TColor ImageFieldColor = RGB(255, 235, 215);
 // The layout in type heights: a caption above each value, the cells in a
 // column beside the diagram or in rows under it.
 constexpr double CellWidth = 9.5;
-constexpr double CaptionHeight = 0.75;
-constexpr double CaptionType = 0.55;
+constexpr double CaptionHeight = 1.15;
+constexpr double CaptionType = 0.8;
+// Captions are at least this part of the screen's height, to be read from
+// the back of the room.
+constexpr double CaptionScreenShare = 0.035;
+// How long the hint how to leave stays, in milliseconds.
+constexpr int HintTime = 5000;
 constexpr double ValueHeight = 1.45;
 constexpr double CellGap = 0.4;
 constexpr double CellHeight = CaptionHeight + ValueHeight + CellGap;
@@ -66,6 +73,9 @@ void TPresentacioDiagrama::setDrawing(const SceneDrawing& drawing) {
     const QRegion before = movingRegion();
     drawing_ = drawing;
     source_.drawing = &drawing_.record;
+    // The classroom view is drawn on white.
+    source_.background =
+        drawing.environmentKey.division > 0 ? ClassroomColors.background : PanelColor;
     source_.client = {drawing.environmentKey.width, drawing.environmentKey.height};
     if (sameEnvironment) {
         // Only around what moved: the rest of the screen is as it was.
@@ -115,6 +125,13 @@ QRegion TPresentacioDiagrama::movingRegion() const {
                           .adjusted(-reach, -reach, reach, reach)
                           .toAlignedRect();
             break;
+        case DrawingRecord::Op::Text: {
+            const QRectF box = TextBox(drawing_.record.textOf(c), c.fa, c.fb);
+            region += QRectF(at(box.left(), box.top()), at(box.right(), box.bottom()))
+                          .adjusted(-3 * sx, -3 * sy, 3 * sx, 3 * sy)
+                          .toAlignedRect();
+            break;
+        }
         }
     }
     return region & rect();
@@ -186,6 +203,8 @@ void TFPresentacio::Retranslate() {
         cells_[i].caption->setText(
             Captions[i] ? QCoreApplication::translate("TFPrincipal", Captions[i]) : QString());
     }
+    heading_->setText(LangCaption(LangImage));
+    hint_->setText(tr("Esc: volver a la ventana principal"));
 }
 
 TFPresentacio::TFPresentacio(QWidget* owner)
@@ -242,10 +261,29 @@ TFPresentacio::TFPresentacio(QWidget* owner)
         }
     }
 
+    // Over the image's position and magnification.
+    heading_ = new QLabel(results_);
+    heading_->setObjectName(QStringLiteral("PresLImagen"));
+    heading_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("PresAvisoEsc"));
+    hint_->setAutoFillBackground(true);
+    hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetColor(hint_, QPalette::Window, RGB(0x1A, 0x1A, 0x1A));
+    SetColor(hint_, QPalette::WindowText, RGB(255, 255, 255));
+    hint_->hide();
+    hintTimer_ = new QTimer(this);
+    hintTimer_->setObjectName(QStringLiteral("PresAvisoTiempo"));
+    hintTimer_->setSingleShot(true);
+    connect(hintTimer_, &QTimer::timeout, hint_, &QWidget::hide);
+
     handle_ = new TObjectHandle(
         diagram_, [this](const QPointF& at) { return diagram_->toClient(at); },
         [this] { return objectBox_; });
     connect(handle_, &TObjectHandle::dragged, this, &TFPresentacio::dragged);
+    // The hint goes at the first thing the user does, if not before.
+    connect(this, &TFPresentacio::dragged, hint_, &QWidget::hide);
+    connect(this, &TFPresentacio::stepped, hint_, &QWidget::hide);
     connect(handle_, &TObjectHandle::stepped, this, &TFPresentacio::stepped);
     connect(handle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { Tanca(); }); });
@@ -339,14 +377,21 @@ void TFPresentacio::MostraResultats(const LessonState& state) {
             FitValue(c);
         }
     };
-    const auto showWord = [this](CellIndex i, const ResultWord& word, double sizeFactor) {
+    // In the classroom view the words are in one face, centred, and dark
+    // where their own colour is too pale to read on their box.
+    const bool classroom = state.drawing.environmentKey.division > 0;
+    const auto showWord = [this, classroom](CellIndex i, const ResultWord& word,
+                                            double sizeFactor) {
         Cell& c = cells_[i];
-        c.value->setAlignment(word.alignment);
-        SetColor(c.value, QPalette::WindowText, word.color);
+        c.value->setAlignment(classroom ? Qt::AlignCenter : word.alignment);
+        const TColor ink = !classroom || ContrastRatio(word.color, word.background) >= TextContrast
+                               ? word.color
+                               : ClassroomColors.ink;
+        SetColor(c.value, QPalette::WindowText, ink);
         SetColor(c.value, QPalette::Window, word.background);
         SetColor(c.box, QPalette::Window, word.background);
         QFont f = c.value->font();
-        f.setFamily(InstalledFace(QLatin1String(word.face)));
+        f.setFamily(classroom ? font().family() : InstalledFace(QLatin1String(word.face)));
         f.setBold(word.bold);
         const QString text = LangCaption(*word.caption);
         const bool changed =
@@ -361,14 +406,24 @@ void TFPresentacio::MostraResultats(const LessonState& state) {
     const ImageResult& image = state.image;
     show(Mirror, MirrorText(state.scene.kind));
     show(Object, ObjectDistanceText(state.scene.objectPos));
-    show(ImagePosition, ImagePositionText(image.position));
-    show(Magnifying, FloatToStr(image.magnification));
+    if (classroom) {
+        // Numbers for people: rounded, the language's separator.
+        const QString infinity = LangCaption(LangInfinity);
+        show(ImagePosition,
+             image.atInfinity ? infinity : PositionForPeople(image.position, Language));
+        show(Magnifying,
+             image.atInfinity ? infinity : MagnificationForPeople(image.magnification, Language));
+    } else {
+        show(ImagePosition, ImagePositionText(image.position));
+        show(Magnifying, FloatToStr(image.magnification));
+    }
     showWord(Kind, KindWord(image.kind), 1.0);
     showWord(Orientation, OrientationWord(image.magnification), 1.0);
     // The size class's word keeps its size against the others, as in the
-    // main window (20, 16 or 14 points against the largest).
+    // main window (20, 16 or 14 points against the largest); in the
+    // classroom view all are one size.
     const ResultWord& size = SizeWord(image.size);
-    showWord(Size, size, std::clamp(size.points / 20.0, 0.5, 1.0));
+    showWord(Size, size, classroom ? 1.0 : std::clamp(size.points / 20.0, 0.5, 1.0));
 }
 
 void TFPresentacio::FitValue(Cell& c) {
@@ -404,12 +459,16 @@ void TFPresentacio::Disposa() {
     // Beside the diagram: one column. Under it: as many cells in a row as
     // fit. Whichever leaves the diagram larger.
     const double cellW = CellWidth * u, cellH = CellHeight * u, margin = Margin * u;
+    const double headingH = CaptionHeight * u;
     const double columnW = cellW + 2 * margin;
-    const bool columnFits = int(Cells) * cellH + 2 * margin <= h;
+    const bool columnFits = int(Cells) * cellH + headingH + 2 * margin <= h;
     const double besideScale = columnFits ? scaleIn(w - columnW, h) : 0.0;
     const int perRow = std::clamp(static_cast<int>((w - 2 * margin) / cellW), 1, int(Cells));
-    const int rows = (int(Cells) + perRow - 1) / perRow;
-    const double bandH = rows * cellH + 2 * margin;
+    // The image's two cells start a row of their own, under their heading.
+    const int firstRows = (int(ImagePosition) + perRow - 1) / perRow;
+    const int imageRows = (int(Cells) - int(ImagePosition) + perRow - 1) / perRow;
+    const int rows = firstRows + imageRows;
+    const double bandH = rows * cellH + headingH + 2 * margin;
     const double underScale = scaleIn(w, h - bandH);
     const bool beside = besideScale >= underScale && besideScale > 0;
 
@@ -427,13 +486,24 @@ void TFPresentacio::Disposa() {
     // The cells, centred in the results' area.
     const int columns = beside ? 1 : perRow;
     const int lines = beside ? int(Cells) : rows;
+    const int imageLine = beside ? int(ImagePosition) : firstRows;
     const double left0 = (resultsArea.width() - columns * cellW) / 2;
-    const double top0 = (resultsArea.height() - lines * cellH + CellGap * u) / 2;
+    const double top0 = (resultsArea.height() - lines * cellH - headingH + CellGap * u) / 2;
     QFont captionFont = font();
-    captionFont.setPixelSize(std::max(1, static_cast<int>(std::lround(CaptionType * u))));
+    const double captionType =
+        std::min(std::max(CaptionType * u, CaptionScreenShare * h), 0.85 * CaptionHeight * u);
+    captionFont.setPixelSize(std::max(1, static_cast<int>(std::lround(captionType))));
+    QFont headingFont = captionFont;
+    headingFont.setBold(true);
+    SetFontIfChanged(heading_, headingFont);
+    heading_->setGeometry(
+        QRectF(left0 + 0.1 * u, top0 + imageLine * cellH, columns * cellW, headingH).toRect());
     for (int i = 0; i < Cells; ++i) {
-        const int col = i % columns, line = i / columns;
-        const double x = left0 + col * cellW + 0.1 * u, y = top0 + line * cellH;
+        const bool ofImage = i >= int(ImagePosition);
+        const int slot = ofImage ? imageLine * columns + (i - int(ImagePosition)) : i;
+        const int col = slot % columns, line = slot / columns;
+        const double x = left0 + col * cellW + 0.1 * u,
+                     y = top0 + line * cellH + (ofImage ? headingH : 0);
         Cell& c = cells_[static_cast<std::size_t>(i)];
         c.caption->setGeometry(QRectF(x, y, cellW - 0.2 * u, CaptionHeight * u).toRect());
         const QRect valueRect =
@@ -474,6 +544,16 @@ void TFPresentacio::Obre() {
     raise();
     activateWindow();
     setFocus(Qt::OtherFocusReason);
+    // How to leave, for a few seconds, over the diagram's corner.
+    QFont f = font();
+    f.setPixelSize(std::max(12, static_cast<int>(std::lround(CaptionScreenShare * height()))));
+    hint_->setFont(f);
+    hint_->setMargin(f.pixelSize() / 3);
+    hint_->adjustSize();
+    hint_->move(f.pixelSize() / 2, f.pixelSize() / 2);
+    hint_->show();
+    hint_->raise();
+    hintTimer_->start(HintTime);
 }
 
 void TFPresentacio::Tanca() {

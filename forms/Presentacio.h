@@ -15,6 +15,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QTimer;
 class TObjectHandle;
 
 // The diagram as the presentation window shows it: the scene's drawing as
@@ -117,6 +118,9 @@ private:
     QWidget* results_;
     std::array<Cell, Cells> cells_{};
     TObjectHandle* handle_;
+    QLabel* heading_; // "Imagen", over its position and magnification
+    QLabel* hint_;    // how to leave, shown on opening
+    QTimer* hintTimer_;
     ClientBox objectBox_;
     int typeHeight_ = 0;
 };

@@ -4,6 +4,8 @@
 #include "core/Language.h"
 #include "diagram/Lesson.h"
 #include "diagram/ObjectDrag.h"
+#include "forms/ClassroomView.h"
+#include "forms/DiagramMenu.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
 #include "forms/LanguageSwitch.h"
@@ -37,6 +39,12 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBa
     setObjectName(QStringLiteral("PresentacioLink"));
 
     QMenu* menu = DiagramMenu(menuBar);
+    classroom_ = new TClassroomView(window, lesson_, menu, panel_);
+    if (auto* commands = window->findChild<TDiagramCommands*>(QStringLiteral("DiagramCommands"))) {
+        commands->setClassroom(classroom_);
+    }
+    connect(classroom_, &TClassroomView::viewChanged, this,
+            [this] { RunHandler([this] { Actualitzat(lesson_->state()); }); });
     if (!menu->isEmpty()) {
         menu->addSeparator()->setObjectName(QStringLiteral("SepPresentacio"));
     }
@@ -46,12 +54,27 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBa
     connect(item_, &QAction::triggered, this,
             [this] { RunHandler([this] { OpPresentacioClick(); }); });
 
-    // The panel shows the client area pixel for pixel.
+    // The panel shows the client area pixel for pixel, or the classroom
+    // drawing fitted into it.
     panelHandle_ = new TObjectHandle(
-        panel_, [](const QPointF& at) { return at; },
-        [this] { return ObjectArrowBox(Diagram, lesson_->state().scene.objectPos); });
-    connect(panelHandle_, &TObjectHandle::dragged, this,
-            [this](double column) { RunHandler([this, column] { Drag(column); }); });
+        panel_,
+        [this](const QPointF& at) {
+            return classroom_->onPanel() ? classroom_->panelToClient(at) : at;
+        },
+        [this] {
+            return classroom_->onPanel()
+                       ? classroom_->objectBox()
+                       : ObjectArrowBox(Diagram, lesson_->state().scene.objectPos);
+        });
+    connect(panelHandle_, &TObjectHandle::dragged, this, [this](double column) {
+        RunHandler([this, column] {
+            if (classroom_->onPanel()) {
+                DragClassroom(column);
+            } else {
+                Drag(column);
+            }
+        });
+    });
     connect(panelHandle_, &TObjectHandle::stepped, this,
             [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
     connect(panelHandle_, &TObjectHandle::doubleClicked, this,
@@ -64,11 +87,19 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBa
 
 void TPresentacioLink::Retranslate() {
     item_->setText(TFPresentacio::tr("Presentación"));
+    classroom_->Retranslate();
     Actualitzat(lesson_->state());
 }
 
 void TPresentacioLink::Drag(double column) {
-    const std::int32_t x = ObjectAtColumn(Diagram, column);
+    DragTo(ObjectAtColumn(Diagram, column));
+}
+
+void TPresentacioLink::DragClassroom(double column) {
+    DragTo(classroom_->objectAt(column));
+}
+
+void TPresentacioLink::DragTo(std::int32_t x) {
     // A step within the same whole position changes nothing.
     if (static_cast<double>(x) == lesson_->state().scene.objectPos) {
         return;
@@ -84,8 +115,15 @@ void TPresentacioLink::Step(QAbstractSlider::SliderAction action) {
 void TPresentacioLink::OpPresentacioClick() {
     if (!presentacio_) {
         presentacio_ = new TFPresentacio(window_);
-        connect(presentacio_, &TFPresentacio::dragged, this,
-                [this](double column) { RunHandler([this, column] { Drag(column); }); });
+        connect(presentacio_, &TFPresentacio::dragged, this, [this](double column) {
+            RunHandler([this, column] {
+                if (classroom_->inPictures()) {
+                    DragClassroom(column);
+                } else {
+                    Drag(column);
+                }
+            });
+        });
         connect(presentacio_, &TFPresentacio::stepped, this,
                 [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
     }
@@ -97,8 +135,16 @@ void TPresentacioLink::Actualitzat(const LessonState& state) {
     if (!panelHandle_) {
         return;
     }
+    const bool presented = presentacio_ && presentacio_->isVisible();
+    classroom_->Actualitzat(state, presented);
     panelHandle_->refreshCursor();
-    if (presentacio_ && presentacio_->isVisible()) {
+    if (!presented) {
+        return;
+    }
+    if (classroom_->inPictures() && !state.drawing.failed()) {
+        const LessonState shown{state.scene, state.image, classroom_->drawing().drawing};
+        presentacio_->Mostra(shown, classroom_->objectBox());
+    } else {
         presentacio_->Mostra(state, ObjectArrowBox(Diagram, state.scene.objectPos));
     }
 }

@@ -4,6 +4,8 @@
 #include <QAbstractSlider>
 #include <QObject>
 
+#include <cstdint>
+
 class QAction;
 class QMenuBar;
 class QScrollBar;
@@ -13,6 +15,7 @@ class TGraficPanel;
 class TLesson;
 struct LessonState;
 class TObjectHandle;
+class TClassroomView;
 
 // What ties the main window to the object moved by hand and to the
 // presentation window: the "Presentación" item (F11) of the "Diagrama"
@@ -38,9 +41,13 @@ public:
     // Null until the presentation is first opened.
     TFPresentacio* presentacio() const { return presentacio_; }
     TObjectHandle* panelHandle() const { return panelHandle_; }
+    TClassroomView* classroom() const { return classroom_; }
 
 private:
     void Drag(double column);
+    // A drag on a view showing the classroom drawing, at its column.
+    void DragClassroom(double column);
+    void DragTo(std::int32_t x);
     void Step(QAbstractSlider::SliderAction action);
 
     TFPrincipal* window_;
@@ -50,4 +57,5 @@ private:
     QAction* item_ = nullptr;
     TObjectHandle* panelHandle_ = nullptr;
     TFPresentacio* presentacio_ = nullptr;
+    TClassroomView* classroom_ = nullptr;
 };

@@ -20,7 +20,6 @@ constexpr TLangText LangInverted = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipa
 constexpr TLangText LangEnlarged = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "aumentada")};
 constexpr TLangText LangSameSize = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "igual")};
 constexpr TLangText LangReduced = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "disminuida")};
-constexpr TLangText LangInfinity = {"TFPrincipal", QT_TRANSLATE_NOOP("TFPrincipal", "infinito")};
 constexpr TLangText LangPlaneMirrorHint = {"TFPrincipal",
                                            QT_TRANSLATE_NOOP("TFPrincipal", "espejo plano")};
 constexpr TLangText LangConvexMirrorHint = {"TFPrincipal",

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 void DrawingRecord::Replay(const std::vector<Call>& calls, Surface& s, std::size_t from,
-                           std::size_t to) {
+                           std::size_t to, const std::vector<TTextMark>* texts) {
     to = std::min(to, calls.size());
     from = std::min(from, to);
     for (std::size_t i = from; i-- > 0;) {
@@ -27,6 +27,11 @@ void DrawingRecord::Replay(const std::vector<Call>& calls, Surface& s, std::size
             break;
         case Op::Ellipse:
             s.ellipseExact(c.a, c.b, c.c, c.d, c.fa, c.fb, c.fc, c.fd);
+            break;
+        case Op::Text:
+            if (texts && static_cast<std::size_t>(c.a) < texts->size()) {
+                s.text(c.fa, c.fb, (*texts)[static_cast<std::size_t>(c.a)]);
+            }
             break;
         }
     }

@@ -14,28 +14,38 @@
 // again where it failed the first time: the record holds what was drawn).
 class DrawingRecord {
 public:
-    enum class Op : std::uint8_t { Pen, MoveTo, LineTo, Ellipse };
+    enum class Op : std::uint8_t { Pen, MoveTo, LineTo, Ellipse, Text };
     struct Call {
         Op op;
         TPen pen;                // Pen
-        std::int32_t a, b, c, d; // the pixel point, or the ellipse's box
+        std::int32_t a, b, c, d; // the pixel point, the ellipse's box, or the text's index
         double fa, fb, fc, fd;   // the same, unrounded
         bool operator==(const Call&) const = default;
     };
 
     void clear() {
         calls_.clear();
+        texts_.clear();
         ++clears_;
     }
     // Takes another drawing's calls, as a new drawing.
     void assign(const DrawingRecord& other) {
         calls_ = other.calls_;
+        texts_ = other.texts_;
         ++clears_;
     }
     // Appends another drawing's calls [first, last).
     void append(const DrawingRecord& other, std::size_t first, std::size_t last) {
+        const std::size_t from = calls_.size();
         calls_.insert(calls_.end(), other.calls_.begin() + static_cast<std::ptrdiff_t>(first),
                       other.calls_.begin() + static_cast<std::ptrdiff_t>(last));
+        // The texts go along, numbered in this record.
+        for (std::size_t i = from; i < calls_.size(); ++i) {
+            if (calls_[i].op == Op::Text) {
+                texts_.push_back(other.texts_[static_cast<std::size_t>(calls_[i].a)]);
+                calls_[i].a = static_cast<std::int32_t>(texts_.size() - 1);
+            }
+        }
     }
     void reserve(std::size_t calls) { calls_.reserve(calls); }
     // The pen selected last before call `at`; `before` where none was.
@@ -58,15 +68,27 @@ public:
                  double ft, double fr, double fb) {
         calls_.push_back({Op::Ellipse, {}, l, t, r, b, fl, ft, fr, fb});
     }
+    void text(double fx, double fy, const TTextMark& mark) {
+        texts_.push_back(mark);
+        calls_.push_back(
+            {Op::Text, {}, static_cast<std::int32_t>(texts_.size() - 1), 0, 0, 0, fx, fy, 0, 0});
+    }
+    // The text of a Text call.
+    const TTextMark& textOf(const Call& call) const {
+        return texts_[static_cast<std::size_t>(call.a)];
+    }
+    const std::vector<TTextMark>& texts() const { return texts_; }
 
     // Makes the same calls, in the same order, on another surface.
     void replay(Surface& s) const { replay(s, 0, calls_.size()); }
     // Makes the calls [from, to) only, having first selected the pen the
     // drawing had at `from`.
-    void replay(Surface& s, std::size_t from, std::size_t to) const { Replay(calls_, s, from, to); }
-    // The same for calls kept apart from their record.
-    static void Replay(const std::vector<Call>& calls, Surface& s, std::size_t from,
-                       std::size_t to);
+    void replay(Surface& s, std::size_t from, std::size_t to) const {
+        Replay(calls_, s, from, to, &texts_);
+    }
+    // The same for calls kept apart from their record (and their texts).
+    static void Replay(const std::vector<Call>& calls, Surface& s, std::size_t from, std::size_t to,
+                       const std::vector<TTextMark>* texts = nullptr);
 
     const std::vector<Call>& calls() const { return calls_; }
     bool empty() const { return calls_.empty(); }
@@ -76,6 +98,7 @@ public:
 
 private:
     std::vector<Call> calls_;
+    std::vector<TTextMark> texts_;
     std::uint64_t clears_ = 0;
 };
 
@@ -110,6 +133,7 @@ public:
                       double ft, double fr, double fb) override {
         record_.ellipse(l, t, r, b, fl, ft, fr, fb);
     }
+    void text(double fx, double fy, const TTextMark& mark) override { record_.text(fx, fy, mark); }
 
 private:
     DrawingRecord& record_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/PainterSurface.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -57,7 +59,7 @@ QPen PainterSurface::qtPen() const {
     pen.setJoinStyle(Qt::RoundJoin);
     if (pen_.width > 1) {
         // Wide pens have round ends on the panel.
-        pen.setCapStyle(Qt::RoundCap);
+        pen.setCapStyle(pen_.squareEnds ? Qt::SquareCap : Qt::RoundCap);
     } else {
         pen.setCapStyle(Qt::FlatCap);
         if (drawsDotted()) {
@@ -84,7 +86,7 @@ QPointF PainterSurface::thinStart(const QPointF& from, const QPointF& to) const 
 
 void PainterSurface::drawChainAsLines() {
     const QPen pen = qtPen();
-    const bool round = pen_.width > 1;
+    const bool round = pen_.width > 1 && !pen_.squareEnds;
     QList<QLineF>& lines = lines_;
     lines.clear();
     bool hasLength = false;
@@ -98,11 +100,11 @@ void PainterSurface::drawChainAsLines() {
         // A thin line starts half a pixel back, which covers its first
         // pixel and overlaps the line before it, so that no seam shows
         // where two antialiased ends meet.
-        lines.append(QLineF(round ? from : thinStart(from, to), to));
+        lines.append(QLineF(round || pen_.squareEnds ? from : thinStart(from, to), to));
     }
     if (!lines.isEmpty()) {
         QPen flat = pen;
-        flat.setCapStyle(Qt::FlatCap);
+        flat.setCapStyle(pen_.squareEnds ? Qt::SquareCap : Qt::FlatCap);
         painter_.setPen(flat);
         painter_.setBrush(Qt::NoBrush);
         painter_.drawLines(lines);
@@ -239,4 +241,36 @@ void PainterSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int3
     painter_.setBrush(Qt::white);
     painter_.drawEllipse(QRectF(topLeft, bottomRight));
     painter_.setBrush(Qt::NoBrush);
+}
+
+QFont TextFont(const TTextMark& mark) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(mark.height))));
+    font.setBold(mark.bold);
+    return font;
+}
+
+QRectF TextBox(const TTextMark& mark, double fx, double fy) {
+    const QFontMetricsF metrics(TextFont(mark));
+    const double w = metrics.horizontalAdvance(mark.text);
+    const double h = metrics.ascent() + metrics.descent();
+    const double x = fx - w * static_cast<double>(mark.align) / 2;
+    const double y = fy - h * static_cast<double>(mark.valign) / 2;
+    return {x, y, w, h};
+}
+
+void PainterSurface::text(double fx, double fy, const TTextMark& mark) {
+    flush();
+    const QFont font = TextFont(mark);
+    const QRectF box = TextBox(mark, fx, fy);
+    const QFontMetricsF metrics(font);
+    painter_.save();
+    // In client pixels, scaled with the picture like every line.
+    painter_.translate(toDevice(0, 0));
+    painter_.scale(sx_, sy_);
+    painter_.setFont(font);
+    painter_.setPen(ToQColor(mark.color));
+    painter_.drawText(QPointF(box.x(), box.y() + metrics.ascent()), mark.text);
+    painter_.restore();
 }

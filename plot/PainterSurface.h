@@ -16,6 +16,12 @@
 #include <utility>
 
 class QPainter;
+class QFont;
+
+// The type a text mark is written in, its size in client pixels.
+QFont TextFont(const TTextMark& mark);
+// The box a text mark covers in client pixels, placed at (fx, fy).
+QRectF TextBox(const TTextMark& mark, double fx, double fy);
 
 // Where client coordinate (fx, fy) lands when the client area is stretched
 // over `target`, sx and sy device units to a client pixel: a client pixel's
@@ -66,6 +72,8 @@ public:
     void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
     void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                       double fLeft, double fTop, double fRight, double fBottom) override;
+    // Real text on every device: selectable in an SVG or a PDF.
+    void text(double fx, double fy, const TTextMark& mark) override;
 
     // Fills the client area with one colour (the panel's background).
     void fill(TColor color);

@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <png.h>
@@ -24,13 +25,33 @@ QString Title() {
 }
 
 void WriteSvg(const PictureSource& source, QIODevice& device, QSize size) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&device);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(Title());
-    QPainter painter(&svg);
-    PaintPicture(painter, source, QRectF(QPointF(0, 0), QSizeF(size)));
+    QBuffer made;
+    made.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&made);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(Title());
+        QPainter painter(&svg);
+        PaintPicture(painter, source, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    // The generator declares the pixels at 72 to the inch (1700 pixels are
+    // 60 cm); the width asked for instead, the height in proportion.
+    const double widthMm = source.svgWidthMm > 0 ? source.svgWidthMm : size.width() * 25.4 / 96;
+    const double heightMm = widthMm * size.height() / std::max(size.width(), 1);
+    QByteArray bytes = made.data();
+    static const QRegularExpression declared(
+        QStringLiteral("<svg width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""));
+    const QRegularExpressionMatch m = declared.match(QString::fromLatin1(bytes.left(2048)));
+    if (m.hasMatch()) {
+        const QByteArray fixed = QStringLiteral("<svg width=\"%1mm\" height=\"%2mm\"")
+                                     .arg(widthMm, 0, 'g', 6)
+                                     .arg(heightMm, 0, 'g', 6)
+                                     .toLatin1();
+        bytes.replace(m.capturedStart(), m.capturedLength(), fixed);
+    }
+    device.write(bytes);
 }
 
 void WritePdf(const PictureSource& source, QIODevice& device, QSize size) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <QString>
+
 #include <cstdint>
 #include <span>
 
@@ -42,10 +44,28 @@ inline std::span<const int> DashPattern(LineStyle style) {
     return {};
 }
 
+// A line of text placed at a point of the client area: `height` is the
+// type's pixel height in client pixels; the alignment says which of the
+// text's edges (or its centre) stands at the point.
+struct TTextMark {
+    enum Align : std::uint8_t { Left = 0, Centre = 1, Right = 2 };
+    enum VAlign : std::uint8_t { Top = 0, Middle = 1, Bottom = 2 };
+    QString text;
+    double height = 12;
+    TColor color = 0;
+    Align align = Left;
+    VAlign valign = Middle;
+    bool bold = false;
+    bool operator==(const TTextMark&) const = default;
+};
+
 struct TPen {
     LineStyle style = LineStyle::Solid;
     TColor color = 0;
     int width = 1;
+    // Square ends instead of round ones on a wide pen, where a surface draws
+    // finer than pixels (the classroom view; the panel's drawing never asks).
+    bool squareEnds = false;
     bool operator==(const TPen&) const = default;
 };
 
@@ -94,4 +114,7 @@ public:
                               double /*fRight*/, double /*fBottom*/) {
         ellipse(left, top, right, bottom);
     }
+    // Writes a line of text at client point (fx, fy). A surface that shows
+    // only the panel's own drawing, which has no text, may leave it out.
+    virtual void text(double /*fx*/, double /*fy*/, const TTextMark& /*mark*/) {}
 };

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/SettingsFile.h"
 
+#include "core/IniSetting.h"
 #include "core/LanguageChoice.h"
 #include "util/SafeFile.h"
 
 #include <QDir>
 
 #include <cerrno>
+#include <functional>
 
 namespace {
 
@@ -39,7 +41,12 @@ std::optional<TLanguage> ReadSavedLanguage() {
     return LanguageInSettings(file.bytes);
 }
 
-bool KeepLanguage(TLanguage language, QString* error) {
+namespace {
+
+constexpr char ClassroomViewKey[] = "classroomview";
+
+// Writes the file made from its old bytes, unless it cannot be read.
+bool KeepSetting(const std::function<QByteArray(const QByteArray&)>& change, QString* error) {
     const QString path = SettingsFilePath();
     if (path.isEmpty()) {
         if (error)
@@ -55,5 +62,35 @@ bool KeepLanguage(TLanguage language, QString* error) {
     }
     // Made as QSettings would have: a folder of the user's default mode.
     QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
-    return WriteRegularFile(path, SettingsWithLanguage(old.bytes, language), error);
+    return WriteRegularFile(path, change(old.bytes), error);
+}
+
+} // namespace
+
+bool KeepLanguage(TLanguage language, QString* error) {
+    return KeepSetting(
+        [language](const QByteArray& old) { return SettingsWithLanguage(old, language); }, error);
+}
+
+std::optional<bool> ReadSavedClassroomView() {
+    const QString path = SettingsFilePath();
+    if (path.isEmpty())
+        return std::nullopt;
+    const TFileContent file = ReadRegularFile(path, SettingsFileMaxBytes);
+    if (file.fault != TFileFault::None)
+        return std::nullopt;
+    const std::optional<QByteArray> value = IniValue(file.bytes, ClassroomViewKey);
+    if (value == "true")
+        return true;
+    if (value == "false")
+        return false;
+    return std::nullopt;
+}
+
+bool KeepClassroomView(bool on, QString* error) {
+    return KeepSetting(
+        [on](const QByteArray& old) {
+            return IniWithValue(old, ClassroomViewKey, on ? "true" : "false");
+        },
+        error);
 }

@@ -47,6 +47,31 @@ TEST(CommandLine, ReadsAnExportInEitherSpelling) {
               "");
 }
 
+TEST(CommandLine, MirrorsInEnglishAndTheStyle) {
+    const struct {
+        const char* mirror;
+        const char* style; // nullptr: not given
+        TMirrorKind kind;
+        bool classroom;
+    } cases[] = {{"plane", nullptr, MirrorPlane, true},
+                 {"convex", "original", MirrorConvex, false},
+                 {"concave", "classroom", MirrorConcave, true},
+                 {"concavo", "original", MirrorConcave, false}};
+    for (const auto& c : cases) {
+        QStringList a = Args({"--export", "a.svg", "--object", "3", "--mirror", c.mirror});
+        if (c.style)
+            a << QStringLiteral("--style") << QString::fromLatin1(c.style);
+        const TCommandLine cl = ParseCommandLine(a);
+        EXPECT_EQ(cl.error, "") << c.mirror;
+        EXPECT_EQ(std::pair(cl.mirror, cl.classroom), std::pair(c.kind, c.classroom)) << c.mirror;
+    }
+    // --style alone is Qt's widget style: the windows start.
+    EXPECT_FALSE(IsCommandLineRun(Args({"--style", "fusion"})));
+    EXPECT_TRUE(ParseCommandLine(Args({"--export", "a.svg", "--object", "3", "--mirror", "plane",
+                                       "--style", "Classroom"}))
+                    .error.contains("Classroom"));
+}
+
 TEST(CommandLine, HelpAndVersionWinOverEverythingElse) {
     EXPECT_EQ(ParseCommandLine(Args({"--bad", "--help"})).action, TCommandLine::Action::Help);
     EXPECT_EQ(ParseCommandLine(Args({"--version", "--export"})).action,

@@ -23,14 +23,28 @@ run --export plane.png --mirror plano --object 40 || fail "png: exit $?"
 [[ $(png_size plane.png) == 1700x1124 ]] || fail "png size $(png_size plane.png)"
 run --export=wide.png --mirror=convexo --object=40 --size=640x480 || fail "png --size"
 [[ $(png_size wide.png) == 640x480 ]] || fail "png --size gave $(png_size wide.png)"
-run --export concave.svg --mirror concavo --object 10 || fail "svg: exit $?"
+run --export concave.svg --mirror concavo --object 10 --style original || fail "svg: exit $?"
 grep -q '<svg' concave.svg || fail "not an SVG"
 grep -q 'stroke-dasharray' concave.svg || fail "the SVG has no dotted rays"
+# The classroom view by default: its labels are text, the English names of
+# the mirrors are taken, and the SVG is 160 mm wide unless --size says.
+run --export class.svg --mirror concave --object 10 || fail "classroom svg: exit $?"
+grep -q '<svg width="160mm" height="105.788mm"' class.svg || fail "the SVG's width"
+grep -q 'viewBox="0 0 1700 1124"' class.svg || fail "the SVG's view box"
+for label in C F O I; do
+    grep -q ">$label</text>" class.svg || fail "no label $label as text"
+done
+run --export sized.svg --mirror plane --object 10 --size 960x635 || fail "sized svg"
+grep -q '<svg width="254mm" height="168.01mm"' sized.svg || fail "--size's width: $(grep -m1 '<svg' sized.svg)"
+run --export far.svg --mirror convex --object 25 --style classroom || fail "--style classroom"
+# In a PDF too the words and labels are text.
+run --export focus.pdf --mirror concave --object 25 || fail "classroom pdf"
+pdftotext focus.pdf - | grep -q 'imagen en el' || fail "the PDF's words are not text"
 run --export concave.pdf --mirror concavo --object 10 || fail "pdf: exit $?"
 [[ $(head -c 4 concave.pdf) == %PDF ]] || fail "not a PDF"
 images=$(pdfimages -list concave.pdf | tail -n +3 | wc -l)
 ((images == 0)) || fail "the PDF holds $images raster images"
-# Drawn: its rendering shows the black axis across the page.
+# Drawn: its rendering shows the dark axis across the page.
 pdftoppm -r 96 -gray concave.pdf page
 python3 - page-1.pgm <<'PY' || fail "the PDF's drawing is not there"
 import sys
@@ -38,15 +52,16 @@ data = open(sys.argv[1], "rb").read()
 parts = data.split(maxsplit=4)
 w, h = int(parts[1]), int(parts[2])
 pixels = parts[4]
-row = pixels[(h * 141 // 281) * w:(h * 141 // 281 + 1) * w]
-dark = sum(1 for p in row if p < 128)
+# The axis lies across the middle of the page.
+rows = [pixels[r * w:(r + 1) * w] for r in (h * 140 // 281, h * 141 // 281)]
+dark = max(sum(1 for p in row if p < 128) for row in rows)
 sys.exit(0 if dark > w * 3 // 4 else 1)
 PY
 
 # The object goes where the field would put it: 30 and $1E alike, at -30.
-run --export a.svg --mirror plano --object 30
+run --export a.svg --mirror plano --object 30 --style original
 # shellcheck disable=SC2016 # the field's hexadecimal, not a variable
-run --export b.svg --mirror plano --object '$1E'
+run --export b.svg --mirror plano --object '$1E' --style original
 cmp -s a.svg b.svg || fail "--object 30 and \$1E differ"
 python3 - a.svg <<'PY' || fail "the object arrow is not at -30"
 import re, sys
@@ -59,7 +74,9 @@ sys.exit(0 if xs and abs(xs[0] - want) < 0.5 else 1)
 PY
 
 # Help and version, with exit 0.
-run --help | grep -q -- '--export' || fail "--help does not list --export"
+for option in --export --mirror --object --size --style --lang --help --version; do
+    run --help | grep -q -- "$option" || fail "--help does not list $option"
+done
 run --version | grep -Eq '^mirvex [0-9]' || fail "--version"
 
 # Relative names: from the folder the launcher says the command was run in.
@@ -82,6 +99,7 @@ refused() { # expected text in the message, then the arguments
 refused 'x.jpg' --export x.jpg --mirror plano --object 3
 refused 'x' --export x --mirror plano --object 3
 refused 'espejo' --export x.png --mirror espejo --object 3
+refused 'paper' --export x.png --mirror plano --object 3 --style paper
 refused '1.5' --export x.png --mirror plano --object 1.5
 refused '40 ' --export x.png --mirror plano --object '40 '
 refused '2147483648' --export x.png --mirror plano --object 2147483648
@@ -163,7 +181,7 @@ fi
 
 # A diagram that cannot be drawn (a pixel beyond 32 bits) says so and writes nothing.
 rc=0
-err=$(run --export far.png --mirror plano --object 2000000000 2>&1) || rc=$?
+err=$(run --export far.png --mirror plano --object 2000000000 --style original 2>&1) || rc=$?
 if ! ((rc == 1)) || [[ $err != *"2000000000"* || -e far.png ]]; then
     fail "far object: $rc $err"
 fi

@@ -124,7 +124,17 @@ class PresentacioTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(dir.isValid() && QDir::setCurrent(dir.path())); }
+    void initTestCase() {
+        QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
+        // The panel's own look, as a user who turned the classroom view off
+        // has it: these tests are of that look (ClassroomViewTest has the
+        // other).
+        QVERIFY(QDir().mkpath(dir.filePath("config/Vexaria")));
+        QFile conf(dir.filePath("config/Vexaria/vexaria.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write("classroomview=false\n") > 0);
+        conf.close();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    }
     void init() {
         FSobre = nullptr;
         RandSeed = 12345;

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/ClassroomView.h"
+
+#include "core/Language.h"
+#include "core/NumberText.h"
+#include "core/RunError.h"
+#include "diagram/DiagramRecord.h"
+#include "forms/ErrorReport.h"
+#include "forms/GraficPanel.h"
+#include "forms/Results.h"
+#include "plot/PainterSurface.h"
+#include "util/SettingsFile.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+// The classroom drawing over the panel, in its whole area: the panel below
+// keeps its own picture and takes the pointer, which passes through.
+class TClassroomPanel : public QWidget {
+public:
+    explicit TClassroomPanel(QWidget* panel) : QWidget(panel) {
+        setObjectName(QStringLiteral("GraficClase"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setGeometry(panel->rect());
+        panel->installEventFilter(this);
+    }
+    void show(const SceneDrawing& drawing) {
+        drawing_ = drawing;
+        update();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::Resize) {
+            setGeometry(parentWidget()->rect());
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    void paintEvent(QPaintEvent*) override {
+        RunHandler([this] {
+            const PictureSource source = ClassroomPicture(drawing_.record);
+            const QRectF target = FitClient(source, QRectF(rect()));
+            const qreal ratio = devicePixelRatioF();
+            const QSize pixels = (QSizeF(size()) * ratio).toSize();
+            // The axis, its scale, the mirror and its marks stay while the
+            // object moves: drawn once for each scale and size.
+            if (environment_.size() != pixels || !(key_ == drawing_.environmentKey)) {
+                environment_ = QImage(pixels, QImage::Format_RGB32);
+                environment_.setDevicePixelRatio(ratio);
+                environment_.fill(ToQColor(source.background));
+                QPainter e(&environment_);
+                PainterSurface s(e, target, source.client.width(), source.client.height());
+                const auto [first, last] = drawing_.environment();
+                drawing_.record.replay(s, first, last);
+                key_ = drawing_.environmentKey;
+            }
+            QPainter p(this);
+            p.drawImage(QPointF(0, 0), environment_);
+            PainterSurface s(p, target, source.client.width(), source.client.height());
+            const auto [first, last] = drawing_.moving();
+            drawing_.record.replay(s, first, last);
+        });
+    }
+
+private:
+    SceneDrawing drawing_;
+    QImage environment_;
+    SceneDrawing::Key key_;
+};
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("TClassroomView", text);
+}
+
+} // namespace
+
+TClassroomView::TClassroomView(QWidget* window, TLesson* lesson, QMenu* diagramMenu,
+                               TGraficPanel* panel)
+    : QObject(window), lesson_(lesson), panel_(panel), choice_(ReadSavedClassroomView()) {
+    setObjectName(QStringLiteral("ClassroomView"));
+    item_ = new QAction(Tr("Vista de clase"), window);
+    item_->setObjectName(QStringLiteral("OpVistaClase"));
+    item_->setCheckable(true);
+    item_->setChecked(onPanel());
+    diagramMenu->addAction(item_);
+    // Only the user's clicks: a check set from the program is no choice.
+    connect(item_, &QAction::triggered, this,
+            [this](bool checked) { RunHandler([this, checked] { OpVistaClaseClick(checked); }); });
+    overlay_ = new TClassroomPanel(panel_);
+    overlay_->setVisible(onPanel());
+    if (onPanel()) {
+        overlay_->show(drawing().drawing);
+    }
+}
+
+void TClassroomView::Retranslate() {
+    item_->setText(Tr("Vista de clase"));
+    stale_ = true;
+    if (onPanel()) {
+        overlay_->show(drawing().drawing);
+    }
+}
+
+void TClassroomView::OpVistaClaseClick(bool checked) {
+    choice_ = checked;
+    overlay_->setVisible(checked);
+    if (checked) {
+        overlay_->show(drawing().drawing);
+    }
+    // The view changes even when the choice cannot be kept; the report
+    // says so.
+    emit viewChanged();
+    QString why;
+    if (!KeepClassroomView(checked, &why)) {
+        throw RunError(Tr("La vista elegida no se podrá recordar en el próximo inicio: «%1»: %2")
+                           .arg(SettingsFilePath(), why)
+                           .toStdString());
+    }
+}
+
+void TClassroomView::Actualitzat(const LessonState& state, bool presented) {
+    stale_ = stale_ || !(state.scene == drawn_);
+    // Drawn now only where it is seen; saving and printing draw it on demand.
+    if (onPanel() || (presented && inPictures())) {
+        const ClassroomDrawing& d = drawing();
+        if (onPanel()) {
+            overlay_->show(d.drawing);
+        }
+    }
+}
+
+const ClassroomDrawing& TClassroomView::drawing() {
+    const LessonState& state = lesson_->state();
+    if (stale_ || !(state.scene == drawn_)) {
+        ClassroomDrawing next = DrawClassroomScene(state.scene, state.image, view_, ClassroomWidth,
+                                                   ClassroomHeight, &drawing_.drawing);
+        drawing_ = std::move(next);
+        view_ = drawing_.view;
+        drawn_ = state.scene;
+        stale_ = false;
+    }
+    return drawing_;
+}
+
+std::optional<PictureSource> TClassroomView::pictureSource() {
+    if (!inPictures()) {
+        return std::nullopt;
+    }
+    return ClassroomPicture(drawing().drawing.record);
+}
+
+QStringList TClassroomView::printedResults() const {
+    const LessonState& s = lesson_->state();
+    static constexpr const TLangText* MirrorNames[] = {&LangMirrorPlane, &LangMirrorConvex,
+                                                       &LangMirrorConcave};
+    const auto row = [](const TLangText& caption, const QString& value) {
+        return LangCaption(caption) + QStringLiteral(": ") + value;
+    };
+    const QString mirror =
+        s.scene.kind < std::size(MirrorNames) ? LangCaption(*MirrorNames[s.scene.kind]) : QString();
+    const QString image = s.image.atInfinity ? LangCaption(LangInfinity)
+                                             : PositionForPeople(s.image.position, Language);
+    const QString magnification = s.image.atInfinity
+                                      ? LangCaption(LangInfinity)
+                                      : MagnificationForPeople(s.image.magnification, Language);
+    return {row(LangMirror, mirror),
+            row(LangObjectPosition, PositionForPeople(s.scene.objectPos, Language)),
+            row(LangImagePosition, image), row(LangMagnification, magnification),
+            row(LangImage, QStringList{LangCaption(*KindWord(s.image.kind).caption),
+                                       LangCaption(*OrientationWord(s.image.magnification).caption),
+                                       LangCaption(*SizeWord(s.image.size).caption)}
+                               .join(QStringLiteral(", ")))};
+}
+
+std::int32_t TClassroomView::objectAt(double column) {
+    const double x = std::nearbyint(drawing().worldX(column));
+    if (!std::isfinite(x)) {
+        return static_cast<std::int32_t>(lesson_->state().scene.objectPos);
+    }
+    return static_cast<std::int32_t>(std::clamp(x, double(ObjectFarthest), double(ObjectNearest)));
+}
+
+ClientBox TClassroomView::objectBox() {
+    const ClassroomDrawing& d = drawing();
+    const double x = d.clientX(lesson_->state().scene.objectPos);
+    // The shaft and head, with room for an unsteady hand.
+    constexpr double Reach = 14;
+    return {x - Reach, d.clientY(ObjectHeight) - Reach, x + Reach, d.clientY(0) + Reach};
+}
+
+QPointF TClassroomView::panelToClient(const QPointF& at) const {
+    const QRectF fitted =
+        FitClient(ClassroomPicture(drawing_.drawing.record), QRectF(panel_->rect()));
+    if (fitted.isEmpty()) {
+        return {std::nan(""), std::nan("")};
+    }
+    return {(at.x() + 0.5 - fitted.x()) * ClassroomWidth / fitted.width() - 0.5,
+            (at.y() + 0.5 - fitted.y()) * ClassroomHeight / fitted.height() - 0.5};
+}

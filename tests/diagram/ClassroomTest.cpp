@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The classroom view: contrast, scale, labels and rays, read from the
+// drawing's record.
+#include "diagram/Classroom.h"
+#include "core/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+using Op = DrawingRecord::Op;
+
+struct Line {
+    double x1, y1, x2, y2; // client pixels
+    TColor color;
+};
+
+std::vector<Line> LinesOf(const ClassroomDrawing& cd, DrawStep from, DrawStep to) {
+    std::vector<Line> lines;
+    const auto& calls = cd.drawing.record.calls();
+    const auto [first, last] = cd.drawing.steps(from, to);
+    TPen pen = cd.drawing.record.penAt(first, {});
+    double x = 0, y = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        const auto& c = calls[i];
+        if (c.op == Op::Pen) {
+            pen = c.pen;
+        } else if (c.op == Op::MoveTo) {
+            x = c.fa, y = c.fb;
+        } else if (c.op == Op::LineTo) {
+            lines.push_back({x, y, c.fa, c.fb, pen.color});
+            x = c.fa, y = c.fb;
+        }
+    }
+    return lines;
+}
+
+// The client point of a text, by its words.
+std::optional<std::pair<double, double>> TextAt(const ClassroomDrawing& cd, const QString& text) {
+    for (const auto& c : cd.drawing.record.calls()) {
+        if (c.op == Op::Text && cd.drawing.record.textOf(c).text == text) {
+            return std::pair{c.fa, c.fb};
+        }
+    }
+    return std::nullopt;
+}
+
+ClassroomDrawing Draw(TMirrorKind kind, double x) {
+    const Scene scene{kind, x};
+    return DrawClassroomScene(scene, ComputeImage(scene));
+}
+
+TEST(Contrast, RatiosOfKnownPairs) {
+    EXPECT_DOUBLE_EQ(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21.0);
+    EXPECT_DOUBLE_EQ(ContrastRatio(RGB(9, 99, 199), RGB(9, 99, 199)), 1.0);
+    // The old panel's rays and the grey that just fails for text.
+    EXPECT_NEAR(ContrastRatio(DefaultRayColor, PanelColor), 1.30, 0.01);
+    EXPECT_NEAR(ContrastRatio(RGB(0x77, 0x77, 0x77), RGB(255, 255, 255)), 4.48, 0.01);
+}
+
+TEST(Contrast, EveryClassroomColourOnItsBackground) {
+    const ClassroomPalette& p = ClassroomColors;
+    for (const PaletteUse& use : ClassroomPaletteUses()) {
+        EXPECT_GE(ContrastRatio(use.color, p.background), use.text ? TextContrast : LineContrast)
+            << use.name;
+    }
+    // Every colour the drawing selects is one of the palette's.
+    for (TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave}) {
+        for (double x : {-100.0, -50.0, -25.0, -10.0}) {
+            const ClassroomDrawing cd = Draw(kind, x);
+            for (const auto& c : cd.drawing.record.calls()) {
+                const TColor color =
+                    c.op == Op::Pen ? c.pen.color
+                                    : (c.op == Op::Text ? cd.drawing.record.textOf(c).color : 0);
+                EXPECT_GE(ContrastRatio(color, p.background),
+                          c.op == Op::Text ? TextContrast : LineContrast);
+            }
+        }
+    }
+    // The three rays stay apart printed in grey.
+    for (std::size_t i = 0; i < p.rays.size(); ++i) {
+        for (std::size_t j = i + 1; j < p.rays.size(); ++j) {
+            EXPECT_GE(ContrastRatio(p.rays[i], p.rays[j]), 1.5) << i << ' ' << j;
+        }
+    }
+}
+
+TEST(NumberForPeople, RoundsDropsZerosAndSpeaksTheLanguage) {
+    const struct {
+        double value;
+        int decimals;
+        TLanguage language;
+        const char16_t* text;
+    } cases[] = {
+        {-0.806451612903226, 2, LangSpanish, u"\u22120,81"},
+        {-0.806451612903226, 2, LangEnglish, u"\u22120.81"},
+        {66.6666666, 1, LangCatalan, u"66,7"},
+        {-150.0, 1, LangSpanish, u"\u2212150"},
+        {2.50, 2, LangEnglish, u"2.5"},
+        {2.25, 1, LangSpanish, u"2,3"},
+        {-0.04, 1, LangSpanish, u"0"},
+        {0.0, 2, LangCatalan, u"0"},
+        {1.999, 2, LangCatalan, u"2"},
+        {-2449.6, 1, LangEnglish, u"\u22122449.6"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberForPeople(c.value, c.decimals, DecimalSeparator(c.language)),
+                  QString::fromUtf16(c.text))
+            << c.value;
+    }
+    EXPECT_EQ(PositionForPeople(16.666, LangSpanish), QStringLiteral("16,7"));
+    EXPECT_EQ(MagnificationForPeople(1.6666, LangEnglish), QStringLiteral("1.67"));
+    EXPECT_TRUE(NumberForPeople(INFINITY, 1, QLatin1Char('.')).isEmpty());
+}
+
+// A drag from -100 to the mirror and back, each drawing given the last
+// one's view: the image in view whenever it is within reach, and few
+// changes of scale.
+TEST(ClassroomView, TheImageStaysInViewAndTheScaleSeldomChanges) {
+    for (TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave}) {
+        std::optional<ClassroomView> view;
+        int changes = 0;
+        for (int x = -100; x <= 0; ++x) {
+            const Scene scene{kind, static_cast<double>(x)};
+            const ImageResult image = ComputeImage(scene);
+            const ClassroomDrawing cd = DrawClassroomScene(scene, image, view);
+            changes += view && view->division != cd.view.division;
+            view = cd.view;
+            const double ox = cd.clientX(x);
+            EXPECT_TRUE(ox > 0 && ox < cd.width) << int(kind) << ' ' << x;
+            if (image.atInfinity || std::abs(image.position) > FarthestDrawnImage) {
+                EXPECT_FALSE(FarImageWords(image).isEmpty());
+                EXPECT_TRUE(TextAt(cd, FarImageWords(image))) << x;
+                continue;
+            }
+            const double ix = cd.clientX(image.position), iy = cd.clientY(image.height);
+            EXPECT_TRUE(ix > 0 && ix < cd.width && iy > 0 && iy < cd.height)
+                << int(kind) << ' ' << x << ' ' << ix << ' ' << iy;
+            // The image arrow is drawn, its head at the tip.
+            const auto lines = LinesOf(cd, DrawStep::Image, DrawStep::Done);
+            EXPECT_TRUE(std::ranges::any_of(lines,
+                                            [&](const Line& l) {
+                                                return std::hypot(l.x1 - ix, l.y1 - iy) < 1 ||
+                                                       std::hypot(l.x2 - ix, l.y2 - iy) < 1;
+                                            }))
+                << int(kind) << ' ' << x;
+        }
+        EXPECT_LE(changes, 8) << int(kind);
+        if (kind != MirrorConcave) {
+            EXPECT_LE(changes, 1) << int(kind);
+        }
+    }
+    // The ladder is 1, 2, 5 × 10ⁿ and the picture keeps the original's
+    // scale where the original showed everything.
+    EXPECT_EQ(Draw(MirrorConcave, -100).view, (ClassroomView{10, -130}));
+    EXPECT_EQ(Draw(MirrorConcave, -30).view.division, 10); // image at -150
+    EXPECT_EQ(Draw(MirrorConcave, -26).view.division, 50); // image at -650
+}
+
+TEST(ClassroomView, LabelsStandAtTheirPoints) {
+    const ClassroomDrawing cd = Draw(MirrorConcave, -40); // image at -66.7, real
+    const ImageResult image = ComputeImage({MirrorConcave, -40});
+    const struct {
+        const char* label;
+        double x, y;
+        double dx; // how far beside the point the label is put
+    } labels[] = {{"C", -50, 0, 0},
+                  {"F", -25, 0, 0},
+                  {"O", -40, ObjectHeight / 2, -10},
+                  {"I", image.position, image.height, 12}};
+    for (const auto& l : labels) {
+        const auto at = TextAt(cd, QLatin1String(l.label));
+        ASSERT_TRUE(at) << l.label;
+        EXPECT_NEAR(at->first, cd.clientX(l.x) + l.dx, 0.5) << l.label;
+        EXPECT_NEAR(at->second, cd.clientY(l.y), 12) << l.label;
+    }
+    // Numbers on the axis, the object side negative, in the language's form.
+    EXPECT_TRUE(TextAt(cd, QStringLiteral("\u2212100")));
+    EXPECT_FALSE(TextAt(cd, QStringLiteral("\u221250"))); // under C
+    EXPECT_TRUE(TextAt(cd, QStringLiteral("50")));
+    EXPECT_FALSE(TextAt(Draw(MirrorPlane, -40), QStringLiteral("C")));
+}
+
+// A line of the rays layer, in world units.
+std::vector<Line> WorldRays(const ClassroomDrawing& cd, TColor color) {
+    std::vector<Line> out;
+    const double k = cd.width / (cd.view.division * ClassroomDivisions);
+    for (const Line& l : LinesOf(cd, DrawStep::Rays, DrawStep::Image)) {
+        if (l.color == color) {
+            out.push_back({cd.worldX(l.x1), (cd.height / 2.0 - l.y1) / k, cd.worldX(l.x2),
+                           (cd.height / 2.0 - l.y2) / k, color});
+        }
+    }
+    return out;
+}
+
+TEST(ClassroomRays, ConvexMirrorReflectsInFrontAwayFromTheFocus) {
+    const ClassroomDrawing cd = Draw(MirrorConvex, -40);
+    // The ray parallel to the axis: after the mirror, a solid line in front
+    // of it, rising away from F (25, 0), on the line from F through where it
+    // met the mirror.
+    const auto lines = WorldRays(cd, ClassroomColors.rays[0]);
+    bool reflected = false, continued = false;
+    for (const Line& l : lines) {
+        // (Longer than an arrowhead's strokes.)
+        if (l.y2 > l.y1 + 0.5 && l.x2 < 0 && std::hypot(l.x2 - l.x1, l.y2 - l.y1) > 10) {
+            reflected = true;
+            const double cross = (l.x1 - 25) * (l.y2 - 0) - (l.y1 - 0) * (l.x2 - 25);
+            EXPECT_NEAR(cross / std::hypot(l.x2 - l.x1, l.y2 - l.y1), 0, 1.0);
+        }
+        continued = continued || (l.x1 > 1 && l.x2 > 1);
+    }
+    EXPECT_TRUE(reflected);
+    EXPECT_TRUE(continued); // dashed behind the mirror
+    // All three principal rays.
+    for (TColor c : ClassroomColors.rays) {
+        EXPECT_FALSE(WorldRays(cd, c).empty());
+    }
+}
+
+TEST(ClassroomRays, ObjectAtTheCentreAndAtTheFocus) {
+    // At C the ray through C stands upright: the ray to the vertex leaves
+    // the tip instead, and no line of the rays is vertical above the axis.
+    const ClassroomDrawing atC = Draw(MirrorConcave, -50);
+    const auto third = WorldRays(atC, ClassroomColors.rays[2]);
+    ASSERT_FALSE(third.empty());
+    EXPECT_NEAR(third.front().x1, -50, 0.2);
+    EXPECT_NEAR(third.front().y1, ObjectHeight, 0.2);
+    EXPECT_NEAR(third.front().x2, 0, 0.2);
+    EXPECT_NEAR(third.front().y2, 0, 0.2);
+    for (TColor c : ClassroomColors.rays) {
+        for (const Line& l : WorldRays(atC, c)) {
+            EXPECT_FALSE(std::abs(l.x1 - l.x2) < 1e-6 && l.y1 > 0 && l.y2 > 0);
+        }
+    }
+    // At F the image is at infinity: said in words, no dashed rays, no
+    // image arrow, and the reflected rays leave parallel to each other.
+    const ClassroomDrawing atF = Draw(MirrorConcave, -25);
+    EXPECT_TRUE(TextAt(atF, FarImageWords(ComputeImage({MirrorConcave, -25}))));
+    EXPECT_TRUE(FarImageWords(ComputeImage({MirrorConcave, -25})).contains(u"infinit"));
+    EXPECT_TRUE(LinesOf(atF, DrawStep::Image, DrawStep::Done).empty());
+    for (TColor c : ClassroomColors.rays) {
+        for (const Line& l : WorldRays(atF, c)) {
+            EXPECT_LT(std::min(l.x1, l.x2), 1) << "nothing behind the mirror";
+        }
+    }
+    // Beyond reach: the position in words.
+    const ImageResult far = ComputeImage({MirrorConcave, -25.2});
+    EXPECT_EQ(FarImageWords(far), QStringLiteral("imagen a \u22123150, fuera del dibujo"));
+}
+
+} // namespace

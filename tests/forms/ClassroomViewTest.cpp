@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The classroom view through the real program: the menu item and its
+// setting, the image kept in view over a whole drag of the scroll bar, the
+// presentation and the saved picture in the classroom view by default.
+#include "forms/ClassroomView.h"
+#include "core/Random.h"
+#include "forms/GraficPanel.h"
+#include "forms/Presentacio.h"
+#include "forms/Principal.h"
+#include "forms/USobre.h"
+#include "tests/support/ReportCatcher.h"
+
+#include <QLabel>
+#include <QtTest>
+
+#include <memory>
+
+class ClassroomViewTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TFPrincipal> w;
+    QTemporaryDir dir;
+    QString conf;
+
+    template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
+    QAction* item() { return get<QAction>("OpVistaClase"); }
+    TClassroomView* view() { return get<TClassroomView>("ClassroomView"); }
+    QString saved() {
+        QFile f(conf);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    void start() {
+        w = std::make_unique<TFPrincipal>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        conf = dir.filePath("config/Vexaria/vexaria.conf");
+    }
+    void init() {
+        FSobre = nullptr;
+        RandSeed = 1;
+        QFile::remove(conf);
+    }
+    void cleanup() { w.reset(); }
+
+    // Unchecked and unsaved at first, the panel its own; checked, the panel
+    // shows the classroom view and the choice is kept for the next start.
+    void theItemAndItsSetting() {
+        start();
+        QVERIFY(get<QMenu>("MenuDiagrama")->actions().contains(item()));
+        QVERIFY(item()->isCheckable() && !item()->isChecked());
+        QVERIFY(!get("GraficClase")->isVisible());
+        QVERIFY(!QFile::exists(conf));
+        // Nothing but the item's own click changes the choice.
+        get<QAction>("OpCentre")->trigger();
+        QVERIFY(!QFile::exists(conf));
+        item()->trigger();
+        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
+        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=true\n"));
+        // The panel shows the white classroom picture.
+        QCOMPARE(get("Grafic")->grab().toImage().pixelColor(5, 5), QColor(Qt::white));
+        w.reset();
+        start();
+        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
+        item()->trigger();
+        QVERIFY(!get("GraficClase")->isVisible());
+        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
+    }
+
+    // Every position of the scroll bar for each mirror: the image arrow in
+    // the picture whenever the image is within 1000, and few scale changes.
+    void theImageStaysInViewThroughTheScrollBar() {
+        start();
+        item()->trigger();
+        auto* bar = get<QScrollBar>("BarraDespl");
+        for (const char* button : {"BtPla", "BtConv", "BtConc"}) {
+            QTest::mouseClick(get(button), Qt::LeftButton);
+            bar->triggerAction(QAbstractSlider::SliderToMinimum);
+            int changes = 0;
+            double division = view()->drawing().view.division;
+            for (int step = 0; step <= 100; ++step) {
+                if (step > 0)
+                    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                const ClassroomDrawing& d = view()->drawing();
+                const LessonState& s = w->lesson()->state();
+                QCOMPARE(s.scene.objectPos, double(step - 100));
+                changes += d.view.division != division;
+                division = d.view.division;
+                if (s.image.atInfinity || std::abs(s.image.position) > FarthestDrawnImage)
+                    continue;
+                const double x = d.clientX(s.image.position), y = d.clientY(s.image.height);
+                QVERIFY2(x > 0 && x < d.width && y > 0 && y < d.height,
+                         qPrintable(QStringLiteral("%1 at %2").arg(button).arg(step - 100)));
+            }
+            QVERIFY2(changes <= 8, button);
+        }
+    }
+
+    // Nothing chosen: the presentation teaches with the classroom view, on
+    // white, and a drag there puts the object where the pointer is.
+    void thePresentationAndThePicturesUseIt() {
+        start();
+        get<QAction>("OpCentre")->trigger();
+        get<QAction>("OpPresentacio")->trigger();
+        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
+        QVERIFY(pres && QTest::qWaitForWindowExposed(pres));
+        pres->showNormal();
+        pres->resize(1280, 720);
+        QTRY_COMPARE(pres->size(), QSize(1280, 720));
+        QCOMPARE(pres->diagram()->source().background, RGB(255, 255, 255));
+        QCOMPARE(pres->diagram()->source().client, QSize(ClassroomWidth, ClassroomHeight));
+        const auto point = [&](double x) {
+            const ClassroomDrawing& d = view()->drawing();
+            const QRectF t = pres->diagram()->target();
+            return QPointF(t.x() + (d.clientX(x) + 0.5) * t.width() / d.width - 0.5,
+                           t.y() + (d.clientY(5) + 0.5) * t.height() / d.height - 0.5)
+                .toPoint();
+        };
+        QWidget* diagram = pres->diagram();
+        const double x0 = w->lesson()->state().scene.objectPos;
+        QTest::mousePress(diagram, Qt::LeftButton, {}, point(x0));
+        QTest::mouseMove(diagram, point(-70));
+        QTest::mouseRelease(diagram, Qt::LeftButton, {}, point(-70));
+        QCOMPARE(w->lesson()->state().scene.objectPos, -70.0);
+        // Its results: numbers for people, one face, the image's heading.
+        const auto label = [pres](const char* name) { return pres->findChild<QLabel*>(name); };
+        QCOMPARE(label("PresPosIm")->text(), QStringLiteral("\u221238,9"));
+        QCOMPARE(label("PresAugm")->text(), QStringLiteral("\u22120,56"));
+        QCOMPARE(label("PresTipus")->font().family(), label("PresMagnif")->font().family());
+        QCOMPARE(label("PresSentit")->font().family(), label("PresMagnif")->font().family());
+        QCOMPARE(label("PresTipus")->alignment(), Qt::AlignCenter);
+        QCOMPARE(label("PresLImagen")->text(), QStringLiteral("Imagen"));
+        const auto top = [pres](QWidget* l) { return l->mapTo(pres, QPoint(0, 0)).y(); };
+        QVERIFY(top(label("PresLImagen")) + label("PresLImagen")->height() <=
+                top(label("PresLPosIm")));
+        QVERIFY(QFontInfo(label("PresLPosIm")->font()).pixelSize() >= 0.035 * 720 - 0.5);
+        QTest::keyClick(pres, Qt::Key_Escape);
+        // The hint how to leave, on opening, gone after a few seconds or
+        // at the first step.
+        get<QAction>("OpPresentacio")->trigger();
+        QVERIFY(label("PresAvisoEsc")->isVisible());
+        QVERIFY(label("PresAvisoEsc")->text().startsWith(QStringLiteral("Esc")));
+        QTest::keyClick(pres, Qt::Key_Left);
+        QVERIFY(!label("PresAvisoEsc")->isVisible());
+        QTest::keyClick(pres, Qt::Key_Escape);
+        // The copied picture is the classroom view's, on white.
+        get<QAction>("OpCopiarDiagrama")->trigger();
+        const QImage copied =
+            qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+        QCOMPARE(copied.size(), QSize(1700, 1124));
+        QCOMPARE(copied.pixelColor(5, 5), QColor(Qt::white));
+        QVERIFY(!QFile::exists(conf));
+    }
+};
+
+QTEST_MAIN(ClassroomViewTest)
+#include "ClassroomViewTest.moc"
