@@ -106,17 +106,15 @@ constexpr MirrorName MirrorNames[] = {
     {"plane", MirrorPlane}, {"convex", MirrorConvex},  {"concave", MirrorConcave},
 };
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 } // namespace
 
 QString MoreHelp() {
-    return Tr("  --mirror también acepta plane, convex o concave\n"
-              "  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)\n"
-              "                   u original (el dibujo del panel)\n"
-              "  --lang IDIOMA    ca, en o es: el idioma de los mensajes y del dibujo");
+    return QCoreApplication::translate(
+        "CommandLine",
+        "  --mirror también acepta plane, convex o concave\n"
+        "  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)\n"
+        "                   u original (el dibujo del panel)\n"
+        "  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo");
 }
 
 bool IsCommandLineRun(const QStringList& arguments) {
@@ -227,7 +225,9 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
     cl.mirror = named->kind;
     if (style) {
         if (*style != QLatin1String("classroom") && *style != QLatin1String("original")) {
-            refuse(Tr("--style «%1»: debe ser classroom u original").arg(*style));
+            refuse(QCoreApplication::translate("CommandLine",
+                                               "--style «%1»: debe ser classroom u original")
+                       .arg(*style));
             return cl;
         }
         cl.classroom = *style == QLatin1String("classroom");

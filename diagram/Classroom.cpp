@@ -325,10 +325,6 @@ double MirrorHalf(const Frame& fr, const Sketch& k) {
     return MirrorReach * k.height() / 2 / fr.k;
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Classroom", text);
-}
-
 // The numbers' spacing on the axis: readable, from the ladder, a whole
 // number of ticks.
 double LadderAtLeast(double value) {
@@ -504,10 +500,12 @@ double ClassroomDrawing::worldX(double column) const {
 
 QString FarImageWords(const ImageResult& image) {
     if (image.atInfinity) {
-        return Tr("imagen en el %1").arg(LangCaption(LangInfinity));
+        return QCoreApplication::translate("Classroom", "imagen en el %1")
+            .arg(LangCaption(LangInfinity));
     }
     if (!ImageDrawn(image)) {
-        return Tr("imagen a %1, fuera del dibujo").arg(PositionForPeople(image.position, Language));
+        return QCoreApplication::translate("Classroom", "imagen a %1, fuera del dibujo")
+            .arg(PositionForPeople(image.position, Language));
     }
     return {};
 }

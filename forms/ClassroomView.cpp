@@ -76,19 +76,13 @@ private:
     SceneDrawing::Key key_;
 };
 
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TClassroomView", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 TClassroomView::TClassroomView(QWidget* window, TLesson* lesson, QMenu* diagramMenu,
                                TGraficPanel* panel)
     : QObject(window), lesson_(lesson), panel_(panel), choice_(ReadSavedClassroomView()) {
     setObjectName(QStringLiteral("ClassroomView"));
-    item_ = new QAction(Tr("Vista de clase"), window);
+    item_ = new QAction(QCoreApplication::translate("TClassroomView", "Vista de clase"), window);
     item_->setObjectName(QStringLiteral("OpVistaClase"));
     item_->setCheckable(true);
     item_->setChecked(onPanel());
@@ -104,7 +98,7 @@ TClassroomView::TClassroomView(QWidget* window, TLesson* lesson, QMenu* diagramM
 }
 
 void TClassroomView::Retranslate() {
-    item_->setText(Tr("Vista de clase"));
+    item_->setText(QCoreApplication::translate("TClassroomView", "Vista de clase"));
     stale_ = true;
     if (onPanel()) {
         overlay_->show(drawing().drawing);
@@ -122,7 +116,9 @@ void TClassroomView::OpVistaClaseClick(bool checked) {
     emit viewChanged();
     QString why;
     if (!KeepClassroomView(checked, &why)) {
-        throw RunError(Tr("La vista elegida no se podrá recordar en el próximo inicio: «%1»: %2")
+        throw RunError(QCoreApplication::translate(
+                           "TClassroomView",
+                           "La vista elegida no se podrá recordar en el próximo inicio: «%1»: %2")
                            .arg(SettingsFilePath(), why)
                            .toStdString());
     }
@@ -161,25 +157,33 @@ std::optional<PictureSource> TClassroomView::pictureSource() {
 
 QStringList TClassroomView::printedResults() const {
     const LessonState& s = lesson_->state();
-    static constexpr const TLangText* MirrorNames[] = {&LangMirrorPlane, &LangMirrorConvex,
-                                                       &LangMirrorConcave};
-    const auto row = [](const TLangText& caption, const QString& value) {
-        return LangCaption(caption) + QStringLiteral(": ") + value;
+    // The printed results' words are the main window's, in its context.
+    static constexpr const char* MirrorNames[] = {QT_TRANSLATE_NOOP("TFPrincipal", "plano"),
+                                                  QT_TRANSLATE_NOOP("TFPrincipal", "convexo"),
+                                                  QT_TRANSLATE_NOOP("TFPrincipal", "cóncavo")};
+    const auto word = [](const char* source) {
+        return QCoreApplication::translate("TFPrincipal", source);
+    };
+    const auto row = [](const QString& caption, const QString& value) {
+        return caption + QStringLiteral(": ") + value;
     };
     const QString mirror =
-        s.scene.kind < std::size(MirrorNames) ? LangCaption(*MirrorNames[s.scene.kind]) : QString();
+        s.scene.kind < std::size(MirrorNames) ? word(MirrorNames[s.scene.kind]) : QString();
     const QString image = s.image.atInfinity ? LangCaption(LangInfinity)
                                              : PositionForPeople(s.image.position, Language);
     const QString magnification = s.image.atInfinity
                                       ? LangCaption(LangInfinity)
                                       : MagnificationForPeople(s.image.magnification, Language);
-    return {row(LangMirror, mirror),
-            row(LangObjectPosition, PositionForPeople(s.scene.objectPos, Language)),
-            row(LangImagePosition, image), row(LangMagnification, magnification),
-            row(LangImage, QStringList{LangCaption(*KindWord(s.image.kind).caption),
-                                       LangCaption(*OrientationWord(s.image.magnification).caption),
-                                       LangCaption(*SizeWord(s.image.size).caption)}
-                               .join(QStringLiteral(", ")))};
+    return {row(word(QT_TRANSLATE_NOOP("TFPrincipal", "Espejo")), mirror),
+            row(word(QT_TRANSLATE_NOOP("TFPrincipal", "Posición del objeto")),
+                PositionForPeople(s.scene.objectPos, Language)),
+            row(word(QT_TRANSLATE_NOOP("TFPrincipal", "Posición de la imagen")), image),
+            row(word(QT_TRANSLATE_NOOP("TFPrincipal", "Aumento")), magnification),
+            row(LangCaption(LangImage),
+                QStringList{LangCaption(*KindWord(s.image.kind).caption),
+                            LangCaption(*OrientationWord(s.image.magnification).caption),
+                            LangCaption(*SizeWord(s.image.size).caption)}
+                    .join(QStringLiteral(", ")))};
 }
 
 std::int32_t TClassroomView::objectAt(double column) {

@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>Classroom</name>
+    <message>
+        <source>imagen en el %1</source>
+        <translation>imatge a l&apos;%1</translation>
+    </message>
+    <message>
+        <source>imagen a %1, fuera del dibujo</source>
+        <translation>imatge a %1, fora del dibuix</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]
@@ -167,6 +178,20 @@ Sense opcions obre la finestra del programa.
         <source>--lang admite %2, no «%1»</source>
         <extracomment>%1 the value given to --lang, %2 the codes it takes (&quot;ca, en, es, gl&quot;).</extracomment>
         <translation>--lang admet %2, no «%1»</translation>
+    </message>
+    <message>
+        <source>  --mirror también acepta plane, convex o concave
+  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)
+                   u original (el dibujo del panel)
+  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo</source>
+        <translation>  --mirror també accepta plane, convex o concave
+  --style ESTIL    classroom (vista de classe, amb rètols i escala; per defecte)
+                   o original (el dibuix del tauler)
+  --lang IDIOMA    ca, en, es o gl: l&apos;idioma dels missatges i del dibuix</translation>
+    </message>
+    <message>
+        <source>--style «%1»: debe ser classroom u original</source>
+        <translation>--style «%1»: ha de ser classroom o original</translation>
     </message>
 </context>
 <context>
@@ -272,6 +297,17 @@ Sense opcions obre la finestra del programa.
     </message>
 </context>
 <context>
+    <name>TClassroomView</name>
+    <message>
+        <source>Vista de clase</source>
+        <translation>Vista de classe</translation>
+    </message>
+    <message>
+        <source>La vista elegida no se podrá recordar en el próximo inicio: «%1»: %2</source>
+        <translation>La vista triada no es podrà recordar a la propera obertura: «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>TDiagramCommands</name>
     <message>
         <source>Diagrama</source>
@@ -316,6 +352,10 @@ Sense opcions obre la finestra del programa.
     <message>
         <source>Presentación</source>
         <translation>Presentació</translation>
+    </message>
+    <message>
+        <source>Esc: volver a la ventana principal</source>
+        <translation>Esc: tornar a la finestra principal</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>Classroom</name>
+    <message>
+        <source>imagen en el %1</source>
+        <translation>image at %1</translation>
+    </message>
+    <message>
+        <source>imagen a %1, fuera del dibujo</source>
+        <translation>image at %1, outside the drawing</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]
@@ -167,6 +178,20 @@ With no option it opens the program&apos;s window.
         <source>--lang admite %2, no «%1»</source>
         <extracomment>%1 the value given to --lang, %2 the codes it takes (&quot;ca, en, es, gl&quot;).</extracomment>
         <translation>--lang takes %2, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>  --mirror también acepta plane, convex o concave
+  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)
+                   u original (el dibujo del panel)
+  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo</source>
+        <translation>  --mirror also takes plane, convex or concave
+  --style STYLE    classroom (classroom view, with labels and a scale; the default)
+                   or original (the panel&apos;s drawing)
+  --lang LANGUAGE  ca, en, es or gl: the language of the messages and the drawing</translation>
+    </message>
+    <message>
+        <source>--style «%1»: debe ser classroom u original</source>
+        <translation>--style &quot;%1&quot;: it must be classroom or original</translation>
     </message>
 </context>
 <context>
@@ -272,6 +297,17 @@ With no option it opens the program&apos;s window.
     </message>
 </context>
 <context>
+    <name>TClassroomView</name>
+    <message>
+        <source>Vista de clase</source>
+        <translation>Classroom view</translation>
+    </message>
+    <message>
+        <source>La vista elegida no se podrá recordar en el próximo inicio: «%1»: %2</source>
+        <translation>The chosen view cannot be kept for the next start: &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
     <name>TDiagramCommands</name>
     <message>
         <source>Diagrama</source>
@@ -316,6 +352,10 @@ With no option it opens the program&apos;s window.
     <message>
         <source>Presentación</source>
         <translation>Presentation</translation>
+    </message>
+    <message>
+        <source>Esc: volver a la ventana principal</source>
+        <translation>Esc: back to the main window</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,17 @@
     </message>
 </context>
 <context>
+    <name>Classroom</name>
+    <message>
+        <source>imagen en el %1</source>
+        <translation>imaxe no %1</translation>
+    </message>
+    <message>
+        <source>imagen a %1, fuera del dibujo</source>
+        <translation>imaxe a %1, fóra do debuxo</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: mirvex [--export FICHERO --mirror plano|convexo|concavo --object N [--size AxB]]
@@ -167,6 +178,20 @@ Sen opcións abre a xanela do programa.
         <source>--lang admite %2, no «%1»</source>
         <extracomment>%1 the value given to --lang, %2 the codes it takes (&quot;ca, en, es, gl&quot;).</extracomment>
         <translation>--lang admite %2, non «%1»</translation>
+    </message>
+    <message>
+        <source>  --mirror también acepta plane, convex o concave
+  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)
+                   u original (el dibujo del panel)
+  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo</source>
+        <translation>  --mirror tamén acepta plane, convex ou concave
+  --style ESTILO   classroom (vista de clase, con rótulos e escala; por defecto)
+                   ou original (o debuxo do panel)
+  --lang IDIOMA    ca, en, es ou gl: o idioma das mensaxes e do debuxo</translation>
+    </message>
+    <message>
+        <source>--style «%1»: debe ser classroom u original</source>
+        <translation>--style «%1»: debe ser classroom ou original</translation>
     </message>
 </context>
 <context>
@@ -272,6 +297,17 @@ Sen opcións abre a xanela do programa.
     </message>
 </context>
 <context>
+    <name>TClassroomView</name>
+    <message>
+        <source>Vista de clase</source>
+        <translation>Vista de clase</translation>
+    </message>
+    <message>
+        <source>La vista elegida no se podrá recordar en el próximo inicio: «%1»: %2</source>
+        <translation>A vista escollida non se poderá lembrar no próximo inicio: «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>TDiagramCommands</name>
     <message>
         <source>Diagrama</source>
@@ -316,6 +352,10 @@ Sen opcións abre a xanela do programa.
     <message>
         <source>Presentación</source>
         <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Esc: volver a la ventana principal</source>
+        <translation>Esc: volver á xanela principal</translation>
     </message>
 </context>
 <context>
