@@ -92,9 +92,10 @@ void NameControls(QWidget* window) {
 constexpr char FocusRingName[] = "MarcaFoco";
 
 // The focus ring only shows where the focus is, which the screen reader
-// already says, and the results panel's rounded frame only frames two
-// fields: both are left out of what the reader reads, as decoration.
-constexpr const char* Decorations[] = {FocusRingName, "Shape1"};
+// already says, the results panel's rounded frame only frames two fields,
+// and the classroom view over the panel shows the scene the panel already
+// describes: all are left out of what the reader reads, as decoration.
+constexpr const char* Decorations[] = {FocusRingName, "Shape1", "GraficClase"};
 
 class Decoration : public QAccessibleWidget {
 public:

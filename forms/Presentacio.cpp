@@ -3,8 +3,8 @@
 
 #include "core/Language.h"
 #include "core/NumberText.h"
-#include "forms/Accessibility.h"
 #include "diagram/Classroom.h"
+#include "forms/Accessibility.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
 #include "forms/ObjectHandle.h"
