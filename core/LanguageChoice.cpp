@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/LanguageChoice.h"
 
+#include "core/IniSetting.h"
+
 #include <algorithm>
-#include <utility>
 
 std::optional<TLanguage> LanguageFromCode(const QString& code) {
     for (std::size_t i = 0; i < LangCount; ++i) {
@@ -64,79 +65,11 @@ TLanguage ChooseLanguage(std::optional<TLanguage> commandLine, std::optional<TLa
     return LanguageOfLocale(uiLanguages);
 }
 
-namespace {
-
-// One line of an INI file, its end left off.
-struct TIniLine {
-    QByteArrayView text;
-    qsizetype next; // where the line after it starts
-};
-
-TIniLine LineAt(QByteArrayView bytes, qsizetype from) {
-    qsizetype end = bytes.indexOf('\n', from);
-    const qsizetype next = end < 0 ? bytes.size() : end + 1;
-    if (end < 0)
-        end = bytes.size();
-    const qsizetype length = end > from && bytes[end - 1] == '\r' ? end - from - 1 : end - from;
-    return {bytes.sliced(from, length), next};
-}
-
-// A section header's effect: whether the lines after it are in [General].
-std::optional<bool> HeaderIsGeneral(QByteArrayView line) {
-    const QByteArrayView t = line.trimmed();
-    if (!t.startsWith('[') || !t.endsWith(']'))
-        return std::nullopt;
-    return t == "[General]";
-}
-
-// The value of a "language=..." line, if the line is one.
-std::optional<QByteArrayView> LanguageValue(QByteArrayView line) {
-    const qsizetype eq = line.indexOf('=');
-    if (eq < 0 || line.first(eq).trimmed() != LanguageSettingKey)
-        return std::nullopt;
-    QByteArrayView value = line.sliced(eq + 1).trimmed();
-    if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-        value = value.sliced(1, value.size() - 2);
-    return value;
-}
-
-} // namespace
-
 std::optional<TLanguage> LanguageInSettings(QByteArrayView bytes) {
-    std::optional<TLanguage> found;
-    bool general = true; // lines before any header are [General]'s
-    for (qsizetype at = 0; at < bytes.size();) {
-        const TIniLine line = LineAt(bytes, at);
-        at = line.next;
-        if (const std::optional<bool> header = HeaderIsGeneral(line.text))
-            general = *header;
-        else if (general)
-            if (const std::optional<QByteArrayView> value = LanguageValue(line.text))
-                found = LanguageFromCode(QString::fromLatin1(*value));
-    }
-    return found;
+    const std::optional<QByteArray> code = IniValue(bytes, LanguageSettingKey);
+    return code ? LanguageFromCode(QString::fromLatin1(*code)) : std::nullopt;
 }
 
 QByteArray SettingsWithLanguage(QByteArrayView bytes, TLanguage language) {
-    const QByteArray setting =
-        QByteArray(LanguageSettingKey) + '=' + LanguageCode(language).toLatin1() + '\n';
-    QByteArray out;
-    bool general = true;
-    bool placed = false;
-    for (qsizetype at = 0; at < bytes.size();) {
-        const TIniLine line = LineAt(bytes, at);
-        const QByteArrayView whole = bytes.sliced(at, line.next - at);
-        at = line.next;
-        if (const std::optional<bool> header = HeaderIsGeneral(line.text)) {
-            general = *header;
-        } else if (general && LanguageValue(line.text)) {
-            if (!std::exchange(placed, true))
-                out += setting;
-            continue;
-        }
-        out += whole;
-    }
-    if (placed)
-        return out;
-    return "[General]\n" + setting + (out.isEmpty() ? QByteArray() : '\n' + out);
+    return IniWithValue(bytes, LanguageSettingKey, LanguageCode(language).toLatin1());
 }
