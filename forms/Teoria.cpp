@@ -9,11 +9,14 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <exception>
 
 // Outside any namespace, as Qt's resource initialisation requires.
 static void InitTheory() {
@@ -33,22 +36,32 @@ public:
     using QTextBrowser::QTextBrowser;
 
     QVariant loadResource(int type, const QUrl& name) override {
-        if (type == QTextDocument::ImageResource && name.scheme() == QLatin1String("figure")) {
-            if (const std::optional<Scene> scene = ClassroomFigureScene(name.path())) {
-                QImage figure;
-                // A drawing that fails leaves an empty place, not a report in
-                // the middle of the layout.
-                RunHandler([&] {
-                    const DrawingRecord record = ClassroomRecord(*scene);
-                    const QSize size = ClassroomPicture(record).client * FigureScale;
-                    figure = RenderPicture(ClassroomPicture(record), size);
-                });
-                return figure;
-            }
+        if (type != QTextDocument::ImageResource || name.scheme() != QLatin1String("figure"))
+            return QTextBrowser::loadResource(type, name);
+        const std::optional<Scene> scene = ClassroomFigureScene(name.path());
+        if (!scene)
             return {};
+        // Drawn once for each language its words may be in: a change of
+        // language lays the chapter out again, and that must stay quick.
+        const QString key = name.path() + QLatin1Char('/') + QString::number(Language);
+        if (const auto kept = figures_.constFind(key); kept != figures_.constEnd())
+            return *kept;
+        QImage figure;
+        // A drawing that fails leaves an empty place, not a report in the
+        // middle of the layout.
+        try {
+            const DrawingRecord record = ClassroomRecord(*scene);
+            const QSize size = ClassroomPicture(record).client * FigureScale;
+            figure = RenderPicture(ClassroomPicture(record), size);
+        } catch (const std::exception&) {
+            figure = QImage();
         }
-        return QTextBrowser::loadResource(type, name);
+        figures_.insert(key, figure);
+        return figure;
     }
+
+private:
+    QHash<QString, QImage> figures_;
 };
 
 } // namespace
@@ -73,6 +86,8 @@ TFTeoria::TFTeoria(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TFTeoria::ShowTheory() {
+    if (stale_)
+        LoadChapter();
     show();
     raise();
     activateWindow();
@@ -82,11 +97,19 @@ void TFTeoria::Retranslate() {
     const QString title = QCoreApplication::translate("TFPrincipal", "Teoría");
     setWindowTitle(title);
     text_->setAccessibleName(title);
+    // A hidden window takes its chapter when it is shown again.
+    stale_ = !isVisible() && !text_->document()->isEmpty();
+    if (!stale_)
+        LoadChapter();
+}
+
+void TFTeoria::LoadChapter() {
+    stale_ = false;
     QFile chapter(TheoryResource(Language));
     QString html;
     if (chapter.open(QIODevice::ReadOnly))
         html = QString::fromUtf8(chapter.readAll());
-    // A new document: the figures are drawn again, in the language's words.
+    // A new document: its figures are asked for again, in this language.
     text_->clear();
     text_->setHtml(html);
     text_->document()->setDocumentMargin(12);

@@ -22,7 +22,8 @@ public:
     // Shows the window, brought to the front.
     void ShowTheory();
 
-    // The chapter's text in the current Language: its title and HTML.
+    // The chapter's text in the current Language: its title and HTML (the
+    // HTML when the window is shown, for a hidden one).
     void Retranslate();
 
 protected:
@@ -30,7 +31,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The chapter of the current Language, its figures drawn in it.
+    void LoadChapter();
+
     QTextBrowser* text_;
+    // The language changed while the window was hidden.
+    bool stale_ = false;
 };
 
 // The resource holding the theory chapter in a language, beside the help
