@@ -28,7 +28,7 @@ while read -r line; do
     grep -qxF "$line" "$work/made.txt" || fail "the metainfo's picture $line is not made so"
 done <<<"$declared"
 # The README shows the pictures as they are made.
-for picture in $(sed -n 's/.*](docs\/\([^)]*\.png\)).*/\1/p' "$source_dir/README.md"); do
+while read -r picture; do
     grep -q "^$picture: " "$work/made.txt" || fail "the README's $picture is not made by the script"
-done
+done < <(sed -n 's/.*](docs\/\([^)]*\.png\)).*/\1/p' "$source_dir/README.md")
 echo "$made pictures made, $(wc -l <<<"$declared") named by the metainfo"
