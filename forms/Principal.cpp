@@ -18,6 +18,7 @@
 #include "forms/LanguageSwitch.h"
 #include "forms/PresentacioLink.h"
 #include "forms/Results.h"
+#include "forms/Teoria.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
@@ -27,6 +28,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -227,6 +229,7 @@ void TFPrincipal::ConnectHandlers() {
     connect(ui->OpSurt, &QAction::triggered, this, handler(&TFPrincipal::OpSurtClick));
     connect(ui->OpHlp, &QAction::triggered, this, handler(&TFPrincipal::OpHlpClick));
     connect(ui->OpQ, &QAction::triggered, this, handler(&TFPrincipal::OpQClick));
+    connect(ui->OpTMiralls, &QAction::triggered, this, handler(&TFPrincipal::OpTMirallsClick));
 
     // Every user action on the bar (arrows, trough, keys, thumb tracking)
     // reports the position it leads to before the bar takes it; the release
@@ -420,8 +423,27 @@ void TFPrincipal::OpSurtClick() {
 }
 
 void TFPrincipal::OpHlpClick() {
-    // Whether the desktop could open it is not looked at.
-    ShellOpen(HelpDocument(Language));
+    const QString document = HelpDocument(Language);
+    if (ShellOpen(document))
+        return;
+    // Without the document or a program for PDF files the item would do
+    // nothing at all; the theory needs neither.
+    QMessageBox offer(
+        QMessageBox::Question, ApplicationTitle(),
+        tr("No se ha podido abrir el documento de ayuda %1: falta el fichero o no hay ningún "
+           "programa para abrirlo.\n\n¿Mostrar la teoría en una ventana del programa?")
+            .arg(document),
+        QMessageBox::Yes | QMessageBox::No, this);
+    offer.setObjectName(QStringLiteral("MsgAyudaNoAbierta"));
+    offer.setDefaultButton(QMessageBox::Yes);
+    if (offer.exec() == QMessageBox::Yes)
+        OpTMirallsClick();
+}
+
+void TFPrincipal::OpTMirallsClick() {
+    if (teoria_ == nullptr)
+        teoria_ = new TFTeoria(this);
+    teoria_->ShowTheory();
 }
 
 void TFPrincipal::OpQClick() {

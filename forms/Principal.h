@@ -13,6 +13,7 @@ class TDiagramCommands;
 class TLesson;
 struct LessonState;
 class TPresentacioLink;
+class TFTeoria;
 
 namespace Ui {
 class TFPrincipal;
@@ -74,6 +75,8 @@ public:
     void OpSurtClick();
     void OpHlpClick();
     void OpQClick();
+    // "Teoría": the theory chapter in the program's own help window.
+    void OpTMirallsClick();
     void FormShow();
     // The editor item and every tool item of the tools menu.
     void Tools(QAction* sender);
@@ -100,6 +103,7 @@ private:
     TLesson* lesson_;
     TDiagramCommands* diagramCommands_ = nullptr;
     TPresentacioLink* presentacioLink_ = nullptr;
+    TFTeoria* teoria_ = nullptr;
 };
 
 // The main window, set when it is created; it lives until the program ends.

@@ -38,6 +38,9 @@ vexaria_install_missing() {
     fi
 }
 
+# The build targets vexaria_build builds; none named means all of them.
+vexaria_targets=()
+
 # Extra Debian packages may be named; none by default.
 # shellcheck disable=SC2120
 vexaria_build() {
@@ -46,5 +49,7 @@ vexaria_build() {
         # shellcheck disable=SC2086 # options, split on blanks on purpose
         cmake -S "$VEXARIA_ROOT" -B "$VEXARIA_BUILD" -G Ninja ${VEXARIA_CMAKE_ARGS:-} >/dev/null
     fi
-    cmake --build "$VEXARIA_BUILD" -j2
+    local only=()
+    ((${#vexaria_targets[@]})) && only=(--target "${vexaria_targets[@]}")
+    cmake --build "$VEXARIA_BUILD" -j2 "${only[@]}"
 }

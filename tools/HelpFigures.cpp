@@ -2,6 +2,7 @@
 #include "tools/HelpFigures.h"
 
 #include "diagram/DiagramRecord.h"
+#include "diagram/HelpFigure.h"
 #include "plot/PictureFile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -92,9 +93,13 @@ QSizeF FigureObject::intrinsicSize(QTextDocument* doc, int, const QTextFormat& f
 
 void FigureObject::drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
                               const QTextFormat& format) {
-    const auto drawing = drawings_.find(format.stringProperty(FigureNameProperty));
+    const QString name = format.stringProperty(FigureNameProperty);
+    const auto drawing = drawings_.find(name);
     if (painter && drawing != drawings_.end()) {
-        PaintPicture(*painter, PanelPicture(drawing->second), rect);
+        PaintPicture(*painter,
+                     ClassroomFigureScene(name) ? ClassroomPicture(drawing->second)
+                                                : PanelPicture(drawing->second),
+                     rect);
     }
 }
 

@@ -38,7 +38,8 @@ inline constexpr char16_t FigureScheme[] = u"figure:";
 QStringList InsertFigures(QTextDocument& doc, const QStringList& drawable);
 
 // Draws the figure objects: their drawings on the panel's background, of the
-// panel's proportions, scaled to the width the text gives.
+// panel's proportions, scaled to the width the text gives; the classroom
+// figures (ClassroomFigureScene) on the classroom view's white.
 class FigureObject : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)

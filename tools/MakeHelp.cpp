@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the help document: the HTML source with its figures drawn by the
 // program's own drawing code as lines and curves, printed to PDF by Qt.
-//   make_help <source.html> <output.pdf>
+//   make_help <source.html> <output.pdf> [<chapter.html>...]
+// Each chapter's body follows the source's, in the order given: the theory
+// chapter is one file that the program's own help window shows as well.
 
 #include "core/RunError.h"
 #include "diagram/DiagramRecord.h"
+#include "diagram/HelpFigure.h"
 #include "tools/DiagramImage.h"
 #include "tools/HelpFigures.h"
 
@@ -15,6 +18,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextFrame>
 
@@ -77,24 +81,51 @@ bool PrintPages(QTextDocument& doc, QPdfWriter& writer) {
     return painter.end();
 }
 
+// The text between a document's <body> and </body>, or all of it.
+QString BodyOf(const QString& html) {
+    const qsizetype open = html.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
+    const qsizetype start = open < 0 ? 0 : html.indexOf(QLatin1Char('>'), open) + 1;
+    const qsizetype end = html.lastIndexOf(QLatin1String("</body>"), -1, Qt::CaseInsensitive);
+    return html.mid(start, end < start ? -1 : end - start);
+}
+
+bool ReadText(const char* path, QString& text) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s: %s\n", path, qPrintable(file.errorString()));
+        return false;
+    }
+    text = QString::fromUtf8(file.readAll());
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_help <source.html> <output.pdf>\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: make_help <source.html> <output.pdf> [<chapter.html>...]\n");
         return 2;
     }
     // Fonts need an application object, but no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    QFile source(QString::fromLocal8Bit(argv[1]));
-    if (!source.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s: %s\n", argv[1], qPrintable(source.errorString()));
+    QString html;
+    if (!ReadText(argv[1], html)) {
         return 1;
     }
+    QString chapters;
+    for (int i = 3; i < argc; ++i) {
+        QString chapter;
+        if (!ReadText(argv[i], chapter)) {
+            return 1;
+        }
+        chapters += BodyOf(chapter);
+    }
+    const qsizetype end = html.lastIndexOf(QLatin1String("</body>"), -1, Qt::CaseInsensitive);
+    html.insert(end < 0 ? html.size() : end, chapters);
     QTextDocument doc;
-    doc.setHtml(QString::fromUtf8(source.readAll()));
+    doc.setHtml(html);
 
     std::map<QString, DrawingRecord> drawings;
     QStringList drawable;
@@ -105,6 +136,16 @@ int main(int argc, char** argv) {
         } catch (const RunError& e) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(c.name), e.what());
             return 1;
+        }
+    }
+    // The classroom figures are drawn for the names the text holds.
+    static const QRegularExpression classroomName(QStringLiteral("figure:(classroom-[a-z0-9-]+)"));
+    for (auto it = classroomName.globalMatch(html); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        if (const std::optional<Scene> scene = ClassroomFigureScene(name);
+            scene && !drawings.contains(name)) {
+            drawings.emplace(name, ClassroomRecord(*scene));
+            drawable.append(name);
         }
     }
     help::FigureObject figures(doc, drawings);

@@ -515,6 +515,14 @@ Sense opcions obre la finestra del programa.
         <source>infinito</source>
         <translation>infinit</translation>
     </message>
+    <message>
+        <source>No se ha podido abrir el documento de ayuda %1: falta el fichero o no hay ningún programa para abrirlo.
+
+¿Mostrar la teoría en una ventana del programa?</source>
+        <translation>No s&apos;ha pogut obrir el document d&apos;ajuda %1: falta el fitxer o no hi ha cap programa per obrir-lo.
+
+Voleu veure la teoria en una finestra del programa?</translation>
+    </message>
 </context>
 <context>
     <name>TFSobre</name>

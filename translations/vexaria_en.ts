@@ -515,6 +515,14 @@ With no option it opens the program&apos;s window.
         <source>infinito</source>
         <translation>infinity</translation>
     </message>
+    <message>
+        <source>No se ha podido abrir el documento de ayuda %1: falta el fichero o no hay ningún programa para abrirlo.
+
+¿Mostrar la teoría en una ventana del programa?</source>
+        <translation>The help document %1 could not be opened: the file is missing or no program can open it.
+
+Show the theory in a window of the program?</translation>
+    </message>
 </context>
 <context>
     <name>TFSobre</name>

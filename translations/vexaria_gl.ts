@@ -515,6 +515,14 @@ Sen opcións abre a xanela do programa.
         <source>infinito</source>
         <translation>infinito</translation>
     </message>
+    <message>
+        <source>No se ha podido abrir el documento de ayuda %1: falta el fichero o no hay ningún programa para abrirlo.
+
+¿Mostrar la teoría en una ventana del programa?</source>
+        <translation>Non se puido abrir o documento de axuda %1: falta o ficheiro ou non hai ningún programa para abrilo.
+
+Mostrar a teoría nunha xanela do programa?</translation>
+    </message>
 </context>
 <context>
     <name>TFSobre</name>

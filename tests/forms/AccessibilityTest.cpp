@@ -162,7 +162,7 @@ private slots:
                 QCOMPARE(get<QAction>(item)->shortcut(), QKeySequence(QString::fromLatin1(key)));
         }
         QList<ShellRequest> asked;
-        SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, false; });
+        SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, true; });
         QTest::keyClick(w.get(), Qt::Key_F1);
         SetShellOpenHook({});
         QCOMPARE(asked, (QList<ShellRequest>{{"mirvex.pdf", "", ""}}));

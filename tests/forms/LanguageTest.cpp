@@ -332,7 +332,7 @@ private slots:
                      qPrintable(shown.join('|')));
 
             QList<ShellRequest> asked;
-            SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, false; });
+            SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, true; });
             get<QAction>(w.get(), "OpHlp")->trigger();
             SetShellOpenHook({});
             QCOMPARE(asked, (QList<ShellRequest>{{HelpDocuments[l], "", ""}}));

@@ -13,8 +13,8 @@ trap 'rm -rf "$work"' EXIT
 
 # Checks one document against its HTML source: no raster image at all; on
 # the pages rendered, one area of the diagram panel's colour, of a figure's
-# size, with the diagram's axis drawn across it, for every figure the source
-# names; each heading followed by a figure sits right above it; and no page
+# size, with the diagram's axis drawn across it, for every figure of the
+# panel the source names (the classroom view's are white); each heading followed by a figure sits right above it; and no page
 # ends with a heading. Prints the number of figures found.
 check_figures() { # <pdf> <html>
     local pdf=$1 html=$2 images
@@ -37,8 +37,8 @@ def clean(text):
 heading = r"<h\d[^>]*>((?:(?!</h\d>).)*)</h\d>"
 headings = [clean(h) for h in re.findall(heading, source, re.S)]
 figure_headings = [clean(h) for h in
-                   re.findall(heading + r"\s*<p>\s*<img src=\"figure:", source, re.S)]
-figures = len(re.findall(r"<img src=\"figure:", source))
+                   re.findall(heading + r"\s*<p>\s*<img src=\"figure:(?!classroom-)", source, re.S)]
+figures = len(re.findall(r"<img src=\"figure:(?!classroom-)", source))
 
 def fail(message):
     print("FAIL: " + message, file=sys.stderr)
@@ -130,7 +130,8 @@ figures=$(check_figures "$pdf" "$source_dir/docs/help/mirvex.html") || exit 1
 text=$(pdftotext -enc UTF-8 "$pdf" - | sed 's/ﬁ/fi/g; s/ﬂ/fl/g' | tr '\n' ' ')
 for words in "Imagen más allá del centro" "Imagen entre el centro y el foco" \
     "Imagen entre el foco y el espejo" "infinito" "virtual" "inversa" "disminuida" \
-    "Tools.rel" "Respecto a..." "posición objecto" "Utilidades"; do
+    "Tools.rel" "Respecto a..." "posición objecto" "Utilidades" "Teoría de los espejos" \
+    "Presentación" "F11" "--export" "--worksheet" "Hoja de ejercicios..." "1/s' = 2/R − 1/s"; do
     [[ $text == *"$words"* ]] || fail "the text lacks \"$words\""
 done
 echo "help document: $pages pages, $figures vector figures"
@@ -155,13 +156,14 @@ check_translation() { # <file> <title> <words...>
 }
 check_translation mirvex_ca.pdf "Vexaria: ajuda" "Objecte més enllà del centre" "Objecte entre el centre i el focus" \
     "Objecte entre el focus i el mirall" "infinit" "virtual" "invertida" "reduïda" \
-    "Tools.rel" "Quant a..." "posició objecte" "Eines"
+    "Tools.rel" "Quant a..." "posició objecte" "Eines" "Teoria dels miralls" "Full d'exercicis..."
 check_translation mirvex_en.pdf "Vexaria: help" "Object beyond the centre" "Object between the centre and the focus" \
     "Object between the focus and the mirror" "infinity" "virtual" "inverted" "reduced" \
-    "Tools.rel" "About..." "object position" "Tools"
+    "Tools.rel" "About..." "object position" "Tools" "Mirror theory" "Worksheet..."
 check_translation mirvex_gl.pdf "Vexaria: axuda" "Obxecto máis alá do centro" "Obxecto entre o centro e o foco" \
     "Obxecto entre o foco e o espello" "infinito" "virtual" "invertida" "reducida" \
-    "Tools.rel" "Acerca de..." "posición obxecto" "Utilidades"
+    "Tools.rel" "Acerca de..." "posición obxecto" "Utilidades" "Teoría dos espellos" \
+    "Folla de exercicios..."
 
 # A figure the text names but the build cannot draw stops the build.
 printf '<html><body><p><img src="figure:concave-999" width="425"></p></body></html>\n' >"$work/bad.html"

@@ -47,8 +47,10 @@ page=$build/packaging/vexaria.1
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
 [[ -z $warnings ]] || fail "man page: $warnings"
 text=$(MANWIDTH=200 man -l "$page" 2>/dev/null)
-for word in --export --mirror --object --size --lang --help --version plano convexo concavo \
-    Tools.rel XDG_DATA_HOME .local/share/vexaria VEXARIA_CALLER_DIR "Vexaria $version"; do
+for word in --export --mirror --object --size --style --lang --help --version plano convexo concavo \
+    --worksheet --count --level --seed --no-key concavo-centro-foco mezcla \
+    Tools.rel vexaria.conf mirvex_gl.pdf vexaria_print.so Teoría Diagrama Ejercicios F11 \
+    XDG_DATA_HOME .local/share/vexaria VEXARIA_CALLER_DIR "Vexaria $version"; do
     [[ $text == *"$word"* ]] || fail "the manual page lacks \"$word\""
 done
 cmp -s <(gzip -dc "$build/packaging/vexaria.1.gz") "$page" || fail "vexaria.1.gz is stale"
