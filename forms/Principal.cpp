@@ -458,7 +458,7 @@ void TFPrincipal::showEvent(QShowEvent* event) {
     // The window is created with the menus of its design, the tools menu
     // last; the diagram's commands join when it is first shown, after it.
     if (diagramCommands_ == nullptr) {
-        diagramCommands_ = new TDiagramCommands(this, ui->MenuMirvex, ui->Grafic,
+        diagramCommands_ = new TDiagramCommands(this, ui->MenuMirvex, ui->Grafic, lesson_,
                                                 [this] { return PrintedResults(); });
     }
     if (presentacioLink_ == nullptr) {
