@@ -328,9 +328,7 @@ void TFPrincipal::MostraResultats() {
     f.setFamily(InstalledFace(QLatin1String(size.face)));
     f.setPointSize(size.points);
     f.setBold(size.bold);
-    if (f != ui->PMagnif->font()) {
-        ui->PMagnif->setFont(f);
-    }
+    KeepInkInside(ui->PMagnif, f);
 
     SetFieldText(ui->EdPosIm, ImagePositionText(ImagePos));
     SetFieldText(ui->EdAugm, FloatToStr(Magnification));
