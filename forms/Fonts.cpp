@@ -95,12 +95,12 @@ void FitLabelTexts(QWidget* window) {
 }
 
 void KeepInkInside(QLabel* label, const QFont& font) {
-    constexpr qreal Spare = 1;
     const QString text = label->text();
-    // Inside the frame, where the label lays its text out.
+    // Inside the frame, where the label lays its text out; text moved is
+    // kept a pixel clear of the frame.
     const int frame = label->frameWidth();
     const QRectF inner = QRectF(label->rect()).adjusted(frame, frame, -frame, -frame);
-    const QRectF box = inner.adjusted(Spare, Spare, -Spare, -Spare);
+    const QRectF clear = inner.adjusted(1, 1, -1, -1);
     QFont fitted = font;
     qreal shift = 0;
     for (int pixels = QFontInfo(font).pixelSize(); pixels > 1; fitted.setPixelSize(--pixels)) {
@@ -111,11 +111,11 @@ void KeepInkInside(QLabel* label, const QFont& font) {
                                (inner.height() - metrics.ascent() - metrics.descent()) / 2 +
                                metrics.ascent();
         const qreal top = baseline + ink.top(), bottom = baseline + ink.bottom();
-        if (text.isEmpty() || (top >= box.top() && bottom <= box.bottom())) {
+        if (text.isEmpty() || (top >= inner.top() && bottom <= inner.bottom())) {
             break;
         }
-        if (ink.height() <= box.height()) {
-            shift = top < box.top() ? box.top() - top : box.bottom() - bottom;
+        if (ink.height() <= clear.height()) {
+            shift = top < inner.top() ? clear.top() - top : clear.bottom() - bottom;
             break;
         }
     }

@@ -358,6 +358,10 @@ private slots:
     void spanishAfterEveryLanguageUnchanged() {
         start(std::nullopt);
         QCOMPARE(Language, LangSpanish);
+        // An enlarged image: its word is moved up in Catalan and English.
+        get<QAction>(w.get(), "OpCentre")->trigger();
+        get<QLineEdit>(w.get(), "EdPosObj")->setText("30");
+        QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
         const QImage before = w->grab().toImage();
         for (TLanguage l : {LangCatalan, LangEnglish, LangGalician, LangSpanish})
             get<QAction>(w.get(), LanguageItems[l])->trigger();
