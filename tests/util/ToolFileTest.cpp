@@ -5,6 +5,7 @@
 #include "util/Cp1252.h"
 
 #include <QDir>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -422,6 +423,63 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
         step();
         EXPECT_EQ(CheckToolFile(), check) << name;
     }
+}
+
+// --- The list in memory, and the code page of its file -------------------
+
+// Titles of the list in order, joined by ";".
+std::string Titles() {
+    std::string out;
+    for (std::size_t k = 1; k <= ToolCount(); ++k)
+        out += (k > 1 ? ";" : "") + Tool(k).Title.toStdString();
+    return out;
+}
+
+// Removing a tool moves the ones after it up a place, and the selection
+// follows its record: gone with it, one place up after it, unchanged before.
+TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
+    const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
+        // removed, selected before, titles after, selected after
+        {1, 0, "B;C;D", 0},   {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2}, {2, 1, "A;C;D", 1},
+        {2, 2, "A;C;D", 0},   {2, 4, "A;C;D", 3},   {4, 4, "A;B;C", 0}, {4, 3, "A;B;C", 3},
+        {0, 2, "A;B;C;D", 2}, {5, 2, "A;B;C;D", 2}, // no such tool: nothing changes
+    };
+    for (const auto& [removed, selected, titles, after] : rows) {
+        ToolList.clear();
+        for (const char* t : {"A", "B", "C", "D"})
+            AppendTool().Title = QString::fromLatin1(t);
+        SelectedTool = selected;
+        const QString chosen = selected ? Tool(selected).Title : QString();
+        RemoveTool(removed);
+        EXPECT_EQ(Titles(), titles) << removed << " " << selected;
+        EXPECT_EQ(SelectedTool, after) << removed << " " << selected;
+        if (after != 0) {
+            EXPECT_EQ(Tool(after).Title, chosen) << "the selection keeps its record";
+        }
+    }
+    ToolList.clear();
+    SelectedTool = 0;
+}
+
+// ICU's table, through Qt, is the reference; like this code page it keeps
+// the five bytes Windows leaves undefined as the C1 controls of their number.
+TEST(Cp1252, MatchesIcuRoundTripsAndEncodesNothingElse) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    QStringDecoder icu("windows-1252");
+    ASSERT_TRUE(icu.isValid());
+    EXPECT_EQ(Cp1252Decode(all).toStdU16String(), QString(icu.decode(all)).toStdU16String());
+    EXPECT_EQ(Cp1252Encode(Cp1252Decode(all)), all);
+    int encodable = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        const auto byte = Cp1252Byte(char16_t(c));
+        encodable += byte.has_value();
+        EXPECT_TRUE(!byte || Cp1252Char(*byte) == c) << "character " << int(c);
+    }
+    EXPECT_EQ(encodable, 256);
+    EXPECT_EQ(Cp1252FirstUnencodable(QString::fromUtf8("ab€中c")), 3);
+    EXPECT_EQ(Cp1252Encode(QString::fromUtf8("ab€中c")), std::nullopt);
 }
 
 } // namespace
