@@ -2,6 +2,8 @@
 #include "forms/DiagramMenu.h"
 
 #include "core/Language.h"
+#include "diagram/DiagramRecord.h"
+#include "diagram/Lesson.h"
 #include "forms/ClassroomView.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
@@ -73,10 +75,9 @@ const FileKind FileKinds[] = {
     {LangPdfFiles, PictureFormat::Pdf, "pdf"},
 };
 
-PictureSource PanelSource(const TGraficPanel& panel) {
-    const QImage& image = panel.picture(1.0);
-    return PictureSource{&panel.drawing(), panel.backgroundColor(), image.size()};
-}
+// The panel's client area, which sizes saved, copied and printed pictures
+// whatever view they show.
+constexpr QSize PanelClient(PanelWidth, PanelHeight);
 
 // Where saving starts: the user's pictures, else the home folder.
 QString PicturesFolder() {
@@ -92,12 +93,15 @@ PictureSource TDiagramCommands::Source() const {
             return *source;
         }
     }
-    return PanelSource(*panel_);
+    // The lesson's drawing, not the panel's: the panel may be waiting under
+    // the presentation with an older one.
+    return PanelPicture(lesson_->state().drawing.record);
 }
 
 TDiagramCommands::TDiagramCommands(QWidget* window, QMenuBar* menuBar, TGraficPanel* panel,
-                                   std::function<QStringList()> results)
-    : QObject(window), window_(window), panel_(panel), results_(std::move(results)),
+                                   const TLesson* lesson, std::function<QStringList()> results)
+    : QObject(window), window_(window), panel_(panel), lesson_(lesson),
+      results_(std::move(results)),
       printModule_(PrintModuleFile(QCoreApplication::applicationDirPath())) {
     setObjectName(QStringLiteral("DiagramCommands"));
     menu_ = new QMenu(LangCaption(LangDiagram), menuBar);
@@ -177,6 +181,9 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
         return;
     }
     QString name = files.front();
+    // The next save starts where this one went, even when the name typed
+    // led to another folder than the one the dialog showed.
+    saveDialog_->setDirectory(QFileInfo(name).absolutePath());
     std::optional<PictureFormat> format = PictureFormatOf(name);
     if (!format) {
         // A name of another kind takes the kind of the chosen filter.
@@ -192,10 +199,9 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
     }
     const PictureSource source = Source();
     // A PDF page of the panel's own size makes a figure of about 11 cm.
-    const QSize panel = PanelSource(*panel_).client;
-    QSize size = panel * (*format == PictureFormat::Pdf ? 1 : PictureTimes);
+    QSize size = PanelClient * (*format == PictureFormat::Pdf ? 1 : PictureTimes);
     if (*format == PictureFormat::Png) {
-        TFTamanyPng ask(panel, size, window_);
+        TFTamanyPng ask(PanelClient, size, window_);
         if (ask.exec() != QDialog::Accepted) {
             return;
         }
@@ -288,7 +294,7 @@ bool TDiagramCommands::SaveLargePng(PictureSource source, const QString& name, Q
 
 void TDiagramCommands::OpCopiarDiagramaClick() {
     const PictureSource source = Source();
-    const QSize size = PanelSource(*panel_).client * PictureTimes;
+    const QSize size = PanelClient * PictureTimes;
     auto* data = new QMimeData;
     data->setImageData(RenderPicture(source, size));
     data->setData(QStringLiteral("image/svg+xml"), SvgPicture(source, size));

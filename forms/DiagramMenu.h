@@ -19,17 +19,18 @@ class QRectF;
 class QWidget;
 class TGraficPanel;
 class TClassroomView;
+class TLesson;
 
 // The "Diagrama" menu and the diagram panel's context menu: the picture on
 // the panel saved as PNG, SVG or PDF, copied to the clipboard, or printed
-// with the results under it. All three take the drawing the panel holds;
-// nothing is drawn or computed again.
+// with the results under it. All three take the lesson's drawing, the one
+// the panel shows; nothing is drawn or computed again.
 class TDiagramCommands : public QObject {
     Q_OBJECT
 public:
     // Appends the menu at the end of the menu bar. `results` gives the
     // lines printed under the diagram.
-    TDiagramCommands(QWidget* window, QMenuBar* menuBar, TGraficPanel* panel,
+    TDiagramCommands(QWidget* window, QMenuBar* menuBar, TGraficPanel* panel, const TLesson* lesson,
                      std::function<QStringList()> results);
 
     void OpGuardarDiagramaClick();
@@ -54,6 +55,7 @@ private:
 
     QWidget* window_;
     TGraficPanel* panel_;
+    const TLesson* lesson_;
     std::function<QStringList()> results_;
     QMenu* menu_;
     QMenu* contextMenu_;

@@ -3,11 +3,15 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QLabel>
 #include <QStringList>
+#include <QtMath>
 #include <QWidget>
+
+#include <cmath>
 
 void InstallFontSubstitutes() {
     // Real family names only: generic names such as "sans-serif" are not
@@ -87,5 +91,41 @@ void FitLabelTexts(QWidget* window) {
                 break;
         }
         label->setFont(font);
+    }
+}
+
+void KeepInkInside(QLabel* label, const QFont& font) {
+    const QString text = label->text();
+    // Inside the frame, where the label lays its text out; text moved is
+    // kept a pixel clear of the frame.
+    const int frame = label->frameWidth();
+    const QRectF inner = QRectF(label->rect()).adjusted(frame, frame, -frame, -frame);
+    const QRectF clear = inner.adjusted(1, 1, -1, -1);
+    QFont fitted = font;
+    qreal shift = 0;
+    for (int pixels = QFontInfo(font).pixelSize(); pixels > 1; fitted.setPixelSize(--pixels)) {
+        const QFontMetricsF metrics(fitted);
+        const QRectF ink = metrics.tightBoundingRect(text);
+        // The label centres the line box, ascent over descent, in itself.
+        const qreal baseline = inner.top() +
+                               (inner.height() - metrics.ascent() - metrics.descent()) / 2 +
+                               metrics.ascent();
+        const qreal top = baseline + ink.top(), bottom = baseline + ink.bottom();
+        if (text.isEmpty() || (top >= inner.top() && bottom <= inner.bottom())) {
+            break;
+        }
+        if (ink.height() <= clear.height()) {
+            shift = top < inner.top() ? clear.top() - top : clear.bottom() - bottom;
+            break;
+        }
+    }
+    if (label->font() != fitted) {
+        label->setFont(fitted);
+    }
+    // Margins move the centre the label aligns on by half their difference.
+    const int move = qCeil(std::abs(shift)) * 2;
+    const QMargins margins(0, shift > 0 ? move : 0, 0, shift < 0 ? move : 0);
+    if (label->contentsMargins() != margins) {
+        label->setContentsMargins(margins);
     }
 }

@@ -6,6 +6,8 @@
 // that Debian packages, so labels keep their intended width.
 void InstallFontSubstitutes();
 
+class QFont;
+class QLabel;
 class QString;
 class QWidget;
 
@@ -23,3 +25,9 @@ void UseInstalledFaces(QWidget* window);
 // for: a label whose text would be clipped draws it narrowed just enough to
 // fit, never below 90 % of its width. Labels that fit are left alone.
 void FitLabelTexts(QWidget* window);
+// Gives a one-line label `font`, or where the glyphs of its text in that
+// font would reach past the label's edges (a tall face centred in a short
+// box loses the foot of a "g"), moves the text up or down and, only if that
+// is not enough, makes it smaller, until every glyph lies inside with a
+// pixel to spare. A text that fits is drawn exactly as before.
+void KeepInkInside(QLabel* label, const QFont& font);

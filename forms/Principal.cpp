@@ -331,9 +331,7 @@ void TFPrincipal::MostraResultats() {
     f.setFamily(InstalledFace(QLatin1String(size.face)));
     f.setPointSize(size.points);
     f.setBold(size.bold);
-    if (f != ui->PMagnif->font()) {
-        ui->PMagnif->setFont(f);
-    }
+    KeepInkInside(ui->PMagnif, f);
 
     SetFieldText(ui->EdPosIm, ImagePositionText(ImagePos));
     SetFieldText(ui->EdAugm, FloatToStr(Magnification));
@@ -480,7 +478,7 @@ void TFPrincipal::showEvent(QShowEvent* event) {
     // The window is created with the menus of its design, the tools menu
     // last; the diagram's commands join when it is first shown, after it.
     if (diagramCommands_ == nullptr) {
-        diagramCommands_ = new TDiagramCommands(this, ui->MenuMirvex, ui->Grafic,
+        diagramCommands_ = new TDiagramCommands(this, ui->MenuMirvex, ui->Grafic, lesson_,
                                                 [this] { return PrintedResults(); });
     }
     if (presentacioLink_ == nullptr) {

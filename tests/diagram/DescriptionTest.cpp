@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram in words: each mirror and each place of the object, in Spanish
-// (the source texts) and, through a translator holding the translations, in
-// the other languages.
+// (the source texts) and, through the program's translations, in the other
+// languages.
 #include "diagram/Description.h"
 
-#include "tests/support/TableTranslator.h"
+#include "core/Language.h"
 
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -86,65 +84,6 @@ TEST(Description, SpokenNumbers) {
     }
 }
 
-// The translations of the texts, as the translation files are to hold them.
-struct Translation {
-    const char* spanish;
-    const char* catalan;
-    const char* english;
-    const char* galician;
-};
-const Translation Translations[] = {
-    {"Espejo plano.", "Mirall pla.", "Plane mirror.", "Espello plano."},
-    {"Espejo convexo.", "Mirall convex.", "Convex mirror.", "Espello convexo."},
-    {"Espejo cóncavo.", "Mirall còncau.", "Concave mirror.", "Espello cóncavo."},
-    {"Objeto a %1 delante del espejo", "Objecte a %1 davant del mirall",
-     "Object %1 in front of the mirror", "Obxecto a %1 diante do espello"},
-    {"Objeto a %1 detrás del espejo", "Objecte a %1 darrere del mirall",
-     "Object %1 behind the mirror", "Obxecto a %1 detrás do espello"},
-    {"Objeto sobre el espejo", "Objecte sobre el mirall", "Object on the mirror",
-     "Obxecto sobre o espello"},
-    {"más allá del centro", "més enllà del centre", "beyond the centre", "máis alá do centro"},
-    {"en el centro", "al centre", "at the centre", "no centro"},
-    {"entre el centro y el foco", "entre el centre i el focus", "between the centre and the focus",
-     "entre o centro e o foco"},
-    {"en el foco", "al focus", "at the focus", "no foco"},
-    {"entre el foco y el espejo", "entre el focus i el mirall", "between the focus and the mirror",
-     "entre o foco e o espello"},
-    {"Imagen %1, %2 y %3, a %4 delante del espejo; aumento %5.",
-     "Imatge %1, %2 i %3, a %4 davant del mirall; augment %5.",
-     "Image %1, %2 and %3, %4 in front of the mirror; magnification %5.",
-     "Imaxe %1, %2 e %3, a %4 diante do espello; aumento %5."},
-    {"Imagen %1, %2 y %3, a %4 detrás del espejo; aumento %5.",
-     "Imatge %1, %2 i %3, a %4 darrere del mirall; augment %5.",
-     "Image %1, %2 and %3, %4 behind the mirror; magnification %5.",
-     "Imaxe %1, %2 e %3, a %4 detrás do espello; aumento %5."},
-    {"Imagen %1, %2 y %3, sobre el espejo; aumento %4.",
-     "Imatge %1, %2 i %3, sobre el mirall; augment %4.",
-     "Image %1, %2 and %3, on the mirror; magnification %4.",
-     "Imaxe %1, %2 e %3, sobre o espello; aumento %4."},
-    {"Imagen en el infinito: los rayos reflejados salen paralelos.",
-     "Imatge a l'infinit: els raigs reflectits surten paral·lels.",
-     "Image at infinity: the reflected rays leave parallel.",
-     "Imaxe no infinito: os raios reflectidos saen paralelos."},
-    {"real", "real", "real", "real"},
-    {"virtual", "virtual", "virtual", "virtual"},
-    {"derecha", "dreta", "upright", "dereita"},
-    {"invertida", "invertida", "inverted", "invertida"},
-    {"aumentada", "augmentada", "enlarged", "aumentada"},
-    {"del mismo tamaño", "de la mateixa mida", "the same size", "do mesmo tamaño"},
-    {"reducida", "reduïda", "reduced", "reducida"},
-};
-
-// Galician is the fourth language.
-constexpr TLanguage Galician = 3;
-
-std::unique_ptr<TableTranslator> TranslatorTo(const char* Translation::*column) {
-    std::map<QString, QString> texts;
-    for (const Translation& t : Translations)
-        texts.emplace(QString::fromUtf8(t.spanish), QString::fromUtf8(t.*column));
-    return std::make_unique<TableTranslator>(std::move(texts));
-}
-
 TEST(Description, InEachLanguage) {
     static int argc = 1;
     static char name[] = "test";
@@ -152,41 +91,39 @@ TEST(Description, InEachLanguage) {
     QCoreApplication app(argc, argv);
     struct Case {
         TLanguage language;
-        const char* Translation::*column;
         TMirrorKind kind;
         double objectPos;
         const char* text;
     };
     const Case cases[] = {
-        {LangCatalan, &Translation::catalan, MirrorConcave, -35,
+        {LangCatalan, MirrorConcave, -35,
          "Mirall còncau. Objecte a 35 davant del mirall, entre el centre i el focus. Imatge real, "
          "invertida i augmentada, a 87,5 davant del mirall; augment −2,5."},
-        {LangEnglish, &Translation::english, MirrorConcave, -35,
+        {LangEnglish, MirrorConcave, -35,
          "Concave mirror. Object 35 in front of the mirror, between the centre and the focus. "
          "Image real, inverted and enlarged, 87.5 in front of the mirror; magnification −2.5."},
-        {Galician, &Translation::galician, MirrorConcave, -35,
+        {LangGalician, MirrorConcave, -35,
          "Espello cóncavo. Obxecto a 35 diante do espello, entre o centro e o foco. Imaxe real, "
          "invertida e aumentada, a 87,5 diante do espello; aumento −2,5."},
-        {LangEnglish, &Translation::english, MirrorConcave, -25,
+        {LangEnglish, MirrorConcave, -25,
          "Concave mirror. Object 25 in front of the mirror, at the focus. Image at infinity: the "
          "reflected rays leave parallel."},
-        {LangCatalan, &Translation::catalan, MirrorConvex, -12.34,
+        {LangCatalan, MirrorConvex, -12.34,
          "Mirall convex. Objecte a 12,3 davant del mirall. Imatge virtual, dreta i reduïda, a 8,3 "
          "darrere del mirall; augment 0,67."},
-        {LangEnglish, &Translation::english, MirrorPlane, 0,
+        {LangEnglish, MirrorPlane, 0,
          "Plane mirror. Object on the mirror. Image real, upright and the same size, on the "
          "mirror; magnification 1."},
-        {Galician, &Translation::galician, MirrorConcave, 20,
+        {LangGalician, MirrorConcave, 20,
          "Espello cóncavo. Obxecto a 20 detrás do espello. Imaxe real, dereita e reducida, a 11,1 "
          "diante do espello; aumento 0,56."},
     };
     for (const Case& c : cases) {
-        const auto translator = TranslatorTo(c.column);
-        ASSERT_TRUE(QCoreApplication::installTranslator(translator.get()));
+        UseLanguage(c.language);
         EXPECT_EQ(Describe(c.kind, c.objectPos, c.language).toStdString(), c.text)
             << int(c.language) << " " << c.objectPos;
-        QCoreApplication::removeTranslator(translator.get());
     }
+    UseLanguage(LangSpanish);
 }
 
 } // namespace

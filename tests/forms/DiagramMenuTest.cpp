@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/DiagramMenu.h"
-#include "core/Language.h"
 #include "core/Random.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
-#include "forms/LanguageSwitch.h"
 #include "forms/Principal.h"
 #include "forms/print/PrintInterface.h"
 #include "optics/Optics.h"
@@ -111,6 +109,7 @@ private slots:
         QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write("classroomview=false\n") > 0);
         conf.close();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        qputenv("HOME", QFile::encodeName(home));
     }
     void init() {
         RandSeed = 1;
@@ -191,23 +190,33 @@ private slots:
                  QStringLiteral("d.pdf d.png d.svg"));
     }
 
-    // The dialog is made once but captioned at every opening, in the
-    // language of the moment.
-    void theSaveDialogFollowsALanguageSwitch() {
-        QStringList seen;
-        for (const TLanguage language : {LangSpanish, LangEnglish, LangSpanish}) {
-            SwitchLanguage(language);
-            WhenOpen<QFileDialog>([&seen](QFileDialog* d) {
-                seen << d->windowTitle() + " | " + d->nameFilters().join(" | ");
-                d->reject();
+    // Saving starts in the user's pictures (the home folder while there are
+    // none), then where the last save went, typed path or bare name.
+    void savingStartsInPicturesThenWhereTheLastSaveWent() {
+        const QString pictures = home + "/Pictures", other = dir.filePath("other");
+        QVERIFY(QDir().mkpath(other));
+        // A name to type (empty: cancel) and the folder the dialog shows.
+        const std::pair<QString, QString> steps[] = {
+            {{}, home}, // then pictures are made, and a fresh window looks there
+            {other + "/b.svg", pictures},
+            {"c.svg", other},
+            {{}, other}};
+        for (int i = 0; i < int(std::size(steps)); ++i) {
+            const auto& [name, folder] = steps[i];
+            if (i == 1) {
+                QVERIFY(QDir().mkpath(pictures));
+                init();
+            }
+            QString shown;
+            WhenOpen<QFileDialog>([&shown, name](QFileDialog* d) {
+                shown = d->directory().absolutePath();
+                name.isEmpty() ? d->reject() : ChooseFile(d, name);
             });
             get<QAction>("OpGuardarDiagrama")->trigger();
+            QCOMPARE(shown, folder);
         }
-        QCOMPARE(seen.size(), 3);
-        QCOMPARE(seen[0], seen[2]);
-        QVERIFY2(seen[1].startsWith("Save diagram as...") && seen[1].contains("PNG image (*.png)"),
-                 qPrintable(seen[1]));
-        QVERIFY(seen[0].startsWith("Guardar diagrama como..."));
+        QVERIFY(QFileInfo::exists(other + "/b.svg") && QFileInfo::exists(other + "/c.svg"));
+        QVERIFY(QDir(pictures).removeRecursively());
     }
 
     void aFailedSaveSaysWhyUnderTheTitleAndLeavesNoFile() {

@@ -4,7 +4,9 @@
 // closed; the faces the texts are drawn in (what the font machinery picked,
 // QFontInfo); and no text clipped in any language: every label and button of
 // every window, and every row the results panel can show, measured in its
-// own font against the room its control gives it.
+// own font against the room its control gives it, and the results' words
+// drawn at one and two device pixels to the pixel with no glyph cut by
+// their box.
 #include "core/Language.h"
 #include "core/LanguageChoice.h"
 #include "forms/Fonts.h"
@@ -17,6 +19,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -80,6 +84,37 @@ class FitTest : public QObject {
                                .arg(width)
                                .arg(room);
         }
+    }
+
+    // A label draws its text clipped to its box: the text drawn as the
+    // label lays it out, unclipped, at a device pixel ratio, must leave no
+    // ink on or past the frame.
+    void inkInside(QLabel* label, qreal ratio, const QString& where) {
+        constexpr int Room = 16;
+        QImage canvas((label->size() + QSize(2 * Room, 2 * Room)) * ratio, QImage::Format_RGB32);
+        canvas.setDotsPerMeterX(qRound(label->logicalDpiX() / 0.0254));
+        canvas.setDotsPerMeterY(qRound(label->logicalDpiY() / 0.0254));
+        canvas.setDevicePixelRatio(ratio);
+        canvas.fill(Qt::white);
+        QPainter p(&canvas);
+        p.setFont(label->font());
+        p.drawText(label->contentsRect().translated(Room, Room),
+                   int(label->alignment()) | Qt::TextDontClip, label->text());
+        p.end();
+        const int frame = label->frameWidth();
+        const QRect inner = label->rect().adjusted(frame, frame, -frame, -frame);
+        const QRect inside(inner.topLeft() * ratio + QPoint(Room, Room) * ratio,
+                           inner.size() * ratio);
+        int outside = 0;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                outside += canvas.pixel(x, y) != qRgb(255, 255, 255) && !inside.contains(x, y);
+        if (outside > 0)
+            clipped << QStringLiteral("%1 at %2x %3 \"%4\": %5 pixels of ink cut off")
+                           .arg(where)
+                           .arg(ratio)
+                           .arg(label->objectName(), label->text())
+                           .arg(outside);
     }
 
 private slots:
@@ -184,6 +219,15 @@ private slots:
             w.MostraResultats();
             for (const char* control : {"PTipus", "PSentit", "PMagnif", "EdPosIm"})
                 measure(w.findChild<QWidget*>(control), name + QStringLiteral(" results"));
+            for (const char* control : {"PTipus", "PSentit", "PMagnif"}) {
+                auto* label = w.findChild<QLabel*>(control);
+                for (const qreal ratio : {1.0, 2.0})
+                    inkInside(label, ratio, name);
+                // A Spanish size word is drawn as it always was.
+                if (language == LangSpanish && label == w.findChild<QLabel*>("PMagnif") &&
+                    (label->contentsMargins() != QMargins() || label->font().pixelSize() != -1))
+                    clipped << name + u" moved or made smaller: "_s + label->text();
+            }
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
     }

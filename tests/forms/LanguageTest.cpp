@@ -130,6 +130,8 @@ const struct {
       "virtual derecha aumentada infinito", "virtual dereita aumentada infinito"}},
 };
 
+const Texts PngFilter = {"Imatge PNG (*.png)", "PNG image (*.png)", "Imagen PNG (*.png)",
+                         "Imaxe PNG (*.png)"};
 const Texts HelpDocuments = {"mirvex_ca.pdf", "mirvex_en.pdf", "mirvex.pdf", "mirvex_gl.pdf"};
 const Texts PresentationNames = {"Presentació", "Presentation", "Presentación", "Presentación"};
 const Texts LanguageItems = {"OpCatala", "OpEnglish", "OpEspanol", "OpGalego"};
@@ -226,6 +228,9 @@ class LanguageTest : public QObject {
             labels << buttons->buttons().value(0)->text();
             // Without the shortcut marks, which Qt moves as the name is typed.
             seen << labels.join('|').remove('&');
+            // The program's own words, captioned again at every opening.
+            QCOMPARE(d->windowTitle(), get<QAction>(w.get(), "OpGuardarDiagrama")->text());
+            QCOMPARE(d->nameFilters().value(0), u8(PngFilter[l]));
             WhenOpen<TFTamanyPng>([&](TFTamanyPng* size) {
                 auto* sizeButtons = size->findChild<QDialogButtonBox*>();
                 seen << sizeButtons->button(QDialogButtonBox::Ok)->text() + ' ' +
@@ -331,11 +336,14 @@ private slots:
             QVERIFY2(shown.contains(get<QLabel>(w.get(), "PSentit")->text()),
                      qPrintable(shown.join('|')));
 
+            // The desktop is asked for the document in the language's own file.
             QList<ShellRequest> asked;
             SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, true; });
+            ReportCatcher reports;
             get<QAction>(w.get(), "OpHlp")->trigger();
             SetShellOpenHook({});
             QCOMPARE(asked, (QList<ShellRequest>{{HelpDocuments[l], "", ""}}));
+            QVERIFY(reports.boxes.empty());
         }
 
         // The next start takes the kept choice; the command line still wins.
@@ -350,6 +358,10 @@ private slots:
     void spanishAfterEveryLanguageUnchanged() {
         start(std::nullopt);
         QCOMPARE(Language, LangSpanish);
+        // An enlarged image: its word is moved up in Catalan and English.
+        get<QAction>(w.get(), "OpCentre")->trigger();
+        get<QLineEdit>(w.get(), "EdPosObj")->setText("30");
+        QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
         const QImage before = w->grab().toImage();
         for (TLanguage l : {LangCatalan, LangEnglish, LangGalician, LangSpanish})
             get<QAction>(w.get(), LanguageItems[l])->trigger();

@@ -7,7 +7,6 @@
 #include "forms/USobre.h"
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
-#include "util/Shell.h"
 
 #include <QtTest>
 
@@ -211,15 +210,6 @@ private slots:
             {2, 2, inside},    {r - 2, b - 2, inside}};
         for (const auto& [x, y, rgb] : pixels)
             QVERIFY2(shot.pixel(x, y) == rgb, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
-    }
-
-    void helpAsksTheDesktopForTheDocument() {
-        QList<ShellRequest> asked;
-        SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, true; });
-        command("OpHlp");
-        SetShellOpenHook({});
-        QCOMPARE(asked, (QList<ShellRequest>{{"mirvex.pdf", "", ""}}));
-        QVERIFY(reports->boxes.empty());
     }
 
     void showingFillsTheAboutBoxAndOpQOpensIt() {

@@ -5,6 +5,7 @@
 #include "util/Cp1252.h"
 
 #include <QDir>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -162,33 +163,6 @@ TEST_F(ToolFileTest, RandomListsLoadBackFieldForField) {
     }
 }
 
-// Failing at any byte, the flush or the rename, beside an old file, none or a folder.
-TEST_F(ToolFileTest, FailedSaveChangesNothing) {
-    using Fault = TFaultyToolSink::Fault;
-    const List tools = {{"Café", "a.pdf", "/d/", "-x"}, {"b"}};
-    SetList(tools);
-    ASSERT_TRUE(SaveTools());
-    const qint64 size = ReadFile().size();
-    for (const QByteArray old : {"old\r\n", "<missing>", "<folder>"}) {
-        QFile::remove(ToolFile);
-        if (old != "<missing>")
-            old == "<folder>" ? void(QDir().mkdir(ToolFile)) : WriteFile(old);
-        for (qint64 at = 0; at <= size + 1; ++at) {
-            const Fault fault = at < size ? Fault::Write : at > size ? Fault::Commit : Fault::Flush;
-            SetToolSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
-            SetList(tools);
-            ASSERT_FALSE(SaveTools()) << "fault at " << at;
-            EXPECT_EQ(Snapshot(), tools);
-            EXPECT_EQ(ReadFile(), old);
-            EXPECT_EQ(Entries().size(), old == "<missing>" ? 0 : 1);
-        }
-        QString error; // and only the old file loads
-        EXPECT_EQ(LoadTools(&error), old == "old\r\n");
-        EXPECT_EQ(Snapshot(), old == "old\r\n" ? List{{"old"}} : List{});
-        EXPECT_EQ(error.isEmpty(), old == "old\r\n");
-    }
-}
-
 // --- What is read: regular files only, and none over the bound -------------
 
 struct stat Stat(const char* name) {
@@ -220,35 +194,25 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
     };
     const QByteArray atBound = FileAtTheBound();
     ASSERT_EQ(atBound.size(), ToolFileMaxBytes);
-    const char* const odd = "no es un fichero normal";
     const auto linkTo = [](const char* to) {
         return [to] { return QFile::link(to, ToolFile), -1; };
     };
+    // The kinds of file themselves are SafeFileTest's; here, what the tool
+    // list and its reasons make of each fault.
     const std::tuple<const char*, std::function<int()>, F, const char*> cases[] = {
         {"nothing", [] { return -1; }, F::Missing, ""},
         {"a link to nothing", linkTo("nowhere"), F::Missing, ""},
-        {"a regular file", [] { return WriteFile(Group), -1; }, F::None, ""},
-        {"a link to one",
+        {"a link to a regular file",
          [] {
              return WriteFile(Group), QFile::rename(ToolFile, "real"),
                     QFile::link("real", ToolFile), -1;
          },
          F::None, ""},
-        {"a folder", [] { return QDir().mkdir(ToolFile), -1; }, F::NotRegular, odd},
-        {"a pipe", [&] { return pipe(ToolFile); }, F::NotRegular, odd},
         {"a link to a pipe", [&] { return QFile::link("p", ToolFile), pipe("p"); }, F::NotRegular,
-         odd},
-        {"a link to /dev/null", linkTo("/dev/null"), F::NotRegular, odd},
-        {"a link to /dev/zero", linkTo("/dev/zero"), F::NotRegular, odd},
+         "no es un fichero normal"},
         {"a link to itself", linkTo(ToolFile), F::System, "Too many levels of symbolic links"},
         {"one byte over the bound", [&] { return WriteFile(atBound + "x"), -1; }, F::TooLarge,
          "ocupa más de 16 MB"},
-        {"over the bound, mostly holes",
-         [] {
-             QFile f(ToolFile);
-             return f.open(QIODevice::WriteOnly), f.resize(qint64(100) << 20), -1;
-         },
-         F::TooLarge, "ocupa más de 16 MB"},
     };
     for (const auto& [name, make, fault, reason] : cases) {
         Clear();
@@ -285,10 +249,8 @@ TEST_F(ToolFileTest, AFileAtTheBoundLoadsWholeAndSavesBack) {
 
 TEST_F(ToolFileTest, SaveWritesOnlyARegularFile) {
     const std::tuple<const char*, std::function<void()>, const char*> cases[] = {
-        {"a pipe", [] { ::mkfifo(ToolFile, 0600); }, "no es un fichero normal"},
         {"a link to a pipe", [] { ::mkfifo("p", 0600), QFile::link("p", ToolFile); },
          "no es un fichero normal"},
-        {"a folder", [] { QDir().mkdir(ToolFile); }, "no es un fichero normal"},
         {"a link to itself", [] { QFile::link(ToolFile, ToolFile); },
          "Too many levels of symbolic links"},
     };
@@ -320,26 +282,6 @@ TEST_F(ToolFileTest, SaveWritesOnlyARegularFile) {
     EXPECT_EQ(ReadFile(), "new\r\n\r\n\r\n\r\n");
     EXPECT_NE(Stat("real").st_ino, old);
     EXPECT_EQ(Entries(), (QStringList{"real", ToolFile}));
-}
-
-// A save replaces the file whole, with the mode it had and, run by root,
-// the user it belonged to.
-TEST_F(ToolFileTest, SaveKeepsTheModeAndOwnerOfTheFileItReplaces) {
-    WriteFile("old\r\n");
-    ASSERT_EQ(::chmod(ToolFile, 0604), 0);
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::chown(ToolFile, 65534, 65534), 0);
-    }
-    const struct stat was = Stat(ToolFile);
-    SetList({{"new"}});
-    ASSERT_TRUE(SaveTools());
-    const struct stat now = Stat(ToolFile);
-    EXPECT_EQ(std::tuple(now.st_uid, now.st_gid, now.st_mode & 07777),
-              std::tuple(was.st_uid, was.st_gid, 0604u));
-    EXPECT_EQ(now.st_uid, root ? 65534u : ::geteuid());
-    EXPECT_NE(now.st_ino, was.st_ino); // replaced whole, not written over
-    EXPECT_EQ(ReadFile(), "new\r\n\r\n\r\n\r\n");
 }
 
 // Runs body as a user that the permissions bind: as it is when the tests do
@@ -481,6 +423,63 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
         step();
         EXPECT_EQ(CheckToolFile(), check) << name;
     }
+}
+
+// --- The list in memory, and the code page of its file -------------------
+
+// Titles of the list in order, joined by ";".
+std::string Titles() {
+    std::string out;
+    for (std::size_t k = 1; k <= ToolCount(); ++k)
+        out += (k > 1 ? ";" : "") + Tool(k).Title.toStdString();
+    return out;
+}
+
+// Removing a tool moves the ones after it up a place, and the selection
+// follows its record: gone with it, one place up after it, unchanged before.
+TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
+    const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
+        // removed, selected before, titles after, selected after
+        {1, 0, "B;C;D", 0},   {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2}, {2, 1, "A;C;D", 1},
+        {2, 2, "A;C;D", 0},   {2, 4, "A;C;D", 3},   {4, 4, "A;B;C", 0}, {4, 3, "A;B;C", 3},
+        {0, 2, "A;B;C;D", 2}, {5, 2, "A;B;C;D", 2}, // no such tool: nothing changes
+    };
+    for (const auto& [removed, selected, titles, after] : rows) {
+        ToolList.clear();
+        for (const char* t : {"A", "B", "C", "D"})
+            AppendTool().Title = QString::fromLatin1(t);
+        SelectedTool = selected;
+        const QString chosen = selected ? Tool(selected).Title : QString();
+        RemoveTool(removed);
+        EXPECT_EQ(Titles(), titles) << removed << " " << selected;
+        EXPECT_EQ(SelectedTool, after) << removed << " " << selected;
+        if (after != 0) {
+            EXPECT_EQ(Tool(after).Title, chosen) << "the selection keeps its record";
+        }
+    }
+    ToolList.clear();
+    SelectedTool = 0;
+}
+
+// ICU's table, through Qt, is the reference; like this code page it keeps
+// the five bytes Windows leaves undefined as the C1 controls of their number.
+TEST(Cp1252, MatchesIcuRoundTripsAndEncodesNothingElse) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    QStringDecoder icu("windows-1252");
+    ASSERT_TRUE(icu.isValid());
+    EXPECT_EQ(Cp1252Decode(all).toStdU16String(), QString(icu.decode(all)).toStdU16String());
+    EXPECT_EQ(Cp1252Encode(Cp1252Decode(all)), all);
+    int encodable = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        const auto byte = Cp1252Byte(char16_t(c));
+        encodable += byte.has_value();
+        EXPECT_TRUE(!byte || Cp1252Char(*byte) == c) << "character " << int(c);
+    }
+    EXPECT_EQ(encodable, 256);
+    EXPECT_EQ(Cp1252FirstUnencodable(QString::fromUtf8("ab€中c")), 3);
+    EXPECT_EQ(Cp1252Encode(QString::fromUtf8("ab€中c")), std::nullopt);
 }
 
 } // namespace

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An English text filed as the Catalan one, or the other way round, shows
+// only where a window test happens to read that very text. Here every
+// translation must read more like its own language than like the other,
+// judged by the letter triples of all the other texts of the two files;
+// the few too short or too alike to judge are given whole.
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace {
+
+using Texts = std::map<QString, QString>; // "context|source" to its translation
+using Counts = std::map<QString, int>;
+
+Texts Read(const QString& code) {
+    QFile file(QStringLiteral(VEXARIA_SOURCE_DIR "/translations/vexaria_%1.ts").arg(code));
+    Texts texts;
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation")
+            texts[context + u'|' + source] = xml.readElementText();
+    }
+    return texts;
+}
+
+QStringList Triples(QString text) {
+    static const QRegularExpression notWords(QStringLiteral("%\\d|[^\\p{L}·']+"));
+    QStringList triples;
+    for (const QString& word :
+         text.toLower().replace(notWords, QStringLiteral(" ")).split(u' ', Qt::SkipEmptyParts)) {
+        const QString padded = QStringLiteral("  ") + word + u' ';
+        for (qsizetype i = 0; i + 3 <= padded.size(); ++i)
+            triples << padded.mid(i, 3);
+    }
+    return triples;
+}
+
+// How likely `text` is in a language known by `counts`, less the triples of
+// `own` (the entry itself, so that the judgement rests on the others alone).
+double LogLikelihood(const QString& text, Counts counts, const QString& own) {
+    for (const QString& t : Triples(own))
+        --counts[t];
+    double total = 0;
+    for (const auto& [triple, n] : counts)
+        total += n;
+    double sum = 0;
+    for (const QString& t : Triples(text))
+        sum += std::log((counts[t] + 1) / (total + 5000));
+    return sum;
+}
+
+// Too short or too alike for the triples: checked word for word.
+const std::tuple<const char*, const char*, const char*> Whole[] = {
+    {"TDiagramCommands|Documento PDF (*.pdf)", "Document PDF (*.pdf)", "PDF document (*.pdf)"},
+    {"TFPrincipal|infinito", "infinit", "infinity"},
+    {"Tools|Título", "Títol", "Title"},
+    {"TFSobre|¡Vaya!", "Vaja!", "Done"},
+};
+
+TEST(TranslationsTest, CatalanReadsAsCatalanAndEnglishAsEnglish) {
+    const Texts ca = Read(QStringLiteral("ca")), en = Read(QStringLiteral("en"));
+    ASSERT_GT(ca.size(), 100u);
+    ASSERT_EQ(ca.size(), en.size());
+    Counts catalan, english;
+    for (const auto& [key, text] : ca)
+        for (const QString& t : Triples(text))
+            ++catalan[t];
+    for (const auto& [key, text] : en)
+        for (const QString& t : Triples(text))
+            ++english[t];
+    for (const auto& [key, c] : ca) {
+        const QString e = en.count(key) ? en.at(key) : QString();
+        const bool judged = std::none_of(std::begin(Whole), std::end(Whole), [&](const auto& w) {
+            return key == QString::fromUtf8(std::get<0>(w));
+        });
+        // A language's name is itself in every language, and the web
+        // address is no language.
+        if (c == e || !judged || key.startsWith(u"Language|") || c.contains(u"://"))
+            continue;
+        const double margin = LogLikelihood(c, catalan, c) - LogLikelihood(c, english, e) +
+                              LogLikelihood(e, english, e) - LogLikelihood(e, catalan, c);
+        EXPECT_GT(margin, 0) << key.toStdString() << ": «" << c.toStdString() << "» and «"
+                             << e.toStdString()
+                             << "» read as each other's language (if both are right, add them to "
+                                "the texts checked whole)";
+    }
+    for (const auto& [key, c, e] : Whole) {
+        const QString k = QString::fromUtf8(key);
+        EXPECT_EQ((ca.count(k) ? ca.at(k) : QString()).toStdString(), c) << key;
+        EXPECT_EQ((en.count(k) ? en.at(k) : QString()).toStdString(), e) << key;
+    }
+}
+
+} // namespace
