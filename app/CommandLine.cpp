@@ -4,11 +4,13 @@
 #include "core/Language.h"
 #include "core/LanguageChoice.h"
 #include "core/NumberText.h"
+#include "core/Random.h"
 #include "core/RunError.h"
 #include "diagram/DiagramRecord.h"
 #include "plot/PictureFile.h"
 #include "util/PictureWrite.h"
 #include "util/SettingsFile.h"
+#include "util/WorksheetWrite.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -22,6 +24,7 @@
 #include <clocale>
 #include <cstdio>
 #include <exception>
+#include <functional>
 
 namespace {
 
@@ -35,8 +38,12 @@ constexpr int DefaultTimes = 4;
 
 // The program's own options, as QCommandLineParser takes them: "--name
 // value" or "--name=value", and one dash as well as two.
-const char* const ValueOptions[] = {"export", "mirror", "object", "size", "style"};
-const char* const FlagOptions[] = {"help", "version"};
+const char* const ValueOptions[] = {"export",    "mirror", "object", "size", "style",
+                                    "worksheet", "count",  "level",  "seed"};
+const char* const FlagOptions[] = {"help", "version", "no-key"};
+// The options of a picture and those of a worksheet, which do not mix.
+const char* const ExportOptions[] = {"export", "mirror", "object", "size", "style"};
+const char* const WorksheetOptions[] = {"worksheet", "count", "level", "seed", "no-key"};
 // The interface language's option: every start takes it.
 constexpr char LangOptionName[] = "lang";
 
@@ -106,6 +113,62 @@ constexpr MirrorName MirrorNames[] = {
     {"plane", MirrorPlane}, {"convex", MirrorConvex},  {"concave", MirrorConcave},
 };
 
+// The worksheet's options, the rest being refused already.
+void ParseWorksheet(TCommandLine& cl,
+                    const std::function<std::optional<QString>(const char*)>& value) {
+    cl.action = TCommandLine::Action::Worksheet;
+    const std::optional<QString> file = value("worksheet"), count = value("count"),
+                                 level = value("level"), seed = value("seed");
+    if (!file) {
+        cl.error = Say(LangCliMissing).arg(QStringLiteral("--worksheet"));
+        return;
+    }
+    cl.file = *file;
+    if (PictureFormatOf(cl.file) != PictureFormat::Pdf) {
+        cl.error = QCoreApplication::translate("CommandLine",
+                                               "--worksheet «%1»: el nombre debe terminar en .pdf")
+                       .arg(cl.file);
+        return;
+    }
+    if (count) {
+        static const QRegularExpression number(QStringLiteral("^[0-9]{1,2}$"));
+        const int n = count->toInt();
+        if (!number.match(*count).hasMatch() || n < WorksheetLeastCount || n > WorksheetMostCount) {
+            cl.error = QCoreApplication::translate(
+                           "CommandLine", "--count «%1»: debe ser un número entero de %2 a %3")
+                           .arg(*count)
+                           .arg(WorksheetLeastCount)
+                           .arg(WorksheetMostCount);
+            return;
+        }
+        cl.worksheet.count = n;
+    }
+    if (level) {
+        const std::optional<ExerciseLevel> l = ExerciseLevelFromCode(*level);
+        if (!l) {
+            //: %2 the levels, separated by "|".
+            cl.error = QCoreApplication::translate("CommandLine", "--level «%1»: debe ser %2")
+                           .arg(*level, ExerciseLevelCodeList());
+            return;
+        }
+        cl.worksheet.level = *l;
+    }
+    if (seed) {
+        bool ok = false;
+        const qulonglong s = seed->toULongLong(&ok);
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+        if (!ok || !digits.match(*seed).hasMatch() || s > 0xFFFFFFFFULL) {
+            cl.error = QCoreApplication::translate(
+                           "CommandLine", "--seed «%1»: debe ser un número entero de 0 a %2")
+                           .arg(*seed)
+                           .arg(0xFFFFFFFFULL);
+            return;
+        }
+        cl.seed = static_cast<std::uint32_t>(s);
+    }
+    cl.worksheet.key = !value("no-key").has_value();
+}
+
 } // namespace
 
 QString MoreHelp() {
@@ -114,7 +177,13 @@ QString MoreHelp() {
         "  --mirror también acepta plane, convex o concave\n"
         "  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)\n"
         "                   u original (el dibujo del panel)\n"
-        "  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo");
+        "  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo\n"
+        "  --worksheet FICHERO.pdf [--count N] [--level NIVEL] [--seed S] [--no-key]\n"
+        "                   escribe una hoja de ejercicios en PDF con N ejercicios (de 1 a 60,\n"
+        "                   8 si no se indica) del nivel plano, concavo-lejos,\n"
+        "                   concavo-centro-foco, concavo-foco-espejo, convexo o mezcla (por\n"
+        "                   defecto), y sus soluciones salvo con --no-key; la misma semilla S\n"
+        "                   da los mismos ejercicios");
 }
 
 bool IsCommandLineRun(const QStringList& arguments) {
@@ -196,6 +265,24 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
         }
         return parser.value(QLatin1String(name));
     };
+    const auto anySet = [&parser](const auto& names) -> std::optional<QString> {
+        for (const char* n : names) {
+            if (parser.isSet(QLatin1String(n))) {
+                return QStringLiteral("--") + QLatin1String(n);
+            }
+        }
+        return std::nullopt;
+    };
+    const std::optional<QString> exportOption = anySet(ExportOptions);
+    if (const std::optional<QString> worksheetOption = anySet(WorksheetOptions)) {
+        if (exportOption) {
+            refuse(QCoreApplication::translate("CommandLine", "%1 no se puede usar con %2")
+                       .arg(*exportOption, *worksheetOption));
+            return cl;
+        }
+        ParseWorksheet(cl, value);
+        return cl;
+    }
     const std::optional<QString> file = value("export"), mirror = value("mirror"),
                                  object = value("object"), size = value("size"),
                                  style = value("style");
@@ -282,7 +369,9 @@ int RunCommandLine(int argc, char** argv) {
         cl = ParseCommandLine(arguments);
     }
     const QString program = QStringLiteral("mirvex: ");
-    if (cl.error.isEmpty() && cl.action == TCommandLine::Action::Export && !encodable) {
+    const bool writes =
+        cl.action == TCommandLine::Action::Export || cl.action == TCommandLine::Action::Worksheet;
+    if (cl.error.isEmpty() && writes && !encodable) {
         // Written under another name it would be lost to the user.
         cl.error = Say(LangCliNotWritten).arg(cl.file, LangCaption(LangFileNameNotEncodable));
     }
@@ -309,6 +398,22 @@ int RunCommandLine(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    if (cl.action == TCommandLine::Action::Worksheet) {
+        if (!cl.seed) {
+            Randomize();
+        }
+        cl.worksheet.seed = cl.seed.value_or(RandSeed);
+        const QString reason = WriteWorksheet(cl.worksheet, file);
+        if (!reason.isEmpty()) {
+            //: %1 the file, %2 the system's reason.
+            PrintLine(stderr,
+                      program + QCoreApplication::translate(
+                                    "CommandLine", "--worksheet «%1»: no se ha podido escribir: %2")
+                                    .arg(cl.file, reason));
+            return ExitRefused;
+        }
+        return 0;
+    }
     const PictureFormat format = *PictureFormatOf(file);
     try {
         // As typed in the field: the object goes to -N.

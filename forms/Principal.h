@@ -10,6 +10,7 @@
 
 class QAction;
 class TDiagramCommands;
+class TExerciseCommands;
 class TLesson;
 struct LessonState;
 class TPresentacioLink;
@@ -100,6 +101,7 @@ private:
     TLesson* lesson_;
     TDiagramCommands* diagramCommands_ = nullptr;
     TPresentacioLink* presentacioLink_ = nullptr;
+    TExerciseCommands* exerciseCommands_ = nullptr;
 };
 
 // The main window, set when it is created; it lives until the program ends.
