@@ -58,6 +58,11 @@ TFEjercicio::TFEjercicio(QWidget* parent, std::optional<std::uint32_t> seed)
     ui->setupUi(this);
     setObjectName(QStringLiteral("FEjercicio"));
     timer_->setObjectName(QStringLiteral("EjTemporizador"));
+    // The statement is what the pupil reads first.
+    QFont statement = ui->EjEnunciado->font();
+    statement.setBold(true);
+    statement.setPointSizeF(statement.pointSizeF() * 1.3);
+    ui->EjEnunciado->setFont(statement);
     for (std::size_t i = 0; i < ExerciseLevelCount; ++i) {
         ui->EjNivel->addItem(QString());
     }
