@@ -199,6 +199,34 @@ private slots:
         auto* practice = main.findChild<TFEjercicio*>("FEjercicio");
         QVERIFY(practice && practice->isVisible() && practice->isWindow());
         QVERIFY(!practice->isModal());
+        // The worksheet: two exercises without the key, saved as asked.
+        QTemporaryDir dir;
+        const QString file = dir.filePath("hoja");
+        const QString here = QDir::currentPath();
+        WhenOpen<TFHojaEjercicios>([&file](TFHojaEjercicios* d) {
+            QCOMPARE(d->findChild<QSpinBox*>("HojaNumero")->value(), 8);
+            d->findChild<QSpinBox*>("HojaNumero")->setValue(2);
+            auto* key = d->findChild<QCheckBox*>("HojaSoluciones");
+            key->setFocus();
+            QTest::keyClick(key, Qt::Key_Space);
+            QVERIFY(!key->isChecked());
+            WhenOpen<QFileDialog>([&file](QFileDialog* f) {
+                auto* edit = f->findChild<QLineEdit*>("fileNameEdit");
+                edit->setText(file);
+                QTest::keyClick(edit, Qt::Key_Return);
+            });
+            d->accept();
+        });
+        main.findChild<QAction*>("OpHojaEjercicios")->trigger();
+        QCOMPARE(QDir::currentPath(), here);
+        QProcess text;
+        text.start("pdftotext", {file + ".pdf", "-"});
+        QVERIFY(text.waitForFinished());
+        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        QCOMPARE(words.count("Semilla "), 1);
+        QCOMPARE(words.count(
+                     QRegularExpression("^[12]\\. Espejo ", QRegularExpression::MultilineOption)),
+                 2);
         SwitchLanguage(LangCatalan);
         QCOMPARE(menu->title(), "Exercicis");
         QCOMPARE(main.findChild<QAction*>("OpHojaEjercicios")->text(), "Full d'exercicis...");
