@@ -24,6 +24,9 @@ namespace {
 // The whole reveal, whatever the number of steps.
 constexpr int RevealTime = 1500;
 
+constexpr TLangText LangDiagramName = {"TDiagramCommands",
+                                       QT_TRANSLATE_NOOP("TDiagramCommands", "Diagrama")};
+
 constexpr TColor RightColor = RGB(0x00, 0x6B, 0x2D);
 constexpr TColor WrongColor = RGB(0xB0, 0x00, 0x20);
 
@@ -147,6 +150,9 @@ void TFEjercicio::NewExercise() {
 void TFEjercicio::Draw() {
     drawing_ = DrawClassroomScene(scene_, image_);
     ui->EjEnunciado->setText(ExerciseStatement(scene_, Language));
+    // A screen reader hears the statement, not the image to be found.
+    ui->EjDiagrama->setAccessibleName(LangCaption(LangDiagramName));
+    ui->EjDiagrama->setAccessibleDescription(ui->EjEnunciado->text());
 }
 
 ExerciseAnswer TFEjercicio::Answer() const {
