@@ -100,15 +100,17 @@ std::uint32_t ExerciseGenerator::below(std::uint32_t n) {
 
 Scene ExerciseGenerator::draw(ExerciseLevel level) {
     if (level == ExerciseLevel::Mixed) {
-        // Each level alike, and the object exactly at C and at F.
-        const std::uint32_t pick = below(ExerciseLevelCount - 1 + 2);
-        if (pick == ExerciseLevelCount - 1) {
+        // Each level alike, and now and then (one time in twelve each) the
+        // object exactly at C or at F.
+        constexpr std::uint32_t levels = ExerciseLevelCount - 1;
+        const std::uint32_t pick = below(2 * levels + 2);
+        if (pick == 2 * levels) {
             return {MirrorConcave, -CurvatureRadius};
         }
-        if (pick == ExerciseLevelCount) {
+        if (pick == 2 * levels + 1) {
             return {MirrorConcave, -FocalLength};
         }
-        level = static_cast<ExerciseLevel>(pick);
+        level = static_cast<ExerciseLevel>(pick / 2);
     }
     const ExerciseRange r = RangeOf(level);
     const auto span = static_cast<std::uint32_t>(r.farthest - r.nearest + 1);
