@@ -48,6 +48,7 @@ refused() { # expected text in the message, then the arguments
 refused 'x.png' --worksheet x.png
 refused '--worksheet' --worksheet
 refused '--worksheet' --count 3
+# shellcheck disable=SC2016 # the position field's hexadecimal, not a variable
 for n in 0 61 -1 3.5 '' ' 3' '$A' 007; do
     refused "«$n»" --worksheet x.pdf --count "$n"
 done
