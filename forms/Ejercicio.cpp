@@ -311,4 +311,8 @@ void TFEjercicio::ShowPresentation() {
     const LessonState state{scene_, image_, RevealedDrawing(drawing_, presented_)};
     presentacio_->setImageResultsShown(presented_ >= steps());
     presentacio_->Mostra(state, ClientBox{});
+    if (presented_ < steps()) {
+        // Until the image is shown, a screen reader hears the statement only.
+        presentacio_->diagram()->setAccessibleDescription(ui->EjEnunciado->text());
+    }
 }

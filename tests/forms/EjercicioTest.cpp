@@ -172,6 +172,7 @@ private slots:
         auto* kind = pres->findChild<QLabel*>("PresTipus");
         QCOMPARE(shown(), callsAt(0));
         QVERIFY(!kind->isVisible());
+        QCOMPARE(pres->diagram()->accessibleDescription(), text("EjEnunciado"));
         for (int step = 1; step <= w->steps(); ++step) {
             QVERIFY(!kind->isVisible());
             QTest::keyClick(pres, Qt::Key_Space);
