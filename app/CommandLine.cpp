@@ -4,11 +4,13 @@
 #include "core/Language.h"
 #include "core/LanguageChoice.h"
 #include "core/NumberText.h"
+#include "core/Random.h"
 #include "core/RunError.h"
 #include "diagram/DiagramRecord.h"
 #include "plot/PictureFile.h"
 #include "util/PictureWrite.h"
 #include "util/SettingsFile.h"
+#include "util/WorksheetWrite.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,11 +19,13 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <exception>
+#include <functional>
 
 namespace {
 
@@ -35,8 +39,31 @@ constexpr int DefaultTimes = 4;
 
 // The program's own options, as QCommandLineParser takes them: "--name
 // value" or "--name=value", and one dash as well as two.
-const char* const ValueOptions[] = {"export", "mirror", "object", "size", "style"};
-const char* const FlagOptions[] = {"help", "version"};
+const char* const ValueOptions[] = {"export",    "mirror", "object", "size", "style",
+                                    "worksheet", "count",  "level",  "seed"};
+const char* const FlagOptions[] = {"help", "version", "no-key"};
+// The worksheet's refusals. %1 what was given.
+constexpr TLangText LangCliMixed = {"CommandLine",
+                                    QT_TRANSLATE_NOOP("CommandLine", "%1 no se puede usar con %2")};
+constexpr TLangText LangCliNotPdf = {
+    "CommandLine",
+    QT_TRANSLATE_NOOP("CommandLine", "--worksheet «%1»: el nombre debe terminar en .pdf")};
+constexpr TLangText LangCliBadCount = {
+    "CommandLine",
+    QT_TRANSLATE_NOOP("CommandLine", "--count «%1»: debe ser un número entero de %2 a %3")};
+//: %2 the levels, separated by "|".
+constexpr TLangText LangCliBadLevel = {
+    "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "--level «%1»: debe ser %2")};
+constexpr TLangText LangCliBadSeed = {
+    "CommandLine",
+    QT_TRANSLATE_NOOP("CommandLine", "--seed «%1»: debe ser un número entero de 0 a %2")};
+//: %2 the system's reason.
+constexpr TLangText LangCliWorksheetNotWritten = {
+    "CommandLine",
+    QT_TRANSLATE_NOOP("CommandLine", "--worksheet «%1»: no se ha podido escribir: %2")};
+// The options of a picture and those of a worksheet, which do not mix.
+const char* const ExportOptions[] = {"export", "mirror", "object", "size", "style"};
+const char* const WorksheetOptions[] = {"worksheet", "count", "level", "seed", "no-key"};
 // The interface language's option: every start takes it.
 constexpr char LangOptionName[] = "lang";
 
@@ -106,15 +133,73 @@ constexpr MirrorName MirrorNames[] = {
     {"plane", MirrorPlane}, {"convex", MirrorConvex},  {"concave", MirrorConcave},
 };
 
+// The worksheet's options, the rest being refused already.
+void ParseWorksheet(TCommandLine& cl,
+                    const std::function<std::optional<QString>(const char*)>& value) {
+    cl.action = TCommandLine::Action::Worksheet;
+    const std::optional<QString> file = value("worksheet"), count = value("count"),
+                                 level = value("level"), seed = value("seed");
+    if (!file) {
+        cl.error = Say(LangCliMissing).arg(QStringLiteral("--worksheet"));
+        return;
+    }
+    cl.file = *file;
+    if (PictureFormatOf(cl.file) != PictureFormat::Pdf) {
+        cl.error = Say(LangCliNotPdf).arg(cl.file);
+        return;
+    }
+    if (count) {
+        static const QRegularExpression number(QStringLiteral("^[0-9]{1,2}$"));
+        const int n = count->toInt();
+        if (!number.match(*count).hasMatch() || n < WorksheetLeastCount || n > WorksheetMostCount) {
+            cl.error =
+                Say(LangCliBadCount).arg(*count).arg(WorksheetLeastCount).arg(WorksheetMostCount);
+            return;
+        }
+        cl.worksheet.count = n;
+    }
+    if (level) {
+        const std::optional<ExerciseLevel> l = ExerciseLevelFromCode(*level);
+        if (!l) {
+            cl.error = Say(LangCliBadLevel).arg(*level, ExerciseLevelCodeList());
+            return;
+        }
+        cl.worksheet.level = *l;
+    }
+    if (seed) {
+        bool ok = false;
+        const qulonglong s = seed->toULongLong(&ok);
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+        if (!ok || !digits.match(*seed).hasMatch() || s > 0xFFFFFFFFULL) {
+            cl.error = Say(LangCliBadSeed).arg(*seed).arg(0xFFFFFFFFULL);
+            return;
+        }
+        cl.seed = static_cast<std::uint32_t>(s);
+    }
+    cl.worksheet.key = !value("no-key").has_value();
+}
+
 } // namespace
 
 QString MoreHelp() {
-    return QCoreApplication::translate(
+    // Through the program's translation, which the command line has before
+    // any application object: as the rest of the help.
+    static constexpr TLangText More = {
         "CommandLine",
-        "  --mirror también acepta plane, convex o concave\n"
-        "  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)\n"
-        "                   u original (el dibujo del panel)\n"
-        "  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo");
+        QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "  --mirror también acepta plane, convex o concave\n"
+            "  --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)\n"
+            "                   u original (el dibujo del panel)\n"
+            "  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo\n"
+            "  --worksheet FICHERO.pdf [--count N] [--level NIVEL] [--seed S] [--no-key]\n"
+            "                   escribe una hoja de ejercicios en PDF con N ejercicios (de 1 a "
+            "60,\n"
+            "                   8 si no se indica) del nivel plano, concavo-lejos,\n"
+            "                   concavo-centro-foco, concavo-foco-espejo, convexo o mezcla (por\n"
+            "                   defecto), y sus soluciones salvo con --no-key; la misma semilla S\n"
+            "                   da los mismos ejercicios")};
+    return Say(More);
 }
 
 bool IsCommandLineRun(const QStringList& arguments) {
@@ -196,6 +281,23 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
         }
         return parser.value(QLatin1String(name));
     };
+    const auto anySet = [&parser](const auto& names) -> std::optional<QString> {
+        for (const char* n : names) {
+            if (parser.isSet(QLatin1String(n))) {
+                return QStringLiteral("--") + QLatin1String(n);
+            }
+        }
+        return std::nullopt;
+    };
+    const std::optional<QString> exportOption = anySet(ExportOptions);
+    if (const std::optional<QString> worksheetOption = anySet(WorksheetOptions)) {
+        if (exportOption) {
+            refuse(Say(LangCliMixed).arg(*exportOption, *worksheetOption));
+            return cl;
+        }
+        ParseWorksheet(cl, value);
+        return cl;
+    }
     const std::optional<QString> file = value("export"), mirror = value("mirror"),
                                  object = value("object"), size = value("size"),
                                  style = value("style");
@@ -225,9 +327,10 @@ TCommandLine ParseCommandLine(const QStringList& arguments) {
     cl.mirror = named->kind;
     if (style) {
         if (*style != QLatin1String("classroom") && *style != QLatin1String("original")) {
-            refuse(QCoreApplication::translate("CommandLine",
-                                               "--style «%1»: debe ser classroom u original")
-                       .arg(*style));
+            static constexpr TLangText BadStyle = {
+                "CommandLine",
+                QT_TRANSLATE_NOOP("CommandLine", "--style «%1»: debe ser classroom u original")};
+            refuse(Say(BadStyle).arg(*style));
             return cl;
         }
         cl.classroom = *style == QLatin1String("classroom");
@@ -282,7 +385,9 @@ int RunCommandLine(int argc, char** argv) {
         cl = ParseCommandLine(arguments);
     }
     const QString program = QStringLiteral("mirvex: ");
-    if (cl.error.isEmpty() && cl.action == TCommandLine::Action::Export && !encodable) {
+    const bool writes =
+        cl.action == TCommandLine::Action::Export || cl.action == TCommandLine::Action::Worksheet;
+    if (cl.error.isEmpty() && writes && !encodable) {
         // Written under another name it would be lost to the user.
         cl.error = Say(LangCliNotWritten).arg(cl.file, LangCaption(LangFileNameNotEncodable));
     }
@@ -309,6 +414,25 @@ int RunCommandLine(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    // The words drawn and written in the language asked for, as the
+    // messages are; the system's reasons stay in its own words, as before.
+    QTranslator drawn;
+    if (Language != LangSpanish &&
+        drawn.load(QStringLiteral(":/i18n/vexaria_") + QLatin1String(LanguageCodes[Language]))) {
+        QCoreApplication::installTranslator(&drawn);
+    }
+    if (cl.action == TCommandLine::Action::Worksheet) {
+        if (!cl.seed) {
+            Randomize();
+        }
+        cl.worksheet.seed = cl.seed.value_or(RandSeed);
+        const QString reason = WriteWorksheet(cl.worksheet, file);
+        if (!reason.isEmpty()) {
+            PrintLine(stderr, program + Say(LangCliWorksheetNotWritten).arg(cl.file, reason));
+            return ExitRefused;
+        }
+        return 0;
+    }
     const PictureFormat format = *PictureFormatOf(file);
     try {
         // As typed in the field: the object goes to -N.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Language.h"
+#include "diagram/Worksheet.h"
 #include "optics/Optics.h"
 
 #include <QSize>
@@ -20,7 +21,7 @@
 bool IsCommandLineRun(const QStringList& arguments);
 
 struct TCommandLine {
-    enum class Action { Export, Help, Version };
+    enum class Action { Export, Help, Version, Worksheet };
     Action action = Action::Export;
     QString file; // as given
     TMirrorKind mirror = 0;
@@ -28,6 +29,10 @@ struct TCommandLine {
     std::optional<QSize> size;
     // The classroom view unless --style original.
     bool classroom = true;
+    // A worksheet (--worksheet FILE.pdf): its exercises, level and key; no
+    // --seed leaves the seed to the clock.
+    WorksheetSpec worksheet;
+    std::optional<std::uint32_t> seed;
     // The language --lang asks for, the last one given.
     std::optional<TLanguage> language;
     // Empty, or the one-line reason the arguments are refused.
@@ -39,7 +44,8 @@ QString MoreHelp();
 
 // Reads the arguments (the program's name left out). A --lang that names no
 // language is refused first; then --help and --version win over everything
-// else; an export needs --export, --mirror and --object. Values go as
+// else; an export needs --export, --mirror and --object, a worksheet
+// --worksheet and a name ending in .pdf, and the two do not mix. Values go as
 // "--option value" or "--option=value", and --lang anywhere.
 TCommandLine ParseCommandLine(const QStringList& arguments);
 
@@ -49,7 +55,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments);
 QString ResolveExportFile(const QString& file);
 
 // Runs a command line that IsCommandLineRun accepted: writes the help, the
-// version or the picture, and returns the exit code (0, or 2 for refused
+// version, the picture or the worksheet, and returns the exit code (0, or 2 for refused
 // arguments and files that cannot be written, 1 when the diagram cannot be
 // drawn). Messages go to standard error, one line each.
 int RunCommandLine(int argc, char** argv);

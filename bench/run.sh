@@ -31,3 +31,5 @@ echo "== Start-up and memory"
 python3 "$VEXARIA_ROOT/bench/startup.py" "$VEXARIA_BUILD" "${1:-15}"
 echo "== Start-up beside long tool lists"
 python3 "$VEXARIA_ROOT/bench/tools_startup.py" "$VEXARIA_BUILD" "${1:-15}"
+echo "== A 30-exercise worksheet with its key, on one core"
+taskset -c 0 "$VEXARIA_BUILD/bench/bench_worksheet" 5

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -397,7 +398,8 @@ void Arrow(Sketch& k, Pt foot, Pt tip, bool dashed) {
     k.head(tip, Unit(tip - foot), ArrowHead);
 }
 
-void Rays(Sketch& k, const Frame& fr, const Scene& scene, const ImageResult& image) {
+void Rays(Sketch& k, const Frame& fr, const Scene& scene, const ImageResult& image,
+          const std::function<void()>& eachRay) {
     const MirrorShape m{scene.kind, MirrorHalf(fr, k)};
     // An object on or behind the mirror sends no light towards it.
     if (scene.objectPos >= 0) {
@@ -408,6 +410,7 @@ void Rays(Sketch& k, const Frame& fr, const Scene& scene, const ImageResult& ima
     // Far enough to leave any picture.
     const double far = 4.0 * (k.width() + k.height());
     for (const PrincipalRay& r : PrincipalRays(scene, image, m)) {
+        eachRay();
         k.pen(ClassroomColors.rays[static_cast<std::size_t>(r.colour)], RayWidth);
         const Pt hit = fr.at(r.hit);
         const Pt in = fr.dir(r.in), out = fr.dir(r.out);
@@ -543,7 +546,7 @@ ClassroomDrawing DrawClassroomScene(const Scene& scene, const ImageResult& image
     k.text(fr.at({scene.objectPos, ObjectHeight / 2}) + Pt{-10, 0}, QStringLiteral("O"), p.object,
            LabelHeight, TTextMark::Right, TTextMark::Middle, true);
     begin(DrawStep::Rays);
-    Rays(k, fr, scene, image);
+    Rays(k, fr, scene, image, [&] { cd.rayStarts.push_back(d.record.calls().size()); });
     begin(DrawStep::Image);
     if (ImageDrawn(image)) {
         const Pt foot = fr.at({image.position, 0}), tip = fr.at({image.position, image.height});

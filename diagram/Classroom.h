@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <vector>
 
 // The classroom view: the same scene drawn to be taught with, on a
 // projector or on paper. White background, colours that keep their
@@ -72,6 +73,9 @@ struct ClassroomDrawing {
     ClassroomView view;
     int width = ClassroomWidth;
     int height = ClassroomHeight;
+    // Where each ray's calls begin in the record, in the order drawn: the
+    // rays can be shown one at a time.
+    std::vector<std::size_t> rayStarts;
     // Where a world point lands in the client area, and back.
     double clientX(double x) const;
     double clientY(double y) const;

@@ -426,6 +426,15 @@ void TFPresentacio::MostraResultats(const LessonState& state) {
     showWord(Size, size, classroom ? 1.0 : std::clamp(size.points / 20.0, 0.5, 1.0));
 }
 
+void TFPresentacio::setImageResultsShown(bool shown) {
+    for (int i = Kind; i < Cells; ++i) {
+        const Cell& c = cells_[static_cast<std::size_t>(i)];
+        c.caption->setVisible(shown);
+        (c.box ? static_cast<QWidget*>(c.box) : c.value)->setVisible(shown);
+    }
+    heading_->setVisible(shown);
+}
+
 void TFPresentacio::FitValue(Cell& c) {
     // The type height, smaller only where a long number would not fit.
     const double full = typeHeight_ * c.sizeFactor;
@@ -611,6 +620,9 @@ void TFPresentacio::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End:
         action = QAbstractSlider::SliderToMaximum;
         break;
+    case Qt::Key_Space:
+        emit revealAsked();
+        return;
     default:
         QWidget::keyPressEvent(event);
         return;

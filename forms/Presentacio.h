@@ -74,6 +74,10 @@ public:
     // the results follow at the next Mostra.
     void Retranslate();
 
+    // An exercise shown step by step: the image's results stay hidden
+    // until the image is shown, and the space bar asks for the next step.
+    void setImageResultsShown(bool shown);
+
     TPresentacioDiagrama* diagram() const { return diagram_; }
     TObjectHandle* handle() const { return handle_; }
 
@@ -82,6 +86,8 @@ signals:
     void dragged(double column);
     // A scroll bar step asked for by the wheel or a key.
     void stepped(QAbstractSlider::SliderAction action);
+    // The space bar: the next step of an exercise shown.
+    void revealAsked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

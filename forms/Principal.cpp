@@ -15,6 +15,7 @@
 #include "forms/DiagramMenu.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
+#include "forms/HojaEjercicios.h"
 #include "forms/LanguageSwitch.h"
 #include "forms/PresentacioLink.h"
 #include "forms/Results.h"
@@ -484,6 +485,9 @@ void TFPrincipal::showEvent(QShowEvent* event) {
     if (presentacioLink_ == nullptr) {
         presentacioLink_ =
             new TPresentacioLink(this, lesson_, ui->MenuMirvex, ui->Grafic, ui->BarraDespl);
+    }
+    if (exerciseCommands_ == nullptr) {
+        exerciseCommands_ = new TExerciseCommands(this, ui->MenuMirvex);
     }
     QMainWindow::showEvent(event);
     // Only real showings of the window, not the window system's restoring

@@ -10,6 +10,7 @@
 
 class QAction;
 class TDiagramCommands;
+class TExerciseCommands;
 class TLesson;
 struct LessonState;
 class TPresentacioLink;
@@ -104,6 +105,7 @@ private:
     TDiagramCommands* diagramCommands_ = nullptr;
     TPresentacioLink* presentacioLink_ = nullptr;
     TFTeoria* teoria_ = nullptr;
+    TExerciseCommands* exerciseCommands_ = nullptr;
 };
 
 // The main window, set when it is created; it lives until the program ends.

@@ -180,18 +180,56 @@ Sense opcions obre la finestra del programa.
         <translation>--lang admet %2, no «%1»</translation>
     </message>
     <message>
+        <source>--style «%1»: debe ser classroom u original</source>
+        <translation>--style «%1»: ha de ser classroom o original</translation>
+    </message>
+    <message>
+        <source>--worksheet «%1»: el nombre debe terminar en .pdf</source>
+        <translation>--worksheet «%1»: el nom ha d&apos;acabar en .pdf</translation>
+    </message>
+    <message>
+        <source>--count «%1»: debe ser un número entero de %2 a %3</source>
+        <translation>--count «%1»: ha de ser un nombre enter de %2 a %3</translation>
+    </message>
+    <message>
+        <source>--level «%1»: debe ser %2</source>
+        <extracomment>%2 the levels, separated by &quot;|&quot;.</extracomment>
+        <translation>--level «%1»: ha de ser %2</translation>
+    </message>
+    <message>
+        <source>--seed «%1»: debe ser un número entero de 0 a %2</source>
+        <translation>--seed «%1»: ha de ser un nombre enter de 0 a %2</translation>
+    </message>
+    <message>
         <source>  --mirror también acepta plane, convex o concave
   --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)
                    u original (el dibujo del panel)
-  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo</source>
+  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo
+  --worksheet FICHERO.pdf [--count N] [--level NIVEL] [--seed S] [--no-key]
+                   escribe una hoja de ejercicios en PDF con N ejercicios (de 1 a 60,
+                   8 si no se indica) del nivel plano, concavo-lejos,
+                   concavo-centro-foco, concavo-foco-espejo, convexo o mezcla (por
+                   defecto), y sus soluciones salvo con --no-key; la misma semilla S
+                   da los mismos ejercicios</source>
         <translation>  --mirror també accepta plane, convex o concave
   --style ESTIL    classroom (vista de classe, amb rètols i escala; per defecte)
                    o original (el dibuix del tauler)
-  --lang IDIOMA    ca, en, es o gl: l&apos;idioma dels missatges i del dibuix</translation>
+  --lang IDIOMA    ca, en, es o gl: l&apos;idioma dels missatges i del dibuix
+  --worksheet FITXER.pdf [--count N] [--level NIVELL] [--seed S] [--no-key]
+                   escriu un full d&apos;exercicis en PDF amb N exercicis (d&apos;1 a 60, 8 si
+                   no s&apos;indica) del nivell plano, concavo-lejos, concavo-centro-foco,
+                   concavo-foco-espejo, convexo o mezcla (per defecte), i les seves
+                   solucions excepte amb --no-key; la mateixa llavor S dona els
+                   mateixos exercicis</translation>
     </message>
     <message>
-        <source>--style «%1»: debe ser classroom u original</source>
-        <translation>--style «%1»: ha de ser classroom o original</translation>
+        <source>%1 no se puede usar con %2</source>
+        <translation>%1 no es pot fer servir amb %2</translation>
+    </message>
+    <message>
+        <source>--worksheet «%1»: no se ha podido escribir: %2</source>
+        <extracomment>%2 the system&apos;s reason.</extracomment>
+        <translation>--worksheet «%1»: no s&apos;ha pogut escriure: %2</translation>
     </message>
 </context>
 <context>
@@ -203,6 +241,47 @@ Sense opcions obre la finestra del programa.
     <message>
         <source>Cancelar</source>
         <translation>Cancel·la</translation>
+    </message>
+</context>
+<context>
+    <name>Exercise</name>
+    <message>
+        <source>Espejo plano</source>
+        <translation>Mirall pla</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto más allá del centro</source>
+        <translation>Mirall còncau, objecte més enllà del centre</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto entre el centro y el foco</source>
+        <translation>Mirall còncau, objecte entre el centre i el focus</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto entre el foco y el espejo</source>
+        <translation>Mirall còncau, objecte entre el focus i el mirall</translation>
+    </message>
+    <message>
+        <source>Espejo convexo</source>
+        <translation>Mirall convex</translation>
+    </message>
+    <message>
+        <source>Todo mezclado</source>
+        <translation>Tot barrejat</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo</source>
+        <translation>Mirall còncau</translation>
+    </message>
+    <message>
+        <source>%1, objeto a %2</source>
+        <extracomment>%1 the mirror (&quot;Espejo cóncavo&quot;), %2 the object&apos;s abscissa (&quot;−35&quot;).</extracomment>
+        <translation>%1, objecte a %2</translation>
+    </message>
+    <message>
+        <source>%1. %2: objeto %3 → imagen %4; aumento %5; %6, %7, %8</source>
+        <extracomment>One line of the answer key. %1 the exercise&apos;s number, %2 the mirror, %3 the object&apos;s abscissa, %4 the image&apos;s, %5 the magnification, then the three words of the image.</extracomment>
+        <translation>%1. %2: objecte %3 → imatge %4; augment %5; %6, %7, %8</translation>
     </message>
 </context>
 <context>
@@ -345,6 +424,102 @@ Sense opcions obre la finestra del programa.
     <message>
         <source>No se ha impreso nada: no se ha podido abrir la impresora.</source>
         <translation>No s&apos;ha imprès res: no s&apos;ha pogut obrir la impressora.</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseCommands</name>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercicis</translation>
+    </message>
+    <message>
+        <source>Practicar...</source>
+        <translation>Practicar...</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios...</source>
+        <translation>Full d&apos;exercicis...</translation>
+    </message>
+</context>
+<context>
+    <name>TFEjercicio</name>
+    <message>
+        <source>✓ bien: %1</source>
+        <extracomment>Beside a right answer, %1 the right value.</extracomment>
+        <translation>✓ bé: %1</translation>
+    </message>
+    <message>
+        <source>✗ mal; la respuesta es %1</source>
+        <translation>✗ malament; la resposta és %1</translation>
+    </message>
+    <message>
+        <source>%1 de %2</source>
+        <extracomment>The exercise&apos;s score: %1 the right answers, %2 how many were asked.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 de %2 en 1 ejercicio</source>
+        <extracomment>The session&apos;s count after one exercise: %1 right of %2 answers.</extracomment>
+        <translation>%1 de %2 en 1 exercici</translation>
+    </message>
+    <message>
+        <source>%1 de %2 en %3 ejercicios</source>
+        <translation>%1 de %2 en %3 exercicis</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercicis</translation>
+    </message>
+    <message>
+        <source>Nivel:</source>
+        <translation>Nivell:</translation>
+    </message>
+    <message>
+        <source>Semilla:</source>
+        <translation>Llavor:</translation>
+    </message>
+    <message>
+        <source>(elija)</source>
+        <translation>(trieu)</translation>
+    </message>
+    <message>
+        <source>un número, o «infinito»</source>
+        <translation>un nombre, o «infinit»</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Comprovar</translation>
+    </message>
+    <message>
+        <source>Paso a paso</source>
+        <translation>Pas a pas</translation>
+    </message>
+    <message>
+        <source>Siguiente</source>
+        <translation>Següent</translation>
+    </message>
+</context>
+<context>
+    <name>TFHojaEjercicios</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Full d&apos;exercicis</translation>
+    </message>
+    <message>
+        <source>Con las soluciones</source>
+        <translation>Amb les solucions</translation>
+    </message>
+    <message>
+        <source>Ejercicios:</source>
+        <translation>Exercicis:</translation>
+    </message>
+    <message>
+        <source>Nivel:</source>
+        <translation>Nivell:</translation>
+    </message>
+    <message>
+        <source>Semilla:</source>
+        <translation>Llavor:</translation>
     </message>
 </context>
 <context>
@@ -665,6 +840,63 @@ Voleu veure la teoria en una finestra del programa?</translation>
         <source>«%1» es del usuario «%2» u otros usuarios pueden escribir en él. ¿Abrir esta utilidad?</source>
         <extracomment>%1 the tools file, %2 its owner. Asked before a tool of a list that another user could have written is started.</extracomment>
         <translation>«%1» és de l&apos;usuari «%2» o altres usuaris hi poden escriure. Voleu obrir aquesta eina?</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Hoja de ejercicios: espejos</source>
+        <translation>Full d&apos;exercicis: miralls</translation>
+    </message>
+    <message>
+        <source>Nivel: %1</source>
+        <extracomment>%1 the level, as the practice window lists it.</extracomment>
+        <translation>Nivell: %1</translation>
+    </message>
+    <message>
+        <source>Dibuja los rayos principales y la imagen en cada diagrama.</source>
+        <translation>Dibuixa els raigs principals i la imatge a cada diagrama.</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <translation>Nom:</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solucions</translation>
+    </message>
+    <message>
+        <source>Soluciones: los diagramas</source>
+        <translation>Solucions: els diagrames</translation>
+    </message>
+    <message>
+        <source>Semilla %1 · página %2 de %3</source>
+        <extracomment>The footer of every page: %1 the seed, %2 the page, %3 how many.</extracomment>
+        <translation>Llavor %1 · pàgina %2 de %3</translation>
+    </message>
+    <message>
+        <source>Tipo (real o virtual)</source>
+        <translation>Tipus (real o virtual)</translation>
+    </message>
+    <message>
+        <source>Sentido (derecha o inversa)</source>
+        <translation>Sentit (dreta o invertida)</translation>
+    </message>
+    <message>
+        <source>Tamaño (aumentada, igual o disminuida)</source>
+        <translation>Mida (augmentada, igual o reduïda)</translation>
+    </message>
+    <message>
+        <source>Posición de la imagen</source>
+        <translation>Posició de la imatge</translation>
+    </message>
+    <message>
+        <source>Aumento</source>
+        <translation>Augment</translation>
+    </message>
+    <message>
+        <source>no se ha podido componer el documento</source>
+        <translation>no s&apos;ha pogut compondre el document</translation>
     </message>
 </context>
 </TS>

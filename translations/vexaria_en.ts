@@ -180,18 +180,56 @@ With no option it opens the program&apos;s window.
         <translation>--lang takes %2, not &quot;%1&quot;</translation>
     </message>
     <message>
+        <source>--style «%1»: debe ser classroom u original</source>
+        <translation>--style &quot;%1&quot;: it must be classroom or original</translation>
+    </message>
+    <message>
+        <source>--worksheet «%1»: el nombre debe terminar en .pdf</source>
+        <translation>--worksheet &quot;%1&quot;: the name must end in .pdf</translation>
+    </message>
+    <message>
+        <source>--count «%1»: debe ser un número entero de %2 a %3</source>
+        <translation>--count &quot;%1&quot;: it must be a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>--level «%1»: debe ser %2</source>
+        <extracomment>%2 the levels, separated by &quot;|&quot;.</extracomment>
+        <translation>--level &quot;%1&quot;: it must be %2</translation>
+    </message>
+    <message>
+        <source>--seed «%1»: debe ser un número entero de 0 a %2</source>
+        <translation>--seed &quot;%1&quot;: it must be a whole number from 0 to %2</translation>
+    </message>
+    <message>
         <source>  --mirror también acepta plane, convex o concave
   --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)
                    u original (el dibujo del panel)
-  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo</source>
+  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo
+  --worksheet FICHERO.pdf [--count N] [--level NIVEL] [--seed S] [--no-key]
+                   escribe una hoja de ejercicios en PDF con N ejercicios (de 1 a 60,
+                   8 si no se indica) del nivel plano, concavo-lejos,
+                   concavo-centro-foco, concavo-foco-espejo, convexo o mezcla (por
+                   defecto), y sus soluciones salvo con --no-key; la misma semilla S
+                   da los mismos ejercicios</source>
         <translation>  --mirror also takes plane, convex or concave
   --style STYLE    classroom (classroom view, with labels and a scale; the default)
                    or original (the panel&apos;s drawing)
-  --lang LANGUAGE  ca, en, es or gl: the language of the messages and the drawing</translation>
+  --lang LANGUAGE  ca, en, es or gl: the language of the messages and the drawing
+  --worksheet FILE.pdf [--count N] [--level LEVEL] [--seed S] [--no-key]
+                   writes a worksheet as PDF with N exercises (1 to 60, 8 unless
+                   given) of the level plano, concavo-lejos, concavo-centro-foco,
+                   concavo-foco-espejo, convexo or mezcla (the default), and its
+                   answer key unless --no-key; the same seed S gives the same
+                   exercises</translation>
     </message>
     <message>
-        <source>--style «%1»: debe ser classroom u original</source>
-        <translation>--style &quot;%1&quot;: it must be classroom or original</translation>
+        <source>%1 no se puede usar con %2</source>
+        <translation>%1 cannot be used with %2</translation>
+    </message>
+    <message>
+        <source>--worksheet «%1»: no se ha podido escribir: %2</source>
+        <extracomment>%2 the system&apos;s reason.</extracomment>
+        <translation>--worksheet &quot;%1&quot;: could not be written: %2</translation>
     </message>
 </context>
 <context>
@@ -203,6 +241,47 @@ With no option it opens the program&apos;s window.
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Exercise</name>
+    <message>
+        <source>Espejo plano</source>
+        <translation>Plane mirror</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto más allá del centro</source>
+        <translation>Concave mirror, object beyond the centre</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto entre el centro y el foco</source>
+        <translation>Concave mirror, object between the centre and the focus</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto entre el foco y el espejo</source>
+        <translation>Concave mirror, object between the focus and the mirror</translation>
+    </message>
+    <message>
+        <source>Espejo convexo</source>
+        <translation>Convex mirror</translation>
+    </message>
+    <message>
+        <source>Todo mezclado</source>
+        <translation>Everything mixed</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo</source>
+        <translation>Concave mirror</translation>
+    </message>
+    <message>
+        <source>%1, objeto a %2</source>
+        <extracomment>%1 the mirror (&quot;Espejo cóncavo&quot;), %2 the object&apos;s abscissa (&quot;−35&quot;).</extracomment>
+        <translation>%1, object at %2</translation>
+    </message>
+    <message>
+        <source>%1. %2: objeto %3 → imagen %4; aumento %5; %6, %7, %8</source>
+        <extracomment>One line of the answer key. %1 the exercise&apos;s number, %2 the mirror, %3 the object&apos;s abscissa, %4 the image&apos;s, %5 the magnification, then the three words of the image.</extracomment>
+        <translation>%1. %2: object %3 → image %4; magnification %5; %6, %7, %8</translation>
     </message>
 </context>
 <context>
@@ -345,6 +424,102 @@ With no option it opens the program&apos;s window.
     <message>
         <source>No se ha impreso nada: no se ha podido abrir la impresora.</source>
         <translation>Nothing was printed: the printer could not be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseCommands</name>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Practicar...</source>
+        <translation>Practise...</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios...</source>
+        <translation>Worksheet...</translation>
+    </message>
+</context>
+<context>
+    <name>TFEjercicio</name>
+    <message>
+        <source>✓ bien: %1</source>
+        <extracomment>Beside a right answer, %1 the right value.</extracomment>
+        <translation>✓ right: %1</translation>
+    </message>
+    <message>
+        <source>✗ mal; la respuesta es %1</source>
+        <translation>✗ wrong; the answer is %1</translation>
+    </message>
+    <message>
+        <source>%1 de %2</source>
+        <extracomment>The exercise&apos;s score: %1 the right answers, %2 how many were asked.</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 de %2 en 1 ejercicio</source>
+        <extracomment>The session&apos;s count after one exercise: %1 right of %2 answers.</extracomment>
+        <translation>%1 of %2 in 1 exercise</translation>
+    </message>
+    <message>
+        <source>%1 de %2 en %3 ejercicios</source>
+        <translation>%1 of %2 in %3 exercises</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Nivel:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>Semilla:</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <source>(elija)</source>
+        <translation>(choose)</translation>
+    </message>
+    <message>
+        <source>un número, o «infinito»</source>
+        <translation>a number, or &quot;infinity&quot;</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Paso a paso</source>
+        <translation>Step by step</translation>
+    </message>
+    <message>
+        <source>Siguiente</source>
+        <translation>Next</translation>
+    </message>
+</context>
+<context>
+    <name>TFHojaEjercicios</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Con las soluciones</source>
+        <translation>With the answer key</translation>
+    </message>
+    <message>
+        <source>Ejercicios:</source>
+        <translation>Exercises:</translation>
+    </message>
+    <message>
+        <source>Nivel:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>Semilla:</source>
+        <translation>Seed:</translation>
     </message>
 </context>
 <context>
@@ -665,6 +840,63 @@ Show the theory in a window of the program?</translation>
         <source>«%1» es del usuario «%2» u otros usuarios pueden escribir en él. ¿Abrir esta utilidad?</source>
         <extracomment>%1 the tools file, %2 its owner. Asked before a tool of a list that another user could have written is started.</extracomment>
         <translation>&quot;%1&quot; belongs to the user &quot;%2&quot; or other users can write to it. Open this tool?</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Hoja de ejercicios: espejos</source>
+        <translation>Worksheet: mirrors</translation>
+    </message>
+    <message>
+        <source>Nivel: %1</source>
+        <extracomment>%1 the level, as the practice window lists it.</extracomment>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Dibuja los rayos principales y la imagen en cada diagrama.</source>
+        <translation>Draw the principal rays and the image on each diagram.</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Answer key</translation>
+    </message>
+    <message>
+        <source>Soluciones: los diagramas</source>
+        <translation>Answer key: the diagrams</translation>
+    </message>
+    <message>
+        <source>Semilla %1 · página %2 de %3</source>
+        <extracomment>The footer of every page: %1 the seed, %2 the page, %3 how many.</extracomment>
+        <translation>Seed %1 · page %2 of %3</translation>
+    </message>
+    <message>
+        <source>Tipo (real o virtual)</source>
+        <translation>Type (real or virtual)</translation>
+    </message>
+    <message>
+        <source>Sentido (derecha o inversa)</source>
+        <translation>Orientation (upright or inverted)</translation>
+    </message>
+    <message>
+        <source>Tamaño (aumentada, igual o disminuida)</source>
+        <translation>Size (enlarged, same size or reduced)</translation>
+    </message>
+    <message>
+        <source>Posición de la imagen</source>
+        <translation>Position of the image</translation>
+    </message>
+    <message>
+        <source>Aumento</source>
+        <translation>Magnification</translation>
+    </message>
+    <message>
+        <source>no se ha podido componer el documento</source>
+        <translation>the document could not be made</translation>
     </message>
 </context>
 </TS>

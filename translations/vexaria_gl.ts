@@ -180,18 +180,56 @@ Sen opcións abre a xanela do programa.
         <translation>--lang admite %2, non «%1»</translation>
     </message>
     <message>
+        <source>--style «%1»: debe ser classroom u original</source>
+        <translation>--style «%1»: debe ser classroom ou original</translation>
+    </message>
+    <message>
+        <source>--worksheet «%1»: el nombre debe terminar en .pdf</source>
+        <translation>--worksheet «%1»: o nome debe rematar en .pdf</translation>
+    </message>
+    <message>
+        <source>--count «%1»: debe ser un número entero de %2 a %3</source>
+        <translation>--count «%1»: debe ser un número enteiro de %2 a %3</translation>
+    </message>
+    <message>
+        <source>--level «%1»: debe ser %2</source>
+        <extracomment>%2 the levels, separated by &quot;|&quot;.</extracomment>
+        <translation>--level «%1»: debe ser %2</translation>
+    </message>
+    <message>
+        <source>--seed «%1»: debe ser un número entero de 0 a %2</source>
+        <translation>--seed «%1»: debe ser un número enteiro de 0 a %2</translation>
+    </message>
+    <message>
         <source>  --mirror también acepta plane, convex o concave
   --style ESTILO   classroom (vista de clase, con rótulos y escala; por defecto)
                    u original (el dibujo del panel)
-  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo</source>
+  --lang IDIOMA    ca, en, es o gl: el idioma de los mensajes y del dibujo
+  --worksheet FICHERO.pdf [--count N] [--level NIVEL] [--seed S] [--no-key]
+                   escribe una hoja de ejercicios en PDF con N ejercicios (de 1 a 60,
+                   8 si no se indica) del nivel plano, concavo-lejos,
+                   concavo-centro-foco, concavo-foco-espejo, convexo o mezcla (por
+                   defecto), y sus soluciones salvo con --no-key; la misma semilla S
+                   da los mismos ejercicios</source>
         <translation>  --mirror tamén acepta plane, convex ou concave
   --style ESTILO   classroom (vista de clase, con rótulos e escala; por defecto)
                    ou original (o debuxo do panel)
-  --lang IDIOMA    ca, en, es ou gl: o idioma das mensaxes e do debuxo</translation>
+  --lang IDIOMA    ca, en, es ou gl: o idioma das mensaxes e do debuxo
+  --worksheet FICHEIRO.pdf [--count N] [--level NIVEL] [--seed S] [--no-key]
+                   escribe unha folla de exercicios en PDF con N exercicios (de 1 a 60,
+                   8 se non se indica) do nivel plano, concavo-lejos,
+                   concavo-centro-foco, concavo-foco-espejo, convexo ou mezcla (por
+                   defecto), e as súas solucións agás con --no-key; a mesma semente S
+                   dá os mesmos exercicios</translation>
     </message>
     <message>
-        <source>--style «%1»: debe ser classroom u original</source>
-        <translation>--style «%1»: debe ser classroom ou original</translation>
+        <source>%1 no se puede usar con %2</source>
+        <translation>%1 non se pode usar con %2</translation>
+    </message>
+    <message>
+        <source>--worksheet «%1»: no se ha podido escribir: %2</source>
+        <extracomment>%2 the system&apos;s reason.</extracomment>
+        <translation>--worksheet «%1»: non se puido escribir: %2</translation>
     </message>
 </context>
 <context>
@@ -203,6 +241,47 @@ Sen opcións abre a xanela do programa.
     <message>
         <source>Cancelar</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Exercise</name>
+    <message>
+        <source>Espejo plano</source>
+        <translation>Espello plano</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto más allá del centro</source>
+        <translation>Espello cóncavo, obxecto máis alá do centro</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto entre el centro y el foco</source>
+        <translation>Espello cóncavo, obxecto entre o centro e o foco</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo, objeto entre el foco y el espejo</source>
+        <translation>Espello cóncavo, obxecto entre o foco e o espello</translation>
+    </message>
+    <message>
+        <source>Espejo convexo</source>
+        <translation>Espello convexo</translation>
+    </message>
+    <message>
+        <source>Todo mezclado</source>
+        <translation>Todo mesturado</translation>
+    </message>
+    <message>
+        <source>Espejo cóncavo</source>
+        <translation>Espello cóncavo</translation>
+    </message>
+    <message>
+        <source>%1, objeto a %2</source>
+        <extracomment>%1 the mirror (&quot;Espejo cóncavo&quot;), %2 the object&apos;s abscissa (&quot;−35&quot;).</extracomment>
+        <translation>%1, obxecto a %2</translation>
+    </message>
+    <message>
+        <source>%1. %2: objeto %3 → imagen %4; aumento %5; %6, %7, %8</source>
+        <extracomment>One line of the answer key. %1 the exercise&apos;s number, %2 the mirror, %3 the object&apos;s abscissa, %4 the image&apos;s, %5 the magnification, then the three words of the image.</extracomment>
+        <translation>%1. %2: obxecto %3 → imaxe %4; aumento %5; %6, %7, %8</translation>
     </message>
 </context>
 <context>
@@ -345,6 +424,102 @@ Sen opcións abre a xanela do programa.
     <message>
         <source>No se ha impreso nada: no se ha podido abrir la impresora.</source>
         <translation>Non se imprimiu nada: non se puido abrir a impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseCommands</name>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercicios</translation>
+    </message>
+    <message>
+        <source>Practicar...</source>
+        <translation>Practicar...</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios...</source>
+        <translation>Folla de exercicios...</translation>
+    </message>
+</context>
+<context>
+    <name>TFEjercicio</name>
+    <message>
+        <source>✓ bien: %1</source>
+        <extracomment>Beside a right answer, %1 the right value.</extracomment>
+        <translation>✓ ben: %1</translation>
+    </message>
+    <message>
+        <source>✗ mal; la respuesta es %1</source>
+        <translation>✗ mal; a resposta é %1</translation>
+    </message>
+    <message>
+        <source>%1 de %2</source>
+        <extracomment>The exercise&apos;s score: %1 the right answers, %2 how many were asked.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 de %2 en 1 ejercicio</source>
+        <extracomment>The session&apos;s count after one exercise: %1 right of %2 answers.</extracomment>
+        <translation>%1 de %2 en 1 exercicio</translation>
+    </message>
+    <message>
+        <source>%1 de %2 en %3 ejercicios</source>
+        <translation>%1 de %2 en %3 exercicios</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercicios</translation>
+    </message>
+    <message>
+        <source>Nivel:</source>
+        <translation>Nivel:</translation>
+    </message>
+    <message>
+        <source>Semilla:</source>
+        <translation>Semente:</translation>
+    </message>
+    <message>
+        <source>(elija)</source>
+        <translation>(escolla)</translation>
+    </message>
+    <message>
+        <source>un número, o «infinito»</source>
+        <translation>un número, ou «infinito»</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Paso a paso</source>
+        <translation>Paso a paso</translation>
+    </message>
+    <message>
+        <source>Siguiente</source>
+        <translation>Seguinte</translation>
+    </message>
+</context>
+<context>
+    <name>TFHojaEjercicios</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Folla de exercicios</translation>
+    </message>
+    <message>
+        <source>Con las soluciones</source>
+        <translation>Coas solucións</translation>
+    </message>
+    <message>
+        <source>Ejercicios:</source>
+        <translation>Exercicios:</translation>
+    </message>
+    <message>
+        <source>Nivel:</source>
+        <translation>Nivel:</translation>
+    </message>
+    <message>
+        <source>Semilla:</source>
+        <translation>Semente:</translation>
     </message>
 </context>
 <context>
@@ -665,6 +840,63 @@ Mostrar a teoría nunha xanela do programa?</translation>
         <source>«%1» es del usuario «%2» u otros usuarios pueden escribir en él. ¿Abrir esta utilidad?</source>
         <extracomment>%1 the tools file, %2 its owner. Asked before a tool of a list that another user could have written is started.</extracomment>
         <translation>«%1» é do usuario «%2» ou outros usuarios poden escribir nel. Abrir esta utilidade?</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Hoja de ejercicios: espejos</source>
+        <translation>Folla de exercicios: espellos</translation>
+    </message>
+    <message>
+        <source>Nivel: %1</source>
+        <extracomment>%1 the level, as the practice window lists it.</extracomment>
+        <translation>Nivel: %1</translation>
+    </message>
+    <message>
+        <source>Dibuja los rayos principales y la imagen en cada diagrama.</source>
+        <translation>Debuxa os raios principais e a imaxe en cada diagrama.</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solucións</translation>
+    </message>
+    <message>
+        <source>Soluciones: los diagramas</source>
+        <translation>Solucións: os diagramas</translation>
+    </message>
+    <message>
+        <source>Semilla %1 · página %2 de %3</source>
+        <extracomment>The footer of every page: %1 the seed, %2 the page, %3 how many.</extracomment>
+        <translation>Semente %1 · páxina %2 de %3</translation>
+    </message>
+    <message>
+        <source>Tipo (real o virtual)</source>
+        <translation>Tipo (real ou virtual)</translation>
+    </message>
+    <message>
+        <source>Sentido (derecha o inversa)</source>
+        <translation>Sentido (dereita ou invertida)</translation>
+    </message>
+    <message>
+        <source>Tamaño (aumentada, igual o disminuida)</source>
+        <translation>Tamaño (aumentada, igual ou reducida)</translation>
+    </message>
+    <message>
+        <source>Posición de la imagen</source>
+        <translation>Posición da imaxe</translation>
+    </message>
+    <message>
+        <source>Aumento</source>
+        <translation>Aumento</translation>
+    </message>
+    <message>
+        <source>no se ha podido componer el documento</source>
+        <translation>non se puido compoñer o documento</translation>
     </message>
 </context>
 </TS>

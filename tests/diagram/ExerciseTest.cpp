@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "diagram/Exercise.h"
+#include "diagram/Worksheet.h"
+#include "tests/support/GuiApplication.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <set>
+
+namespace {
+
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+TEST(Exercise, ReadsNumbersAsPupilsTypeThem) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"-58,3", -58.3},
+        {"-58.3", -58.3},
+        {" 17 ", 17},
+        {"−35", -35},
+        {"+2,5", 2.5},
+        {",5", 0.5},
+        {"3.", 3},
+        {"infinito", Inf},
+        {"Inf", Inf},
+        {"∞", Inf},
+        {"-∞", Inf},
+        {"INFINITY", Inf},
+        {"infinit", Inf},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"1,2,3", std::nullopt},
+        {"1.000,5", std::nullopt},
+        {"1e3", std::nullopt},
+        {"12 cm", std::nullopt},
+        {"infinitoo", std::nullopt},
+        {"--3", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseAnswerNumber(QString::fromUtf8(c.text)), c.value) << c.text;
+    }
+}
+
+TEST(Exercise, ANumberIsRightWithinTwoPercentOrHalfAUnit) {
+    const struct {
+        std::optional<double> given;
+        double expected;
+        bool infinite;
+        bool right;
+    } cases[] = {
+        {102, 100, false, true},
+        {97.999, 100, false, false},
+        {-98, -100, false, true},
+        {102.01, 100, false, false},
+        {10.5, 10, false, true},
+        {9.49, 10, false, false},
+        {0.5, 0, false, true},
+        {-0.51, 0, false, false},
+        {25.5, 25, false, true},
+        {-58.3, -58.333, false, true},
+        {Inf, 1e6, true, true},
+        {1e6, 1e6, true, false},
+        {Inf, 100, false, false},
+        {std::nullopt, 0, false, false},
+        {std::nullopt, 1e6, true, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberRight(c.given, c.expected, c.infinite), c.right)
+            << c.given.value_or(-1) << " for " << c.expected;
+    }
+}
+
+TEST(Exercise, ChecksEachAnswerAgainstTheModel) {
+    const auto answer = [](std::optional<TImageKind> k, std::optional<bool> inv,
+                           std::optional<TSizeClass> s, const char* pos, const char* m) {
+        return ExerciseAnswer{k, inv, s, QString::fromUtf8(pos), QString::fromUtf8(m)};
+    };
+    const struct {
+        Scene scene;
+        ExerciseAnswer answer;
+        std::array<bool, AnswerParts> right;
+    } cases[] = {
+        // Concave, between C and F: image at -87.5 (2 % is 1.75), magnification -2.5.
+        {{MirrorConcave, -35},
+         answer(ImageReal, true, SizeEnlarged, "-89,25", "-2.0"),
+         {1, 1, 1, 1, 1}},
+        {{MirrorConcave, -35},
+         answer(ImageVirtual, false, SizeReduced, "-85,7", "-2,9"),
+         {0, 0, 0, 0, 1}},
+        {{MirrorConcave, -35}, answer({}, {}, {}, "", "x"), {0, 0, 0, 0, 0}},
+        // At C: the same size, inverted, at C.
+        {{MirrorConcave, -50}, answer(ImageReal, true, SizeEqual, "-50", "-1"), {1, 1, 1, 1, 1}},
+        {{MirrorConcave, -50},
+         answer(ImageReal, true, SizeEnlarged, "-51.1", "-0,97"),
+         {1, 1, 0, 0, 1}},
+        // At F: at infinity, whichever word for it.
+        {{MirrorConcave, -25},
+         answer(ImageVirtual, false, SizeEnlarged, "inf", "∞"),
+         {1, 1, 1, 1, 1}},
+        {{MirrorConcave, -25},
+         answer(ImageVirtual, false, SizeEnlarged, "1000000", "40000"),
+         {1, 1, 1, 0, 0}},
+        // On the mirror: half a unit either way.
+        {{MirrorPlane, 0}, answer(ImageReal, false, SizeEqual, "0,5", "1,5"), {1, 1, 1, 1, 1}},
+        {{MirrorConvex, 0}, answer(ImageReal, false, SizeEqual, "-0,6", "0,4"), {1, 1, 1, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const ExerciseMarks m = CheckAnswer(ComputeImage(c.scene), c.answer);
+        EXPECT_EQ(m.right, c.right) << c.scene.objectPos << " " << c.answer.position.toStdString();
+        EXPECT_EQ(m.score(), std::ranges::count(c.right, true));
+    }
+}
+
+TEST(Exercise, LevelsKeepTheirScenesInRangeOverManySeeds) {
+    for (std::size_t l = 0; l < ExerciseLevelCount; ++l) {
+        const auto level = static_cast<ExerciseLevel>(l);
+        std::set<double> seen;
+        for (std::uint32_t seed = 0; seed < 300; ++seed) {
+            const std::vector<Scene> scenes = ExerciseSeries(level, seed * 2654435761u, 20);
+            for (std::size_t i = 0; i < scenes.size(); ++i) {
+                const Scene& s = scenes[i];
+                seen.insert(s.kind * 1000 - s.objectPos);
+                ASSERT_EQ(s.objectPos, std::round(s.objectPos));
+                if (i > 0) {
+                    ASSERT_FALSE(s == scenes[i - 1]) << "twice in a row at " << seed;
+                }
+                if (level == ExerciseLevel::Mixed) {
+                    ASSERT_TRUE(s.objectPos <= -5 && s.objectPos >= -95);
+                    continue;
+                }
+                const ExerciseRange r = RangeOf(level);
+                ASSERT_EQ(s.kind, r.kind);
+                ASSERT_GE(-s.objectPos, r.nearest);
+                ASSERT_LE(-s.objectPos, r.farthest);
+            }
+        }
+        if (level == ExerciseLevel::Mixed) {
+            // Every mirror, and the object exactly at C and at F.
+            for (double key : {0.0 + 40, 1000.0 + 40, 2000.0 + 70, 2000.0 + 50, 2000.0 + 25}) {
+                EXPECT_TRUE(seen.contains(key)) << key;
+            }
+        } else {
+            const ExerciseRange r = RangeOf(level);
+            EXPECT_EQ(seen.size(), static_cast<std::size_t>(r.farthest - r.nearest + 1));
+        }
+    }
+    EXPECT_EQ(RangeOf(ExerciseLevel::ConcaveCentreFocus).nearest, 26);
+    EXPECT_EQ(RangeOf(ExerciseLevel::ConcaveCentreFocus).farthest, 49);
+}
+
+TEST(Exercise, ASeedGivesTheSameScenesEverywhere) {
+    // The engine's output is the standard's; these pin the scaling too.
+    const std::vector<Scene> scenes = ExerciseSeries(ExerciseLevel::Mixed, 42, 5);
+    const std::vector<Scene> pinned = {{MirrorConcave, -45},
+                                       {MirrorConcave, -25},
+                                       {MirrorConcave, -85},
+                                       {MirrorConvex, -59},
+                                       {MirrorConcave, -8}};
+    EXPECT_EQ(scenes, pinned);
+    EXPECT_NE(ExerciseSeries(ExerciseLevel::Mixed, 43, 5), pinned);
+    EXPECT_EQ(ExerciseLevelFromCode("concavo-centro-foco"), ExerciseLevel::ConcaveCentreFocus);
+    EXPECT_EQ(ExerciseLevelFromCode("Plano"), std::nullopt);
+}
+
+TEST(Exercise, TheKeyLineInEachLanguagesNumbers) {
+    const struct {
+        Scene scene;
+        TLanguage language;
+        const char* line;
+    } cases[] = {
+        {{MirrorConcave, -35},
+         LangSpanish,
+         "3. Espejo cóncavo: objeto −35 → imagen −87,5; aumento −2,5; real, inversa, aumentada"},
+        {{MirrorConcave, -85},
+         LangEnglish,
+         "3. Espejo cóncavo: objeto −85 → imagen −35.4; aumento −0.42; real, inversa, disminuida"},
+        {{MirrorConcave, -25},
+         LangSpanish,
+         "3. Espejo cóncavo: objeto −25 → imagen infinito; aumento infinito; virtual, derecha, "
+         "aumentada"},
+        {{MirrorConvex, -50},
+         LangSpanish,
+         "3. Espejo convexo: objeto −50 → imagen 16,7; aumento 0,33; virtual, derecha, disminuida"},
+        {{MirrorPlane, -20},
+         LangSpanish,
+         "3. Espejo plano: objeto −20 → imagen 20; aumento 1; virtual, derecha, igual"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KeyLine(3, c.scene, ComputeImage(c.scene), c.language).toStdString(), c.line);
+    }
+    EXPECT_EQ(ExerciseStatement({MirrorConcave, -35}, LangSpanish), "Espejo cóncavo, objeto a −35");
+}
+
+TEST(Exercise, TheDrawingIsRevealedARayAtATimeThenTheImage) {
+    for (const Scene& s : {Scene{MirrorConcave, -35}, Scene{MirrorConcave, -50},
+                           Scene{MirrorConcave, -25}, Scene{MirrorPlane, -40}}) {
+        const ClassroomDrawing full = DrawClassroomScene(s, ComputeImage(s));
+        const int steps = RevealSteps(full);
+        EXPECT_EQ(steps, s.kind == MirrorPlane ? 3 : 4);
+        const auto& calls = full.drawing.record.calls();
+        std::size_t before = 0;
+        for (int step = 0; step <= steps; ++step) {
+            const SceneDrawing d = RevealedDrawing(full, step);
+            const auto& part = d.record.calls();
+            // A prefix of the whole drawing, longer at every step.
+            ASSERT_TRUE(std::equal(part.begin(), part.end(), calls.begin())) << step;
+            EXPECT_GT(part.size(), before);
+            before = part.size();
+            const auto [first, last] = d.environment();
+            EXPECT_EQ(std::pair(first, last), full.drawing.environment());
+        }
+        EXPECT_EQ(RevealedDrawing(full, 0).record.calls().size(),
+                  full.drawing.starts[static_cast<std::size_t>(DrawStep::Rays)]);
+        EXPECT_EQ(RevealedDrawing(full, steps - 1).record.calls().size(),
+                  full.drawing.starts[static_cast<std::size_t>(DrawStep::Image)]);
+        EXPECT_EQ(before, calls.size());
+    }
+}
+
+// The document's text as a reader extracts it, ligatures taken apart.
+QString PdfText(const WorksheetSpec& spec) {
+    NeedApplication();
+    QString error;
+    const QByteArray pdf = WorksheetPdf(spec, &error);
+    EXPECT_FALSE(pdf.isEmpty()) << error.toStdString();
+    QTemporaryDir dir;
+    QFile f(dir.filePath("w.pdf"));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(pdf) == pdf.size());
+    f.close();
+    QProcess p;
+    p.start("pdftotext", {f.fileName(), "-"});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+TEST(Worksheet, TheKeyIsTheModelsAndTheSeedGivesTheText) {
+    Language = LangSpanish;
+    const WorksheetSpec spec{30, ExerciseLevel::Mixed, 7, true};
+    const QString text = PdfText(spec);
+    const std::vector<Scene> scenes = ExerciseSeries(spec.level, spec.seed, spec.count);
+    static const QRegularExpression key(
+        "^(\\d+)\\. .*: objeto (\\S+) → imagen (\\S+); aumento (\\S+); (\\w+), (\\w+), (\\w+)$",
+        QRegularExpression::MultilineOption);
+    const auto number = [](QString t) {
+        return ParseAnswerNumber(t.replace(QChar(0x2212), '-')).value_or(std::nan(""));
+    };
+    int lines = 0;
+    for (auto m = key.globalMatch(text); m.hasNext(); ++lines) {
+        const QRegularExpressionMatch k = m.next();
+        const Scene& s = scenes.at(static_cast<std::size_t>(k.captured(1).toInt() - 1));
+        const ImageResult image = ComputeImage(s);
+        EXPECT_EQ(number(k.captured(2)), s.objectPos);
+        const double pos = number(k.captured(3)), mag = number(k.captured(4));
+        if (image.atInfinity) {
+            EXPECT_TRUE(std::isinf(pos) && std::isinf(mag));
+        } else {
+            EXPECT_NEAR(pos, image.position, 0.05 + 1e-9);
+            EXPECT_NEAR(mag, image.magnification, 0.005 + 1e-9);
+        }
+        EXPECT_EQ(k.captured(5), image.kind == ImageReal ? "real" : "virtual");
+        EXPECT_EQ(k.captured(6), image.inverted() ? "inversa" : "derecha");
+    }
+    EXPECT_EQ(lines, spec.count);
+    // The seed in every page's footer.
+    EXPECT_EQ(text.count("Semilla 7 · página"), text.count('\f'));
+    EXPECT_TRUE(text.contains("Semilla 7 · página 1 de ")) << text.left(400).toStdString();
+    EXPECT_EQ(PdfText(spec), text);
+    EXPECT_NE(PdfText({30, ExerciseLevel::Mixed, 8, true}), text);
+    const QString noKey = PdfText({3, ExerciseLevel::Convex, 7, false});
+    EXPECT_FALSE(noKey.contains("Soluciones"));
+    EXPECT_EQ(noKey.count("Espejo convexo, objeto a"), 3);
+    EXPECT_EQ(noKey.count("Posición de la imagen"), 3);
+}
+
+} // namespace

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "util/WorksheetWrite.h"
+
+#include "util/SafeFile.h"
+
+QString WriteWorksheet(const WorksheetSpec& spec, const QString& fileName) {
+    QString reason;
+    QByteArray path;
+    if (!MayWriteFile(fileName, path, &reason)) {
+        return reason;
+    }
+    const QByteArray bytes = WorksheetPdf(spec, &reason);
+    if (bytes.isEmpty() || !WriteRegularFile(fileName, bytes, &reason)) {
+        return reason;
+    }
+    return {};
+}
