@@ -50,4 +50,4 @@ if sweep is not None:
     r = ratios(steps)
     print(f"  scroll sweep, per position  {statistics.median(steps) / 1000:6.1f} us"
           f" = {statistics.median(r):4.2f} x fill (spread {spread(r)})")
-print(f"worst update cycle: median {worst[0]:.2f} x the bare fill (spread {worst[1]}; target <= 4)")
+print(f"worst update cycle: median {worst[0]:.2f} x the bare fill (spread {worst[1]}; target <= 3)")

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -107,14 +108,47 @@ public:
     }
 };
 
-// The diagram's views are pictures to a screen reader, not empty fillers.
+// The scene of each view of the diagram whose description is not written
+// yet: with no screen reader listening, the words are worked out when they
+// are read, not at every step of a drag.
+struct PendingDescription {
+    Scene scene;
+    ImageResult image;
+    bool written = true;
+};
+QHash<const QWidget*, PendingDescription>& PendingDescriptions() {
+    static QHash<const QWidget*, PendingDescription> pending;
+    return pending;
+}
+
+void WriteDescription(QWidget* diagram) {
+    const auto it = PendingDescriptions().find(diagram);
+    if (it != PendingDescriptions().end() && !it->written) {
+        it->written = true;
+        SetDescription(diagram, DescribeScene(it->scene, it->image, Language));
+    }
+}
+
+// The diagram's views are pictures to a screen reader, not empty fillers,
+// their description written when it is first read.
+class DiagramGraphic : public QAccessibleWidget {
+public:
+    explicit DiagramGraphic(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) {
+            WriteDescription(widget());
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* DiagramInterface(const QString& className, QObject* object) {
     if (!object->isWidgetType())
         return nullptr;
     auto* w = static_cast<QWidget*>(object);
     if (className == QLatin1String("TGraficPanel") ||
         className == QLatin1String("TPresentacioDiagrama"))
-        return new QAccessibleWidget(w, QAccessible::Graphic);
+        return new DiagramGraphic(w);
     if (className == QLatin1String(object->metaObject()->className()) &&
         std::any_of(std::begin(Decorations), std::end(Decorations),
                     [w](const char* name) { return w->objectName() == QLatin1String(name); }))
@@ -218,7 +252,15 @@ QAbstractSlider::SliderAction DiagramKeyStep(int key) {
 
 void DescribeDiagram(QWidget* diagram, const LessonState& state) {
     SetName(diagram, LangCaption(LangDiagram));
-    SetDescription(diagram, DescribeScene(state.scene, state.image, Language));
+    auto& pending = PendingDescriptions();
+    if (!pending.contains(diagram)) {
+        QObject::connect(diagram, &QObject::destroyed,
+                         [diagram] { PendingDescriptions().remove(diagram); });
+    }
+    pending[diagram] = {state.scene, state.image, false};
+    if (QAccessible::isActive()) {
+        WriteDescription(diagram);
+    }
 }
 
 namespace {

@@ -5,17 +5,15 @@
 #include "core/NumberText.h"
 #include "core/RunError.h"
 #include "diagram/DiagramRecord.h"
+#include "forms/DiagramView.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
 #include "forms/Results.h"
-#include "plot/PainterSurface.h"
 #include "util/SettingsFile.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QPainter>
-#include <QPaintEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -23,18 +21,13 @@
 
 // The classroom drawing over the panel, in its whole area: the panel below
 // keeps its own picture and takes the pointer, which passes through.
-class TClassroomPanel : public QWidget {
+class TClassroomPanel : public TDiagramView {
 public:
-    explicit TClassroomPanel(QWidget* panel) : QWidget(panel) {
+    explicit TClassroomPanel(QWidget* panel) : TDiagramView(panel) {
         setObjectName(QStringLiteral("GraficClase"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_OpaquePaintEvent);
         setGeometry(panel->rect());
         panel->installEventFilter(this);
-    }
-    void show(const SceneDrawing& drawing) {
-        drawing_ = drawing;
-        update();
     }
 
 protected:
@@ -42,41 +35,9 @@ protected:
         if (watched == parent() && event->type() == QEvent::Resize) {
             setGeometry(parentWidget()->rect());
         }
-        return QWidget::eventFilter(watched, event);
+        return TDiagramView::eventFilter(watched, event);
     }
-    void paintEvent(QPaintEvent*) override {
-        RunHandler([this] {
-            const PictureSource source = ClassroomPicture(drawing_.record);
-            const QRectF target = FitClient(source, QRectF(rect()));
-            const qreal ratio = devicePixelRatioF();
-            const QSize pixels = (QSizeF(size()) * ratio).toSize();
-            // The axis, its scale, the mirror and its marks stay while the
-            // object moves: drawn once for each scale and size.
-            if (environment_.size() != pixels || !(key_ == drawing_.environmentKey)) {
-                environment_ = QImage(pixels, QImage::Format_RGB32);
-                environment_.setDevicePixelRatio(ratio);
-                environment_.fill(ToQColor(source.background));
-                QPainter e(&environment_);
-                PainterSurface s(e, target, source.client.width(), source.client.height());
-                const auto [first, last] = drawing_.environment();
-                drawing_.record.replay(s, first, last);
-                key_ = drawing_.environmentKey;
-            }
-            QPainter p(this);
-            p.drawImage(QPointF(0, 0), environment_);
-            PainterSurface s(p, target, source.client.width(), source.client.height());
-            const auto [first, last] = drawing_.moving();
-            drawing_.record.replay(s, first, last);
-        });
-    }
-
-private:
-    SceneDrawing drawing_;
-    QImage environment_;
-    SceneDrawing::Key key_;
 };
-
-namespace {} // namespace
 
 TClassroomView::TClassroomView(QWidget* window, TLesson* lesson, QMenu* diagramMenu,
                                TGraficPanel* panel)
@@ -93,7 +54,7 @@ TClassroomView::TClassroomView(QWidget* window, TLesson* lesson, QMenu* diagramM
     overlay_ = new TClassroomPanel(panel_);
     overlay_->setVisible(onPanel());
     if (onPanel()) {
-        overlay_->show(drawing().drawing);
+        overlay_->setDrawing(drawing().drawing);
     }
 }
 
@@ -101,7 +62,7 @@ void TClassroomView::Retranslate() {
     item_->setText(QCoreApplication::translate("TClassroomView", "Vista de clase"));
     stale_ = true;
     if (onPanel()) {
-        overlay_->show(drawing().drawing);
+        overlay_->setDrawing(drawing().drawing);
     }
 }
 
@@ -109,7 +70,7 @@ void TClassroomView::OpVistaClaseClick(bool checked) {
     choice_ = checked;
     overlay_->setVisible(checked);
     if (checked) {
-        overlay_->show(drawing().drawing);
+        overlay_->setDrawing(drawing().drawing);
     }
     // The view changes even when the choice cannot be kept; the report
     // says so.
@@ -130,7 +91,7 @@ void TClassroomView::Actualitzat(const LessonState& state, bool presented) {
     if (onPanel() || (presented && inPictures())) {
         const ClassroomDrawing& d = drawing();
         if (onPanel()) {
-            overlay_->show(d.drawing);
+            overlay_->setDrawing(d.drawing);
         }
     }
 }

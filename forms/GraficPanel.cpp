@@ -24,7 +24,9 @@ ImageSurface& TGraficPanel::surface() {
 
 void TGraficPanel::repaintBackground() {
     record_.clear();
-    paintBackground(surface().image(), 1.0);
+    ImageSurface& s = surface();
+    paintBackground(s.image(), 1.0);
+    s.touch(s.image().rect());
     update();
 }
 
@@ -32,6 +34,7 @@ void TGraficPanel::showDrawing(const SceneDrawing& drawing) {
     ImageSurface& s = surface();
     const auto [envFirst, envLast] = drawing.environment();
     const auto& calls = drawing.record.calls();
+    QRect changed;
     if (environment_.isNull() || !(environmentKey_ == drawing.environmentKey) ||
         environmentPalette_ != palette()) {
         repaintBackground();
@@ -40,8 +43,12 @@ void TGraficPanel::showDrawing(const SceneDrawing& drawing) {
         environment_ = s.image().copy();
         environmentKey_ = drawing.environmentKey;
         environmentPalette_ = palette();
+        changed = s.image().rect();
     } else {
-        s.image() = environment_;
+        // Only the pixels drawn over the environment since it was whole are
+        // put back: a step of the object costs its own drawing, not the
+        // panel's.
+        changed = s.restoreTouched(environment_);
         // The surface ends the environment as drawing it would have left it.
         for (std::size_t i = envLast; i-- > envFirst;) {
             if (calls[i].op == DrawingRecord::Op::MoveTo ||
@@ -50,8 +57,8 @@ void TGraficPanel::showDrawing(const SceneDrawing& drawing) {
                 break;
             }
         }
-        update();
     }
+    s.forgetTouched();
     s.setRecord(nullptr);
     const auto [first, last] = drawing.moving();
     drawing.record.replay(s, first, last);
@@ -61,6 +68,9 @@ void TGraficPanel::showDrawing(const SceneDrawing& drawing) {
     }
     s.setRecord(&record_);
     record_.assign(drawing.record);
+    // The moving layers' pixels stay counted as touched, to be put back on
+    // the next step.
+    update(changed | s.touched());
 }
 
 void TGraficPanel::paintBackground(QImage& image, qreal ratio) const {

@@ -3,6 +3,7 @@
 
 #include "diagram/Lesson.h"
 #include "diagram/ObjectDrag.h"
+#include "forms/DiagramView.h"
 #include "plot/PictureFile.h"
 
 #include <QAbstractSlider>
@@ -18,34 +19,11 @@ class QLineEdit;
 class QTimer;
 class TObjectHandle;
 
-// The diagram as the presentation window shows it: the scene's drawing as
-// large as the view allows, its proportions kept, on the panel's colour.
-// The environment, which stays while the object moves, is painted once per
-// size into a kept image; a new drawing repaints only around what moved.
-class TPresentacioDiagrama : public QWidget {
+// The diagram as the presentation window shows it.
+class TPresentacioDiagrama : public TDiagramView {
     Q_OBJECT
 public:
     explicit TPresentacioDiagrama(QWidget* parent);
-
-    void setDrawing(const SceneDrawing& drawing);
-    const PictureSource& source() const { return source_; }
-    // Where the panel's client area lands in the view.
-    QRectF target() const;
-    // A point of the view in the panel's client pixels.
-    QPointF toClient(const QPointF& at) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
-private:
-    // Around the object, rays and image of the drawing, in the view.
-    QRegion movingRegion() const;
-
-    SceneDrawing drawing_;
-    PictureSource source_;
-    QImage environment_;
-    SceneDrawing::Key environmentKey_;
 };
 
 // The presentation window, for a projector: the lesson's diagram and

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/ImageSurface.h"
 
-#include "plot/LineSteps.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <QPainter>
 #include <span>
 
@@ -34,28 +33,38 @@ bool PatternOnAt(std::span<const int> pattern, int pos) {
     return false;
 }
 
-// The start of a line's minor steps. The lines of a drawing on the panel are
-// short: their product fits 64 bits, and a 64-bit division is several times
-// cheaper than the wide one that far-off end points need.
-LineStepStart MinorStart(std::int64_t first, std::int64_t dMinor, std::int64_t n) {
+// Where a line starts its minor steps: the minor offset of step i of a line
+// n steps long and dMinor across is floor((2 i dMinor + n) / 2n), returned
+// as the quotient and the remainder (0 <= rem < 2n) for step `first`. Far-off
+// end points need up to 68 bits for the numerator; the lines of a drawing on
+// the panel are short, their product fits 64 bits, and a 64-bit division is
+// several times cheaper than the wide one.
+template <typename Int>
+std::pair<std::int64_t, std::int64_t> StepStart(Int first, Int dMinor, Int n) {
+    const Int start = 2 * first * dMinor + n;
+    const Int twoN = 2 * n;
+    Int q = start / twoN;
+    if (start % twoN < 0) {
+        --q;
+    }
+    return {static_cast<std::int64_t>(q), static_cast<std::int64_t>(start - q * twoN)};
+}
+
+std::pair<std::int64_t, std::int64_t> MinorStart(std::int64_t first, std::int64_t dMinor,
+                                                 std::int64_t n) {
     constexpr std::int64_t Small = std::int64_t{1} << 30;
     if (first < Small && first > -Small && dMinor < Small && dMinor > -Small && n < Small) {
-        const std::int64_t start = 2 * first * dMinor + n;
-        const std::int64_t twoN = 2 * n;
-        std::int64_t q = start / twoN;
-        if (start % twoN < 0) {
-            --q;
-        }
-        return {q, start - q * twoN};
+        return StepStart(first, dMinor, n);
     }
-    return LineStepStartOf(first, dMinor, n);
+    __extension__ typedef __int128 Wide;
+    return StepStart<Wide>(first, dMinor, n);
 }
 
 } // namespace
 
 ImageSurface::ImageSurface(int width, int height)
     : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32), clipW_(width),
-      clipH_(height) {
+      clipH_(height), touched_(static_cast<std::size_t>(std::max(height, 0))) {
     image_.fill(Qt::white);
 }
 
@@ -70,8 +79,64 @@ QRgb* ImageSurface::pixels() {
     return pixels_;
 }
 
+void ImageSurface::touch(std::int64_t left, std::int64_t top, std::int64_t right,
+                         std::int64_t bottom) {
+    left = std::max<std::int64_t>(left, 0);
+    top = std::max<std::int64_t>(top, 0);
+    right = std::min<std::int64_t>(right, clipW_ - 1);
+    bottom = std::min<std::int64_t>(bottom, clipH_ - 1);
+    if (left <= right && top <= bottom) {
+        touch(QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
+                    QPoint(static_cast<int>(right), static_cast<int>(bottom))));
+    }
+}
+
+void ImageSurface::touch(const QRect& r) {
+    const QRect inside = r & image_.rect();
+    for (int y = inside.top(); !inside.isEmpty() && y <= inside.bottom(); ++y) {
+        Span& row = touched_[static_cast<std::size_t>(y)];
+        row.first = std::min(row.first, inside.left());
+        row.last = std::max(row.last, inside.right());
+    }
+}
+
+QRect ImageSurface::touched() const {
+    int left = std::numeric_limits<int>::max(), right = -1, top = -1, bottom = -1;
+    for (std::size_t y = 0; y < touched_.size(); ++y) {
+        if (touched_[y].first <= touched_[y].last) {
+            left = std::min(left, touched_[y].first);
+            right = std::max(right, touched_[y].last);
+            top = top < 0 ? static_cast<int>(y) : top;
+            bottom = static_cast<int>(y);
+        }
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QRect ImageSurface::restoreTouched(const QImage& kept) {
+    const QRect r = touched();
+    constexpr qsizetype Pixel = sizeof(QRgb);
+    uchar* const bits = reinterpret_cast<uchar*>(pixels());
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        Span& row = touched_[static_cast<std::size_t>(y)];
+        if (row.first <= row.last) {
+            std::memcpy(bits + y * stride + row.first * Pixel,
+                        kept.constScanLine(y) + row.first * Pixel,
+                        static_cast<std::size_t>((row.last - row.first + 1) * Pixel));
+        }
+        row = Span{};
+    }
+    return r;
+}
+
+void ImageSurface::forgetTouched() {
+    std::fill(touched_.begin(), touched_.end(), Span{});
+}
+
 void ImageSurface::fill(TColor color) {
     image_.fill(ToRgb(color));
+    touch(image_.rect());
 }
 
 void ImageSurface::frameAndFill(int w, int h) {
@@ -82,6 +147,7 @@ void ImageSurface::frameAndFill(int w, int h) {
     }
     const QRgb black = qRgb(0, 0, 0);
     const QRgb white = qRgb(255, 255, 255);
+    touch(QRect(0, 0, w, h));
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
         const bool edgeRow = (y == 0 || y == h - 1);
@@ -193,6 +259,9 @@ void ImageSurface::thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, s
             const int px = static_cast<int>(xMajor ? major : minor);
             const int py = static_cast<int>(xMajor ? minor : major);
             pixels[py * stride + px] = rgb;
+            Span& row = touched_[static_cast<std::size_t>(py)];
+            row.first = std::min(row.first, px);
+            row.last = std::max(row.last, px);
         }
         rem += twoDMinor;
         if (rem >= twoN) {
@@ -233,6 +302,7 @@ void ImageSurface::wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, s
     QRgb* const pixels = this->pixels();
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (std::int64_t y = top; y <= bottom; ++y) {
+        Span& row = touched_[static_cast<std::size_t>(y)];
         for (std::int64_t x = left; x <= right; ++x) {
             const double px = x + shift - x0;
             const double py = y + shift - y0;
@@ -242,6 +312,8 @@ void ImageSurface::wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, s
             const double ey = py - t * dy;
             if (ex * ex + ey * ey < limit) {
                 pixels[y * stride + x] = rgb;
+                row.first = std::min(row.first, static_cast<int>(x));
+                row.last = std::max(row.last, static_cast<int>(x));
             }
         }
     }
@@ -257,6 +329,9 @@ void ImageSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t rig
     if (r - l < 2 || b - t < 2 || r - l > 65536 || b - t > 65536) {
         return;
     }
+    // The painter's outline may stand out of the box by half its width.
+    const std::int64_t out = pen_.width / 2 + 1;
+    touch(l - out, t - out, r + out, b + out);
     if (pen_.width <= 1 && pen_.style == LineStyle::Solid && r - l <= 64 && b - t <= 64) {
         smallEllipse(l, t, r, b);
         return;

@@ -6,6 +6,10 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
+
+#include <limits>
+#include <vector>
 
 // A surface that paints an off-screen image of a window's client area,
 // antialiasing off. One-pixel lines are rasterised here so that the end
@@ -44,12 +48,33 @@ public:
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
 
+    // The pixels painted are counted row by row, so that a caller who keeps
+    // the pixels under a drawing can put back only those: a step of a moving
+    // object then costs about its own lines, not the whole image.
+    // The smallest rectangle holding every pixel painted since they were
+    // last put back or forgotten.
+    QRect touched() const;
+    // Puts back the pixels painted from `kept`, an image of the same size,
+    // and returns the rectangle they covered.
+    QRect restoreTouched(const QImage& kept);
+    // The image as it is now counts as untouched.
+    void forgetTouched();
+    // Counts pixels changed from outside (the image written directly) as painted.
+    void touch(const QRect& r);
+
 private:
     void thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
     void wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
     void smallEllipse(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b);
     // The first pixel of the image, ready to be written.
     QRgb* pixels();
+    // Counts the pixels [left, right] x [top, bottom] inside the clip as painted.
+    void touch(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+    // The columns painted in one row; first > last where none was.
+    struct Span {
+        int first = std::numeric_limits<int>::max();
+        int last = -1;
+    };
 
     QImage image_;
     TPen pen_;
@@ -59,4 +84,5 @@ private:
     std::int32_t curY_ = 0;
     DrawingRecord* record_ = nullptr;
     QRgb* pixels_ = nullptr;
+    std::vector<Span> touched_;
 };

@@ -80,12 +80,9 @@ public:
     // Draws the chain of lines in progress now; later lines start a new one.
     void flush();
 
+private:
     // The point of the painter where a client coordinate lands.
     QPointF toDevice(double fx, double fy) const;
-    double scaleX() const { return sx_; }
-    double scaleY() const { return sy_; }
-
-private:
     QPen qtPen() const;
     // The pen's width on the device: its client pixels, at least one unit.
     double penWidth() const { return std::max(pen_.width * sx_, 1.0); }

@@ -84,10 +84,6 @@ std::optional<PictureFormat> PictureFormatOf(const QString& fileName) {
     return std::nullopt;
 }
 
-QSize ScaledClientSize(const PictureSource& source, int times) {
-    return source.client * times;
-}
-
 QRectF FitClient(const PictureSource& source, const QRectF& area) {
     const QSizeF fitted = QSizeF(source.client).scaled(area.size(), Qt::KeepAspectRatio);
     return {area.x() + (area.width() - fitted.width()) / 2,

@@ -36,9 +36,6 @@ struct PictureSource {
     double svgWidthMm = DefaultSvgWidthMm;
 };
 
-// The size of a picture at `times` the client area.
-QSize ScaledClientSize(const PictureSource& source, int times);
-
 // The largest rectangle of the client area's proportions inside `area`,
 // centred in it.
 QRectF FitClient(const PictureSource& source, const QRectF& area);
