@@ -15,7 +15,6 @@
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
 #include "tests/support/ReportCatcher.h"
-#include "util/Shell.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -327,15 +326,6 @@ private slots:
                 shown << label->text();
             QVERIFY2(shown.contains(get<QLabel>(w.get(), "PSentit")->text()),
                      qPrintable(shown.join('|')));
-
-            // The desktop is asked for the document in the language's own file.
-            QList<ShellRequest> asked;
-            SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, true; });
-            ReportCatcher reports;
-            get<QAction>(w.get(), "OpHlp")->trigger();
-            SetShellOpenHook({});
-            QCOMPARE(asked, (QList<ShellRequest>{{HelpDocument(l), "", ""}}));
-            QVERIFY(reports.boxes.empty());
         }
 
         // The next start takes the kept choice; the command line still wins.
