@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagram/Description.h"
 
+#include "core/NumberText.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
 
 namespace {
-
-// Positions to a tenth, magnifications to a hundredth: what a pupil can
-// hear and compare, where the results panel shows every digit.
-constexpr int PositionDecimals = 1;
-constexpr int MagnificationDecimals = 2;
 
 // The context of every text a screen reader is given.
 struct Accessibility {
@@ -47,7 +44,7 @@ QString ObjectSentence(const Scene& scene, TLanguage language) {
     const double distance = -scene.objectPos;
     if (distance == 0.0)
         return Accessibility::tr("Objeto sobre el espejo") + QLatin1Char('.');
-    const QString at = SpokenNumber(std::fabs(distance), PositionDecimals, language);
+    const QString at = PositionForPeople(std::fabs(distance), language);
     if (distance < 0.0)
         return Accessibility::tr("Objeto a %1 detrás del espejo").arg(at) + QLatin1Char('.');
     QString sentence = Accessibility::tr("Objeto a %1 delante del espejo").arg(at);
@@ -66,11 +63,10 @@ QString ImageSentence(const ImageResult& image, TLanguage language) {
     const QString size = image.size == SizeEnlarged ? Accessibility::tr("aumentada")
                          : image.size == SizeEqual  ? Accessibility::tr("del mismo tamaño")
                                                     : Accessibility::tr("reducida");
-    const QString magnification =
-        SpokenNumber(image.magnification, MagnificationDecimals, language);
+    const QString magnification = MagnificationForPeople(image.magnification, language);
     // The abscissa is positive behind the mirror. A position that rounds to
     // nothing is read as on the mirror, as its distance would be "0".
-    const QString at = SpokenNumber(std::fabs(image.position), PositionDecimals, language);
+    const QString at = PositionForPeople(std::fabs(image.position), language);
     if (at == QLatin1String("0"))
         return Accessibility::tr("Imagen %1, %2 y %3, sobre el espejo; aumento %4.")
             .arg(kind, orientation, size, magnification);
@@ -82,23 +78,6 @@ QString ImageSentence(const ImageResult& image, TLanguage language) {
 }
 
 } // namespace
-
-QString SpokenNumber(double value, int decimals, TLanguage language) {
-    QString text = QString::number(value, 'f', decimals);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    if (text == QLatin1String("-0"))
-        return QStringLiteral("0");
-    if (text.startsWith(QLatin1Char('-')))
-        text.replace(0, 1, QChar(0x2212));
-    if (language != LangEnglish)
-        text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
-}
 
 QString DescribeScene(const Scene& scene, const ImageResult& image, TLanguage language) {
     return MirrorSentence(scene.kind) + QLatin1Char(' ') + ObjectSentence(scene, language) +

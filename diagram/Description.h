@@ -13,8 +13,3 @@
 // texts (context "Accessibility", Spanish source); the language gives the
 // numbers' decimal separator.
 QString DescribeScene(const Scene& scene, const ImageResult& image, TLanguage language);
-
-// A number as read to people: `decimals` places at most, trailing zeros and
-// a bare separator dropped, no "-0", a true minus sign, and the language's
-// decimal separator (a comma but in English).
-QString SpokenNumber(double value, int decimals, TLanguage language);

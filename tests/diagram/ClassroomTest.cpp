@@ -105,6 +105,8 @@ TEST(NumberForPeople, RoundsDropsZerosAndSpeaksTheLanguage) {
         {0.0, 2, LangCatalan, u"0"},
         {1.999, 2, LangCatalan, u"2"},
         {-2449.6, 1, LangEnglish, u"\u22122449.6"},
+        {-2147483648.0, 1, LangSpanish, u"\u22122147483648"},
+        {-1.6667, 2, LangGalician, u"\u22121,67"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NumberForPeople(c.value, c.decimals, DecimalSeparator(c.language)),

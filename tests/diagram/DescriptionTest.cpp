@@ -67,25 +67,6 @@ TEST(Description, EachMirrorAndPlaceInSpanish) {
     }
 }
 
-TEST(Description, SpokenNumbers) {
-    struct Case {
-        double value;
-        int decimals;
-        TLanguage language;
-        const char* text;
-    };
-    const Case cases[] = {
-        {58.333, 1, LangSpanish, "58,3"},    {-1.6667, 2, LangSpanish, "−1,67"},
-        {-1.6667, 2, LangEnglish, "−1.67"},  {2.5, 2, LangCatalan, "2,5"},
-        {40.0, 1, LangSpanish, "40"},        {-0.004, 2, LangSpanish, "0"},
-        {0.96, 1, LangEnglish, "1"},         {-2147483648.0, 1, LangSpanish, "−2147483648"},
-        {-1.6667, 2, LangGalician, "−1,67"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(SpokenNumber(c.value, c.decimals, c.language).toStdString(), c.text) << c.value;
-    }
-}
-
 TEST(Description, InEachLanguage) {
     static int argc = 1;
     static char name[] = "test";
