@@ -5,6 +5,7 @@
 #include "forms/ClassroomView.h"
 #include "core/Random.h"
 #include "forms/GraficPanel.h"
+#include "forms/LanguageSwitch.h"
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
 #include "forms/USobre.h"
@@ -98,6 +99,53 @@ private slots:
             }
             QVERIFY2(changes <= 8, button);
         }
+    }
+
+    // Every word of the presentation whole in its box, in every language and
+    // on projectors from 720p to 4K; captions, heading and hint at least
+    // 3.5 % of the screen's height.
+    void thePresentationsWordsFitEverywhere_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QSize>("size");
+        for (const TLanguage l : {LangCatalan, LangEnglish, LangSpanish, LangGalician})
+            for (const QSize s :
+                 {QSize(1280, 720), QSize(1920, 1080), QSize(1280, 1024), QSize(3840, 2160)})
+                QTest::addRow("%s %dx%d", LanguageCodes[l], s.width(), s.height()) << int(l) << s;
+    }
+    void thePresentationsWordsFitEverywhere() {
+        QFETCH(int, language);
+        QFETCH(QSize, size);
+        start();
+        get<QAction>("OpCentre")->trigger();
+        get<QAction>("OpPresentacio")->trigger();
+        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
+        QVERIFY(pres && QTest::qWaitForWindowExposed(pres));
+        SwitchLanguage(TLanguage(language));
+        pres->showNormal();
+        pres->resize(size);
+        QTRY_COMPARE(pres->size(), size);
+        QApplication::processEvents();
+        int checked = 0;
+        for (const QLabel* l : pres->findChildren<QLabel*>()) {
+            if (!l->isVisible() || l->text().isEmpty())
+                continue;
+            ++checked;
+            const QFontMetrics m(l->font());
+            const int indent = l->alignment() & Qt::AlignHCenter ? 0 : std::max(0, l->indent());
+            QVERIFY2(m.horizontalAdvance(l->text()) <=
+                         l->contentsRect().width() - 2 * l->margin() - indent,
+                     qPrintable(l->objectName() + ": " + l->text()));
+            QVERIFY2(m.height() <= l->contentsRect().height(), qPrintable(l->objectName()));
+            QVERIFY2(pres->rect().contains(
+                         l->geometry().translated(l->mapTo(pres, QPoint()) - l->pos())),
+                     qPrintable(l->objectName()));
+            if (!l->objectName().startsWith("PresL") && l->objectName() != "PresAvisoEsc")
+                continue;
+            QVERIFY2(QFontInfo(l->font()).pixelSize() >= 0.035 * size.height(),
+                     qPrintable(l->objectName()));
+        }
+        QCOMPARE(checked, 15);
+        SwitchLanguage(LangSpanish);
     }
 
     // Nothing chosen: the presentation teaches with the classroom view, on
