@@ -191,7 +191,8 @@ private slots:
         // at the first step.
         get<QAction>("OpPresentacio")->trigger();
         QVERIFY(label("PresAvisoEsc")->isVisible());
-        QVERIFY(label("PresAvisoEsc")->text().startsWith(QStringLiteral("Esc")));
+        QCOMPARE(label("PresAvisoEsc")->text(),
+                 QStringLiteral("Esc: volver a la ventana principal"));
         QTest::keyClick(pres, Qt::Key_Left);
         QVERIFY(!label("PresAvisoEsc")->isVisible());
         QTest::keyClick(pres, Qt::Key_Escape);

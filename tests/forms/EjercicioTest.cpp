@@ -163,6 +163,13 @@ private slots:
         QTest::keyClick(w.get(), Qt::Key_F11);
         TFPresentacio* pres = w->presentacio();
         QVERIFY(pres && pres->isVisible());
+        // Its hint names the window Escape goes back to, in the language shown.
+        auto* hint = pres->findChild<QLabel*>("PresAvisoEsc");
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), "Esc: volver a la práctica");
+        SwitchLanguage(LangEnglish);
+        QCOMPARE(hint->text(), "Esc: back to the practice");
+        SwitchLanguage(LangSpanish);
         const auto shown = [pres] {
             return pres->findChild<TPresentacioDiagrama*>("PresDiagrama")
                 ->source()
