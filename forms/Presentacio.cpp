@@ -160,6 +160,7 @@ TFPresentacio::TFPresentacio(QWidget* owner, Owner kind)
     // The hint goes at the first thing the user does, if not before.
     connect(this, &TFPresentacio::dragged, hint_, &QWidget::hide);
     connect(this, &TFPresentacio::stepped, hint_, &QWidget::hide);
+    connect(this, &TFPresentacio::revealAsked, hint_, &QWidget::hide);
     connect(handle_, &TObjectHandle::stepped, this, &TFPresentacio::stepped);
     connect(handle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { Tanca(); }); });

@@ -12,6 +12,7 @@
 #include "tests/support/ReportCatcher.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
 #include <memory>
@@ -107,16 +108,23 @@ private slots:
     void thePresentationsWordsFitEverywhere_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("infinity");
+        const char* infinity[] = {"infinit", "infinity", "infinito", "infinito"};
         for (const TLanguage l : {LangCatalan, LangEnglish, LangSpanish, LangGalician})
             for (const QSize s :
                  {QSize(1280, 720), QSize(1920, 1080), QSize(1280, 1024), QSize(3840, 2160)})
-                QTest::addRow("%s %dx%d", LanguageCodes[l], s.width(), s.height()) << int(l) << s;
+                QTest::addRow("%s %dx%d", LanguageCodes[l], s.width(), s.height())
+                    << int(l) << s << QString(infinity[l]);
     }
     void thePresentationsWordsFitEverywhere() {
         QFETCH(int, language);
         QFETCH(QSize, size);
+        QFETCH(QString, infinity);
         start();
+        // The concave mirror's focus: the longest words, the image at infinity.
         get<QAction>("OpCentre")->trigger();
+        get<QLineEdit>("EdPosObj")->setText("25");
+        QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
         get<QAction>("OpPresentacio")->trigger();
         auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
         QVERIFY(pres && QTest::qWaitForWindowExposed(pres));
@@ -145,6 +153,8 @@ private slots:
                      qPrintable(l->objectName()));
         }
         QCOMPARE(checked, 15);
+        QCOMPARE(pres->findChild<QLabel*>("PresPosIm")->text(), infinity);
+        QCOMPARE(pres->findChild<QLabel*>("PresAugm")->text(), infinity);
         SwitchLanguage(LangSpanish);
     }
 

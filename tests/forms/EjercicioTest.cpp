@@ -185,7 +185,7 @@ private slots:
             QTest::keyClick(pres, Qt::Key_Space);
             QCOMPARE(shown(), callsAt(step));
         }
-        QVERIFY(kind->isVisible());
+        QVERIFY(kind->isVisible() && !hint->isVisible());
         QCOMPARE(kind->text(),
                  RightAnswerText(AnswerPart::Kind, ComputeImage(w->scene()), Language));
         // The practice window itself shows nothing more for it.
