@@ -434,7 +434,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>Practicar...</source>
-        <translation>Practicar...</translation>
+        <translation>Practica...</translation>
     </message>
     <message>
         <source>Hoja de ejercicios...</source>
