@@ -405,7 +405,11 @@ int RunCommandLine(int argc, char** argv) {
     }
     const QString file = ResolveExportFile(cl.file);
     if (file.isEmpty()) {
-        PrintLine(stderr, program + Say(LangCliNoCallerFolder).arg(cl.file));
+        // Named by the option it came with.
+        const QString option = cl.action == TCommandLine::Action::Worksheet
+                                   ? QStringLiteral("--worksheet")
+                                   : QStringLiteral("--export");
+        PrintLine(stderr, program + Say(LangCliNoCallerFolder).arg(option, cl.file));
         return ExitRefused;
     }
     // No window is opened, so no display is needed.

@@ -105,7 +105,7 @@ inline constexpr TLangText LangCliNoCallerFolder = {
     "CommandLine",
     QT_TRANSLATE_NOOP(
         "CommandLine",
-        "--export «%1»: el nombre es relativo y la carpeta desde la que se llamó ya no existe")};
+        "%1 «%2»: el nombre es relativo y la carpeta desde la que se llamó ya no existe")};
 // %2 the system's reason.
 inline constexpr TLangText LangCliNotWritten = {
     "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "--export «%1»: no se ha podido escribir: %2")};

@@ -2,6 +2,7 @@
 #include "diagram/Worksheet.h"
 
 #include "diagram/DiagramRecord.h"
+#include "plot/PainterSurface.h"
 #include "plot/PictureFile.h"
 
 #include <QBuffer>
@@ -95,10 +96,7 @@ private:
         QFont f = base_;
         f.setPointSizeF(points);
         f.setBold(bold);
-        // Any spacing of its own keeps the shaper from joining "fi" into one
-        // glyph, which a search or a copy of the document would not find.
-        f.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
-        return f;
+        return AsTyped(f);
     }
     void text(const QRectF& r, const QString& t, const QFont& f, int flags = Qt::AlignLeft) {
         p_->setFont(f);

@@ -294,7 +294,7 @@ void TFEjercicio::changeEvent(QEvent* event) {
 
 void TFEjercicio::OpPresentacioClick() {
     if (presentacio_ == nullptr) {
-        presentacio_ = new TFPresentacio(this);
+        presentacio_ = new TFPresentacio(this, TFPresentacio::Owner::Practice);
         connect(presentacio_, &TFPresentacio::revealAsked, this, [this] {
             RunHandler([this] {
                 presented_ = std::min(presented_ + 1, steps());

@@ -45,7 +45,6 @@ constexpr double CaptionScreenShare = 0.035;
 constexpr int HintTime = 5000;
 constexpr double ValueHeight = 1.45;
 constexpr double CellGap = 0.4;
-constexpr double CellHeight = CaptionHeight + ValueHeight + CellGap;
 constexpr double Margin = 0.5;
 // The results' type height is a fortieth of the smaller of the width and
 // one and a half times the height: 40 pixels on a 1920 x 1080 screen.
@@ -80,12 +79,13 @@ void TFPresentacio::Retranslate() {
             Captions[i] ? QCoreApplication::translate("TFPrincipal", Captions[i]) : QString());
     }
     heading_->setText(LangCaption(LangImage));
-    hint_->setText(tr("Esc: volver a la ventana principal"));
+    hint_->setText(ownerKind_ == Owner::Practice ? tr("Esc: volver a la práctica")
+                                                 : tr("Esc: volver a la ventana principal"));
 }
 
-TFPresentacio::TFPresentacio(QWidget* owner)
-    : QWidget(owner, Qt::Window), owner_(owner), diagram_(new TPresentacioDiagrama(this)),
-      results_(new QWidget(this)) {
+TFPresentacio::TFPresentacio(QWidget* owner, Owner kind)
+    : QWidget(owner, Qt::Window), owner_(owner), ownerKind_(kind),
+      diagram_(new TPresentacioDiagrama(this)), results_(new QWidget(this)) {
     setObjectName(QStringLiteral("FPresentacio"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -160,6 +160,7 @@ TFPresentacio::TFPresentacio(QWidget* owner)
     // The hint goes at the first thing the user does, if not before.
     connect(this, &TFPresentacio::dragged, hint_, &QWidget::hide);
     connect(this, &TFPresentacio::stepped, hint_, &QWidget::hide);
+    connect(this, &TFPresentacio::revealAsked, hint_, &QWidget::hide);
     connect(handle_, &TObjectHandle::stepped, this, &TFPresentacio::stepped);
     connect(handle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { Tanca(); }); });
@@ -231,7 +232,11 @@ void TFPresentacio::changeEvent(QEvent* event) {
         RunHandler([this] { CoverOwner(); });
     }
     if (event->type() == QEvent::LanguageChange) {
-        RunHandler([this] { Retranslate(); });
+        RunHandler([this] {
+            Retranslate();
+            // Another language's captions may need wider cells.
+            Disposa();
+        });
     }
 }
 
@@ -318,8 +323,17 @@ void TFPresentacio::FitValue(Cell& c) {
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(full))));
     const int room = c.value->contentsRect().width() - 2 * c.value->margin() - 4;
     const int needed = QFontMetrics(f).horizontalAdvance(c.value->text());
+    // Nor so tall that a descender is cut at the box's foot.
+    const int tall = c.value->contentsRect().height(), lineHeight = QFontMetrics(f).height();
+    double share = 1.0;
     if (needed > room && room > 0) {
-        f.setPixelSize(std::max(1, static_cast<int>(std::floor(full * room / needed))));
+        share = double(room) / needed;
+    }
+    if (lineHeight > tall && tall > 0) {
+        share = std::min(share, double(tall) / lineHeight);
+    }
+    if (share < 1.0) {
+        f.setPixelSize(std::max(1, static_cast<int>(std::floor(full * share))));
     }
     SetFontIfChanged(c.value, f);
     if (c.box && (f != c.indentFont || c.value->margin() != c.indentMargin)) {
@@ -341,10 +355,28 @@ void TFPresentacio::Disposa() {
         return aw <= 0 || ah <= 0 ? 0.0 : std::min(aw / client.width(), ah / client.height());
     };
 
+    // The captions' type, kept large enough to be read from the back of the
+    // room; the cells are widened to their longest caption rather than
+    // cutting it, as other languages' words can be longer.
+    QFont captionFont = font();
+    const int captionType =
+        std::max(1, static_cast<int>(std::max(std::lround(CaptionType * u),
+                                              std::lround(std::ceil(CaptionScreenShare * h)))));
+    captionFont.setPixelSize(captionType);
+    // Where a screen is tall for its width the captions' line grows with them.
+    const double captionH = std::max(CaptionHeight * u, captionType / 0.85);
+    QFont headingFont = captionFont;
+    headingFont.setBold(true);
+    int longest = QFontMetrics(headingFont).horizontalAdvance(heading_->text());
+    for (const Cell& c : cells_) {
+        longest = std::max(longest, QFontMetrics(captionFont).horizontalAdvance(c.caption->text()));
+    }
+
     // Beside the diagram: one column. Under it: as many cells in a row as
     // fit. Whichever leaves the diagram larger.
-    const double cellW = CellWidth * u, cellH = CellHeight * u, margin = Margin * u;
-    const double headingH = CaptionHeight * u;
+    const double cellW = std::max(CellWidth * u, longest + 0.4 * u),
+                 cellH = captionH + (ValueHeight + CellGap) * u, margin = Margin * u;
+    const double headingH = captionH;
     const double columnW = cellW + 2 * margin;
     const bool columnFits = int(Cells) * cellH + headingH + 2 * margin <= h;
     const double besideScale = columnFits ? scaleIn(w - columnW, h) : 0.0;
@@ -374,12 +406,6 @@ void TFPresentacio::Disposa() {
     const int imageLine = beside ? int(ImagePosition) : firstRows;
     const double left0 = (resultsArea.width() - columns * cellW) / 2;
     const double top0 = (resultsArea.height() - lines * cellH - headingH + CellGap * u) / 2;
-    QFont captionFont = font();
-    const double captionType =
-        std::min(std::max(CaptionType * u, CaptionScreenShare * h), 0.85 * CaptionHeight * u);
-    captionFont.setPixelSize(std::max(1, static_cast<int>(std::lround(captionType))));
-    QFont headingFont = captionFont;
-    headingFont.setBold(true);
     SetFontIfChanged(heading_, headingFont);
     heading_->setGeometry(
         QRectF(left0 + 0.1 * u, top0 + imageLine * cellH, columns * cellW, headingH).toRect());
@@ -390,9 +416,8 @@ void TFPresentacio::Disposa() {
         const double x = left0 + col * cellW + 0.1 * u,
                      y = top0 + line * cellH + (ofImage ? headingH : 0);
         Cell& c = cells_[static_cast<std::size_t>(i)];
-        c.caption->setGeometry(QRectF(x, y, cellW - 0.2 * u, CaptionHeight * u).toRect());
-        const QRect valueRect =
-            QRectF(x, y + CaptionHeight * u, cellW - 0.2 * u, ValueHeight * u).toRect();
+        c.caption->setGeometry(QRectF(x, y, cellW - 0.2 * u, captionH).toRect());
+        const QRect valueRect = QRectF(x, y + captionH, cellW - 0.2 * u, ValueHeight * u).toRect();
         if (c.box) {
             c.box->setGeometry(valueRect);
             c.value->setGeometry(c.box->contentsRect());
@@ -406,6 +431,17 @@ void TFPresentacio::Disposa() {
         SetFontIfChanged(c.value, f);
         FitValue(c);
     }
+    PlaceHint();
+}
+
+void TFPresentacio::PlaceHint() {
+    // As large as the captions, at the size and in the language shown now.
+    QFont f = font();
+    f.setPixelSize(std::max(12, static_cast<int>(std::ceil(CaptionScreenShare * height()))));
+    SetFontIfChanged(hint_, f);
+    hint_->setMargin(f.pixelSize() / 3);
+    hint_->adjustSize();
+    hint_->move(f.pixelSize() / 2, f.pixelSize() / 2);
 }
 
 void TFPresentacio::resizeEvent(QResizeEvent* event) {
@@ -430,12 +466,7 @@ void TFPresentacio::Obre() {
     activateWindow();
     setFocus(Qt::OtherFocusReason);
     // How to leave, for a few seconds, over the diagram's corner.
-    QFont f = font();
-    f.setPixelSize(std::max(12, static_cast<int>(std::lround(CaptionScreenShare * height()))));
-    hint_->setFont(f);
-    hint_->setMargin(f.pixelSize() / 3);
-    hint_->adjustSize();
-    hint_->move(f.pixelSize() / 2, f.pixelSize() / 2);
+    PlaceHint();
     hint_->show();
     hint_->raise();
     hintTimer_->start(HintTime);

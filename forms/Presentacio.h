@@ -35,9 +35,11 @@ public:
 class TFPresentacio : public QWidget {
     Q_OBJECT
 public:
-    // `owner` is the main window: it gets the focus back when the
-    // presentation is left, and is not painted while covered.
-    explicit TFPresentacio(QWidget* owner);
+    // The window it goes back to, as its hint names it.
+    enum class Owner { MainWindow, Practice };
+    // `owner` gets the focus back when the presentation is left, and is not
+    // painted while covered.
+    explicit TFPresentacio(QWidget* owner, Owner kind = Owner::MainWindow);
     ~TFPresentacio() override;
 
     // Shows a scene: its drawing, where the object arrow can be taken, and
@@ -90,6 +92,7 @@ private:
     enum CellIndex { Mirror, Object, Kind, Orientation, Size, ImagePosition, Magnifying, Cells };
 
     void Disposa();
+    void PlaceHint();
     void MostraResultats(const LessonState& state);
     void FitValue(Cell& cell);
     void ReturnFocus();
@@ -98,6 +101,7 @@ private:
     void CoverOwner();
 
     QPointer<QWidget> owner_;
+    Owner ownerKind_;
     TPresentacioDiagrama* diagram_;
     QWidget* results_;
     std::array<Cell, Cells> cells_{};

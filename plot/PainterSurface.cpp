@@ -243,12 +243,18 @@ void PainterSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int3
     painter_.setBrush(Qt::NoBrush);
 }
 
+QFont AsTyped(QFont font) {
+    // Latin text needs no shaping; without it the shaper joins no glyphs.
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    return font;
+}
+
 QFont TextFont(const TTextMark& mark) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(mark.height))));
     font.setBold(mark.bold);
-    return font;
+    return AsTyped(font);
 }
 
 QRectF TextBox(const TTextMark& mark, double fx, double fy) {

@@ -20,6 +20,9 @@ class QFont;
 
 // The type a text mark is written in, its size in client pixels.
 QFont TextFont(const TTextMark& mark);
+// `font` written letter by letter, as typed: no ligature joins "fi" into one
+// glyph that a PDF or SVG reader could not search for or copy.
+QFont AsTyped(QFont font);
 // The box a text mark covers in client pixels, placed at (fx, fy).
 QRectF TextBox(const TTextMark& mark, double fx, double fy);
 

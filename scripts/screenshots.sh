@@ -11,15 +11,19 @@
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 # One line a picture: its file, what is shown (the main window, the
-# presentation, or the diagram exported from the command line), the mirror,
-# the object's distance in front of it, the picture's size, and options
-# (the screenshot program's, or the command line's for an export).
+# presentation, or the diagram exported from the command line: then the
+# mirror and the object's distance in front of it; the practice window, or
+# the first page of a worksheet from the command line: then the level and
+# the seed), the picture's size, and options (the screenshot program's, or
+# the command line's for an export or a worksheet).
 shots=(
     "screenshot-main.png          main          concave 10 676x423"
     "screenshot-classroom.png     main          concave 30 676x423   --classroom"
     "screenshot-presentation.png  presentation  concave 35 960x540   --width 960"
     "classroom-concave-30.png     export        concave 30 1275x843"
     "diagram-concave-10.png       export        concave 10 850x562   --style original"
+    "screenshot-practice.png      practice      concavo-centro-foco 12345 675x570 --width 675"
+    "worksheet-page.png           worksheet     mezcla 12345 662x936"
 )
 
 out=${1:-$VEXARIA_ROOT/docs}
@@ -46,9 +50,18 @@ for shot in "${shots[@]}"; do
     # shellcheck disable=SC2206 # the options are words
     extra=(${options:-})
     rm -f "$out/$file"
+    # A settings folder of its own: a choice one picture makes (the
+    # classroom view checked) must not show in the next.
+    XDG_CONFIG_HOME=$settings/${file%.png}
+    mkdir -p "$XDG_CONFIG_HOME"
     if [[ $what == export ]]; then
         ${VEXARIA_EMULATOR:+"$VEXARIA_EMULATOR"} "$VEXARIA_BUILD/app/mirvex" --export "$out/$file" --mirror "$mirror" --object "$distance" \
             --size "$size" --lang es "${extra[@]}"
+    elif [[ $what == worksheet ]]; then
+        # Its first page, at 80 dots to the inch.
+        ${VEXARIA_EMULATOR:+"$VEXARIA_EMULATOR"} "$VEXARIA_BUILD/app/mirvex" --worksheet "$XDG_CONFIG_HOME/sheet.pdf" \
+            --level "$mirror" --seed "$distance" --lang es "${extra[@]}" &&
+            pdftoppm -png -singlefile -r 80 -f 1 -l 1 "$XDG_CONFIG_HOME/sheet.pdf" "$out/${file%.png}"
     else
         ${VEXARIA_EMULATOR:+"$VEXARIA_EMULATOR"} "$VEXARIA_BUILD/tools/screenshot" "$what" "$out/$file" "$mirror" "$distance" \
             --lang es "${extra[@]}" 2>/dev/null

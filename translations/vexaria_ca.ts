@@ -162,10 +162,6 @@ Sense opcions obre la finestra del programa.
         <translation>--size «%1»: ha de ser AMPLADAxALÇADA, cada una d&apos;1 a %2 píxels</translation>
     </message>
     <message>
-        <source>--export «%1»: el nombre es relativo y la carpeta desde la que se llamó ya no existe</source>
-        <translation>--export «%1»: el nom és relatiu i la carpeta des d&apos;on s&apos;ha cridat ja no existeix</translation>
-    </message>
-    <message>
         <source>--export «%1»: no se ha podido escribir: %2</source>
         <translation>--export «%1»: no s&apos;ha pogut escriure: %2</translation>
     </message>
@@ -230,6 +226,10 @@ Sense opcions obre la finestra del programa.
         <source>--worksheet «%1»: no se ha podido escribir: %2</source>
         <extracomment>%2 the system&apos;s reason.</extracomment>
         <translation>--worksheet «%1»: no s&apos;ha pogut escriure: %2</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: el nombre es relativo y la carpeta desde la que se llamó ya no existe</source>
+        <translation>%1 «%2»: el nom és relatiu i la carpeta des d&apos;on s&apos;ha cridat ja no existeix</translation>
     </message>
 </context>
 <context>
@@ -434,7 +434,7 @@ Sense opcions obre la finestra del programa.
     </message>
     <message>
         <source>Practicar...</source>
-        <translation>Practicar...</translation>
+        <translation>Practica...</translation>
     </message>
     <message>
         <source>Hoja de ejercicios...</source>
@@ -531,6 +531,10 @@ Sense opcions obre la finestra del programa.
     <message>
         <source>Esc: volver a la ventana principal</source>
         <translation>Esc: tornar a la finestra principal</translation>
+    </message>
+    <message>
+        <source>Esc: volver a la práctica</source>
+        <translation>Esc: tornar a la pràctica</translation>
     </message>
 </context>
 <context>

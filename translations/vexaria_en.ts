@@ -162,10 +162,6 @@ With no option it opens the program&apos;s window.
         <translation>--size &quot;%1&quot;: it must be WIDTHxHEIGHT, each from 1 to %2 pixels</translation>
     </message>
     <message>
-        <source>--export «%1»: el nombre es relativo y la carpeta desde la que se llamó ya no existe</source>
-        <translation>--export &quot;%1&quot;: the name is relative and the folder it was called from is gone</translation>
-    </message>
-    <message>
         <source>--export «%1»: no se ha podido escribir: %2</source>
         <translation>--export &quot;%1&quot;: could not be written: %2</translation>
     </message>
@@ -230,6 +226,10 @@ With no option it opens the program&apos;s window.
         <source>--worksheet «%1»: no se ha podido escribir: %2</source>
         <extracomment>%2 the system&apos;s reason.</extracomment>
         <translation>--worksheet &quot;%1&quot;: could not be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: el nombre es relativo y la carpeta desde la que se llamó ya no existe</source>
+        <translation>%1 &quot;%2&quot;: the name is relative and the folder it was called from is gone</translation>
     </message>
 </context>
 <context>
@@ -531,6 +531,10 @@ With no option it opens the program&apos;s window.
     <message>
         <source>Esc: volver a la ventana principal</source>
         <translation>Esc: back to the main window</translation>
+    </message>
+    <message>
+        <source>Esc: volver a la práctica</source>
+        <translation>Esc: back to the practice</translation>
     </message>
 </context>
 <context>

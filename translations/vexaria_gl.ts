@@ -162,10 +162,6 @@ Sen opcións abre a xanela do programa.
         <translation>--size «%1»: debe ser LARGURAxALTURA, cada unha de 1 a %2 píxeles</translation>
     </message>
     <message>
-        <source>--export «%1»: el nombre es relativo y la carpeta desde la que se llamó ya no existe</source>
-        <translation>--export «%1»: o nome é relativo e o cartafol desde o que se chamou xa non existe</translation>
-    </message>
-    <message>
         <source>--export «%1»: no se ha podido escribir: %2</source>
         <translation>--export «%1»: non se puido escribir: %2</translation>
     </message>
@@ -230,6 +226,10 @@ Sen opcións abre a xanela do programa.
         <source>--worksheet «%1»: no se ha podido escribir: %2</source>
         <extracomment>%2 the system&apos;s reason.</extracomment>
         <translation>--worksheet «%1»: non se puido escribir: %2</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: el nombre es relativo y la carpeta desde la que se llamó ya no existe</source>
+        <translation>%1 «%2»: o nome é relativo e o cartafol desde o que se chamou xa non existe</translation>
     </message>
 </context>
 <context>
@@ -531,6 +531,10 @@ Sen opcións abre a xanela do programa.
     <message>
         <source>Esc: volver a la ventana principal</source>
         <translation>Esc: volver á xanela principal</translation>
+    </message>
+    <message>
+        <source>Esc: volver a la práctica</source>
+        <translation>Esc: volver á práctica</translation>
     </message>
 </context>
 <context>

@@ -39,7 +39,7 @@ grep -q '<svg width="254mm" height="168.01mm"' sized.svg || fail "--size's width
 run --export far.svg --mirror convex --object 25 --style classroom || fail "--style classroom"
 # In a PDF too the words and labels are text.
 run --export focus.pdf --mirror concave --object 25 || fail "classroom pdf"
-pdftotext focus.pdf - | grep -q 'imagen en el' || fail "the PDF's words are not text"
+pdftotext focus.pdf - | grep -q 'imagen en el infinito' || fail "the PDF's words are not text as typed"
 run --export concave.pdf --mirror concavo --object 10 || fail "pdf: exit $?"
 [[ $(head -c 4 concave.pdf) == %PDF ]] || fail "not a PDF"
 images=$(pdfimages -list concave.pdf | tail -n +3 | wc -l)
@@ -117,7 +117,7 @@ before=$(find . -mindepth 1 -maxdepth 1 | sort)
 refused 'taken.png' --export taken.png --mirror plano --object 3
 err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --export gone.png \
     --mirror plano --object 3 2>&1) && fail "a relative name with the caller's folder gone"
-[[ $err == *gone.png* && ! -e gone.png ]] || fail "caller gone: $err"
+[[ $err == *'--export «gone.png»'* && ! -e gone.png ]] || fail "caller gone: $err"
 
 # The messages speak the windows' language: --lang, else the one picked in
 # the menu, else the desktop's.

@@ -61,4 +61,7 @@ refused '--export' --worksheet x.pdf --export y.png --mirror plano --object 3
 refused '--worksheet' --worksheet x.pdf --worksheet y.pdf
 refused 'must be' --worksheet x.pdf --count 99 --lang en
 refused 'no/such/x.pdf' --worksheet no/such/x.pdf
+err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --worksheet gone.pdf 2>&1) &&
+    fail "a relative name with the caller's folder gone"
+[[ $err == *'--worksheet «gone.pdf»'* && $err != *--export* && ! -e gone.pdf ]] || fail "caller gone: $err"
 echo "worksheets: written, repeated by their seed, every refusal"

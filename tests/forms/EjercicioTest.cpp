@@ -163,6 +163,13 @@ private slots:
         QTest::keyClick(w.get(), Qt::Key_F11);
         TFPresentacio* pres = w->presentacio();
         QVERIFY(pres && pres->isVisible());
+        // Its hint names the window Escape goes back to, in the language shown.
+        auto* hint = pres->findChild<QLabel*>("PresAvisoEsc");
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), "Esc: volver a la práctica");
+        SwitchLanguage(LangEnglish);
+        QCOMPARE(hint->text(), "Esc: back to the practice");
+        SwitchLanguage(LangSpanish);
         const auto shown = [pres] {
             return pres->findChild<TPresentacioDiagrama*>("PresDiagrama")
                 ->source()
@@ -178,7 +185,7 @@ private slots:
             QTest::keyClick(pres, Qt::Key_Space);
             QCOMPARE(shown(), callsAt(step));
         }
-        QVERIFY(kind->isVisible());
+        QVERIFY(kind->isVisible() && !hint->isVisible());
         QCOMPARE(kind->text(),
                  RightAnswerText(AnswerPart::Kind, ComputeImage(w->scene()), Language));
         // The practice window itself shows nothing more for it.
