@@ -15,6 +15,7 @@ TGraficPanel::TGraficPanel(QWidget* parent) : QWidget(parent) {
 TGraficPanel::~TGraficPanel() = default;
 
 ImageSurface& TGraficPanel::surface() {
+    bringUpToDate();
     if (!surface_) {
         surface_ = std::make_unique<ImageSurface>(width(), height());
         surface_->setRecord(&record_);
@@ -23,14 +24,45 @@ ImageSurface& TGraficPanel::surface() {
 }
 
 void TGraficPanel::repaintBackground() {
-    record_.clear();
     ImageSurface& s = surface();
+    record_.clear();
     paintBackground(s.image(), 1.0);
     s.touch(s.image().rect());
     update();
 }
 
 void TGraficPanel::showDrawing(const SceneDrawing& drawing) {
+    if (covered_) {
+        pending_ = drawing;
+        return;
+    }
+    pending_.reset();
+    draw(drawing);
+}
+
+void TGraficPanel::setCovered(bool covered) {
+    covered_ = covered;
+    if (!covered) {
+        bringUpToDate();
+    }
+}
+
+void TGraficPanel::bringUpToDate() {
+    if (pending_) {
+        // Taken out first: drawing asks for the surface, which comes here.
+        const SceneDrawing drawing = std::move(*pending_);
+        pending_.reset();
+        draw(drawing);
+    }
+}
+
+const DrawingRecord& TGraficPanel::drawing() const {
+    // Reading the panel is seeing it: the panel is never const itself.
+    const_cast<TGraficPanel*>(this)->bringUpToDate();
+    return record_;
+}
+
+void TGraficPanel::draw(const SceneDrawing& drawing) {
     ImageSurface& s = surface();
     const auto [envFirst, envLast] = drawing.environment();
     const auto& calls = drawing.record.calls();
@@ -107,6 +139,7 @@ TColor TGraficPanel::backgroundColor() const {
 }
 
 QImage TGraficPanel::picture(qreal ratio) const {
+    drawing();
     if (!surface_) {
         return {};
     }
@@ -134,6 +167,7 @@ QImage TGraficPanel::picture(qreal ratio) const {
 
 void TGraficPanel::paintEvent(QPaintEvent* /*event*/) {
     RunHandler([this] {
+        bringUpToDate();
         QPainter p(this);
         if (surface_) {
             const qreal ratio = devicePixelRatioF();
