@@ -67,6 +67,9 @@ void TGraficPanel::draw(const SceneDrawing& drawing) {
     const auto [envFirst, envLast] = drawing.environment();
     const auto& calls = drawing.record.calls();
     QRect changed;
+    // Nothing drawn on the panel since the last drawing, which had the
+    // whole of the same environment.
+    bool reuse = false;
     if (environment_.isNull() || !(environmentKey_ == drawing.environmentKey) ||
         environmentPalette_ != palette()) {
         repaintBackground();
@@ -81,6 +84,8 @@ void TGraficPanel::draw(const SceneDrawing& drawing) {
         // put back: a step of the object costs its own drawing, not the
         // panel's.
         changed = s.restoreTouched(environment_);
+        reuse = record_.version() == shownVersion_ && envFirst == 0 && envLast > 0 &&
+                envLast == shownEnvironment_ && drawing.failedAt > DrawStep::Environment;
         // The surface ends the environment as drawing it would have left it.
         for (std::size_t i = envLast; i-- > envFirst;) {
             if (calls[i].op == DrawingRecord::Op::MoveTo ||
@@ -99,7 +104,15 @@ void TGraficPanel::draw(const SceneDrawing& drawing) {
         drawing.record.replay(s, envLast, envLast);
     }
     s.setRecord(&record_);
-    record_.assign(drawing.record);
+    if (reuse) {
+        // The record already begins with this environment's calls.
+        record_.truncate(envLast);
+        record_.append(drawing.record, envLast, calls.size());
+    } else {
+        record_.assign(drawing.record);
+    }
+    shownVersion_ = record_.version();
+    shownEnvironment_ = drawing.failedAt > DrawStep::Environment ? envLast : 0;
     // The moving layers' pixels stay counted as touched, to be put back on
     // the next step.
     update(changed | s.touched());

@@ -71,6 +71,9 @@ private:
     mutable QImage sharp_;
     mutable std::uint64_t sharpVersion_ = 0;
     mutable qreal sharpRatio_ = 0;
+    // The record as the last drawing left it, and where its environment ended.
+    std::uint64_t shownVersion_ = 0;
+    std::size_t shownEnvironment_ = 0;
     bool covered_ = false;
     std::optional<SceneDrawing> pending_;
 };
