@@ -73,6 +73,7 @@ const std::tuple<const char*, const char*, const char*> Whole[] = {
     {"TFPrincipal|infinito", "infinit", "infinity"},
     {"Tools|Título", "Títol", "Title"},
     {"TFSobre|¡Vaya!", "Vaja!", "Done"},
+    {"TFEjercicio|Paso a paso", "Pas a pas", "Step by step"},
 };
 
 TEST(TranslationsTest, CatalanReadsAsCatalanAndEnglishAsEnglish) {

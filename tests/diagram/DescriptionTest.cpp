@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram in words: each mirror and each place of the object, in Spanish
-// (the source texts) and, through the program's translations, in the other
-// languages.
+// (the source texts) and, through the program's translations, in English:
+// that each translation reads in its own language is the translation
+// files' own test.
 #include "diagram/Description.h"
 
 #include "core/Language.h"
@@ -74,10 +75,11 @@ TEST(Description, SpokenNumbers) {
         const char* text;
     };
     const Case cases[] = {
-        {58.333, 1, LangSpanish, "58,3"},   {-1.6667, 2, LangSpanish, "−1,67"},
-        {-1.6667, 2, LangEnglish, "−1.67"}, {2.5, 2, LangCatalan, "2,5"},
-        {40.0, 1, LangSpanish, "40"},       {-0.004, 2, LangSpanish, "0"},
-        {0.96, 1, LangEnglish, "1"},        {-2147483648.0, 1, LangSpanish, "−2147483648"},
+        {58.333, 1, LangSpanish, "58,3"},    {-1.6667, 2, LangSpanish, "−1,67"},
+        {-1.6667, 2, LangEnglish, "−1.67"},  {2.5, 2, LangCatalan, "2,5"},
+        {40.0, 1, LangSpanish, "40"},        {-0.004, 2, LangSpanish, "0"},
+        {0.96, 1, LangEnglish, "1"},         {-2147483648.0, 1, LangSpanish, "−2147483648"},
+        {-1.6667, 2, LangGalician, "−1,67"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SpokenNumber(c.value, c.decimals, c.language).toStdString(), c.text) << c.value;
@@ -96,27 +98,15 @@ TEST(Description, InEachLanguage) {
         const char* text;
     };
     const Case cases[] = {
-        {LangCatalan, MirrorConcave, -35,
-         "Mirall còncau. Objecte a 35 davant del mirall, entre el centre i el focus. Imatge real, "
-         "invertida i augmentada, a 87,5 davant del mirall; augment −2,5."},
         {LangEnglish, MirrorConcave, -35,
          "Concave mirror. Object 35 in front of the mirror, between the centre and the focus. "
          "Image real, inverted and enlarged, 87.5 in front of the mirror; magnification −2.5."},
-        {LangGalician, MirrorConcave, -35,
-         "Espello cóncavo. Obxecto a 35 diante do espello, entre o centro e o foco. Imaxe real, "
-         "invertida e aumentada, a 87,5 diante do espello; aumento −2,5."},
         {LangEnglish, MirrorConcave, -25,
          "Concave mirror. Object 25 in front of the mirror, at the focus. Image at infinity: the "
          "reflected rays leave parallel."},
-        {LangCatalan, MirrorConvex, -12.34,
-         "Mirall convex. Objecte a 12,3 davant del mirall. Imatge virtual, dreta i reduïda, a 8,3 "
-         "darrere del mirall; augment 0,67."},
         {LangEnglish, MirrorPlane, 0,
          "Plane mirror. Object on the mirror. Image real, upright and the same size, on the "
          "mirror; magnification 1."},
-        {LangGalician, MirrorConcave, 20,
-         "Espello cóncavo. Obxecto a 20 detrás do espello. Imaxe real, dereita e reducida, a 11,1 "
-         "diante do espello; aumento 0,56."},
     };
     for (const Case& c : cases) {
         UseLanguage(c.language);

@@ -7,7 +7,6 @@
 #include "tests/support/GuiApplication.h"
 #include "util/PictureWrite.h"
 
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
@@ -16,12 +15,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <csignal>
 #include <map>
 #include <optional>
 #include <string>
@@ -293,34 +289,6 @@ TEST(PictureFile, PngHasTheAskedSizeAndThePanelsColour) {
         }
         EXPECT_GT(dark, int(fit.width()) * 3 / 4) << size.width() << "x" << size.height();
     }
-}
-
-// A write that fails says why and leaves the folder as it was: no new
-// file, and an old one whole, even when the disk fills part way.
-TEST(PictureFile, AFailedWriteSaysWhyAndLeavesTheOldFile) {
-    NeedApplication();
-    QTemporaryDir dir;
-    const DrawingRecord record = RecordDiagram(MirrorPlane, -40);
-    const PictureSource picture = PanelPicture(record);
-    const QString missing = dir.filePath("no/such/folder/d.png");
-    EXPECT_NE(WritePicture(picture, missing, PictureFormat::Png, {100, 60}), "");
-    QDir(dir.path()).mkdir("taken.svg");
-    EXPECT_NE(WritePicture(picture, dir.filePath("taken.svg"), PictureFormat::Svg, {100, 60}), "");
-    QFile old(dir.filePath("old.png"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
-    // Files may grow to 4 kB only: the PNG's write fails part way.
-    rlimit limit{}, small{4096, 4096};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString full = WritePicture(picture, old.fileName(), PictureFormat::Png, {1700, 1124});
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, signal);
-    EXPECT_NE(full, "");
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "old");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.png"});
 }
 
 TEST(PictureFile, FormatComesFromTheExtension) {

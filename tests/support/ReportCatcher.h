@@ -13,17 +13,23 @@ struct Box {
     QString button = {}; // the text of its OK button
 };
 
-// Reads and closes every error report that opens while it lives.
+// Reads every message box that opens while it lives and presses its OK, or
+// the button of the name given (none of that name: the box is rejected).
 struct ReportCatcher {
     std::vector<Box> boxes;
     QTimer timer;
-    ReportCatcher() {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes.push_back({b->windowTitle(), b->text(), b->icon(), b->standardButtons(),
-                                 b->button(QMessageBox::Ok)->text()});
-                b->button(QMessageBox::Ok)->click();
-            }
+    explicit ReportCatcher(const QString& answer = {}) {
+        QObject::connect(&timer, &QTimer::timeout, [this, answer] {
+            auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!b)
+                return;
+            QAbstractButton* ok = b->button(QMessageBox::Ok);
+            boxes.push_back({b->windowTitle(), b->text(), b->icon(), b->standardButtons(),
+                             ok ? ok->text() : QString()});
+            if (auto* button = answer.isEmpty() ? ok : b->findChild<QAbstractButton*>(answer))
+                button->click();
+            else
+                b->reject();
         });
         timer.start(5);
     }
