@@ -160,14 +160,26 @@ void DrawDiagram(const TPlotWindow& W, double x, const std::function<void(double
     DibuixaImatge(W);
 }
 
-SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style,
-                       const SceneDrawing* previous) {
+namespace {
+
+// `spent`, when given, is the previous drawing, whose record may be taken.
+SceneDrawing Draw(const Scene& scene, const ImageResult& image, const DiagramStyle& style,
+                  const SceneDrawing* previous, SceneDrawing* spent) {
     SceneDrawing d;
     d.environmentKey = {scene.kind, style.pen, style.width, style.height};
     d.pen = style.pen;
     const bool reuse = previous != nullptr && previous->environmentKey == d.environmentKey &&
                        previous->failedAt > DrawStep::Environment;
-    d.record.reserve(reuse ? previous->record.calls().size() + 16 : 512);
+    const bool taken = reuse && spent != nullptr && previous->environment().first == 0;
+    if (taken) {
+        // Its environment stays where it is, the rest of it cut off.
+        const std::size_t last = previous->environment().second;
+        d.record = std::move(spent->record);
+        d.record.truncate(last);
+        d.pen = d.record.penAt(last, d.pen);
+    } else {
+        d.record.reserve(reuse ? previous->record.calls().size() + 16 : 512);
+    }
     DrawingRecorder surface(d.record, style.width, style.height);
     TPlotWindow W;
     W.Pen = &d.pen;
@@ -179,11 +191,11 @@ SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const Diagr
         d.starts[static_cast<std::size_t>(next)] = d.record.calls().size();
     };
     try {
-        if (reuse) {
+        if (reuse && !taken) {
             const auto [first, last] = previous->environment();
             d.record.append(previous->record, first, last);
             d.pen = d.record.penAt(last, d.pen);
-        } else {
+        } else if (!reuse) {
             PenStyle(W, Solid);
             Environment(W, scene.kind);
         }
@@ -203,4 +215,16 @@ SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const Diagr
         }
     }
     return d;
+}
+
+} // namespace
+
+SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style,
+                       const SceneDrawing* previous) {
+    return Draw(scene, image, style, previous, nullptr);
+}
+
+SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style,
+                       SceneDrawing&& previous) {
+    return Draw(scene, image, style, &previous, &previous);
 }

@@ -105,3 +105,7 @@ struct SceneDrawing {
 // are instead of being worked out again.
 SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style = {},
                        const SceneDrawing* previous = nullptr);
+// The same, taking the previous drawing's storage: its environment's calls
+// are kept in place instead of being copied.
+SceneDrawing DrawScene(const Scene& scene, const ImageResult& image, const DiagramStyle& style,
+                       SceneDrawing&& previous);

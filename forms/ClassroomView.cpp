@@ -20,10 +20,11 @@
 #include <cmath>
 
 // The classroom drawing over the panel, in its whole area: the panel below
-// keeps its own picture and takes the pointer, which passes through.
+// keeps its own picture and takes the pointer, which passes through. While
+// this is seen the panel's picture is not, and is drawn only when it is.
 class TClassroomPanel : public TDiagramView {
 public:
-    explicit TClassroomPanel(QWidget* panel) : TDiagramView(panel) {
+    explicit TClassroomPanel(TGraficPanel* panel) : TDiagramView(panel), panel_(panel) {
         setObjectName(QStringLiteral("GraficClase"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(panel->rect());
@@ -37,6 +38,17 @@ protected:
         }
         return TDiagramView::eventFilter(watched, event);
     }
+    void showEvent(QShowEvent* event) override {
+        TDiagramView::showEvent(event);
+        panel_->setCovered(true);
+    }
+    void hideEvent(QHideEvent* event) override {
+        panel_->setCovered(false);
+        TDiagramView::hideEvent(event);
+    }
+
+private:
+    TGraficPanel* panel_;
 };
 
 TClassroomView::TClassroomView(QWidget* window, TLesson* lesson, QMenu* diagramMenu,

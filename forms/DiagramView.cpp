@@ -56,9 +56,9 @@ std::optional<QLineF> ClipLine(const QLineF& line, const QRectF& r) {
 void TDiagramView::setDrawing(const SceneDrawing& drawing) {
     const bool sameEnvironment =
         !environment_.isNull() && drawing_.environmentKey == drawing.environmentKey;
-    std::vector<bool> tiles;
-    markMoving(tiles);
+    std::vector<bool> tiles = movingTiles();
     drawing_ = drawing;
+    tiles_.clear();
     source_.drawing = &drawing_.record;
     // The classroom view is drawn on white.
     source_.background =
@@ -66,12 +66,26 @@ void TDiagramView::setDrawing(const SceneDrawing& drawing) {
     source_.client = {drawing.environmentKey.width, drawing.environmentKey.height};
     if (sameEnvironment) {
         // Only around what moved: the rest of the screen is as it was.
-        markMoving(tiles);
+        const std::vector<bool>& now = movingTiles();
+        for (std::size_t i = 0; i < tiles.size() && i < now.size(); ++i) {
+            tiles[i] = tiles[i] || now[i];
+        }
         update(TileRegion(tiles));
     } else {
         environment_ = QImage();
         update();
     }
+}
+
+const std::vector<bool>& TDiagramView::movingTiles() {
+    // Marked once for each drawing at each size: the tiles a step leaves
+    // are those the step before it reached.
+    if (tiles_.empty() || tilesSize_ != size()) {
+        tiles_.clear();
+        markMoving(tiles_);
+        tilesSize_ = size();
+    }
+    return tiles_;
 }
 
 QRegion TDiagramView::TileRegion(const std::vector<bool>& tiles) const {

@@ -34,6 +34,7 @@ private:
     // Marks the tiles of the view (row by row) under the object, rays and
     // image of the drawing.
     void markMoving(std::vector<bool>& tiles) const;
+    const std::vector<bool>& movingTiles();
     QRegion TileRegion(const std::vector<bool>& tiles) const;
     // A text mark's size in client pixels, measured once.
     QSizeF textSize(const TTextMark& mark) const;
@@ -41,5 +42,8 @@ private:
     SceneDrawing drawing_;
     PictureSource source_;
     QImage environment_;
+    // The tiles of the drawing shown, at the size they were marked for.
+    std::vector<bool> tiles_;
+    QSize tilesSize_;
     mutable QHash<QString, QSizeF> textSizes_;
 };

@@ -11,7 +11,10 @@
 #include <QtMath>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 void InstallFontSubstitutes() {
     // Real family names only: generic names such as "sans-serif" are not
@@ -94,16 +97,15 @@ void FitLabelTexts(QWidget* window) {
     }
 }
 
-void KeepInkInside(QLabel* label, const QFont& font) {
-    const QString text = label->text();
-    // Inside the frame, where the label lays its text out; text moved is
-    // kept a pixel clear of the frame.
-    const int frame = label->frameWidth();
-    const QRectF inner = QRectF(label->rect()).adjusted(frame, frame, -frame, -frame);
-    const QRectF clear = inner.adjusted(1, 1, -1, -1);
+namespace {
+
+// The font, made smaller where it must be, and the shift that keep the
+// ink of `text` inside `inner`.
+std::pair<QFont, qreal> FitInk(const QString& text, const QFont& font, int start,
+                               const QRectF& inner, const QRectF& clear) {
     QFont fitted = font;
     qreal shift = 0;
-    for (int pixels = QFontInfo(font).pixelSize(); pixels > 1; fitted.setPixelSize(--pixels)) {
+    for (int pixels = start; pixels > 1; fitted.setPixelSize(--pixels)) {
         const QFontMetricsF metrics(fitted);
         const QRectF ink = metrics.tightBoundingRect(text);
         // The label centres the line box, ascent over descent, in itself.
@@ -119,6 +121,46 @@ void KeepInkInside(QLabel* label, const QFont& font) {
             break;
         }
     }
+    return {fitted, shift};
+}
+
+// What fitting a text in a box gave: the fit depends on nothing else, and
+// the results panel asks again for the same few words at every step.
+struct InkFit {
+    QString text;
+    QFont font;
+    int pixels;
+    QRectF inner;
+    QFont fitted;
+    qreal shift;
+};
+
+} // namespace
+
+void KeepInkInside(QLabel* label, const QFont& font) {
+    const QString text = label->text();
+    // Inside the frame, where the label lays its text out; text moved is
+    // kept a pixel clear of the frame.
+    const int frame = label->frameWidth();
+    const QRectF inner = QRectF(label->rect()).adjusted(frame, frame, -frame, -frame);
+    const QRectF clear = inner.adjusted(1, 1, -1, -1);
+    const int start = QFontInfo(font).pixelSize();
+    // Kept to the end of the run, past the fonts' own.
+    static auto& fits = *new std::vector<InkFit>;
+    auto known = std::find_if(fits.begin(), fits.end(), [&](const InkFit& f) {
+        return f.pixels == start && f.inner == inner && f.text == text && f.font == font;
+    });
+    if (known == fits.end()) {
+        // A handful of words in a few sizes; more only after many resizes.
+        if (fits.size() >= 32) {
+            fits.clear();
+        }
+        const auto [fitted, shift] = FitInk(text, font, start, inner, clear);
+        fits.push_back({text, font, start, inner, fitted, shift});
+        known = fits.end() - 1;
+    }
+    const QFont& fitted = known->fitted;
+    const qreal shift = known->shift;
     if (label->font() != fitted) {
         label->setFont(fitted);
     }

@@ -15,6 +15,7 @@ TGraficPanel::TGraficPanel(QWidget* parent) : QWidget(parent) {
 TGraficPanel::~TGraficPanel() = default;
 
 ImageSurface& TGraficPanel::surface() {
+    bringUpToDate();
     if (!surface_) {
         surface_ = std::make_unique<ImageSurface>(width(), height());
         surface_->setRecord(&record_);
@@ -23,18 +24,52 @@ ImageSurface& TGraficPanel::surface() {
 }
 
 void TGraficPanel::repaintBackground() {
-    record_.clear();
     ImageSurface& s = surface();
+    record_.clear();
     paintBackground(s.image(), 1.0);
     s.touch(s.image().rect());
     update();
 }
 
 void TGraficPanel::showDrawing(const SceneDrawing& drawing) {
+    if (covered_) {
+        pending_ = drawing;
+        return;
+    }
+    pending_.reset();
+    draw(drawing);
+}
+
+void TGraficPanel::setCovered(bool covered) {
+    covered_ = covered;
+    if (!covered) {
+        bringUpToDate();
+    }
+}
+
+void TGraficPanel::bringUpToDate() {
+    if (pending_) {
+        // Taken out first: drawing asks for the surface, which comes here.
+        const SceneDrawing drawing = std::move(*pending_);
+        pending_.reset();
+        draw(drawing);
+    }
+}
+
+const DrawingRecord& TGraficPanel::drawing() const {
+    // Reading the panel is seeing it: the panel is never const itself.
+    const_cast<TGraficPanel*>(this)->bringUpToDate();
+    return record_;
+}
+
+void TGraficPanel::draw(const SceneDrawing& drawing) {
     ImageSurface& s = surface();
     const auto [envFirst, envLast] = drawing.environment();
     const auto& calls = drawing.record.calls();
     QRect changed;
+    // Nothing drawn on the panel since the last drawing, which had the
+    // whole of the same environment.
+    bool reuse = false;
     if (environment_.isNull() || !(environmentKey_ == drawing.environmentKey) ||
         environmentPalette_ != palette()) {
         repaintBackground();
@@ -49,6 +84,8 @@ void TGraficPanel::showDrawing(const SceneDrawing& drawing) {
         // put back: a step of the object costs its own drawing, not the
         // panel's.
         changed = s.restoreTouched(environment_);
+        reuse = record_.version() == shownVersion_ && envFirst == 0 && envLast > 0 &&
+                envLast == shownEnvironment_ && drawing.failedAt > DrawStep::Environment;
         // The surface ends the environment as drawing it would have left it.
         for (std::size_t i = envLast; i-- > envFirst;) {
             if (calls[i].op == DrawingRecord::Op::MoveTo ||
@@ -67,7 +104,15 @@ void TGraficPanel::showDrawing(const SceneDrawing& drawing) {
         drawing.record.replay(s, envLast, envLast);
     }
     s.setRecord(&record_);
-    record_.assign(drawing.record);
+    if (reuse) {
+        // The record already begins with this environment's calls.
+        record_.truncate(envLast);
+        record_.append(drawing.record, envLast, calls.size());
+    } else {
+        record_.assign(drawing.record);
+    }
+    shownVersion_ = record_.version();
+    shownEnvironment_ = drawing.failedAt > DrawStep::Environment ? envLast : 0;
     // The moving layers' pixels stay counted as touched, to be put back on
     // the next step.
     update(changed | s.touched());
@@ -107,6 +152,7 @@ TColor TGraficPanel::backgroundColor() const {
 }
 
 QImage TGraficPanel::picture(qreal ratio) const {
+    drawing();
     if (!surface_) {
         return {};
     }
@@ -134,6 +180,7 @@ QImage TGraficPanel::picture(qreal ratio) const {
 
 void TGraficPanel::paintEvent(QPaintEvent* /*event*/) {
     RunHandler([this] {
+        bringUpToDate();
         QPainter p(this);
         if (surface_) {
             const qreal ratio = devicePixelRatioF();

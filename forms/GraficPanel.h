@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 // The diagram panel. The diagram is drawn into an off-screen image of the
 // panel's client area, and the panel only shows that image: a repaint of the
@@ -35,9 +36,16 @@ public:
     // Erases the picture and draws a scene on it. The environment's pixels
     // are those of the last drawing with the same environment, kept.
     void showDrawing(const SceneDrawing& drawing);
+    // Another view lies over the whole panel and paints every pixel of it.
+    // Meanwhile a new drawing is only kept, and drawn once the panel is
+    // uncovered, painted or read: then it is as if every drawing had been
+    // made in turn.
+    void setCovered(bool covered);
+    // Draws the drawing kept while covered, if any.
+    void bringUpToDate();
 
     // The drawing on the panel since it was last erased.
-    const DrawingRecord& drawing() const { return record_; }
+    const DrawingRecord& drawing() const;
     // The panel's colour under the drawing.
     TColor backgroundColor() const;
     // The panel as shown at a device pixel ratio: background, bevels and the
@@ -50,6 +58,7 @@ protected:
 private:
     // The background and bevels at a device pixel ratio.
     void paintBackground(QImage& image, qreal ratio) const;
+    void draw(const SceneDrawing& drawing);
 
     std::unique_ptr<ImageSurface> surface_;
     DrawingRecord record_;
@@ -62,4 +71,9 @@ private:
     mutable QImage sharp_;
     mutable std::uint64_t sharpVersion_ = 0;
     mutable qreal sharpRatio_ = 0;
+    // The record as the last drawing left it, and where its environment ended.
+    std::uint64_t shownVersion_ = 0;
+    std::size_t shownEnvironment_ = 0;
+    bool covered_ = false;
+    std::optional<SceneDrawing> pending_;
 };

@@ -34,6 +34,22 @@ public:
         texts_ = other.texts_;
         ++clears_;
     }
+    // Keeps the first `count` calls only, as a new drawing.
+    void truncate(std::size_t count) {
+        if (count < calls_.size()) {
+            calls_.resize(count);
+            // Texts are numbered in the order of their calls.
+            std::size_t texts = 0;
+            for (std::size_t i = count; i-- > 0;) {
+                if (calls_[i].op == Op::Text) {
+                    texts = static_cast<std::size_t>(calls_[i].a) + 1;
+                    break;
+                }
+            }
+            texts_.resize(texts);
+        }
+        ++clears_;
+    }
     // Appends another drawing's calls [first, last).
     void append(const DrawingRecord& other, std::size_t first, std::size_t last) {
         const std::size_t from = calls_.size();

@@ -208,6 +208,40 @@ private slots:
         QCOMPARE(copied.pixelColor(5, 5), QColor(Qt::white));
         QVERIFY(!QFile::exists(conf));
     }
+
+    // The panel under the view is drawn only when it shows again: then,
+    // and at the steps after, it is what a panel never covered shows.
+    void thePanelUnderTheViewIsRightWhenItShowsAgain() {
+        const struct {
+            const char* button;
+            TMirrorKind kind;
+            int steps; // along the bar while covered
+        } cases[] = {{"BtPla", MirrorPlane, 5},
+                     {"BtConv", MirrorConvex, 1},
+                     {"BtConc", MirrorConcave, 37},
+                     {"BtConc", MirrorConcave, 0}};
+        for (const auto& c : cases) {
+            start();
+            auto* bar = get<QScrollBar>("BarraDespl");
+            QTest::mouseClick(get(c.button), Qt::LeftButton);
+            bar->triggerAction(QAbstractSlider::SliderToMinimum);
+            item()->trigger();
+            for (int i = 0; i < c.steps; ++i)
+                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            item()->trigger();
+            auto fresh = std::make_unique<TFPrincipal>();
+            for (int after = 0; after < 2; ++after) {
+                const double x = w->lesson()->state().scene.objectPos;
+                QCOMPARE(x, double(c.steps + after - 100));
+                fresh->Actualitzadibuix(c.kind, x);
+                auto* panel = get<TGraficPanel>("Grafic");
+                auto* other = fresh->findChild<TGraficPanel*>("Grafic");
+                QVERIFY2(panel->grab().toImage() == other->grab().toImage(), c.button);
+                QCOMPARE(panel->drawing().calls(), other->drawing().calls());
+                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            }
+        }
+    }
 };
 
 QTEST_MAIN(ClassroomViewTest)

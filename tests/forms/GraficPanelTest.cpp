@@ -15,7 +15,8 @@ private slots:
     void eachSceneIsDrawnAsOnAFreshPanel() {
         struct Step {
             Scene scene;
-            TPen pen; // the pen the drawing starts with
+            TPen pen;            // the pen the drawing starts with
+            bool erased = false; // the panel erased and drawn on by hand before
         };
         const TPen solidRed{LineStyle::Solid, RGB(255, 0, 0), 3};
         const Step steps[] = {
@@ -24,6 +25,7 @@ private slots:
             {{MirrorConvex, 0}, TPen{}},        {{MirrorConcave, -1e12}, TPen{}},
             {{MirrorConcave, -30}, solidRed},   {{MirrorConcave, -31}, TPen{}},
             {{MirrorPlane, -40}, TPen{}},       {{MirrorPlane, -41}, TPen{}},
+            {{MirrorPlane, -42}, TPen{}, true},
         };
         TGraficPanel panel;
         panel.resize(PanelWidth, PanelHeight);
@@ -31,6 +33,11 @@ private slots:
             DiagramStyle style;
             style.pen = step.pen;
             const SceneDrawing drawing = DrawScene(step.scene, ComputeImage(step.scene), style);
+            if (step.erased) {
+                panel.repaintBackground();
+                panel.surface().moveTo(10, 10);
+                panel.surface().lineTo(400, 200);
+            }
             panel.showDrawing(drawing);
 
             TGraficPanel fresh;
