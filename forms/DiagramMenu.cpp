@@ -79,13 +79,21 @@ const FileKind FileKinds[] = {
 // whatever view they show.
 constexpr QSize PanelClient(PanelWidth, PanelHeight);
 
-// Where saving starts: the user's pictures, else the home folder.
-QString PicturesFolder() {
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
-}
-
 } // namespace
+
+QFileDialog* NewSaveDialog(QWidget* parent, const QString& objectName, const QString& suffix,
+                           QStandardPaths::StandardLocation start) {
+    auto* dialog = new QFileDialog(parent);
+    dialog->setObjectName(objectName);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(suffix);
+    const QString folder = QStandardPaths::writableLocation(start);
+    dialog->setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder
+                                                                        : QDir::homePath());
+    return dialog;
+}
 
 PictureSource TDiagramCommands::Source() const {
     if (classroom_) {
@@ -146,14 +154,8 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
     const QString folder = QDir::currentPath();
     if (saveDialog_ == nullptr) {
         // Made at first use, like the editor's: most sessions never save.
-        saveDialog_ = new QFileDialog(window_);
-        saveDialog_->setObjectName(QStringLiteral("DlgGuardarDiagrama"));
-        saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
-        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setFileMode(QFileDialog::AnyFile);
-        saveDialog_->setDefaultSuffix(QStringLiteral("png"));
-        // Then the folder of the last save: the dialog is kept for the run.
-        saveDialog_->setDirectory(PicturesFolder());
+        saveDialog_ = NewSaveDialog(window_, QStringLiteral("DlgGuardarDiagrama"),
+                                    QStringLiteral("png"), QStandardPaths::PicturesLocation);
         connect(saveDialog_, &QFileDialog::filterSelected, saveDialog_,
                 [this](const QString& filter) {
                     for (const FileKind& kind : FileKinds) {

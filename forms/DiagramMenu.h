@@ -4,6 +4,7 @@
 #include "plot/PictureFile.h"
 
 #include <QObject>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,13 @@ class QWidget;
 class TGraficPanel;
 class TClassroomView;
 class TLesson;
+
+// A save dialog of the program's own kind (not the desktop's, whose folder
+// changes would reach the tool list's folder), starting in the user's
+// folder of that kind, or home without one. The caller keeps it for the
+// run, so it then opens where the last save went.
+QFileDialog* NewSaveDialog(QWidget* parent, const QString& objectName, const QString& suffix,
+                           QStandardPaths::StandardLocation start);
 
 // The "Diagrama" menu and the diagram panel's context menu: the picture on
 // the panel saved as PNG, SVG or PDF, copied to the clipboard, or printed

@@ -3,6 +3,7 @@
 
 #include "core/Language.h"
 #include "core/Random.h"
+#include "forms/DiagramMenu.h"
 #include "forms/Ejercicio.h"
 #include "forms/ErrorReport.h"
 #include "forms/LanguageSwitch.h"
@@ -29,12 +30,6 @@ namespace {
 std::uint32_t SeedFromClock() {
     const QTime t = QDateTime::currentDateTimeUtc().time();
     return SeedFromTimeOfDay(t.hour(), t.minute(), t.second(), t.msec());
-}
-
-// Where saving starts: the user's documents, else the home folder.
-QString DocumentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -124,13 +119,8 @@ void TExerciseCommands::OpHojaEjerciciosClick() {
     // and written there.
     const QString folder = QDir::currentPath();
     if (saveDialog_ == nullptr) {
-        saveDialog_ = new QFileDialog(window_);
-        saveDialog_->setObjectName(QStringLiteral("DlgGuardarHoja"));
-        saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
-        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setFileMode(QFileDialog::AnyFile);
-        saveDialog_->setDefaultSuffix(QStringLiteral("pdf"));
-        saveDialog_->setDirectory(DocumentsFolder());
+        saveDialog_ = NewSaveDialog(window_, QStringLiteral("DlgGuardarHoja"),
+                                    QStringLiteral("pdf"), QStandardPaths::DocumentsLocation);
     }
     saveDialog_->setWindowTitle(tr("Hoja de ejercicios..."));
     saveDialog_->setNameFilters(
