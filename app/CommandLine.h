@@ -31,7 +31,7 @@ struct TCommandLine {
     bool classroom = true;
     // A worksheet (--worksheet FILE.pdf): its exercises, level and key; no
     // --seed leaves the seed to the clock.
-    WorksheetSpec worksheet;
+    WorksheetRequest worksheet;
     std::optional<std::uint32_t> seed;
     // The language --lang asks for, the last one given.
     std::optional<TLanguage> language;

@@ -51,8 +51,9 @@ struct Page {
 
 class Composer {
 public:
-    Composer(QPdfWriter& writer, const WorksheetSpec& spec)
-        : writer_(writer), spec_(spec), scenes_(ExerciseSeries(spec.level, spec.seed, spec.count)) {
+    Composer(QPdfWriter& writer, const WorksheetRequest& request)
+        : writer_(writer), request_(request),
+          scenes_(ExerciseSeries(request.level, request.seed, request.count)) {
         base_ = QGuiApplication::font();
         for (const Scene& s : scenes_) {
             images_.push_back(ComputeImage(s));
@@ -125,7 +126,7 @@ private:
         for (int i = 0; i < n; i += ExercisesPerPage) {
             pages.push_back({Page::Exercises, i, std::min(n, i + ExercisesPerPage)});
         }
-        if (!spec_.key) {
+        if (!request_.key) {
             return pages;
         }
         int first = 0;
@@ -163,7 +164,7 @@ private:
                  font(16, true));
             //: %1 the level, as the practice window lists it.
             text(box(Left, y + 9, Right - Left, 6),
-                 Worksheet::tr("Nivel: %1").arg(ExerciseLevelName(spec_.level)), font(10));
+                 Worksheet::tr("Nivel: %1").arg(ExerciseLevelName(request_.level)), font(10));
             text(box(Left, y + 15, Right - Left, 6),
                  Worksheet::tr("Dibuja los rayos principales y la imagen en cada diagrama."),
                  font(9));
@@ -231,12 +232,12 @@ private:
     void footer(int page, int pages) {
         //: The footer of every page: %1 the seed, %2 the page, %3 how many.
         text(box(Left, FooterLine - 3, Right - Left, 6),
-             Worksheet::tr("Semilla %1 · página %2 de %3").arg(spec_.seed).arg(page).arg(pages),
+             Worksheet::tr("Semilla %1 · página %2 de %3").arg(request_.seed).arg(page).arg(pages),
              font(8), Qt::AlignHCenter);
     }
 
     QPdfWriter& writer_;
-    const WorksheetSpec& spec_;
+    const WorksheetRequest& request_;
     std::vector<Scene> scenes_;
     std::vector<ImageResult> images_;
     QFont base_;
@@ -261,7 +262,7 @@ QString AnswerLabel(AnswerPart part) {
     return {};
 }
 
-QByteArray WorksheetPdf(const WorksheetSpec& spec, QString* error) {
+QByteArray WorksheetPdf(const WorksheetRequest& request, QString* error) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -273,7 +274,7 @@ QByteArray WorksheetPdf(const WorksheetSpec& spec, QString* error) {
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(Resolution);
-        WorksheetSpec s = spec;
+        WorksheetRequest s = request;
         s.count = std::clamp(s.count, WorksheetLeastCount, WorksheetMostCount);
         Composer composer(writer, s);
         made = composer.compose();

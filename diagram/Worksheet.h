@@ -20,7 +20,7 @@ inline constexpr int WorksheetLeastCount = 1;
 inline constexpr int WorksheetMostCount = 60;
 inline constexpr int WorksheetDefaultCount = 8;
 
-struct WorksheetSpec {
+struct WorksheetRequest {
     int count = WorksheetDefaultCount;
     ExerciseLevel level = ExerciseLevel::Mixed;
     std::uint32_t seed = 0;
@@ -29,7 +29,7 @@ struct WorksheetSpec {
 
 // The document in the current Language, made in memory. Empty, with the
 // reason in error, when it cannot be made.
-QByteArray WorksheetPdf(const WorksheetSpec& spec, QString* error);
+QByteArray WorksheetPdf(const WorksheetRequest& request, QString* error);
 
 // The words of the five answers, as the worksheet and the practice window
 // label them.

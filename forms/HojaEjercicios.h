@@ -15,7 +15,7 @@ class TFHojaEjercicios : public QDialog {
     Q_OBJECT
 public:
     TFHojaEjercicios(std::uint32_t seed, QWidget* parent = nullptr);
-    WorksheetSpec chosen() const;
+    WorksheetRequest chosen() const;
 
 private:
     QSpinBox* count_;

@@ -3,13 +3,13 @@
 
 #include "util/SafeFile.h"
 
-QString WriteWorksheet(const WorksheetSpec& spec, const QString& fileName) {
+QString WriteWorksheet(const WorksheetRequest& request, const QString& fileName) {
     QString reason;
     QByteArray path;
     if (!MayWriteFile(fileName, path, &reason)) {
         return reason;
     }
-    const QByteArray bytes = WorksheetPdf(spec, &reason);
+    const QByteArray bytes = WorksheetPdf(request, &reason);
     if (bytes.isEmpty() || !WriteRegularFile(fileName, bytes, &reason)) {
         return reason;
     }

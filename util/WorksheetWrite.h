@@ -9,4 +9,4 @@
 // SafeFile.h: refused before it is made where nothing may be written, then
 // made in memory and written with every byte checked. Returns an empty
 // text, or the reason it failed.
-QString WriteWorksheet(const WorksheetSpec& spec, const QString& fileName);
+QString WriteWorksheet(const WorksheetRequest& request, const QString& fileName);

@@ -227,10 +227,10 @@ TEST(Exercise, TheDrawingIsRevealedARayAtATimeThenTheImage) {
 }
 
 // The document's text as a reader extracts it, ligatures taken apart.
-QString PdfText(const WorksheetSpec& spec) {
+QString PdfText(const WorksheetRequest& request) {
     NeedApplication();
     QString error;
-    const QByteArray pdf = WorksheetPdf(spec, &error);
+    const QByteArray pdf = WorksheetPdf(request, &error);
     EXPECT_FALSE(pdf.isEmpty()) << error.toStdString();
     QTemporaryDir dir;
     QFile f(dir.filePath("w.pdf"));
@@ -244,9 +244,9 @@ QString PdfText(const WorksheetSpec& spec) {
 
 TEST(Worksheet, TheKeyIsTheModelsAndTheSeedGivesTheText) {
     Language = LangSpanish;
-    const WorksheetSpec spec{30, ExerciseLevel::Mixed, 7, true};
-    const QString text = PdfText(spec);
-    const std::vector<Scene> scenes = ExerciseSeries(spec.level, spec.seed, spec.count);
+    const WorksheetRequest request{30, ExerciseLevel::Mixed, 7, true};
+    const QString text = PdfText(request);
+    const std::vector<Scene> scenes = ExerciseSeries(request.level, request.seed, request.count);
     static const QRegularExpression key(
         "^(\\d+)\\. .*: objeto (\\S+) → imagen (\\S+); aumento (\\S+); (\\w+), (\\w+), (\\w+)$",
         QRegularExpression::MultilineOption);
@@ -269,11 +269,11 @@ TEST(Worksheet, TheKeyIsTheModelsAndTheSeedGivesTheText) {
         EXPECT_EQ(k.captured(5), image.kind == ImageReal ? "real" : "virtual");
         EXPECT_EQ(k.captured(6), image.inverted() ? "inversa" : "derecha");
     }
-    EXPECT_EQ(lines, spec.count);
+    EXPECT_EQ(lines, request.count);
     // The seed in every page's footer.
     EXPECT_EQ(text.count("Semilla 7 · página"), text.count('\f'));
     EXPECT_TRUE(text.contains("Semilla 7 · página 1 de ")) << text.left(400).toStdString();
-    EXPECT_EQ(PdfText(spec), text);
+    EXPECT_EQ(PdfText(request), text);
     EXPECT_NE(PdfText({30, ExerciseLevel::Mixed, 8, true}), text);
     const QString noKey = PdfText({3, ExerciseLevel::Convex, 7, false});
     EXPECT_FALSE(noKey.contains("Soluciones"));
