@@ -95,6 +95,18 @@ QFileDialog* NewSaveDialog(QWidget* parent, const QString& objectName, const QSt
     return dialog;
 }
 
+QString AskSaveName(QFileDialog& dialog) {
+    const QString folder = QDir::currentPath();
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    QDir::setCurrent(folder);
+    const QStringList files = dialog.selectedFiles();
+    if (!chosen || files.isEmpty()) {
+        return {};
+    }
+    dialog.setDirectory(QFileInfo(files.front()).absolutePath());
+    return files.front();
+}
+
 PictureSource TDiagramCommands::Source() const {
     if (classroom_) {
         if (const std::optional<PictureSource> source = classroom_->pictureSource()) {
@@ -149,9 +161,6 @@ void TDiagramCommands::ShowContextMenu(const QPoint& at) {
 }
 
 void TDiagramCommands::OpGuardarDiagramaClick() {
-    // The dialog must leave the current folder alone: the tool list is read
-    // and written there.
-    const QString folder = QDir::currentPath();
     if (saveDialog_ == nullptr) {
         // Made at first use, like the editor's: most sessions never save.
         saveDialog_ = NewSaveDialog(window_, QStringLiteral("DlgGuardarDiagrama"),
@@ -176,16 +185,10 @@ void TDiagramCommands::OpGuardarDiagramaClick() {
     }
     saveDialog_->setNameFilters(filters);
     saveDialog_->selectNameFilter(filters.value(kept));
-    const bool chosen = saveDialog_->exec() == QDialog::Accepted;
-    QDir::setCurrent(folder);
-    const QStringList files = saveDialog_->selectedFiles();
-    if (!chosen || files.isEmpty()) {
+    QString name = AskSaveName(*saveDialog_);
+    if (name.isEmpty()) {
         return;
     }
-    QString name = files.front();
-    // The next save starts where this one went, even when the name typed
-    // led to another folder than the one the dialog showed.
-    saveDialog_->setDirectory(QFileInfo(name).absolutePath());
     std::optional<PictureFormat> format = PictureFormatOf(name);
     if (!format) {
         // A name of another kind takes the kind of the chosen filter.

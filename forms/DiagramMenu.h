@@ -29,6 +29,12 @@ class TLesson;
 QFileDialog* NewSaveDialog(QWidget* parent, const QString& objectName, const QString& suffix,
                            QStandardPaths::StandardLocation start);
 
+// Shows such a dialog and gives the name chosen, empty when none. The
+// current folder is left as it was (the tool list is read and written
+// there), and the next save starts where this one went, even when the name
+// typed led to another folder than the one the dialog showed.
+QString AskSaveName(QFileDialog& dialog);
+
 // The "Diagrama" menu and the diagram panel's context menu: the picture on
 // the panel saved as PNG, SVG or PDF, copied to the clipboard, or printed
 // with the results under it. All three take the lesson's drawing, the one

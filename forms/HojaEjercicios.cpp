@@ -67,8 +67,8 @@ TFHojaEjercicios::TFHojaEjercicios(std::uint32_t seed, QWidget* parent) : QDialo
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-WorksheetSpec TFHojaEjercicios::chosen() const {
-    WorksheetSpec s;
+WorksheetRequest TFHojaEjercicios::chosen() const {
+    WorksheetRequest s;
     s.count = count_->value();
     s.level = static_cast<ExerciseLevel>(level_->currentIndex());
     s.seed = static_cast<std::uint32_t>(seed_->value());
@@ -114,10 +114,7 @@ void TExerciseCommands::OpHojaEjerciciosClick() {
     if (ask.exec() != QDialog::Accepted) {
         return;
     }
-    const WorksheetSpec spec = ask.chosen();
-    // The dialog must leave the current folder alone: the tool list is read
-    // and written there.
-    const QString folder = QDir::currentPath();
+    const WorksheetRequest request = ask.chosen();
     if (saveDialog_ == nullptr) {
         saveDialog_ = NewSaveDialog(window_, QStringLiteral("DlgGuardarHoja"),
                                     QStringLiteral("pdf"), QStandardPaths::DocumentsLocation);
@@ -125,17 +122,14 @@ void TExerciseCommands::OpHojaEjerciciosClick() {
     saveDialog_->setWindowTitle(tr("Hoja de ejercicios..."));
     saveDialog_->setNameFilters(
         {QCoreApplication::translate("TDiagramCommands", "Documento PDF (*.pdf)")});
-    const bool chosen = saveDialog_->exec() == QDialog::Accepted;
-    QDir::setCurrent(folder);
-    const QStringList files = saveDialog_->selectedFiles();
-    if (!chosen || files.isEmpty()) {
+    QString name = AskSaveName(*saveDialog_);
+    if (name.isEmpty()) {
         return;
     }
-    QString name = files.front();
     if (QFileInfo(name).suffix().toLower() != QLatin1String("pdf")) {
         name += QStringLiteral(".pdf");
     }
-    const QString reason = WriteWorksheet(spec, name);
+    const QString reason = WriteWorksheet(request, name);
     if (!reason.isEmpty()) {
         QMessageBox box(
             QMessageBox::Warning, ApplicationTitle(),
