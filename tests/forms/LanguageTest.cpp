@@ -98,17 +98,6 @@ const Texts QtTexts[] = {
     {"Imprimeix", "Print", "Imprimir", "Imprimir"},
 };
 
-// Command, typed distance, then PTipus, PSentit, PMagnif and EdPosIm in English and Spanish.
-const struct {
-    const char *command, *distance;
-    Pair shown;
-} Results[] = {
-    {"Oppla", "40", {"virtual upright same size 40", "virtual derecha igual 40"}},
-    {"OpConvex", "100", {"virtual upright reduced 20", "virtual derecha disminuida 20"}},
-    {"OpCentre", "30", {"real inverted enlarged -150", "real inversa aumentada -150"}},
-    {"OpCentre", "25", {"virtual upright enlarged infinity", "virtual derecha aumentada infinito"}},
-};
-
 const Pair PngFilter = {"PNG image (*.png)", "Imagen PNG (*.png)"};
 const Pair PresentationNames = {"Presentation", "Presentación"};
 // One text in each language's own words.
@@ -348,29 +337,6 @@ private slots:
         for (TLanguage l : {LangCatalan, LangEnglish, LangGalician, LangSpanish})
             get<QAction>(w.get(), LanguageItems[l])->trigger();
         QCOMPARE(w->grab().toImage(), before);
-    }
-
-    void resultsInEveryLanguage() {
-        start(std::nullopt);
-        for (TLanguage l : {LangEnglish, LangSpanish}) {
-            // Switched before and after the update: the shown rows follow both ways.
-            for (bool before : {true, false}) {
-                for (const auto& r : Results) {
-                    if (before)
-                        SwitchLanguage(l);
-                    get<QAction>(w.get(), r.command)->trigger();
-                    get<QLineEdit>(w.get(), "EdPosObj")->setText(r.distance);
-                    QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
-                    if (!before)
-                        SwitchLanguage(l);
-                    const QStringList shown{get<QLabel>(w.get(), "PTipus")->text(),
-                                            get<QLabel>(w.get(), "PSentit")->text(),
-                                            get<QLabel>(w.get(), "PMagnif")->text(),
-                                            get<QLineEdit>(w.get(), "EdPosIm")->text()};
-                    QCOMPARE(shown.join(' '), *In(r.shown, l));
-                }
-            }
-        }
     }
 };
 
