@@ -71,19 +71,13 @@ private slots:
         TFPrincipal w;
         w.show();
         for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-            QString asked;
-            QTimer timer;
-            connect(&timer, &QTimer::timeout, [&] {
-                if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    asked = b->objectName() + ": " + b->text();
-                    b->button(answer)->click();
-                }
-            });
-            timer.start(5);
+            ReportCatcher asked({}, answer);
             emit ToolsMenuItem->aboutToShow();
             ToolsMenuItem->actions().at(FirstToolItemIndex)->trigger();
-            QVERIFY2(asked.startsWith("MsgForeignToolList: ") && asked.contains(owner),
-                     qPrintable(asked));
+            QCOMPARE(asked.boxes.size(), 1u);
+            QVERIFY2(asked.boxes[0].name == "MsgForeignToolList" &&
+                         asked.boxes[0].text.contains(owner),
+                     qPrintable(asked.boxes[0].text));
             QCOMPARE(launches, answer == QMessageBox::Yes ? 1 : 0);
         }
         SetShellOpenHook({});
