@@ -21,6 +21,8 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace {
 
 using Texts = std::array<const char*, LangCount>; // Catalan, English, Spanish, Galician
@@ -337,6 +339,31 @@ private slots:
         for (TLanguage l : {LangCatalan, LangEnglish, LangGalician, LangSpanish})
             get<QAction>(w.get(), LanguageItems[l])->trigger();
         QCOMPARE(w->grab().toImage(), before);
+    }
+
+    // Said once, in the language just picked, which the windows speak all
+    // the same; what stood there is left as it was. The kinds of file that
+    // are not written are the safe write's own test; a folder stands for
+    // them here.
+    void aChoiceThatCannotBeKeptIsSaidOnceInIt() {
+        QVERIFY(QDir().mkpath(settingsFile()));
+        struct stat was {};
+        QCOMPARE(::lstat(qPrintable(settingsFile()), &was), 0);
+        start(std::nullopt);
+        ReportCatcher reports;
+        get<QAction>(w.get(), "OpEnglish")->trigger();
+        QTRY_COMPARE(reports.boxes.size(), size_t(1));
+        QVERIFY2(reports.boxes[0].text.startsWith(
+                     "The chosen language cannot be kept for the next start: \"" + settingsFile() +
+                     "\": it is not a regular file"),
+                 qPrintable(reports.boxes[0].text));
+        QCOMPARE(Language, LangEnglish);
+        QTest::qWait(50);
+        QCOMPARE(reports.boxes.size(), size_t(1));
+        struct stat now {};
+        QCOMPARE(::lstat(qPrintable(settingsFile()), &now), 0);
+        QCOMPARE(std::tuple(now.st_mode, now.st_ino), std::tuple(was.st_mode, was.st_ino));
+        QVERIFY(QDir().rmdir(settingsFile()));
     }
 };
 

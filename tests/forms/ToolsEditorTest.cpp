@@ -378,6 +378,77 @@ private slots:
                                              "carpeta en «Directorio de trabajo»."}));
     }
 
+    // The list never disagrees with the tool being edited: random clicks on
+    // items, below them, with and without Ctrl, the keyboard and "+" leave
+    // tool k alone lit while tool k is selected, and nothing lit in the
+    // no-selection state.   HIGHLIGHT_SEED=<n> repeats a run.
+    void highlightFollowsTheSelectedTool() {
+        start("Uno|f||;Dos|f||;Tres|f||;Cuatro|f||;Cinco|f||");
+        play(u"open"_s);
+        QVERIFY(QTest::qWaitForWindowExposed(editor_.get()));
+        // What the list shows lit, as a tool number (0: none; -1: several).
+        const auto lit = [this] {
+            const QList<QListWidgetItem*> items = list()->selectedItems();
+            return items.size() > 1 ? -1 : items.isEmpty() ? 0 : list()->row(items[0]) + 1;
+        };
+        const int given = qEnvironmentVariableIntValue("HIGHLIGHT_SEED");
+        const quint32 seed = given > 0 ? quint32(given) : 20261207u;
+        qInfo("seed %u", seed);
+        QRandomGenerator random(seed);
+        QWidget* viewport = list()->viewport();
+        const QRect lastItem = list()->visualItemRect(list()->item(list()->count() - 1));
+        QVERIFY2(lastItem.bottom() + 10 < viewport->height(), "no empty area below the items");
+        int emptyClicks = 0;
+        for (int step = 0; step < 400; ++step) {
+            const Qt::KeyboardModifiers modifiers =
+                random.bounded(2) ? Qt::ControlModifier : Qt::NoModifier;
+            const int action = random.bounded(5);
+            if (action < 2) { // an item, or the one that is lit, if any
+                const int row =
+                    action == 0 ? random.bounded(list()->count()) : std::max(0, lit() - 1);
+                QTest::mouseClick(viewport, Qt::LeftButton, modifiers,
+                                  list()->visualItemRect(list()->item(row)).center());
+            } else if (action == 2) { // below the items
+                const QPoint at(random.bounded(viewport->width()),
+                                random.bounded(lastItem.bottom() + 2, viewport->height()));
+                QTest::mouseClick(viewport, Qt::LeftButton, modifiers, at);
+                ++emptyClicks;
+            } else if (action == 3) {
+                QTest::keyClick(list(), random.bounded(2) ? Qt::Key_Up : Qt::Key_Down, modifiers);
+            } else { // "+": the no-selection state
+                play(u"BtNou"_s);
+            }
+            QVERIFY2(lit() == int(SelectedTool),
+                     qPrintable(QStringLiteral("step %1, action %2 (Ctrl %3): tool %4 selected, "
+                                               "%5 lit")
+                                    .arg(step)
+                                    .arg(action)
+                                    .arg(bool(modifiers))
+                                    .arg(SelectedTool)
+                                    .arg(lit())));
+        }
+        QVERIFY(emptyClicks > 20);
+    }
+
+    // The tools of a list in a folder others may write (or of another
+    // user's list) are listed but started only when the user says so,
+    // after a question that names the list's owner.
+    void aListOthersCouldHaveWrittenAsksFirst() {
+        QCOMPARE(::chmod(".", 01777), 0);
+        start("Web|https://x.org||");
+        QString owner;
+        QCOMPARE(ToolListRefusal(ToolFile, &owner), ShellRefusal::FolderWritableByOthers);
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            ReportCatcher asked({}, answer);
+            play(u"run:0"_s);
+            QCOMPARE(asked.boxes.size(), 1u);
+            QVERIFY2(asked.boxes[0].name == "MsgForeignToolList" &&
+                         asked.boxes[0].text.contains(owner) && !owner.isEmpty(),
+                     qPrintable(asked.boxes[0].text));
+        }
+        QCOMPARE(launched_, QStringList{u"https://x.org||"_s});
+    }
+
     void fileDialogFillsFileAndDirAndKeepsTheCurrentFolder() {
         QVERIFY(QDir().mkdir(u"work"_s));
         const QString here = QDir::currentPath(), work = here + u"/work"_s;
