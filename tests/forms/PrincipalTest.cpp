@@ -190,10 +190,11 @@ private slots:
         QCOMPARE(get<QLineEdit>("EdPosIm")->cursorPosition(), 0); // long numbers show their start
     }
 
+    // Which texts are refused is the integer parser's table; here, what the
+    // window does with one.
     void refusedPositions_data() {
         QTest::addColumn<QString>("typed");
-        for (const char* t : {"", " ", "abc", "+", "-", "40 ", "\t40", "1.5", "2147483648",
-                              "-2147483649", "$", "-$10", "$G", "$123456789", "0x10", "４０"})
+        for (const char* t : {"", "abc"})
             QTest::addRow("'%s'", t) << QString::fromUtf8(t);
     }
     void refusedPositions() {
