@@ -194,7 +194,7 @@ private slots:
     // window does with one.
     void refusedPositions_data() {
         QTest::addColumn<QString>("typed");
-        for (const char* t : {"", "abc"})
+        for (const char* t : {"", "\t40", "40 ", "abc"}) // nothing trimmed first
             QTest::addRow("'%s'", t) << QString::fromUtf8(t);
     }
     void refusedPositions() {
