@@ -121,11 +121,13 @@ std::optional<QString> In(const Pair& texts, TLanguage l) {
     return u8(texts[l == LangEnglish ? 0 : 1]);
 }
 
-const Texts TheoryTitles = {"Teoria", "Theory", "Teoría", "Teoría"};
-// The first heading of each language's theory chapter.
-const Texts TheoryHeadings = {"Teoria dels miralls", "Mirror theory", "Teoría de los espejos",
-                              "Teoría dos espellos"};
-const Texts Suffixes = {"_ca", "_en", "", "_gl"};
+// The theory window's title and its chapter's first heading, and the help
+// files' suffix, by language.
+const std::array<std::array<const char*, 3>, LangCount> Help = {
+    {{"Teoria", "Teoria dels miralls", "_ca"},
+     {"Theory", "Mirror theory", "_en"},
+     {"Teoría", "Teoría de los espejos", ""},
+     {"Teoría", "Teoría dos espellos", "_gl"}}};
 
 // Every item of the menu bar and its submenus, by its text as shown.
 void MenuItems(const QList<QAction*>& actions, QStringList& items) {
@@ -274,10 +276,10 @@ class LanguageTest : public QObject {
     void checkTheory(TLanguage l) {
         TFTeoria* t = theory();
         QVERIFY(t && t->isVisible());
-        QCOMPARE(t->windowTitle(), QString::fromUtf8(TheoryTitles[l]));
+        QCOMPARE(t->windowTitle(), QString::fromUtf8(Help[l][0]));
         auto* text = t->findChild<QTextBrowser*>(QStringLiteral("TeoriaTexto"));
         QVERIFY(text);
-        QVERIFY2(text->toPlainText().startsWith(QString::fromUtf8(TheoryHeadings[l])),
+        QVERIFY2(text->toPlainText().startsWith(QString::fromUtf8(Help[l][1])),
                  qPrintable(text->toPlainText().left(80)));
         const QImage figure = text->document()
                                   ->resource(QTextDocument::ImageResource,
@@ -439,8 +441,8 @@ private slots:
         // The window's own menus and the tools menu at least.
         QVERIFY2(items.size() >= 25, qPrintable(items.join(" | ")));
         const QString help = QStringLiteral(HELP_SOURCE_DIR "/");
-        const QString text = PageText(help + "mirvex" + Suffixes[l] + ".html") + ' ' +
-                             PageText(help + "teoria" + Suffixes[l] + ".html");
+        const QString text = PageText(help + "mirvex" + Help[l][2] + ".html") + ' ' +
+                             PageText(help + "teoria" + Help[l][2] + ".html");
         QStringList missing;
         for (const QString& item : items)
             if (!text.contains(item))
