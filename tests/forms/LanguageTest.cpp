@@ -207,9 +207,16 @@ class LanguageTest : public QObject {
                 shown = o->property("text").toString();
             QCOMPARE(shown, *In(t.texts, l));
         }
-        // Each item in its own language, and the one shown is the one checked.
-        for (TLanguage i = 0; i < LanguageItems.size(); ++i)
-            QCOMPARE(get<QAction>(w.get(), LanguageItems[i])->isChecked(), i == l);
+        // The language menu under Info, after the about item; each item in
+        // its own language, and the one shown is the one checked.
+        auto* idioma = get<QMenu>(w.get(), "OpIdioma");
+        QCOMPARE(get<QMenu>(w.get(), "Info")->actions(),
+                 (QList<QAction*>{get<QAction>(w.get(), "OpHlp"), get<QAction>(w.get(), "OpQ"),
+                                  idioma->menuAction()}));
+        for (TLanguage i = 0; i < LanguageItems.size(); ++i) {
+            QCOMPARE(idioma->actions().value(i), get<QAction>(w.get(), LanguageItems[i]));
+            QCOMPARE(idioma->actions()[i]->isChecked(), i == l);
+        }
         QCOMPARE(w->windowTitle(), "Vexaria");
         QVERIFY(ToolsMenuItem);
         QCOMPARE(editor->windowTitle(), ToolsMenuItem->actions().at(ToolsEditorItemIndex)->text());
@@ -337,19 +344,6 @@ private slots:
         QCOMPARE(reports.boxes[0].button, "OK");
         stop();
         QVERIFY2(!QFile::exists(settingsFile()), "a choice nobody made was saved");
-    }
-
-    void languageMenuUnderInfoAfterAbout() {
-        start(std::nullopt);
-        auto* idioma = get<QMenu>(w.get(), "OpIdioma");
-        QCOMPARE(get<QMenu>(w.get(), "Info")->actions(),
-                 (QList<QAction*>{get<QAction>(w.get(), "OpHlp"), get<QAction>(w.get(), "OpQ"),
-                                  idioma->menuAction()}));
-        // Checked one at a time, as every switch below shows.
-        QList<QAction*> items;
-        for (const char* name : LanguageItems)
-            items << get<QAction>(w.get(), name);
-        QCOMPARE(idioma->actions(), items);
     }
 
     void switchFromTheMenuWhileEveryWindowIsOpen() {
