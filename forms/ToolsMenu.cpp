@@ -60,16 +60,6 @@ void AddTool(QMenu* menu, const TToolRecord& tool) {
     menu->addAction(item);
 }
 
-// How many consecutive tools each entry of a menu for count tools stands
-// for: 1 (the tools themselves) while they fit, otherwise the smallest power
-// of ToolsMenuMaxEntries that leaves no more entries than that.
-std::size_t ToolsPerEntry(std::size_t count) {
-    std::size_t per = 1;
-    while ((count - 1) / per + 1 > ToolsMenuMaxEntries)
-        per *= ToolsMenuMaxEntries;
-    return per;
-}
-
 void Fill(QMenu* menu, const std::shared_ptr<TMenuSource>& source, std::size_t first,
           std::size_t last);
 
@@ -124,6 +114,13 @@ QString RefusalText(ShellRefusal refusal) {
 }
 
 } // namespace
+
+std::size_t ToolsPerEntry(std::size_t count) {
+    std::size_t per = 1;
+    while ((count - 1) / per + 1 > ToolsMenuMaxEntries)
+        per *= ToolsMenuMaxEntries;
+    return per;
+}
 
 TToolMenuItem::TToolMenuItem(const TToolRecord& tool, QObject* parent)
     : QAction(tool.Title, parent), tool(tool) {

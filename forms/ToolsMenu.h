@@ -24,6 +24,10 @@ inline constexpr qsizetype FirstToolItemIndex = 2;
 // each filled when it is first opened: a menu costs time in the square of
 // its items as they are added, and no one reads thousands of them in one.
 inline constexpr std::size_t ToolsMenuMaxEntries = 1000;
+// How many consecutive tools each entry of a menu for count tools stands
+// for: 1 (the tools themselves) while they fit, otherwise the smallest power
+// of ToolsMenuMaxEntries that leaves no more entries than that.
+std::size_t ToolsPerEntry(std::size_t count);
 
 // What a click on the editor item or a tool item runs, with the item.
 using TToolClickHandler = std::function<void(QAction* sender)>;

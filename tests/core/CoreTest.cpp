@@ -48,6 +48,9 @@ TEST(NumberText, GeneralFormat) {
 TEST(NumberText, IntegerEdges) {
     EXPECT_EQ(ParseInteger("000000000000000000040"), 40);
     EXPECT_EQ(ParseInteger("$7fffffff"), 2147483647);
-    for (const char* text : {"+$10", "$000000001", "99999999999999999999"})
+    // Among them, what is typed into the position field by mistake.
+    for (const char* text :
+         {"+$10", "$000000001", "99999999999999999999", "", " ", "abc", "+", "-", "40 ", "\t40",
+          "1.5", "2147483648", "-2147483649", "$", "-$10", "$G", "$123456789", "0x10", "４０"})
         EXPECT_EQ(ParseInteger(text), std::nullopt) << text;
 }

@@ -166,33 +166,6 @@ private slots:
         }
     }
 
-    // Each size class in the face that stands for the one it asks for.
-    void sizeClassesDrawInTheirOwnFaces_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("face");
-        for (const auto& [size, command, typed, face] :
-             {std::array{"aumentada", "OpCentre", "30", "Liberation Sans"},
-              {"igual", "Oppla", "40", "Liberation Mono"},
-              {"disminuida", "OpConvex", "100", "Z003"}})
-            QTest::newRow(size) << command << typed << face;
-    }
-    void sizeClassesDrawInTheirOwnFaces() {
-        QFETCH(QString, command);
-        QFETCH(QString, typed);
-        QFETCH(QString, face);
-        TFPrincipal& w = windows->principal();
-        w.findChild<QAction*>(command)->trigger();
-        auto* field = w.findChild<QLineEdit*>("EdPosObj");
-        field->setText(typed);
-        QTest::keyClick(field, Qt::Key_Return);
-        // Where two foundries make the face, the family names its maker too.
-        QCOMPARE(QFontInfo(w.findChild<QWidget*>("PMagnif")->font())
-                     .family()
-                     .section(QStringLiteral(" ["), 0, 0),
-                 face);
-    }
-
     void everyTextFitsInEveryLanguage_data() {
         QTest::addColumn<int>("language");
         for (TLanguage l = 0; l < LangCount; ++l)

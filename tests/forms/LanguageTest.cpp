@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window in each language, Qt's own dialogs included: chosen on the
 // command line, picked from the menu while the other windows are open, and
-// kept for the next start.
+// kept for the next start; the help in every language, which names every
+// menu item as the program shows it, and the theory window, opened from
+// "Teoría" and from an "Info" the desktop could not open.
 #include "core/Language.h"
 #include "core/LanguageChoice.h"
 #include "core/NumberText.h"
@@ -11,15 +13,19 @@
 #include "forms/LanguageSwitch.h"
 #include "forms/PngSizeDialog.h"
 #include "forms/Principal.h"
+#include "forms/Teoria.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
 #include "tests/support/ReportCatcher.h"
+#include "util/Shell.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -98,17 +104,6 @@ const Texts QtTexts[] = {
     {"Imprimeix", "Print", "Imprimir", "Imprimir"},
 };
 
-// Command, typed distance, then PTipus, PSentit, PMagnif and EdPosIm in English and Spanish.
-const struct {
-    const char *command, *distance;
-    Pair shown;
-} Results[] = {
-    {"Oppla", "40", {"virtual upright same size 40", "virtual derecha igual 40"}},
-    {"OpConvex", "100", {"virtual upright reduced 20", "virtual derecha disminuida 20"}},
-    {"OpCentre", "30", {"real inverted enlarged -150", "real inversa aumentada -150"}},
-    {"OpCentre", "25", {"virtual upright enlarged infinity", "virtual derecha aumentada infinito"}},
-};
-
 const Pair PngFilter = {"PNG image (*.png)", "Imagen PNG (*.png)"};
 const Pair PresentationNames = {"Presentation", "Presentación"};
 // One text in each language's own words.
@@ -124,6 +119,36 @@ std::optional<QString> In(const Pair& texts, TLanguage l) {
     if (l != LangEnglish && l != LangSpanish)
         return std::nullopt;
     return u8(texts[l == LangEnglish ? 0 : 1]);
+}
+
+// The theory window's title and its chapter's first heading, and the help
+// files' suffix, by language.
+const std::array<std::array<const char*, 3>, LangCount> Help = {
+    {{"Teoria", "Teoria dels miralls", "_ca"},
+     {"Theory", "Mirror theory", "_en"},
+     {"Teoría", "Teoría de los espejos", ""},
+     {"Teoría", "Teoría dos espellos", "_gl"}}};
+
+// Every item of the menu bar and its submenus, by its text as shown.
+void MenuItems(const QList<QAction*>& actions, QStringList& items) {
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        items << action->text().remove(QLatin1Char('&'));
+        if (action->menu())
+            MenuItems(action->menu()->actions(), items);
+    }
+}
+
+// A help page's text as a reader sees it: tags gone, entities read, blanks
+// run together.
+QString PageText(const QString& file) {
+    QFile page(file);
+    if (!page.open(QIODevice::ReadOnly))
+        return {};
+    QTextDocument doc;
+    doc.setHtml(QString::fromUtf8(page.readAll()));
+    return doc.toPlainText().simplified();
 }
 
 } // namespace
@@ -182,9 +207,16 @@ class LanguageTest : public QObject {
                 shown = o->property("text").toString();
             QCOMPARE(shown, *In(t.texts, l));
         }
-        // Each item in its own language, and the one shown is the one checked.
-        for (TLanguage i = 0; i < LanguageItems.size(); ++i)
-            QCOMPARE(get<QAction>(w.get(), LanguageItems[i])->isChecked(), i == l);
+        // The language menu under Info, after the about item; each item in
+        // its own language, and the one shown is the one checked.
+        auto* idioma = get<QMenu>(w.get(), "OpIdioma");
+        QCOMPARE(get<QMenu>(w.get(), "Info")->actions(),
+                 (QList<QAction*>{get<QAction>(w.get(), "OpHlp"), get<QAction>(w.get(), "OpQ"),
+                                  idioma->menuAction()}));
+        for (TLanguage i = 0; i < LanguageItems.size(); ++i) {
+            QCOMPARE(idioma->actions().value(i), get<QAction>(w.get(), LanguageItems[i]));
+            QCOMPARE(idioma->actions()[i]->isChecked(), i == l);
+        }
         QCOMPARE(w->windowTitle(), "Vexaria");
         QVERIFY(ToolsMenuItem);
         QCOMPARE(editor->windowTitle(), ToolsMenuItem->actions().at(ToolsEditorItemIndex)->text());
@@ -241,6 +273,32 @@ class LanguageTest : public QObject {
         QVERIFY(!QFile::exists(dir.filePath("unsaved.png")));
     }
 
+    void useLanguage(TLanguage l) {
+        get<QAction>(w.get(), LanguageItems[l])->trigger();
+        QCOMPARE(Language, l);
+    }
+    TFTeoria* theory() { return w->findChild<TFTeoria*>(QStringLiteral("FTeoria")); }
+    // The theory window is shown, in the language's words, with its figures
+    // drawn.
+    void checkTheory(TLanguage l) {
+        TFTeoria* t = theory();
+        QVERIFY(t && t->isVisible());
+        QCOMPARE(t->windowTitle(), QString::fromUtf8(Help[l][0]));
+        auto* text = t->findChild<QTextBrowser*>(QStringLiteral("TeoriaTexto"));
+        QVERIFY(text);
+        QVERIFY2(text->toPlainText().startsWith(QString::fromUtf8(Help[l][1])),
+                 qPrintable(text->toPlainText().left(80)));
+        const QImage figure = text->document()
+                                  ->resource(QTextDocument::ImageResource,
+                                             QUrl(QStringLiteral("figure:classroom-concave-35")))
+                                  .value<QImage>();
+        QCOMPARE(figure.size(), QSize(1700, 1124));
+        // The classroom view's white, and drawing on it.
+        QCOMPARE(figure.pixel(3, 3), qRgb(255, 255, 255));
+        QVERIFY(figure.pixel(figure.width() / 2, figure.height() / 2) != qRgb(255, 255, 255) ||
+                figure.pixel(figure.width() / 4, figure.height() / 2) != qRgb(255, 255, 255));
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
@@ -286,19 +344,6 @@ private slots:
         QCOMPARE(reports.boxes[0].button, "OK");
         stop();
         QVERIFY2(!QFile::exists(settingsFile()), "a choice nobody made was saved");
-    }
-
-    void languageMenuUnderInfoAfterAbout() {
-        start(std::nullopt);
-        auto* idioma = get<QMenu>(w.get(), "OpIdioma");
-        QCOMPARE(get<QMenu>(w.get(), "Info")->actions(),
-                 (QList<QAction*>{get<QAction>(w.get(), "OpHlp"), get<QAction>(w.get(), "OpQ"),
-                                  idioma->menuAction()}));
-        // Checked one at a time, as every switch below shows.
-        QList<QAction*> items;
-        for (const char* name : LanguageItems)
-            items << get<QAction>(w.get(), name);
-        QCOMPARE(idioma->actions(), items);
     }
 
     void switchFromTheMenuWhileEveryWindowIsOpen() {
@@ -350,27 +395,99 @@ private slots:
         QCOMPARE(w->grab().toImage(), before);
     }
 
-    void resultsInEveryLanguage() {
+    // Said once, in the language just picked, which the windows speak all
+    // the same; what stood there is left as it was. The kinds of file that
+    // are not written are the safe write's own test; a folder stands for
+    // them here.
+    void aChoiceThatCannotBeKeptIsSaidOnceInIt() {
+        QVERIFY(QDir().mkpath(settingsFile()));
+        struct stat was {};
+        QCOMPARE(::lstat(qPrintable(settingsFile()), &was), 0);
         start(std::nullopt);
-        for (TLanguage l : {LangEnglish, LangSpanish}) {
-            // Switched before and after the update: the shown rows follow both ways.
-            for (bool before : {true, false}) {
-                for (const auto& r : Results) {
-                    if (before)
-                        SwitchLanguage(l);
-                    get<QAction>(w.get(), r.command)->trigger();
-                    get<QLineEdit>(w.get(), "EdPosObj")->setText(r.distance);
-                    QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
-                    if (!before)
-                        SwitchLanguage(l);
-                    const QStringList shown{get<QLabel>(w.get(), "PTipus")->text(),
-                                            get<QLabel>(w.get(), "PSentit")->text(),
-                                            get<QLabel>(w.get(), "PMagnif")->text(),
-                                            get<QLineEdit>(w.get(), "EdPosIm")->text()};
-                    QCOMPARE(shown.join(' '), *In(r.shown, l));
-                }
-            }
+        ReportCatcher reports;
+        get<QAction>(w.get(), "OpEnglish")->trigger();
+        QTRY_COMPARE(reports.boxes.size(), size_t(1));
+        QVERIFY2(reports.boxes[0].text.startsWith(
+                     "The chosen language cannot be kept for the next start: \"" + settingsFile() +
+                     "\": it is not a regular file"),
+                 qPrintable(reports.boxes[0].text));
+        QCOMPARE(Language, LangEnglish);
+        QTest::qWait(50);
+        QCOMPARE(reports.boxes.size(), size_t(1));
+        struct stat now {};
+        QCOMPARE(::lstat(qPrintable(settingsFile()), &now), 0);
+        QCOMPARE(std::tuple(now.st_mode, now.st_ino), std::tuple(was.st_mode, was.st_ino));
+        QVERIFY(QDir().rmdir(settingsFile()));
+    }
+
+    void everyMenuItemIsInTheHelp_data() {
+        QTest::addColumn<int>("language");
+        for (TLanguage l = 0; l < LangCount; ++l)
+            QTest::newRow(LanguageCodes[l]) << int(l);
+    }
+    void everyMenuItemIsInTheHelp() {
+        QFETCH(int, language);
+        const auto l = static_cast<TLanguage>(language);
+        start(std::nullopt);
+        useLanguage(l);
+        QStringList items;
+        MenuItems(w->menuBar()->actions(), items);
+        // The window's own menus and the tools menu at least.
+        QVERIFY2(items.size() >= 25, qPrintable(items.join(" | ")));
+        const QString help = QStringLiteral(HELP_SOURCE_DIR "/");
+        const QString text = PageText(help + "mirvex" + Help[l][2] + ".html") + ' ' +
+                             PageText(help + "teoria" + Help[l][2] + ".html");
+        QStringList missing;
+        for (const QString& item : items)
+            if (!text.contains(item))
+                missing << item;
+        QVERIFY2(missing.isEmpty(), qPrintable("not in the help: " + missing.join(" | ")));
+    }
+
+    // "Teoría" opens the theory window, which follows the language while it
+    // is open. "Info" opens the document of the language; only when the
+    // desktop cannot is the theory offered, and shown if the user says so.
+    void theoryWindow_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("way");
+        for (TLanguage l = 0; l < LangCount; ++l)
+            for (const char* way : {"menu", "opened", "failed, yes", "failed, no"})
+                QTest::addRow("%s %s", LanguageCodes[l], way) << int(l) << QString(way);
+    }
+    void theoryWindow() {
+        QFETCH(int, language);
+        QFETCH(QString, way);
+        const auto l = static_cast<TLanguage>(language);
+        start(std::nullopt);
+        useLanguage(l);
+        if (way == "menu") {
+            get<QAction>(w.get(), "OpTMiralls")->trigger();
+            checkTheory(l);
+            const auto other = static_cast<TLanguage>((l + 1) % LangCount);
+            useLanguage(other);
+            checkTheory(other);
+            QTest::keyClick(theory(), Qt::Key_Escape);
+            QVERIFY(!theory()->isVisible());
+            return;
         }
+        QList<ShellRequest> requests;
+        SetShellOpenHook([&](const ShellRequest& r) {
+            requests << r;
+            return way == "opened";
+        });
+        ReportCatcher boxes({}, way.endsWith("yes") ? QMessageBox::Yes : QMessageBox::No);
+        get<QAction>(w.get(), "OpHlp")->trigger();
+        SetShellOpenHook({});
+        QCOMPARE(requests.size(), 1);
+        QVERIFY(requests[0] == (ShellRequest{HelpDocument(l), {}, {}}));
+        QCOMPARE(boxes.boxes.size(), way == "opened" ? 0u : 1u);
+        for (const Box& b : boxes.boxes)
+            QVERIFY2(b.name == "MsgAyudaNoAbierta" && b.text.contains(HelpDocument(l)),
+                     qPrintable(b.text));
+        if (way.endsWith("yes"))
+            checkTheory(l);
+        else
+            QVERIFY(!theory() || !theory()->isVisible());
     }
 };
 

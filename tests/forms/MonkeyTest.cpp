@@ -14,19 +14,10 @@
 #include "util/Shell.h"
 #include "util/ToolFile.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <random>
 

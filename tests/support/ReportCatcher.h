@@ -11,22 +11,26 @@ struct Box {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     QString button = {}; // the text of its OK button
+    QString name = {};   // its objectName
 };
 
-// Reads every message box that opens while it lives and presses its OK, or
-// the button of the name given (none of that name: the box is rejected).
+// Reads every message box that opens while it lives and presses its
+// standard button (OK unless given), or the button of the name given (none
+// of that name: the box is rejected).
 struct ReportCatcher {
     std::vector<Box> boxes;
     QTimer timer;
-    explicit ReportCatcher(const QString& answer = {}) {
-        QObject::connect(&timer, &QTimer::timeout, [this, answer] {
+    explicit ReportCatcher(const QString& answer = {},
+                           QMessageBox::StandardButton standard = QMessageBox::Ok) {
+        QObject::connect(&timer, &QTimer::timeout, [this, answer, standard] {
             auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!b)
                 return;
             QAbstractButton* ok = b->button(QMessageBox::Ok);
             boxes.push_back({b->windowTitle(), b->text(), b->icon(), b->standardButtons(),
-                             ok ? ok->text() : QString()});
-            if (auto* button = answer.isEmpty() ? ok : b->findChild<QAbstractButton*>(answer))
+                             ok ? ok->text() : QString(), b->objectName()});
+            if (auto* button =
+                    answer.isEmpty() ? b->button(standard) : b->findChild<QAbstractButton*>(answer))
                 button->click();
             else
                 b->reject();
