@@ -18,65 +18,25 @@ namespace {
 
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
-TEST(Exercise, ReadsNumbersAsPupilsTypeThem) {
-    const struct {
-        const char* text;
-        std::optional<double> value;
-    } cases[] = {
-        {"-58,3", -58.3},
-        {"-58.3", -58.3},
-        {" 17 ", 17},
-        {"−35", -35},
-        {"+2,5", 2.5},
-        {",5", 0.5},
-        {"3.", 3},
-        {"infinito", Inf},
-        {"Inf", Inf},
-        {"∞", Inf},
-        {"-∞", Inf},
-        {"INFINITY", Inf},
-        {"infinit", Inf},
-        {"", std::nullopt},
-        {"-", std::nullopt},
-        {"1,2,3", std::nullopt},
-        {"1.000,5", std::nullopt},
-        {"1e3", std::nullopt},
-        {"12 cm", std::nullopt},
-        {"infinitoo", std::nullopt},
-        {"--3", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ParseAnswerNumber(QString::fromUtf8(c.text)), c.value) << c.text;
-    }
-}
-
-TEST(Exercise, ANumberIsRightWithinTwoPercentOrHalfAUnit) {
-    const struct {
-        std::optional<double> given;
-        double expected;
-        bool infinite;
-        bool right;
-    } cases[] = {
-        {102, 100, false, true},
-        {97.999, 100, false, false},
-        {-98, -100, false, true},
-        {102.01, 100, false, false},
-        {10.5, 10, false, true},
-        {9.49, 10, false, false},
-        {0.5, 0, false, true},
-        {-0.51, 0, false, false},
-        {25.5, 25, false, true},
-        {-58.3, -58.333, false, true},
-        {Inf, 1e6, true, true},
-        {1e6, 1e6, true, false},
-        {Inf, 100, false, false},
-        {std::nullopt, 0, false, false},
-        {std::nullopt, 1e6, true, false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(NumberRight(c.given, c.expected, c.infinite), c.right)
-            << c.given.value_or(-1) << " for " << c.expected;
-    }
+// How pupils type numbers, and the checking rule: within 2 % or half a unit.
+TEST(Exercise, ReadsNumbersAsPupilsTypeThemAndJudgesThem) {
+    const std::pair<const char*, std::optional<double>> typed[] = {
+        {"-58,3", -58.3}, {"-58.3", -58.3},  {" 17 ", 17},      {"−35", -35},  {"+2,5", 2.5},
+        {",5", 0.5},      {"3.", 3},         {"infinito", Inf}, {"Inf", Inf},  {"∞", Inf},
+        {"-∞", Inf},      {"INFINITY", Inf}, {"infinit", Inf},  {"", {}},      {"-", {}},
+        {"1,2,3", {}},    {"1.000,5", {}},   {"1e3", {}},       {"12 cm", {}}, {"infinitoo", {}},
+        {"--3", {}}};
+    for (const auto& [text, value] : typed)
+        EXPECT_EQ(ParseAnswerNumber(QString::fromUtf8(text)), value) << text;
+    const std::tuple<std::optional<double>, double, bool, bool> judged[] = {
+        {102, 100, false, true},       {97.999, 100, false, false}, {-98, -100, false, true},
+        {102.01, 100, false, false},   {10.5, 10, false, true},     {9.49, 10, false, false},
+        {0.5, 0, false, true},         {-0.51, 0, false, false},    {25.5, 25, false, true},
+        {-58.3, -58.333, false, true}, {Inf, 1e6, true, true},      {1e6, 1e6, true, false},
+        {Inf, 100, false, false},      {{}, 0, false, false},       {{}, 1e6, true, false}};
+    for (const auto& [given, expected, infinite, right] : judged)
+        EXPECT_EQ(NumberRight(given, expected, infinite), right)
+            << given.value_or(-1) << " for " << expected;
 }
 
 TEST(Exercise, ChecksEachAnswerAgainstTheModel) {
@@ -192,8 +152,7 @@ TEST(Exercise, TheKeyLineInEachLanguagesNumbers) {
          "3. Espejo convexo: objeto −50 → imagen 16,7; aumento 0,33; virtual, derecha, disminuida"},
         {{MirrorPlane, -20},
          LangSpanish,
-         "3. Espejo plano: objeto −20 → imagen 20; aumento 1; virtual, derecha, igual"},
-    };
+         "3. Espejo plano: objeto −20 → imagen 20; aumento 1; virtual, derecha, igual"}};
     for (const auto& c : cases) {
         EXPECT_EQ(KeyLine(3, c.scene, ComputeImage(c.scene), c.language).toStdString(), c.line);
     }
