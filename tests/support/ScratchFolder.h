@@ -26,6 +26,12 @@ protected:
         return QDir().entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
+    // Empties the folder of everything, links, pipes and folders included.
+    void Empty() const {
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        QDir::setCurrent(dir.path());
+    }
     static void Put(const QString& name, const QByteArray& bytes) {
         QFile f(name);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());

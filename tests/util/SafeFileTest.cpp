@@ -76,9 +76,7 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
          "larger than 10 bytes"},
     };
     for (const auto& [name, make, fault, reason] : cases) {
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.path());
-        QDir::setCurrent(dir.path());
+        Empty();
         make();
         const QStringList entries = Entries();
         const TFileContent read = ReadRegularFile("f", 10);

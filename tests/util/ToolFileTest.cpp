@@ -50,16 +50,6 @@ protected:
     }
     static void WriteFile(const QByteArray& bytes) { Put(ToolFile, bytes); }
     static QByteArray ReadFile() { return Read(ToolFile); }
-    // Empties the folder of everything, links, pipes and folders included.
-    static void Clear() {
-        for (const QFileInfo& entry :
-             QDir().entryInfoList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
-            if (entry.isDir() && !entry.isSymLink())
-                QDir().rmdir(entry.fileName());
-            else
-                QFile::remove(entry.fileName());
-        }
-    }
 };
 
 const QByteArray Group = "T\r\nF\r\nD\r\nP\r\n";
@@ -183,7 +173,7 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
         {"at the bound", [&] { WriteFile(atBound); }, F::None, ToolFileMaxBytes / 1028 + 1, ""},
     };
     for (const auto& [name, make, fault, count, reason] : cases) {
-        Clear();
+        Empty();
         make();
         QString error;
         SetList({{"old"}});
