@@ -44,9 +44,6 @@ const Described Cases[] = {
     {LangSpanish, MirrorConcave, 0,
      "Espejo cóncavo. Objeto sobre el espejo. Imagen real, derecha y del mismo tamaño, sobre el "
      "espejo; aumento 1."},
-    {LangSpanish, MirrorPlane, 0,
-     "Espejo plano. Objeto sobre el espejo. Imagen real, derecha y del mismo tamaño, sobre el "
-     "espejo; aumento 1."},
     {LangSpanish, MirrorConcave, 20,
      "Espejo cóncavo. Objeto a 20 detrás del espejo. Imagen real, derecha y reducida, a 11,1 "
      "delante del espejo; aumento 0,56."},
