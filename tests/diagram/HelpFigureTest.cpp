@@ -7,36 +7,20 @@
 
 namespace {
 
-struct NameCase {
-    const char* name;
-    std::optional<Scene> scene;
-};
-
-const NameCase NameCases[] = {
-    {"classroom-plane-40", Scene{MirrorPlane, -40}},
-    {"classroom-convex-1", Scene{MirrorConvex, -1}},
-    {"classroom-concave-1000", Scene{MirrorConcave, -1000}},
-    {"classroom-concave-35", Scene{MirrorConcave, -35}},
-    {"classroom-concave-1001", std::nullopt},
-    {"classroom-concave-0", std::nullopt},
-    {"classroom-concave-035", std::nullopt},
-    {"classroom-concave--35", std::nullopt},
-    {"classroom-concave-+35", std::nullopt},
-    {"classroom-concave-3 5", std::nullopt},
-    {"classroom-concave-", std::nullopt},
-    {"classroom-concave", std::nullopt},
-    {"classroom-concavex-35", std::nullopt},
-    {"classroom-flat-35", std::nullopt},
-    {"concave-35", std::nullopt},
-    {"Classroom-concave-35", std::nullopt},
-    {"", std::nullopt},
-};
-
 TEST(HelpFigure, ClassroomNamesGiveTheirScene) {
-    for (const NameCase& c : NameCases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ClassroomFigureScene(QString::fromUtf8(c.name)), c.scene);
-    }
+    const std::pair<const char*, Scene> named[] = {
+        {"classroom-plane-40", {MirrorPlane, -40}},
+        {"classroom-convex-1", {MirrorConvex, -1}},
+        {"classroom-concave-1000", {MirrorConcave, -1000}},
+        {"classroom-concave-35", {MirrorConcave, -35}}};
+    for (const auto& [name, scene] : named)
+        EXPECT_EQ(ClassroomFigureScene(QString::fromUtf8(name)), scene) << name;
+    for (const char* name :
+         {"classroom-concave-1001", "classroom-concave-0", "classroom-concave-035",
+          "classroom-concave--35", "classroom-concave-+35", "classroom-concave-3 5",
+          "classroom-concave-", "classroom-concave", "classroom-concavex-35", "classroom-flat-35",
+          "concave-35", "Classroom-concave-35", ""})
+        EXPECT_EQ(ClassroomFigureScene(QString::fromUtf8(name)), std::nullopt) << name;
 }
 
 } // namespace

@@ -259,44 +259,39 @@ TEST(PictureFile, SvgHoldsTheDiagramAsLinesWithDottedContinuations) {
     EXPECT_EQ((lines[{"#6496ff", false}]), 3); // image arrow
 }
 
-// Drawn, without raster images, as the export test shows; and one page.
-TEST(PictureFile, PdfIsOnePage) {
-    NeedApplication();
-    QTemporaryDir dir;
-    const DrawingRecord record = RecordDiagram(MirrorConcave, -10);
-    QFile f(dir.filePath("d.pdf"));
-    ASSERT_EQ(WritePicture(PanelPicture(record), f.fileName(), PictureFormat::Pdf, {1700, 1124}),
-              "");
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromLatin1(f.readAll()).count(QRegularExpression(R"(/Type\s*/Page\b)")), 1);
-}
-
-TEST(PictureFile, PngHasTheAskedSizeAndThePanelsColour) {
+// The format from the name's extension, in any case; a PNG of the asked size
+// in the panel's colour, the axis across its middle; a PDF of one page (that
+// it holds no raster image is the command line's test).
+TEST(PictureFile, EachFormatAsAsked) {
+    const std::pair<const char*, std::optional<PictureFormat>> names[] = {
+        {"a.png", PictureFormat::Png},
+        {"dir.x/A.SVG", PictureFormat::Svg},
+        {"a.b.Pdf", PictureFormat::Pdf},
+        {"a.jpg", std::nullopt},
+        {"png", std::nullopt}};
+    for (const auto& [name, format] : names)
+        EXPECT_EQ(PictureFormatOf(name), format) << name;
     NeedApplication();
     QTemporaryDir dir;
     const DrawingRecord record = RecordDiagram(MirrorPlane, -40);
+    QFile pdf(dir.filePath("d.pdf"));
+    ASSERT_EQ(WritePicture(PanelPicture(record), pdf.fileName(), PictureFormat::Pdf, {1700, 1124}),
+              "");
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(QRegularExpression(R"(/Type\s*/Page\b)")),
+              1);
     for (const QSize size : {QSize(1700, 1124), QSize(640, 640), QSize(200, 50)}) {
         const QString name = dir.filePath("d.png");
         ASSERT_EQ(WritePicture(PanelPicture(record), name, PictureFormat::Png, size), "");
         const QImage image(name);
         EXPECT_EQ(image.size(), size);
         EXPECT_EQ(image.pixel(size.width() - 1, size.height() - 1), qRgb(242, 255, 253));
-        // The axis crosses the picture's middle from side to side.
         const QRectF fit = FitClient(PanelPicture(record), QRectF(QPointF(0, 0), QSizeF(size)));
         int dark = 0;
-        for (int x = int(fit.left()) + 2; x < int(fit.right()) - 2; ++x) {
+        for (int x = int(fit.left()) + 2; x < int(fit.right()) - 2; ++x)
             dark += qGray(image.pixel(x, int(fit.top() + fit.height() * 141 / 281))) < 128;
-        }
         EXPECT_GT(dark, int(fit.width()) * 3 / 4) << size.width() << "x" << size.height();
     }
-}
-
-TEST(PictureFile, FormatComesFromTheExtension) {
-    EXPECT_EQ(PictureFormatOf("a.png"), PictureFormat::Png);
-    EXPECT_EQ(PictureFormatOf("dir.x/A.SVG"), PictureFormat::Svg);
-    EXPECT_EQ(PictureFormatOf("a.b.Pdf"), PictureFormat::Pdf);
-    EXPECT_EQ(PictureFormatOf("a.jpg"), std::nullopt);
-    EXPECT_EQ(PictureFormatOf("png"), std::nullopt);
 }
 
 } // namespace

@@ -3,13 +3,11 @@
 #include "core/Language.h"
 #include "diagram/DiagramRecord.h"
 #include "tests/support/GuiApplication.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/ToolFaultSink.h"
 #include "util/PictureWrite.h"
 #include "util/SettingsFile.h"
 #include "util/ToolFile.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -28,35 +26,20 @@ namespace {
 using F = TFileFault;
 constexpr uid_t Nobody = 65534;
 
-QByteArray Read(const QString& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-
-void Put(const QString& name, const QByteArray& bytes) {
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
-class SafeFileTest : public testing::Test {
+class SafeFileTest : public ScratchFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path()));
+        ScratchFolder::SetUp();
         UseLanguage(LangEnglish);
     }
     void TearDown() override {
         SetFileSinkFactory({});
-        QDir::setCurrent(QDir::rootPath());
-    }
-    QStringList Entries() const {
-        return QDir(dir.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                       QDir::Name);
+        ScratchFolder::TearDown();
     }
     // "shared": a sticky folder everybody may write, as /tmp, holding "t"
     // and a link "l" to it made by `owner`. False (and why) where the test
     // cannot give a link away.
-    bool ForeignLink(uid_t owner, std::string* why) {
+    bool ForeignLink(uid_t owner, std::string* why) const {
         if (::geteuid() != 0) {
             *why = "only root can make a link that belongs to another user";
             return false;
@@ -67,17 +50,24 @@ protected:
         EXPECT_EQ(::lchown("shared/l", owner, owner), 0);
         return true;
     }
-    QTemporaryDir dir;
 };
 
 // Reading and writing meet the same things, and only a regular file is
-// either read or replaced; a pipe's waiting bytes are never taken.
+// either read or replaced, whole, with its mode and owner, a link to one
+// staying a link; a pipe's waiting bytes are never taken.
 TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
     const QByteArray waiting = "waiting";
     int writer = -1;
     const std::tuple<const char*, std::function<void()>, F, const char*> cases[] = {
         {"a regular file", [] { Put("f", "old"); }, F::None, ""},
         {"a link to one", [] { Put("t", "old"), QFile::link("t", "f"); }, F::None, ""},
+        {"exactly the bound", [] { Put("f", QByteArray(10, 'x')); }, F::None, ""},
+        {"a read-only file, another user's under root",
+         [] {
+             Put("f", "old");
+             EXPECT_EQ(::chmod("f", 0444) | (::geteuid() ? 0 : ::chown("f", Nobody, Nobody)), 0);
+         },
+         F::None, ""},
         {"a pipe",
          [&] {
              ::mkfifo("f", 0600);
@@ -92,21 +82,28 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
          "larger than 10 bytes"},
     };
     for (const auto& [name, make, fault, reason] : cases) {
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.path());
-        QDir::setCurrent(dir.path());
+        Empty();
         make();
+        const QStringList entries = Entries();
         const TFileContent read = ReadRegularFile("f", 10);
         EXPECT_EQ(read.fault, fault) << name;
         EXPECT_TRUE(read.reason.contains(QLatin1String(reason))) << name;
         struct stat was {
-        }, now{};
+        }, now{}, link{};
         ::stat("f", &was);
+        ::lstat("f", &link);
         QString error;
         const bool written = WriteRegularFile("f", "new", &error);
         ::stat("f", &now);
         EXPECT_EQ(written, fault == F::None || fault == F::TooLarge) << name;
-        if (!written) {
+        if (written) {
+            EXPECT_EQ(Read("f"), "new") << name;
+            EXPECT_NE(now.st_ino, was.st_ino) << name << ": written in place";
+            EXPECT_EQ(std::tuple(now.st_mode, now.st_uid), std::tuple(was.st_mode, was.st_uid))
+                << name;
+            EXPECT_EQ(QFileInfo("f").isSymLink(), S_ISLNK(link.st_mode)) << name;
+            EXPECT_EQ(Entries(), entries) << name;
+        } else {
             EXPECT_EQ(error, read.reason) << name;
             EXPECT_EQ(std::tuple(now.st_mode, now.st_ino, now.st_rdev),
                       std::tuple(was.st_mode, was.st_ino, was.st_rdev))
@@ -185,22 +182,6 @@ TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
     }
     EXPECT_TRUE(WriteRegularFile("f", bytes));
     EXPECT_EQ(Read("f"), bytes);
-}
-
-// Replaced by root, another user's read-only file stays theirs and read-only.
-TEST_F(SafeFileTest, TheReplacedFileKeepsItsModeAndOwner) {
-    Put("f", "old");
-    ASSERT_EQ(::chmod("f", 0444), 0);
-    const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::chown("f", Nobody, Nobody), 0);
-    }
-    ASSERT_TRUE(WriteRegularFile("f", "new"));
-    struct stat now {};
-    ASSERT_EQ(::stat("f", &now), 0);
-    EXPECT_EQ(std::tuple(now.st_mode & 07777, now.st_uid),
-              std::tuple(0444u, root ? Nobody : ::geteuid()));
-    EXPECT_EQ(Read("f"), "new");
 }
 
 // Every writer of the program goes through the one sink: one failing part

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's lines: the view of the diagram kept beside the
 // language, every other line as it was.
-#include "core/IniSetting.h"
 #include "core/LanguageChoice.h"
 #include "util/SettingsFile.h"
 
@@ -13,31 +12,9 @@
 
 namespace {
 
-TEST(IniSetting, ReadsAndSetsOneKeyOfGeneral) {
-    const struct {
-        const char* before;
-        const char* value; // read before, "" for none
-        const char* after; // with classroomview=true
-    } cases[] = {
-        {"", "", "[General]\nclassroomview=true\n"},
-        {"language=ca\n", "", "[General]\nclassroomview=true\n\nlanguage=ca\n"},
-        {"[General]\nlanguage=ca\n", "", "[General]\nclassroomview=true\nlanguage=ca\n"},
-        {"[General]\nclassroomview=false\r\n[Other]\nclassroomview=x\n", "false",
-         "[General]\nclassroomview=true\n[Other]\nclassroomview=x\n"},
-        {"classroomview = \"true\"\n", "true", "classroomview=true\n"},
-        {"[Other]\nclassroomview=false\n", "",
-         "[General]\nclassroomview=true\n\n[Other]\nclassroomview=false\n"},
-    };
-    for (const auto& c : cases) {
-        const std::optional<QByteArray> value = IniValue(c.before, "classroomview");
-        EXPECT_EQ(value.value_or(""), QByteArray(c.value)) << c.before;
-        const QByteArray after = IniWithValue(c.before, "classroomview", "true");
-        EXPECT_EQ(after, QByteArray(c.after)) << c.before;
-        // The language beside it is untouched.
-        EXPECT_EQ(LanguageInSettings(after), LanguageInSettings(c.before)) << c.before;
-    }
-}
-
+// The lines' rules (quotes, CR LF, sections, keys alike in part) are the
+// saved language's table in LanguageChoiceTest; here, the view's key kept
+// beside the language's in the real file.
 TEST(SettingsFile, TheViewIsKeptOnlyWhenChosen) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/Shell.h"
+#include "tests/support/ScratchFolder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <ostream>
-
-void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
@@ -37,22 +29,22 @@ constexpr QFile::Permissions Runnable = Private | QFile::ExeOwner | QFile::ReadG
 // Only the decision is tested here; nothing is opened. The current folder
 // "cwd/", the tool's folder "tool/" and "shared/", a folder everybody may
 // write to, as another user would leave it.
-class ShellTest : public testing::Test {
+class ShellTest : public ScratchFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(cwd.isValid() && tool.isValid() && shared.isValid());
-        ASSERT_TRUE(QDir::setCurrent(cwd.path()));
+        ScratchFolder::SetUp();
+        ASSERT_TRUE(tool.isValid() && shared.isValid());
         ASSERT_TRUE(QFile::setPermissions(shared.path(), QFile::Permissions(0x7777)));
     }
     void TearDown() override {
-        QDir::setCurrent(home);
+        ScratchFolder::TearDown();
         qputenv("PATH", path);
     }
     // "cwd/x", "tool/x" or "shared/x" as an absolute path.
     QString At(const QString& place) const {
         const QString folder = place.section('/', 0, 0), rest = place.section('/', 1);
-        const QTemporaryDir& dir = folder == "cwd" ? cwd : folder == "tool" ? tool : shared;
-        return rest.isEmpty() ? dir.path() : dir.filePath(rest);
+        const QTemporaryDir& d = folder == "cwd" ? dir : folder == "tool" ? tool : shared;
+        return rest.isEmpty() ? d.path() : d.filePath(rest);
     }
     void Make(const TFile& file) {
         const QString where = At(QString::fromLatin1(file.name));
@@ -63,30 +55,32 @@ protected:
         ASSERT_TRUE(f.setPermissions(file.mode));
     }
 
-    const QString home = QDir::currentPath();
     const QByteArray path = qgetenv("PATH");
-    QTemporaryDir cwd, tool, shared;
+    QTemporaryDir tool, shared;
 };
 
 const QByteArray Script = "#!/bin/sh\necho planted\n";
 
+const QByteArray Pdf = "%PDF-1.4\n";
+constexpr QFile::Permissions Open = Private | QFile::WriteGroup | QFile::WriteOther;
+
 const TFile Files[] = {
-    {"cwd/both.pdf", "%PDF-1.4\n", Private},
-    {"tool/both.pdf", "%PDF-1.4\n", Private},
-    {"cwd/here.pdf", "%PDF-1.4\n", Private},
+    {"cwd/both.pdf", Pdf, Private},
+    {"tool/both.pdf", Pdf, Private},
+    {"cwd/here.pdf", Pdf, Private},
     {"cwd/sh", "not a shell", Private},
     {"cwd/local.sh", Script, Runnable},
     {"cwd/zzprog", Script, Runnable},
     {"tool/run.sh", Script, Runnable},
     {"tool/py", "#!/usr/bin/python3\nprint(1)\n", Runnable},
-    {"tool/report.pdf", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n", Runnable},
+    {"tool/report.pdf", Pdf + "%\xE2\xE3\xCF\xD3\n", Runnable},
     {"tool/notes.txt", "hello\n", Runnable},
     {"tool/short", "#", Runnable},
-    {"tool/open.pdf", "%PDF-1.4\n", Private | QFile::WriteGroup | QFile::WriteOther},
-    {"tool/sub/x.pdf", "%PDF-1.4\n", Private},
+    {"tool/open.pdf", Pdf, Open},
+    {"tool/sub/x.pdf", Pdf, Private},
     {"shared/ls", Script, Runnable},
     {"shared/zzonly", Script, Runnable},
-    {"shared/notes.pdf", "%PDF-1.4\n", Private},
+    {"shared/notes.pdf", Pdf, Private},
 };
 
 // path | params | dir, with "cwd/", "tool/" and "shared/" standing for the
@@ -179,29 +173,28 @@ TEST_F(ShellTest, ClassifiesWhatTheDesktopWouldOpen) {
 TEST_F(ShellTest, AnotherUsersFileIsRefused) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to give a file to another user";
-    Make({"tool/theirs.pdf", "%PDF-1.4\n", Private});
-    ASSERT_EQ(::chown(QFile::encodeName(At("tool/theirs.pdf")).constData(), 65534, 65534), 0);
-    const ShellTarget file = ClassifyShellPath("theirs.pdf", "", At("tool"));
-    EXPECT_EQ(std::tuple(file.kind, file.refusal), std::tuple(K::Refused, R::FileForeignOwner));
-    // Their program named in full, and their tool list, which asks first.
-    Make({"tool/theirs.sh", Script, Runnable});
-    Make({"tool/Tools.rel", "", Private});
-    for (const char* name : {"tool/theirs.sh", "tool/Tools.rel"})
+    for (const TFile& file : {TFile{"tool/theirs.pdf", Pdf, Private},
+                              {"tool/theirs.sh", Script, Runnable},
+                              {"tool/Tools.rel", "", Private},
+                              {"tool/mine.rel", "", Private},
+                              {"shared/mine.pdf", Pdf, Private}})
+        Make(file);
+    ASSERT_TRUE(QFile::setPermissions(At("shared"), QFile::Permissions(0x7755)));
+    for (const char* name : {"tool/theirs.pdf", "tool/theirs.sh", "tool/Tools.rel", "shared"})
         ASSERT_EQ(::chown(QFile::encodeName(At(name)).constData(), 65534, 65534), 0);
-    const ShellTarget program = ClassifyShellPath(At("tool/theirs.sh"));
-    EXPECT_EQ(std::tuple(program.kind, program.refusal),
-              std::tuple(K::Refused, R::FileForeignOwner));
+    // Their document, their program named in full, and a file in their folder.
+    const std::pair<ShellTarget, R> cases[] = {
+        {ClassifyShellPath("theirs.pdf", "", At("tool")), R::FileForeignOwner},
+        {ClassifyShellPath(At("tool/theirs.sh")), R::FileForeignOwner},
+        {ClassifyShellPath("mine.pdf", "", At("shared")), R::FolderForeignOwner}};
+    for (const auto& [target, refusal] : cases)
+        EXPECT_EQ(std::tuple(target.kind, target.refusal), std::tuple(K::Refused, refusal))
+            << target.resolved.toStdString();
+    // Their tool list, which asks first, naming them.
     QString owner;
     EXPECT_EQ(ToolListRefusal(At("tool/Tools.rel"), &owner), R::FileForeignOwner);
     EXPECT_EQ(owner, "nobody");
-    Make({"tool/mine.rel", "", Private});
     EXPECT_EQ(ToolListRefusal(At("tool/mine.rel")), R::None);
-    Make({"shared/mine.pdf", "%PDF-1.4\n", Private});
-    ASSERT_TRUE(QFile::setPermissions(At("shared"), QFile::Permissions(0x7755)));
-    ASSERT_EQ(::chown(QFile::encodeName(At("shared")).constData(), 65534, 65534), 0);
-    const ShellTarget folder = ClassifyShellPath("mine.pdf", "", At("shared"));
-    EXPECT_EQ(std::tuple(folder.kind, folder.refusal),
-              std::tuple(K::Refused, R::FolderForeignOwner));
 }
 
 // Scripts and documents are told apart by the table above; an ELF file is a

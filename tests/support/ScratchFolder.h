@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+// A test that works in an empty folder of its own, made the current one, as
+// the program finds some of its files by bare name; the folder the test
+// found is current again afterwards.
+class ScratchFolder : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path())); }
+    void TearDown() override { QDir::setCurrent(home); }
+    // Everything in the current folder by name, hidden files, links and pipes
+    // included.
+    static QStringList Entries() {
+        return QDir().entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    // Empties the folder of everything, links, pipes and folders included.
+    void Empty() const {
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        QDir::setCurrent(dir.path());
+    }
+    static void Put(const QString& name, const QByteArray& bytes) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    // What a file holds, "<none>" when it cannot be read.
+    static QByteArray Read(const QString& name) {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+
+    const QString home = QDir::currentPath();
+    QTemporaryDir dir;
+};
