@@ -426,7 +426,9 @@ void TFPresentacio::Disposa() {
         }
         SetFontIfChanged(c.caption, captionFont);
         c.value->setMargin(static_cast<int>(std::lround(0.15 * u)));
-        QFont f = c.value->font();
+        // Numbers and single words, measured at every step of a drag:
+        // laid out letter by letter, without the shaper's cost.
+        QFont f = AsTyped(c.value->font());
         f.setBold(true);
         SetFontIfChanged(c.value, f);
         FitValue(c);
