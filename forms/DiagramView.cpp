@@ -227,10 +227,14 @@ void TDiagramView::paintEvent(QPaintEvent* event) {
             }
         }
         QPainter p(this);
+        // Each rectangle clipped to itself: Qt copies rows whole within a
+        // rectangle, where the region's clip would have it cut every row.
         for (const QRect& r : event->region()) {
+            p.setClipRect(r);
             p.drawImage(r, environment_,
                         QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
         }
+        p.setClipping(false);
         if (source_.drawing) {
             PainterSurface s(p, target(), source_.client.width(), source_.client.height());
             const auto [first, last] = drawing_.moving();
