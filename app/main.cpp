@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
     // explicitly, everything else wants the C rules.
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutes();
+    CacheLargeGlyphs();
 
     // The windows' language: --lang, else the one last picked in the menu,
     // else the desktop's.

@@ -6,6 +6,7 @@
 // run.sh, which prints the ratios.
 
 #include "forms/ClassroomView.h"
+#include "forms/Fonts.h"
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
 #include "plot/Plot.h"
@@ -132,6 +133,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // The program's start: its faces, and its large type kept as images.
+    InstallFontSubstitutes();
+    CacheLargeGlyphs();
     PlotUnitInit();
     // The view chosen in the benchmark is kept here, not in the user's settings.
     QTemporaryDir config;

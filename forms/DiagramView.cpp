@@ -56,7 +56,7 @@ std::optional<QLineF> ClipLine(const QLineF& line, const QRectF& r) {
 void TDiagramView::setDrawing(const SceneDrawing& drawing) {
     const bool sameEnvironment =
         !environment_.isNull() && drawing_.environmentKey == drawing.environmentKey;
-    std::vector<bool> tiles = movingTiles();
+    Tiles tiles = movingTiles();
     drawing_ = drawing;
     tiles_.clear();
     source_.drawing = &drawing_.record;
@@ -66,9 +66,9 @@ void TDiagramView::setDrawing(const SceneDrawing& drawing) {
     source_.client = {drawing.environmentKey.width, drawing.environmentKey.height};
     if (sameEnvironment) {
         // Only around what moved: the rest of the screen is as it was.
-        const std::vector<bool>& now = movingTiles();
+        const Tiles& now = movingTiles();
         for (std::size_t i = 0; i < tiles.size() && i < now.size(); ++i) {
-            tiles[i] = tiles[i] || now[i];
+            tiles[i] |= now[i];
         }
         update(TileRegion(tiles));
     } else {
@@ -77,7 +77,7 @@ void TDiagramView::setDrawing(const SceneDrawing& drawing) {
     }
 }
 
-const std::vector<bool>& TDiagramView::movingTiles() {
+const TDiagramView::Tiles& TDiagramView::movingTiles() {
     // Marked once for each drawing at each size: the tiles a step leaves
     // are those the step before it reached.
     if (tiles_.empty() || tilesSize_ != size()) {
@@ -88,7 +88,7 @@ const std::vector<bool>& TDiagramView::movingTiles() {
     return tiles_;
 }
 
-QRegion TDiagramView::TileRegion(const std::vector<bool>& tiles) const {
+QRegion TDiagramView::TileRegion(const Tiles& tiles) const {
     // Runs of tiles along each row, as the y-x banded rectangles a region
     // is made of, so that it is made in one go.
     const int columns = (width() + Tile - 1) / Tile;
@@ -125,7 +125,7 @@ QSizeF TDiagramView::textSize(const TTextMark& mark) const {
     return *it;
 }
 
-void TDiagramView::markMoving(std::vector<bool>& tiles) const {
+void TDiagramView::markMoving(Tiles& tiles) const {
     const QRectF t = target();
     const auto& calls = drawing_.record.calls();
     const int columns = (width() + Tile - 1) / Tile;
@@ -141,7 +141,7 @@ void TDiagramView::markMoving(std::vector<bool>& tiles) const {
         const QRect r = box.toAlignedRect() & rect();
         for (int row = r.top() / Tile; !r.isEmpty() && row <= r.bottom() / Tile; ++row) {
             for (int column = r.left() / Tile; column <= r.right() / Tile; ++column) {
-                tiles[static_cast<std::size_t>(row * columns + column)] = true;
+                tiles[static_cast<std::size_t>(row * columns + column)] = 1;
             }
         }
     };
@@ -227,10 +227,14 @@ void TDiagramView::paintEvent(QPaintEvent* event) {
             }
         }
         QPainter p(this);
+        // Each rectangle clipped to itself: Qt copies rows whole within a
+        // rectangle, where the region's clip would have it cut every row.
         for (const QRect& r : event->region()) {
+            p.setClipRect(r);
             p.drawImage(r, environment_,
                         QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
         }
+        p.setClipping(false);
         if (source_.drawing) {
             PainterSurface s(p, target(), source_.client.width(), source_.client.height());
             const auto [first, last] = drawing_.moving();

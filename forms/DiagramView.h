@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <vector>
 
 // A scene's drawing as large as the view allows, its proportions kept, on
@@ -31,11 +32,14 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Marks the tiles of the view (row by row) under the object, rays and
-    // image of the drawing.
-    void markMoving(std::vector<bool>& tiles) const;
-    const std::vector<bool>& movingTiles();
-    QRegion TileRegion(const std::vector<bool>& tiles) const;
+    // One flag a tile, row by row: bytes, which are set, merged and read
+    // whole where bits would be one at a time.
+    using Tiles = std::vector<std::uint8_t>;
+    // Marks the tiles of the view under the object, rays and image of the
+    // drawing.
+    void markMoving(Tiles& tiles) const;
+    const Tiles& movingTiles();
+    QRegion TileRegion(const Tiles& tiles) const;
     // A text mark's size in client pixels, measured once.
     QSizeF textSize(const TTextMark& mark) const;
 
@@ -43,7 +47,7 @@ private:
     PictureSource source_;
     QImage environment_;
     // The tiles of the drawing shown, at the size they were marked for.
-    std::vector<bool> tiles_;
+    Tiles tiles_;
     QSize tilesSize_;
     mutable QHash<QString, QSizeF> textSizes_;
 };

@@ -30,6 +30,12 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Script"), {QStringLiteral("Z003")});
 }
 
+void CacheLargeGlyphs() {
+    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE")) {
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "128");
+    }
+}
+
 QString InstalledFace(const QString& family) {
     static const QStringList installed = QFontDatabase::families();
     static QHash<QString, QString> resolved;

@@ -5,6 +5,13 @@
 // MS, Arial Black, Courier New, Script); maps each to the closest free face
 // that Debian packages, so labels keep their intended width.
 void InstallFontSubstitutes();
+// Qt fills the outline of every glyph above 64 pixels anew at each paint,
+// where smaller ones are drawn from images it keeps: on a 4K projector the
+// presentation's values are 81 pixels high and change at every step of a
+// drag, and filling their outlines took three quarters of the step. Lets Qt
+// keep glyphs up to 128 pixels too, unless the user chose a limit. Only
+// before the first text is drawn: Qt reads the limit once.
+void CacheLargeGlyphs();
 
 class QFont;
 class QLabel;

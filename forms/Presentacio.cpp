@@ -24,6 +24,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -49,6 +51,20 @@ constexpr double Margin = 0.5;
 // The results' type height is a fortieth of the smaller of the width and
 // one and a half times the height: 40 pixels on a 1920 x 1080 screen.
 constexpr double TypeDivisor = 40;
+
+// What can put one window over another, or take it away.
+bool MovesCover(QEvent::Type type) {
+    switch (type) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowStateChange:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void SetFontIfChanged(QWidget* w, const QFont& f) {
     if (w->font() != f) {
@@ -196,41 +212,23 @@ void TFPresentacio::CoverOwner() {
 }
 
 bool TFPresentacio::eventFilter(QObject* watched, QEvent* event) {
-    if (owner_ && watched == owner_->window()) {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::WindowStateChange:
-            RunHandler([this] { CoverOwner(); });
-            break;
-        default:
-            break;
-        }
+    if (owner_ && watched == owner_->window() && MovesCover(event->type())) {
+        RunHandler([this] { CoverOwner(); });
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void TFPresentacio::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    RunHandler([this] { CoverOwner(); });
-}
-
-void TFPresentacio::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    RunHandler([this] { CoverOwner(); });
-}
-
-void TFPresentacio::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    RunHandler([this] { CoverOwner(); });
+bool TFPresentacio::event(QEvent* event) {
+    // After the window's own handling: a resize has laid it out first.
+    const bool handled = QWidget::event(event);
+    if (MovesCover(event->type())) {
+        RunHandler([this] { CoverOwner(); });
+    }
+    return handled;
 }
 
 void TFPresentacio::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
-        RunHandler([this] { CoverOwner(); });
-    }
     if (event->type() == QEvent::LanguageChange) {
         RunHandler([this] {
             Retranslate();
@@ -426,7 +424,9 @@ void TFPresentacio::Disposa() {
         }
         SetFontIfChanged(c.caption, captionFont);
         c.value->setMargin(static_cast<int>(std::lround(0.15 * u)));
-        QFont f = c.value->font();
+        // Numbers and single words, measured at every step of a drag:
+        // laid out letter by letter, without the shaper's cost.
+        QFont f = AsTyped(c.value->font());
         f.setBold(true);
         SetFontIfChanged(c.value, f);
         FitValue(c);
@@ -446,10 +446,7 @@ void TFPresentacio::PlaceHint() {
 
 void TFPresentacio::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    RunHandler([this] {
-        Disposa();
-        CoverOwner();
-    });
+    RunHandler([this] { Disposa(); });
 }
 
 void TFPresentacio::Obre() {
@@ -501,38 +498,25 @@ void TFPresentacio::mouseDoubleClickEvent(QMouseEvent* event) {
 void TFPresentacio::keyPressEvent(QKeyEvent* event) {
     // The keys of the scroll bar under the main window's panel, which the
     // presentation hides.
-    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_F11:
+    static constexpr std::pair<int, QAbstractSlider::SliderAction> BarKeys[] = {
+        {Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},
+        {Qt::Key_Down, QAbstractSlider::SliderSingleStepSub},
+        {Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd},
+        {Qt::Key_Up, QAbstractSlider::SliderSingleStepAdd},
+        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepAdd},
+        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepSub},
+        {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+        {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_F11) {
         RunHandler([this] { Tanca(); });
-        return;
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-        action = QAbstractSlider::SliderSingleStepSub;
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-        action = QAbstractSlider::SliderSingleStepAdd;
-        break;
-    case Qt::Key_PageUp:
-        action = QAbstractSlider::SliderPageStepAdd;
-        break;
-    case Qt::Key_PageDown:
-        action = QAbstractSlider::SliderPageStepSub;
-        break;
-    case Qt::Key_Home:
-        action = QAbstractSlider::SliderToMinimum;
-        break;
-    case Qt::Key_End:
-        action = QAbstractSlider::SliderToMaximum;
-        break;
-    case Qt::Key_Space:
+    } else if (key == Qt::Key_Space) {
         emit revealAsked();
-        return;
-    default:
+    } else if (const auto* bar = std::find_if(std::begin(BarKeys), std::end(BarKeys),
+                                              [key](const auto& k) { return k.first == key; });
+               bar != std::end(BarKeys)) {
+        emit stepped(bar->second);
+    } else {
         QWidget::keyPressEvent(event);
-        return;
     }
-    emit stepped(action);
 }

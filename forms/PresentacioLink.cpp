@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QScrollBar>
 
+#include <cstdint>
+
 namespace {
 
 QMenu* DiagramMenu(QMenuBar* menuBar) {
@@ -67,13 +69,7 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBa
                        : ObjectArrowBox(Diagram, lesson_->state().scene.objectPos);
         });
     connect(panelHandle_, &TObjectHandle::dragged, this, [this](double column) {
-        RunHandler([this, column] {
-            if (classroom_->onPanel()) {
-                DragClassroom(column);
-            } else {
-                Drag(column);
-            }
-        });
+        RunHandler([this, column] { Drag(column, classroom_->onPanel()); });
     });
     connect(panelHandle_, &TObjectHandle::stepped, this,
             [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
@@ -91,15 +87,9 @@ void TPresentacioLink::Retranslate() {
     Actualitzat(lesson_->state());
 }
 
-void TPresentacioLink::Drag(double column) {
-    DragTo(ObjectAtColumn(Diagram, column));
-}
-
-void TPresentacioLink::DragClassroom(double column) {
-    DragTo(classroom_->objectAt(column));
-}
-
-void TPresentacioLink::DragTo(std::int32_t x) {
+void TPresentacioLink::Drag(double column, bool classroom) {
+    const std::int32_t x =
+        classroom ? classroom_->objectAt(column) : ObjectAtColumn(Diagram, column);
     // A step within the same whole position changes nothing.
     if (static_cast<double>(x) == lesson_->state().scene.objectPos) {
         return;
@@ -116,13 +106,7 @@ void TPresentacioLink::OpPresentacioClick() {
     if (!presentacio_) {
         presentacio_ = new TFPresentacio(window_);
         connect(presentacio_, &TFPresentacio::dragged, this, [this](double column) {
-            RunHandler([this, column] {
-                if (classroom_->inPictures()) {
-                    DragClassroom(column);
-                } else {
-                    Drag(column);
-                }
-            });
+            RunHandler([this, column] { Drag(column, classroom_->inPictures()); });
         });
         connect(presentacio_, &TFPresentacio::stepped, this,
                 [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });

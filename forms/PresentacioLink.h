@@ -4,8 +4,6 @@
 #include <QAbstractSlider>
 #include <QObject>
 
-#include <cstdint>
-
 class QAction;
 class QMenuBar;
 class QScrollBar;
@@ -44,10 +42,9 @@ public:
     TClassroomView* classroom() const { return classroom_; }
 
 private:
-    void Drag(double column);
-    // A drag on a view showing the classroom drawing, at its column.
-    void DragClassroom(double column);
-    void DragTo(std::int32_t x);
+    // A drag to a column of the view's client area: the classroom
+    // drawing's, or the panel's own.
+    void Drag(double column, bool classroom);
     void Step(QAbstractSlider::SliderAction action);
 
     TFPrincipal* window_;
