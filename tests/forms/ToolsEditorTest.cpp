@@ -82,7 +82,7 @@ constexpr char Failed[] = "No se ha podido guardar «Tools.rel»: no es un fiche
 // A tools file that cannot be read, why, and what "OK" says instead of writing:
 // one the editor does not try to write, one whose write is refused.
 const struct {
-    const char *kind, *reason, *refusal;
+    const char *name, *reason, *refusal;
 } Unreadable[] = {
     {"over the bound", ": ocupa más de 16 MB.", Kept},
     {"link to a pipe", ": no es un fichero normal.", Failed},
@@ -123,6 +123,11 @@ class ToolsEditorTest : public QObject {
     std::unique_ptr<TFedTools> editor_;
     QStringList launched_; // "File|Params|Dir" of each launch
 
+    template <typename T> static void rows(const T& table) {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(table)); ++i)
+            QTest::newRow(table[i].name) << i;
+    }
     // Starts as the program does, beside a file of these tools, if any.
     void start(const char* tools) {
         if (QFile f(ToolFile); tools)
@@ -215,14 +220,10 @@ private slots:
             QCOMPARE(ed(name)->geometry(), geometry);
     }
 
-    void stories_data() {
-        QTest::addColumn<int>("story");
-        for (int i = 0; i < int(std::size(Stories)); ++i)
-            QTest::newRow(Stories[i].name) << i;
-    }
+    void stories_data() { rows(Stories); }
     void stories() {
-        QFETCH(int, story);
-        const auto& s = Stories[story];
+        QFETCH(int, row);
+        const auto& s = Stories[row];
         start(s.file);
         ReportCatcher reports;
         play(QString::fromUtf8(s.script));
@@ -268,11 +269,7 @@ private slots:
 
     // Anything but a readable regular file: no tools, the editor says why, keeps
     // what the user types, and "OK" writes nothing.
-    void unreadableFileIsNamedAndNeverOverwritten_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(Unreadable)); ++i)
-            QTest::newRow(Unreadable[i].kind) << i;
-    }
+    void unreadableFileIsNamedAndNeverOverwritten_data() { rows(Unreadable); }
     void unreadableFileIsNamedAndNeverOverwritten() {
         QFETCH(int, row);
         if (row == 0) {
@@ -305,11 +302,7 @@ private slots:
     }
 
     // A change by another program under the open editor: "OK" asks first.
-    void anotherProgramsChangeIsNeverLostUnasked_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(Changes)); ++i)
-            QTest::newRow(Changes[i].name) << i;
-    }
+    void anotherProgramsChangeIsNeverLostUnasked_data() { rows(Changes); }
     void anotherProgramsChangeIsNeverLostUnasked() {
         QFETCH(int, row);
         const auto& c = Changes[row];
@@ -400,8 +393,9 @@ private slots:
                 play(u"BtNou"_s);
             }
             QVERIFY2(lit() == int(SelectedTool),
-                     qPrintable(QString::asprintf("step %d, action %d (Ctrl %d): tool %d lit", step,
-                                                  action, int(bool(modifiers)), lit())));
+                     qPrintable(QString::asprintf(
+                         "step %d, action %d (Ctrl %d): tool %d selected, %d lit", step, action,
+                         int(bool(modifiers)), int(SelectedTool), lit())));
         }
         QVERIFY(emptyClicks > 20);
     }
