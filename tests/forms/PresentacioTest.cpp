@@ -194,16 +194,15 @@ private slots:
         QTest::addColumn<QList<int>>("object");
         // Not -50 on the arrow: there the ray through the centre runs down it.
         const QList<QPointF> steps{{-60, 5}, {-45, 5}, {-30, 5}, {-25, 5}};
+        const QList<int> along{-60, -45, -30, -25};
         QTest::newRow("panel") << QSize() << QPointF(-60, 5)
                                << (steps + QList<QPointF>{{-109, 20}, {97, 20}})
                                << QList<int>{-60, -45, -30, -25, -100, 0};
         QTest::newRow("panel, off the arrow")
             << QSize() << QPointF(53, 40) << QList<QPointF>{{55, 40}, {-30, 30}}
             << QList<int>{-60, -30};
-        QTest::newRow("wide") << QSize(1280, 720) << QPointF(-60, 5) << steps
-                              << QList<int>{-60, -45, -30, -25};
-        QTest::newRow("tall") << QSize(700, 900) << QPointF(-60, 5) << steps
-                              << QList<int>{-60, -45, -30, -25};
+        QTest::newRow("wide") << QSize(1280, 720) << QPointF(-60, 5) << steps << along;
+        QTest::newRow("tall") << QSize(700, 900) << QPointF(-60, 5) << steps << along;
     }
     void drags() {
         QFETCH(QSize, size);
@@ -302,8 +301,7 @@ private slots:
             [&] { type("25"); },
             [&] { type("$1E"); },
             [&] { type("-20"); },
-            [&] { type("150"); },
-        };
+            [&] { type("150"); }};
         for (const auto& update : updates) {
             update();
             sameTexts();
