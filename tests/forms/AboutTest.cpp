@@ -11,9 +11,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One image of an icon file: the size its directory entry declares, and the
-// colour of a real image of that size, or none for an entry whose image lies
-// past the end of the file.
+// An icon file's entry: its declared side and its image's colour, none for an
+// image past the end of the file.
 struct IconEntry {
     int side;
     QRgb colour = 0;
@@ -38,15 +37,12 @@ QByteArray IconFile(const QList<IconEntry>& entries) {
             made[key] = one.data();
         }
         QByteArray entry = made[key].mid(6, 16);
-        quint32 offset = 0x7FFFFFF0; // past the end
-        if (e.colour != 0) {
-            if (!written.contains(key)) {
-                written[key] = quint32(dataStart + data.size());
-                data += made[key].mid(22);
-            }
-            offset = written[key];
+        if (e.colour != 0 && !written.contains(key)) {
+            written[key] = quint32(dataStart + data.size());
+            data += made[key].mid(22);
         }
-        qToLittleEndian<quint32>(offset, entry.data() + 12);
+        // No colour: past the end.
+        qToLittleEndian<quint32>(e.colour ? written[key] : 0x7FFFFFF0u, entry.data() + 12);
         file += entry;
     }
     return file + data;
@@ -106,7 +102,7 @@ private slots:
         image.fill(Qt::red);
         QVERIFY(image.save(dir.filePath("real.ico"), "ico"));
         const std::pair<const char*, int> files[] = {
-            {"missing.ico", 0}, {".", 0} /* a folder */, {"real.ico", 32}};
+            {"missing.ico", 0}, {".", 0}, {"real.ico", 32}};
         for (const auto& [name, side] : files) {
             TFSobre box;
             SetUp(box, "mirvex", dir.filePath(name));
@@ -116,8 +112,8 @@ private slots:
         }
     }
 
-    // Only the image shown is decoded, chosen by the sizes the directory
-    // gives: the others may be broken, and there may be tens of thousands.
+    // Only the image shown is decoded, chosen by the directory's sizes: the
+    // others may be broken, and there may be tens of thousands.
     void iconDecodesOnlyTheImageItShows_data() {
         QTest::addColumn<QList<IconEntry>>("entries");
         QTest::addColumn<QRgb>("shown");
@@ -136,9 +132,8 @@ private slots:
         QFETCH(QRgb, shown);
         QFile file(dir.filePath(QStringLiteral("many.ico")));
         const QByteArray bytes = IconFile(entries);
-        QVERIFY(bytes.size() < IconFileMaxBytes);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        QVERIFY(bytes.size() < IconFileMaxBytes && file.open(QIODevice::WriteOnly) &&
+                file.write(bytes) == bytes.size() && file.flush());
         TFSobre box;
         try {
             SetUp(box, "mirvex", file.fileName());

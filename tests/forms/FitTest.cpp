@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows as the program's start makes them: the about box and the tools
-// editor belong to the main window, modeless, centred once and hidden, not
-// closed; the faces the texts are drawn in (what the font machinery picked,
-// QFontInfo); and no text clipped in any language: every label and button of
-// every window, and every row the results panel can show, measured in its
-// own font against the room its control gives it, and the results' words
-// drawn at one and two device pixels to the pixel with no glyph cut by
-// their box.
+// editor owned, modeless, centred once; the faces drawn; no text clipped in any
+// language, the results' words checked to the pixel at device ratios 1 and 2.
 #include "core/Language.h"
 #include "core/LanguageChoice.h"
 #include "forms/Fonts.h"
@@ -36,24 +31,19 @@ qreal Room(QWidget* w) {
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         QStyleOptionButton opt;
         opt.initFrom(button);
-        opt.rect = button->rect();
         opt.text = button->text();
-        const QRect contents =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
-        return contents.width();
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button).width();
     }
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         QStyleOptionFrame opt;
         opt.initFrom(edit);
-        opt.rect = edit->rect();
         opt.lineWidth = edit->hasFrame()
                             ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit)
                             : 0;
-        const QRect contents =
-            edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit);
         const QMargins m = edit->textMargins();
         constexpr int LineEditSideMargin = 2; // Qt's own, on each side of the text
-        return contents.width() - m.left() - m.right() - 2 * LineEditSideMargin;
+        return edit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, edit).width() -
+               m.left() - m.right() - 2 * LineEditSideMargin;
     }
     return -1;
 }
@@ -73,8 +63,7 @@ class FitTest : public QObject {
             return;
         const QFontMetricsF metrics(w->font());
         for (QString line : text.split(u'\n')) {
-            // A trailing blank (the credits' web address has one) draws
-            // nothing, so nothing of it can be clipped.
+            // A trailing blank (the credits' web address has one) draws nothing.
             while (line.endsWith(u' '))
                 line.chop(1);
             const qreal width = metrics.horizontalAdvance(line);
@@ -86,9 +75,7 @@ class FitTest : public QObject {
         }
     }
 
-    // A label draws its text clipped to its box: the text drawn as the
-    // label lays it out, unclipped, at a device pixel ratio, must leave no
-    // ink on or past the frame.
+    // The label's text drawn as it lays it out but unclipped leaves no ink on or past its frame.
     void inkInside(QLabel* label, qreal ratio, const QString& where) {
         constexpr int Room = 16;
         QImage canvas((label->size() + QSize(2 * Room, 2 * Room)) * ratio, QImage::Format_RGB32);
@@ -180,7 +167,6 @@ private slots:
         for (QWidget* window : QApplication::topLevelWidgets())
             for (QWidget* w : window->findChildren<QWidget*>())
                 measure(w, name + ' ' + window->objectName());
-
         // Every row of the results panel: each kind, each orientation, each
         // size class, and the image at infinity.
         TFPrincipal& w = windows->principal();

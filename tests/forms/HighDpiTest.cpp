@@ -28,12 +28,10 @@ private slots:
         auto* field = w.findChild<QLineEdit*>("EdPosObj");
         field->setText("10");
         QTest::keyClick(field, Qt::Key_Return);
-
         auto* panel = w.findChild<TGraficPanel*>("Grafic");
         const QImage shown = panel->grab().toImage();
         QCOMPARE(shown.size(), QSize(850, 562));
         QCOMPARE(shown.devicePixelRatio(), 2.0);
-
         // The two solid reflected rays cross the left of the panel on a
         // slant. Magnified 425-pixel columns would come in identical pairs
         // (2 x 2 steps); drawn at the device's resolution, neighbouring

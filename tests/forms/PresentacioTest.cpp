@@ -101,8 +101,7 @@ class PresentacioTest : public QObject {
         return pres()->diagram()->grab().toImage().pixelColor(presPoint(x, 5)) == ObjectQColor;
     }
 
-    // What the screen shows of the presentation's diagram, painted only
-    // where it changed, is what painting it all shows.
+    // The diagram painted only where it changed shows what painting it all shows.
     bool screenShowsTheWholePicture() {
         QWidget* view = pres()->diagram();
         const QPoint at = view->mapTo(pres(), QPoint(0, 0));
@@ -126,13 +125,11 @@ class PresentacioTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
-        // The panel's own look, as a user who turned the classroom view off
-        // has it: these tests are of that look (ClassroomViewTest has the
-        // other).
+        // The panel's own look, the classroom view turned off (ClassroomViewTest has the other).
         QVERIFY(QDir().mkpath(dir.filePath("config/Vexaria")));
         QFile conf(dir.filePath("config/Vexaria/vexaria.conf"));
-        QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write("classroomview=false\n") > 0);
-        conf.close();
+        QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write("classroomview=false\n") > 0 &&
+                conf.flush());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
     }
     void init() {
@@ -146,12 +143,10 @@ private slots:
     }
     void cleanup() {
         QVERIFY(reports->boxes.empty());
-        reports.reset();
         w.reset();
     }
 
-    // Opened and left twice, the focus going back to the main window each
-    // time; always the same window, and the object never moves.
+    // Opened and left twice, the focus back to the main window, the object never moved.
     void opensAndLeaves_data() {
         QTest::addColumn<int>("how");
         QTest::newRow("menu, Escape") << 0;
@@ -190,9 +185,8 @@ private slots:
         QCOMPARE(w->findChildren<TFPresentacio*>().size(), 1);
     }
 
-    // A drag on the panel or the presentation: each step an update of the
-    // field, the bar, both diagrams and the results, held to the bar's
-    // range; a press off the arrow takes it only past the drag distance.
+    // A drag on either diagram updates everything at each step, held to the bar's range;
+    // a press off the arrow takes it only past the drag distance.
     void drags_data() {
         QTest::addColumn<QSize>("size"); // of the presentation; none: the panel
         QTest::addColumn<QPointF>("start");
@@ -200,16 +194,15 @@ private slots:
         QTest::addColumn<QList<int>>("object");
         // Not -50 on the arrow: there the ray through the centre runs down it.
         const QList<QPointF> steps{{-60, 5}, {-45, 5}, {-30, 5}, {-25, 5}};
+        const QList<int> along{-60, -45, -30, -25};
         QTest::newRow("panel") << QSize() << QPointF(-60, 5)
                                << (steps + QList<QPointF>{{-109, 20}, {97, 20}})
                                << QList<int>{-60, -45, -30, -25, -100, 0};
         QTest::newRow("panel, off the arrow")
             << QSize() << QPointF(53, 40) << QList<QPointF>{{55, 40}, {-30, 30}}
             << QList<int>{-60, -30};
-        QTest::newRow("wide") << QSize(1280, 720) << QPointF(-60, 5) << steps
-                              << QList<int>{-60, -45, -30, -25};
-        QTest::newRow("tall") << QSize(700, 900) << QPointF(-60, 5) << steps
-                              << QList<int>{-60, -45, -30, -25};
+        QTest::newRow("wide") << QSize(1280, 720) << QPointF(-60, 5) << steps << along;
+        QTest::newRow("tall") << QSize(700, 900) << QPointF(-60, 5) << steps << along;
     }
     void drags() {
         QFETCH(QSize, size);
@@ -259,9 +252,8 @@ private slots:
         QVERIFY(x <= -100 || x >= 0 || drawn.pixelColor(panelPoint(x, 5)) == ObjectQColor);
     }
 
-    // The wheel on either diagram, a notch a bar step (half notches add
-    // up), and the presentation's keys: a step for the arrows, a page for
-    // Page Up and Down, the ends for Home and End, no further than the ends.
+    // The wheel on either diagram, a notch a bar step (half notches add up),
+    // and the presentation's keys, no further than the ends.
     void wheelAndKeys() {
         type("40");
         const auto wheel = [](QWidget* target, int delta) {
@@ -292,10 +284,8 @@ private slots:
         QVERIFY(pres()->isVisible());
     }
 
-    // Every way of changing the scene reaches the presentation; hidden, it
-    // is left alone, and shown again it has caught up. A distance typed
-    // outside the bar's range stays through leaving and coming back,
-    // resizing and double clicks, until a drag takes it.
+    // Every way of changing the scene reaches the presentation, which catches up
+    // when shown again; a distance out of the bar's range stays until a drag.
     void thePresentationFollowsEveryKindOfUpdate() {
         open();
         sameTexts();
@@ -311,8 +301,7 @@ private slots:
             [&] { type("25"); },
             [&] { type("$1E"); },
             [&] { type("-20"); },
-            [&] { type("150"); },
-        };
+            [&] { type("150"); }};
         for (const auto& update : updates) {
             update();
             sameTexts();
@@ -336,11 +325,18 @@ private slots:
         QVERIFY(pres()->findChild<QLabel*>("PresPosIm")->text() != field("EdPosIm"));
         open();
         sameTexts();
+        // The results in large type beside the diagram, not over it; that each
+        // fits its box in every language is ClassroomViewTest's.
+        resizePresentation({1920, 1080});
+        type("7");
+        for (const auto& [mine, copy] : Copies)
+            QVERIFY2(QFontInfo(pres()->findChild<QLabel*>(copy)->font()).pixelSize() >= 20, copy);
+        QVERIFY(!pres()->diagram()->geometry().intersects(
+            pres()->findChild<QWidget*>("PresDades")->geometry()));
     }
 
-    // Under the full-screen presentation the main window is not painted,
-    // as no one sees it; its controls still follow, and it is painted again
-    // when it shows.
+    // Under the full-screen presentation the main window's controls follow
+    // but it is painted only when it shows again.
     void theCoveredMainWindowWaitsToBePainted() {
         w->move(100, 100);
         cover();
@@ -355,10 +351,9 @@ private slots:
         QTRY_VERIFY(!w->updatesEnabled());
         QTest::keyClick(pres(), Qt::Key_Escape);
         QVERIFY(!pres()->isVisible() && w->updatesEnabled());
-        QVERIFY(w->grab().toImage().pixelColor(w->findChild<TGraficPanel*>("Grafic")->mapTo(
-                    w.get(), panelPoint(-30, 5))) == ObjectQColor);
-        // Under the presentation the panel's picture waits too, and is the
-        // last update's, as the panel would have drawn it then.
+        QCOMPARE(w->grab().toImage().pixelColor(panel()->mapTo(w.get(), panelPoint(-30, 5))),
+                 ObjectQColor);
+        // The covered panel's picture waits too, then is the last update's.
         const QImage live = panel()->picture(1.0);
         cover();
         for (const char* x : {"45", "60", "30"})
@@ -371,8 +366,7 @@ private slots:
         QCOMPARE(drawn.pixelColor(panelPoint(-30, 5)), PanelQColor);
     }
 
-    // The resize cursor over the arrow, and while dragging it wherever the
-    // pointer is; the arrow coming to a pointer that stays brings it too.
+    // The resize cursor over the arrow, or the arrow coming under the pointer, and while dragging.
     void theCursorShowsTheArrowCanBeTaken() {
         type("40");
         const auto shapeAt = [](QWidget* view, QPoint p) {
@@ -387,8 +381,7 @@ private slots:
         QCOMPARE(panel()->cursor().shape(), Qt::SizeHorCursor);
         open();
         resizePresentation({1280, 720});
-        // The offscreen platform stacks no windows: the pointer must not
-        // find the main window under the presentation.
+        // Offscreen windows are not stacked: the main window moved from under the pointer.
         w->move(1400, 800);
         QWidget* view = pres()->diagram();
         QCOMPARE(shapeAt(view, presPoint(-34, 8)), Qt::SizeHorCursor);
@@ -396,18 +389,6 @@ private slots:
         QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-34, 8));
         QCOMPARE(shapeAt(view, presPoint(-50, 40)), Qt::SizeHorCursor);
         QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-50, 40));
-    }
-
-    // The results in large type beside the diagram, not over it; that every
-    // label fits its box in every language is ClassroomViewTest's.
-    void resultsInLargeType() {
-        open();
-        resizePresentation({1920, 1080});
-        type("7");
-        for (const auto& [mine, copy] : Copies)
-            QVERIFY2(QFontInfo(pres()->findChild<QLabel*>(copy)->font()).pixelSize() >= 20, copy);
-        QVERIFY(!pres()->diagram()->geometry().intersects(
-            pres()->findChild<QWidget*>("PresDades")->geometry()));
     }
 };
 

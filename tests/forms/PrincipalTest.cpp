@@ -8,6 +8,7 @@
 #include "forms/Accessibility.h"
 #include "forms/ErrorReport.h"
 #include "forms/Fonts.h"
+#include "forms/GraficPanel.h"
 #include "forms/LanguageSwitch.h"
 #include "forms/Presentacio.h"
 #include "forms/USobre.h"
@@ -51,24 +52,18 @@ const struct {
 };
 const std::map<QString, QColor> Colors = {
     {"real", 0x0000db}, {"virtual", 0x72dbff}, {"derecha", 0x0068d1}, {"inversa", 0xff0000}};
-// The face the program's substitutes draw the size word in (for Tahoma,
-// Courier New and Script), its size and weight.
+// The size word's face (the substitutes for Tahoma, Courier New and Script), size and weight.
 const std::map<QString, std::tuple<QString, int, bool>> Fonts = {
     {"aumentada", {"Liberation Sans", 20, true}},
     {"igual", {"Liberation Mono", 16, false}},
     {"disminuida", {"Z003", 14, false}}};
 
-// Control, then its accessible name in Spanish and in English.
-const char* const Names[][3] = {
-    {"BtPla", "espejo plano", "plane mirror"},
-    {"BtConv", "espejo convexo", "convex mirror"},
-    {"BtConc", "espejo cóncavo", "concave mirror"},
-    {"BarraDespl", "posición objecto", "object position"},
-    {"EdPosObj", "posición objecto", "object position"},
-    {"EdPosIm", "Posición de la imagen", "Image position"},
-    {"EdAugm", "Aumento", "Magnification"},
-    {"Grafic", "Diagrama", "Diagram"},
-};
+// Controls and their accessible names in Spanish and in English.
+const char* const Named = "BtPla BtConv BtConc BarraDespl EdPosObj EdPosIm EdAugm Grafic";
+const char* const Names[] = {"espejo plano|espejo convexo|espejo cóncavo|posición objecto|"
+                             "posición objecto|Posición de la imagen|Aumento|Diagrama",
+                             "plane mirror|convex mirror|concave mirror|object position|"
+                             "object position|Image position|Magnification|Diagram"};
 
 } // namespace
 
@@ -84,9 +79,8 @@ class PrincipalTest : public QObject {
         for (int i = 0; i < int(std::size(table)); ++i)
             QTest::addRow("%d", i) << i;
     }
-    template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
-    QString text(const char* name) { return get<QLineEdit>(name)->text(); }
-    QString label(const char* name) { return get<QLabel>(name)->text(); }
+    template <typename T = QWidget> T* get(const QString& name) { return w->findChild<T*>(name); }
+    QString text(const char* name) { return get(name)->property("text").toString(); }
     QColor color(const char* name) { return get(name)->palette().color(QPalette::WindowText); }
     QScrollBar* bar() { return get<QScrollBar>("BarraDespl"); }
     QString down() {
@@ -174,11 +168,11 @@ private slots:
                 command(r.command);
                 type(r.distance);
             }
-            const QStringList all{label("PTipus"), label("PSentit"), label("PMagnif"),
-                                  text("EdPosIm"), text("EdAugm")};
+            const QStringList all{text("PTipus"), text("PSentit"), text("PMagnif"), text("EdPosIm"),
+                                  text("EdAugm")};
             QCOMPARE(all.join(' '), QString::fromUtf8(english ? r.english : r.shown));
         }
-        const QStringList shown{label("PTipus"), label("PSentit"), label("PMagnif")};
+        const QStringList shown{text("PTipus"), text("PSentit"), text("PMagnif")};
         QCOMPARE(get<QLabel>("PTipus")->alignment(),
                  (shown[0] == "real" ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         QCOMPARE(std::pair(color("PTipus"), color("PSentit")),
@@ -190,8 +184,7 @@ private slots:
         QCOMPARE(get<QLineEdit>("EdPosIm")->cursorPosition(), 0); // long numbers show their start
     }
 
-    // Which texts are refused is the integer parser's table; here, what the
-    // window does with one.
+    // What the window does with a refused text (which are refused is the parser's table).
     void refusedPositions_data() {
         QTest::addColumn<QString>("typed");
         for (const char* t : {"", "\t40", "40 ", "abc"}) // nothing trimmed first
@@ -212,13 +205,11 @@ private slots:
 
     void positionControls() {
         // The far ones fail to draw: one report each, and repaints do not draw again.
-        for (const auto& [typed, v, barPos] : {std::tuple{"$28", 40.0, 60},
-                                               {"  +33", 33, 67},
-                                               {"150", 150, 0},
-                                               {"2000000000", 2e9, 0},
-                                               {"$FFFFFFFF", -1, 100},
-                                               {"-2147483648", INT_MIN, 100},
-                                               {"50", 50, 50}}) {
+        const std::tuple<const char*, double, int> typings[] = {
+            {"$28", 40, 60},        {"  +33", 33, 67},      {"150", 150, 0},
+            {"2000000000", 2e9, 0}, {"$FFFFFFFF", -1, 100}, {"-2147483648", INT_MIN, 100},
+            {"50", 50, 50}};
+        for (const auto& [typed, v, barPos] : typings) {
             type(typed, Qt::Key_Enter);
             w->repaint();
             state(-v, barPos, QString::number(qint64(v)));
@@ -251,15 +242,13 @@ private slots:
         }
     }
 
-    // The panel's frame: a raised outer bevel and a lowered inner one, the
-    // bottom and right edges drawn over the corners.
+    // A raised outer bevel and a lowered inner one, bottom and right over the corners.
     void panelHasItsBevel() {
-        QWidget* panel = get("Grafic");
-        const QImage shot = panel->grab().toImage();
+        const QImage shot = panel()->grab().toImage();
         const int r = shot.width() - 1, b = shot.height() - 1;
-        const QRgb light = panel->palette().color(QPalette::Light).rgb();
-        const QRgb dark = panel->palette().color(QPalette::Dark).rgb();
-        const QRgb inside = panel->palette().color(QPalette::Window).rgb();
+        const QPalette& c = panel()->palette();
+        const QRgb light = c.color(QPalette::Light).rgb(), dark = c.color(QPalette::Dark).rgb(),
+                   inside = c.color(QPalette::Window).rgb();
         const std::tuple<int, int, QRgb> pixels[] = {
             {0, 0, light},     {r / 2, 0, light},     {0, b / 2, light},     {r, 0, dark},
             {0, b, dark},      {r / 2, b, dark},      {r, b / 2, dark},      {r, b, dark},
@@ -281,8 +270,7 @@ private slots:
         command("OpQ");
         QVERIFY(about.isVisible());
         QFile bad("mirvex.ico"); // a bad icon is reported
-        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not an icon") > 0);
-        bad.close();
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not an icon") > 0 && bad.flush());
         TFSobre fresh;
         FSobre = &fresh;
         w->hide();
@@ -292,8 +280,7 @@ private slots:
         reports->boxes.clear();
     }
 
-    // An error that escapes a handler is reported with a "." added; the
-    // handlers that follow in the event loop still run.
+    // An error escaping a handler is reported with a "." added; the event loop goes on.
     void escapingErrorsAreReportedAndTheLoopGoesOn() {
         for (const char* message : {"Invalid floating point operation", "Done.", ""})
             RunHandler([message] { throw RunError(message); });
@@ -312,11 +299,12 @@ private slots:
                                      "Unknown error."}));
         reports->boxes.clear();
         // The title: the program's base name up to its first dot, the rest lowered.
-        for (const auto& [path, title] : {std::pair{"/usr/bin/mirvex", "mirvex"},
-                                          {"/opt/x/MIRVEX.EXE", "Mirvex"},
-                                          {"/a.b/MirVex.tar.gz", "Mirvex"},
-                                          {"/home/u/ÉCOLE", "École"},
-                                          {"/home/u/.hidden", ""}})
+        const std::pair<const char*, const char*> titles[] = {{"/usr/bin/mirvex", "mirvex"},
+                                                              {"/opt/x/MIRVEX.EXE", "Mirvex"},
+                                                              {"/a.b/MirVex.tar.gz", "Mirvex"},
+                                                              {"/home/u/ÉCOLE", "École"},
+                                                              {"/home/u/.hidden", ""}};
+        for (const auto& [path, title] : titles)
             QCOMPARE(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title));
     }
 
@@ -330,35 +318,29 @@ private slots:
         QTimer::singleShot(0, w.get(), &QWidget::close);
         QCOMPARE(QApplication::exec(), 0);
     }
-    // As a keyboard and screen-reader user meets the window: the names and
-    // the diagram's description that assistive technology reads, the keys,
-    // the tab order and the focus ring.
+    // The names and description assistive technology reads, in the language shown.
     void namesFollowTheLanguage() {
         for (const TLanguage language : {LangSpanish, LangEnglish, LangSpanish}) {
             SwitchLanguage(language);
-            for (const auto& n : Names) {
-                const QString name =
-                    QAccessible::queryAccessibleInterface(get(n[0]))->text(QAccessible::Name);
-                QCOMPARE(name, QString::fromUtf8(n[language == LangEnglish ? 2 : 1]));
-            }
+            QStringList names;
+            for (const QString& control : QString(Named).split(' '))
+                names
+                    << QAccessible::queryAccessibleInterface(get(control))->text(QAccessible::Name);
+            QCOMPARE(names, QString(Names[language == LangEnglish]).split('|'));
             // Numbers as the language writes them.
             QCOMPARE(description(panel()), expected());
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(panel())->role(), QAccessible::Graphic);
     }
 
-    // Every new scene, whatever made it, is described. (The events that
-    // make a screen reader speak need a platform with an accessibility
-    // bridge: the AT-SPI test checks them.)
+    // Every new scene, whatever made it, is described (what makes a screen
+    // reader speak is the AT-SPI test's).
     void eachChangeIsDescribed() {
         const std::pair<const char*, std::function<void()>> changes[] = {
             {"typed", [&] { type("35"); }},
-            {"scroll bar",
-             [&] {
-                 get<QScrollBar>("BarraDespl")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-             }},
-            {"button", [&] { QTest::mouseClick(get<QToolButton>("BtConc"), Qt::LeftButton); }},
-            {"menu", [&] { get<QAction>("OpCentre")->trigger(); }},
+            {"scroll bar", [&] { bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }},
+            {"button", [&] { command("BtConc"); }},
+            {"menu", [&] { command("OpCentre"); }},
         };
         for (const auto& [how, change] : changes) {
             const QString before = description(panel());
@@ -392,6 +374,8 @@ private slots:
         QCOMPARE(description(panel()), expected());
         QTest::keyClick(panel(), Qt::Key_Right, Qt::ShiftModifier); // not a step
         QCOMPARE(LastObjectPos, -100);
+        for (const Qt::Key key : {Qt::Key_A, Qt::Key_Escape})
+            QCOMPARE(DiagramKeyStep(key), QAbstractSlider::SliderNoAction);
         for (const char* button :
              {"BtPla", "BtConv", "BtConc", "EdPosIm", "EdAugm", "BarraDespl"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -447,9 +431,45 @@ private slots:
         QTest::keyClick(pres, Qt::Key_Escape);
     }
 
-    void keySteps() {
-        QCOMPARE(DiagramKeyStep(Qt::Key_A), QAbstractSlider::SliderNoAction);
-        QCOMPARE(DiagramKeyStep(Qt::Key_Escape), QAbstractSlider::SliderNoAction);
+    // Whatever came before, the picture is the one the scene gives drawn
+    // on a freshly erased panel, and the pen is the one it leaves.
+    void eachSceneIsDrawnAsOnAFreshPanel() {
+        struct Step {
+            Scene scene;
+            TPen pen;            // the pen the drawing starts with
+            bool erased = false; // the panel erased and drawn on by hand before
+        };
+        const TPen solidRed{LineStyle::Solid, RGB(255, 0, 0), 3};
+        const Step steps[] = {
+            {{MirrorConcave, -60}, InitialPen}, {{MirrorConcave, -59}, TPen{}},
+            {{MirrorConcave, -24}, TPen{}},     {{MirrorConvex, -40}, TPen{}},
+            {{MirrorConvex, 0}, TPen{}},        {{MirrorConcave, -1e12}, TPen{}},
+            {{MirrorConcave, -30}, solidRed},   {{MirrorConcave, -31}, TPen{}},
+            {{MirrorPlane, -40}, TPen{}},       {{MirrorPlane, -41}, TPen{}},
+            {{MirrorPlane, -42}, TPen{}, true},
+        };
+        TGraficPanel panel;
+        panel.resize(PanelWidth, PanelHeight);
+        for (const Step& step : steps) {
+            DiagramStyle style;
+            style.pen = step.pen;
+            const SceneDrawing drawing = DrawScene(step.scene, ComputeImage(step.scene), style);
+            if (step.erased) {
+                panel.repaintBackground();
+                panel.surface().moveTo(10, 10);
+                panel.surface().lineTo(400, 200);
+            }
+            panel.showDrawing(drawing);
+            TGraficPanel fresh;
+            fresh.resize(PanelWidth, PanelHeight);
+            fresh.repaintBackground();
+            drawing.record.replay(fresh.surface());
+            const QByteArray what = QByteArray::number(step.scene.kind) + " " +
+                                    QByteArray::number(step.scene.objectPos);
+            QVERIFY2(panel.picture(1.0) == fresh.picture(1.0), what);
+            QVERIFY2(panel.surface().pen() == drawing.pen, what);
+            QCOMPARE(panel.drawing().calls(), drawing.record.calls());
+        }
     }
 };
 

@@ -22,13 +22,12 @@ class PrintModuleTest : public QObject {
     Q_OBJECT
 private slots:
     void theProgramFindsTheModuleInItsOwnFolder() {
-        const QString file = PrintModuleFile(QStringLiteral(PROGRAM_FOLDER));
-        QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
-        QCOMPARE(QFileInfo(file).canonicalFilePath(),
-                 QFileInfo(QStringLiteral(PRINT_MODULE)).canonicalFilePath());
         // Nothing but the program's folder and the module's name.
-        QCOMPARE(QFileInfo(file).dir().canonicalPath(),
-                 QDir(QStringLiteral(PROGRAM_FOLDER)).canonicalPath());
+        const QFileInfo file(PrintModuleFile(QStringLiteral(PROGRAM_FOLDER)));
+        QVERIFY2(file.isFile(), qPrintable(file.filePath()));
+        QCOMPARE(std::pair(file.canonicalFilePath(), file.dir().canonicalPath()),
+                 std::pair(QFileInfo(PRINT_MODULE).canonicalFilePath(),
+                           QDir(PROGRAM_FOLDER).canonicalPath()));
     }
 
     void printSupportComesWithTheModuleOnly() {
@@ -44,17 +43,12 @@ private slots:
         QVERIFY(Mapped(QFileInfo(file).canonicalFilePath()));
         // Loaded once: the second print finds the same module.
         QCOMPARE(&LoadPrintModule(file), &module);
-
         // Its dialog, cancelled: nothing is drawn.
         QString dialogName;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&dialogName] {
-            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                dialogName = d->objectName();
-                d->reject();
-            }
+        WhenOpen<QDialog>([&dialogName](QDialog* d) {
+            dialogName = d->objectName();
+            d->reject();
         });
-        watch.start(5);
         int painted = 0;
         const VexariaPrintPage page{&painted, [](void* context, QPainter*, const QRectF*) {
                                         ++*static_cast<int*>(context);

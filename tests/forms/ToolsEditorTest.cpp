@@ -79,21 +79,17 @@ constexpr char Kept[] = "no se sobrescribe, porque se perderían las utilidades"
 constexpr char Failed[] = "No se ha podido guardar «Tools.rel»: no es un fichero normal. La "
                           "lista editada se conserva.";
 
-// A tools file that cannot be read, the reason the editor gives, and what
-// "OK" says instead of writing: one file the editor does not try to write,
-// one it tries and the write refuses. The kinds of file themselves are the
-// safe file's and the tool file's tests.
+// A tools file that cannot be read, why, and what "OK" says instead of writing:
+// one the editor does not try to write, one whose write is refused.
 const struct {
-    const char *kind, *reason, *refusal;
+    const char *name, *reason, *refusal;
 } Unreadable[] = {
     {"over the bound", ": ocupa más de 16 MB.", Kept},
     {"link to a pipe", ": no es un fichero normal.", Failed},
 };
 
-// Another program's change under an open editor: the file it started with,
-// what it then writes (null: removes the file; "+": Three and more), the
-// button pressed ("": never asked), the file after "OK" (null: none) and the
-// list box ("<hidden>": the editor closed).
+// Another program's change under an open editor: start file, what it writes (null: removes;
+// "+": Three and more), answer ("": none asked), file after OK (null: none), list shown.
 const struct {
     const char *name, *file, *written, *answer, *saved, *shown;
 } Changes[] = {
@@ -106,19 +102,14 @@ const struct {
     {"the same bytes written again", Three, Three, "", "+Cuatro|c||", "<hidden>"},
 };
 
-// What the name "Tools.rel" stands for on disk, the name itself and what it
-// leads to, to see that nothing changed.
+// What "Tools.rel" stands for on disk, the name and what it leads to.
 QString Describe() {
     struct stat name {
     }, to{};
     const int found = ::lstat(ToolFile, &name) + ::stat(ToolFile, &to);
-    return QStringLiteral("%1: mode %2, inode %3 to mode %4, %5 bytes, inode %6")
-        .arg(found)
-        .arg(name.st_mode, 0, 8)
-        .arg(name.st_ino)
-        .arg(to.st_mode, 0, 8)
-        .arg(to.st_size)
-        .arg(to.st_ino);
+    return QString::asprintf("%d: mode %o, inode %llu to mode %o, %lld bytes, inode %llu", found,
+                             name.st_mode, qulonglong(name.st_ino), to.st_mode,
+                             qlonglong(to.st_size), qulonglong(to.st_ino));
 }
 
 } // namespace
@@ -132,6 +123,11 @@ class ToolsEditorTest : public QObject {
     std::unique_ptr<TFedTools> editor_;
     QStringList launched_; // "File|Params|Dir" of each launch
 
+    template <typename T> static void rows(const T& table) {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(table)); ++i)
+            QTest::newRow(table[i].name) << i;
+    }
     // Starts as the program does, beside a file of these tools, if any.
     void start(const char* tools) {
         if (QFile f(ToolFile); tools)
@@ -152,8 +148,7 @@ class ToolsEditorTest : public QObject {
             shown << list()->item(row)->text();
         return shown.join(';');
     }
-    // The tools menu's entries as it shows them: its tool items are made
-    // when it is about to show.
+    // The tools menu's entries, made as it is about to show.
     static QList<QAction*> menu() {
         emit ToolsMenuItem->aboutToShow();
         return ToolsMenuItem->actions();
@@ -225,14 +220,10 @@ private slots:
             QCOMPARE(ed(name)->geometry(), geometry);
     }
 
-    void stories_data() {
-        QTest::addColumn<int>("story");
-        for (int i = 0; i < int(std::size(Stories)); ++i)
-            QTest::newRow(Stories[i].name) << i;
-    }
+    void stories_data() { rows(Stories); }
     void stories() {
-        QFETCH(int, story);
-        const auto& s = Stories[story];
+        QFETCH(int, row);
+        const auto& s = Stories[row];
         start(s.file);
         ReportCatcher reports;
         play(QString::fromUtf8(s.script));
@@ -247,16 +238,12 @@ private slots:
                      qPrintable(box.text));
     }
 
-    // A long list comes in submenus of consecutive tools (how many each
-    // entry holds is FormsLogicTest's), each filled when it first shows.
+    // A long list comes in submenus of consecutive tools, each filled when it first shows.
     void longListsComeInMenusOfBoundedSize() {
-        QByteArray bytes;
+        QStringList tools;
         for (int k = 1; k <= 2345; ++k)
-            bytes += QByteArray::number(k) + "\r\nf" + QByteArray::number(k) + "\r\n\r\n\r\n";
-        QFile f(ToolFile);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        f.close();
-        start(nullptr);
+            tools << QStringLiteral("%1|f%1||").arg(k);
+        start(qPrintable(tools.join(';')));
         QCOMPARE(ToolsMenuItem->actions().size(), 2);
         QCOMPARE(menuItems(), u"1–1000;1001–2000;2001–2345"_s);
         QStringList shown, all; // every tool item, in order
@@ -280,14 +267,9 @@ private slots:
         QCOMPARE(list()->count(), 2345);
     }
 
-    // Anything but a readable regular file: the menu gets no tools and nothing
-    // is waited for; the editor says why when it opens, keeps what the user
-    // types, and "OK" writes nothing.
-    void unreadableFileIsNamedAndNeverOverwritten_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(Unreadable)); ++i)
-            QTest::newRow(Unreadable[i].kind) << i;
-    }
+    // Anything but a readable regular file: no tools, the editor says why, keeps
+    // what the user types, and "OK" writes nothing.
+    void unreadableFileIsNamedAndNeverOverwritten_data() { rows(Unreadable); }
     void unreadableFileIsNamedAndNeverOverwritten() {
         QFETCH(int, row);
         if (row == 0) {
@@ -319,13 +301,8 @@ private slots:
         QCOMPARE(menuItems(), QString());
     }
 
-    // Another program changes the file while the editor has it open: "OK"
-    // asks first, and only the user's answer decides what is lost.
-    void anotherProgramsChangeIsNeverLostUnasked_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(Changes)); ++i)
-            QTest::newRow(Changes[i].name) << i;
-    }
+    // A change by another program under the open editor: "OK" asks first.
+    void anotherProgramsChangeIsNeverLostUnasked_data() { rows(Changes); }
     void anotherProgramsChangeIsNeverLostUnasked() {
         QFETCH(int, row);
         const auto& c = Changes[row];
@@ -349,8 +326,7 @@ private slots:
         QCOMPARE(editor_->isVisible() ? listed() : u"<hidden>"_s, QString::fromUtf8(c.shown));
     }
 
-    // A file planted where others may write is not launched, and the user
-    // learns why; the tool's own folder, if only the user may write it, works.
+    // A file where others may write is not launched, and the user learns why.
     void refusedLaunchSaysWhy() {
         QVERIFY(QDir().mkdir(u"shared"_s) && QDir().mkdir(u"mine"_s));
         QVERIFY(QFile::setPermissions(u"shared"_s, QFile::Permissions(0x7777)));
@@ -378,10 +354,8 @@ private slots:
                                              "carpeta en «Directorio de trabajo»."}));
     }
 
-    // The list never disagrees with the tool being edited: random clicks on
-    // items, below them, with and without Ctrl, the keyboard and "+" leave
-    // tool k alone lit while tool k is selected, and nothing lit in the
-    // no-selection state.   HIGHLIGHT_SEED=<n> repeats a run.
+    // Random clicks, keys and "+" leave tool k alone lit while tool k is selected,
+    // none in the no-selection state.   HIGHLIGHT_SEED=<n> repeats a run.
     void highlightFollowsTheSelectedTool() {
         start("Uno|f||;Dos|f||;Tres|f||;Cuatro|f||;Cinco|f||");
         play(u"open"_s);
@@ -419,20 +393,14 @@ private slots:
                 play(u"BtNou"_s);
             }
             QVERIFY2(lit() == int(SelectedTool),
-                     qPrintable(QStringLiteral("step %1, action %2 (Ctrl %3): tool %4 selected, "
-                                               "%5 lit")
-                                    .arg(step)
-                                    .arg(action)
-                                    .arg(bool(modifiers))
-                                    .arg(SelectedTool)
-                                    .arg(lit())));
+                     qPrintable(QString::asprintf(
+                         "step %d, action %d (Ctrl %d): tool %d selected, %d lit", step, action,
+                         int(bool(modifiers)), int(SelectedTool), lit())));
         }
         QVERIFY(emptyClicks > 20);
     }
 
-    // The tools of a list in a folder others may write (or of another
-    // user's list) are listed but started only when the user says so,
-    // after a question that names the list's owner.
+    // A list in a folder others may write: tools start only after a question naming its owner.
     void aListOthersCouldHaveWrittenAsksFirst() {
         QCOMPARE(::chmod(".", 01777), 0);
         start("Web|https://x.org||");
