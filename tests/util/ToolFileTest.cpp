@@ -79,20 +79,17 @@ TEST_F(ToolFileTest, LoadFollowsTheLineRulesByteForByte) {
     for (const auto& [name, bytes, tools] : ReadCases) {
         WriteFile(bytes);
         SelectedTool = 1;
-        EXPECT_TRUE(LoadTools()) << name;
-        EXPECT_EQ(Snapshot(), tools) << name;
-        EXPECT_EQ(SelectedTool, 0u);
+        EXPECT_EQ((std::tuple{LoadTools(), Snapshot(), SelectedTool}), std::tuple(true, tools, 0u))
+            << name;
         const TToolIndex index(bytes); // the menu's index finds the same tools
         List listed;
-        for (std::size_t k = 1; k <= index.count(); ++k) {
-            const TToolRecord t = index.tool(k);
-            listed.push_back({t.Title, t.File, t.Dir, t.Params});
-        }
+        for (std::size_t k = 1; k <= index.count(); ++k)
+            listed.push_back(
+                {index.tool(k).Title, index.tool(k).File, index.tool(k).Dir, index.tool(k).Params});
         EXPECT_EQ(listed, tools) << name;
     }
 }
 
-// A refused list leaves the file as the case before wrote it.
 TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheList) {
     const QByteArray ex = "Title\r\nfile.name\r\n\r\n\r\n"; // 22 bytes
     const std::tuple<List, QByteArray, const char*> cases[] = {
@@ -113,7 +110,6 @@ TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheList) {
     }
 }
 
-// The largest list makes a file of about 10 MB.
 TEST_F(ToolFileTest, RandomListsLoadBackFieldForField) {
     std::mt19937 rng(4151);
     const auto text = [&rng] { // any bytes but CR and Ctrl-Z, often 255 of them
@@ -133,16 +129,13 @@ TEST_F(ToolFileTest, RandomListsLoadBackFieldForField) {
     }
 }
 
-// --- What is read: regular files only, and none over the bound -------------
-
 struct stat Stat(const char* name) {
     struct stat info {};
     EXPECT_EQ(::stat(name, &info), 0) << name;
     return info;
 }
 
-// A file in exactly the form SaveTools writes, of exactly ToolFileMaxBytes:
-// tools of four 255-character fields, then one short tool to fill it up.
+// Exactly ToolFileMaxBytes as SaveTools writes them: full tools, then a short one.
 QByteArray FileAtTheBound() {
     const QByteArray line = QByteArray(255, 'w') + "\r\n";
     const QByteArray group = line + line + line + line;
@@ -151,9 +144,7 @@ QByteArray FileAtTheBound() {
     return bytes;
 }
 
-// The kinds of file themselves are SafeFileTest's; here, what the tool list
-// and its reasons make of each fault, and that nothing under the bound is
-// dropped, a save writing every tool back.
+// The kinds of file are SafeFileTest's; here, the list and reasons each gives.
 TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
     using F = TToolFileFault;
     const QByteArray atBound = FileAtTheBound();
@@ -177,9 +168,9 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
         make();
         QString error;
         SetList({{"old"}});
-        EXPECT_EQ(LoadTools(&error), fault == F::None) << name;
-        EXPECT_EQ(ToolCount(), count) << name;
-        EXPECT_EQ(LoadedToolFile().fault, fault) << name;
+        EXPECT_EQ((std::tuple{LoadTools(&error), ToolCount(), LoadedToolFile().fault}),
+                  std::tuple(fault == F::None, count, fault))
+            << name;
         EXPECT_TRUE(LoadedToolFile().reason.contains(QString::fromUtf8(reason))) << name;
         EXPECT_TRUE(!*reason || error.contains(QString::fromUtf8(reason))) << name;
     }
@@ -189,9 +180,7 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
     EXPECT_TRUE(ReadFile() == atBound);
 }
 
-// Runs body as a user that the permissions bind: as it is when the tests do
-// not run as root, otherwise in a child process that has become "nobody".
-// What body returns comes back as a text for the caller to compare.
+// Runs body as a user the permissions bind: in a child become "nobody" under root.
 std::string AsUnprivileged(const std::function<std::string()>& body) {
     if (::geteuid() != 0)
         return body();
@@ -219,16 +208,11 @@ std::string AsUnprivileged(const std::function<std::string()>& body) {
     return said;
 }
 
-// The user's own file in the scratch folder, for the user AsUnprivileged
-// runs as.
+// The user's own file, for the user AsUnprivileged runs as.
 void GiveAway(const char* name) {
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(name, 65534, 65534), 0);
-    }
+    ASSERT_EQ(::geteuid() == 0 ? ::chown(name, 65534, 65534) : 0, 0);
 }
 
-// A file the user may write but not read is reported, and "OK" must not
-// take its place.
 TEST_F(ToolFileTest, AFileThatCannotBeReadIsSaidToBeSo) {
     WriteFile(Group);
     GiveAway(ToolFile);
@@ -246,10 +230,7 @@ TEST_F(ToolFileTest, AFileThatCannotBeReadIsSaidToBeSo) {
                         std::to_string(int(TToolFileCheck::Unread)) + "|Permission denied|0");
 }
 
-// In a folder the user may not write, the user's writable file is written
-// in place: its inode and mode stay. A failure part way cuts it short, as
-// writing in place must, but the list stays for another try, which writes
-// it whole, and nothing else appears in the folder.
+// In a closed folder the file is written in place; a failure keeps the list for another try.
 TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
     using Fault = TFaultyToolSink::Fault;
     ASSERT_TRUE(QDir().mkdir("closed"));
@@ -292,9 +273,7 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
     EXPECT_EQ(Entries(), QStringList{ToolFile});
 }
 
-// Before "OK" writes, the file is compared with what was read, byte for
-// byte: a new time alone is no change, the same size and time with other
-// bytes is one.
+// Byte for byte: a new time alone is no change, other bytes of the same size and time are.
 TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
     using C = TToolFileCheck;
     const auto sameTimes = [](const QByteArray& bytes) {
@@ -330,9 +309,6 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
     }
 }
 
-// --- The list in memory, and the code page of its file -------------------
-
-// Titles of the list in order, joined by ";".
 std::string Titles() {
     std::string out;
     for (std::size_t k = 1; k <= ToolCount(); ++k)
@@ -340,8 +316,6 @@ std::string Titles() {
     return out;
 }
 
-// Removing a tool moves the ones after it up a place, and the selection
-// follows its record: gone with it, one place up after it, unchanged before.
 TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
     const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
         // removed, selected before, titles after, selected after
@@ -358,16 +332,13 @@ TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
         RemoveTool(removed);
         EXPECT_EQ(Titles(), titles) << removed << " " << selected;
         EXPECT_EQ(SelectedTool, after) << removed << " " << selected;
-        if (after != 0) {
-            EXPECT_EQ(Tool(after).Title, chosen) << "the selection keeps its record";
-        }
+        EXPECT_EQ(after ? Tool(after).Title : chosen, chosen) << "the selection keeps its record";
     }
     ToolList.clear();
     SelectedTool = 0;
 }
 
-// ICU's table, through Qt, is the reference; like this code page it keeps
-// the five bytes Windows leaves undefined as the C1 controls of their number.
+// ICU's table is the reference; it too keeps Windows' five undefined bytes as C1 controls.
 TEST(Cp1252, MatchesIcuRoundTripsAndEncodesNothingElse) {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
