@@ -10,9 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <grp.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -180,35 +179,15 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
     EXPECT_TRUE(ReadFile() == atBound);
 }
 
-// Runs body as a user the permissions bind: in a child become "nobody" under root.
-std::string AsUnprivileged(const std::function<std::string()>& body) {
-    if (::geteuid() != 0)
-        return body();
-    int out[2];
-    if (::pipe(out) != 0)
-        return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(out[0]);
-        const std::string said =
-            ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0
-                ? body()
-                : std::string("could not become nobody");
-        const ssize_t n = ::write(out[1], said.data(), said.size());
-        ::_exit(n == ssize_t(said.size()) ? 0 : 1);
-    }
-    ::close(out[1]);
-    std::string said;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, std::size_t(n));
-    ::close(out[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return said;
-}
+// The permissions of "nobody" on the file system while it lives, when the tests run as root:
+// leaving file-system id 0 drops root's overriding of permissions until it comes back.
+struct Unprivileged {
+    const bool root = ::geteuid() == 0;
+    Unprivileged() { root && (::setfsgid(65534), ::setfsuid(65534)); }
+    ~Unprivileged() { root && (::setfsuid(0), ::setfsgid(0)); }
+};
 
-// The user's own file, for the user AsUnprivileged runs as.
+// The user's own file, for the user Unprivileged stands for.
 void GiveAway(const char* name) {
     ASSERT_EQ(::geteuid() == 0 ? ::chown(name, 65534, 65534) : 0, 0);
 }
@@ -218,16 +197,12 @@ TEST_F(ToolFileTest, AFileThatCannotBeReadIsSaidToBeSo) {
     GiveAway(ToolFile);
     ASSERT_EQ(::chmod(ToolFile, 0200), 0);
     ASSERT_EQ(::chmod(".", 0755), 0);
-    const std::string said = AsUnprivileged([] {
-        QString error, reason;
-        const bool loaded = LoadTools(&error);
-        const TToolFileCheck check = CheckToolFile(&reason);
-        return std::to_string(loaded) + "|" + std::to_string(int(LoadedToolFile().fault)) + "|" +
-               error.toStdString() + "|" + std::to_string(int(check)) + "|" + reason.toStdString() +
-               "|" + std::to_string(ToolCount());
-    });
-    EXPECT_EQ(said, "0|" + std::to_string(int(TToolFileFault::System)) + "|Permission denied|" +
-                        std::to_string(int(TToolFileCheck::Unread)) + "|Permission denied|0");
+    const Unprivileged nobody;
+    QString error, reason;
+    EXPECT_EQ((std::tuple{LoadTools(&error), LoadedToolFile().fault, error, CheckToolFile(&reason),
+                          reason, ToolCount()}),
+              std::tuple(false, TToolFileFault::System, "Permission denied", TToolFileCheck::Unread,
+                         "Permission denied", 0u));
 }
 
 // In a closed folder the file is written in place; a failure keeps the list for another try.
@@ -243,13 +218,12 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
     const ino_t inode = Stat(ToolFile).st_ino;
     const List tools = {{"Café", "a.pdf", "/d/", "-x"}, {"b"}};
     const QByteArray bytes = "Caf\xE9\r\na.pdf\r\n/d/\r\n-x\r\nb\r\n\r\n\r\n\r\n";
-    const std::string said = AsUnprivileged([&] {
-        std::string log;
-        const auto note = [&](const std::string& what) { log += what + ";"; };
+    {
+        const Unprivileged nobody;
         SetList(tools);
         QString error;
-        note(SaveTools(&error) ? "saved" : "refused: " + error.toStdString());
-        note(ReadFile() == bytes ? "whole" : "not whole");
+        EXPECT_TRUE(SaveTools(&error)) << error.toStdString();
+        EXPECT_EQ(ReadFile(), bytes);
         for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
             const Fault fault = at < bytes.size()   ? Fault::Write
                                 : at > bytes.size() ? Fault::Commit
@@ -257,17 +231,13 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
             SetToolSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
             SetList(tools);
             error.clear();
-            if (SaveTools(&error) || error.isEmpty() || Snapshot() != tools)
-                note("fault at " + std::to_string(at) + " not reported");
+            EXPECT_FALSE(SaveTools(&error) || error.isEmpty() || Snapshot() != tools) << at;
             SetToolSinkFactory({});
-            if (!SaveTools() || ReadFile() != bytes)
-                note("not written whole after a fault at " + std::to_string(at));
+            EXPECT_TRUE(SaveTools() && ReadFile() == bytes)
+                << "written whole after a fault at " << at;
         }
-        return log;
-    });
+    }
     ASSERT_EQ(::chmod(".", 0755), 0);
-    EXPECT_EQ(said, "saved;whole;");
-    EXPECT_EQ(ReadFile(), bytes);
     const struct stat now = Stat(ToolFile);
     EXPECT_EQ(std::tuple(now.st_ino, now.st_mode & 07777), std::tuple(inode, 0640u));
     EXPECT_EQ(Entries(), QStringList{ToolFile});
