@@ -24,14 +24,12 @@ std::vector<Line> LinesOf(const ClassroomDrawing& cd, DrawStep from, DrawStep to
     double x = 0, y = 0;
     for (std::size_t i = first; i < last; ++i) {
         const auto& c = calls[i];
-        if (c.op == Op::Pen) {
+        if (c.op == Op::Pen)
             pen = c.pen;
-        } else if (c.op == Op::MoveTo) {
-            x = c.fa, y = c.fb;
-        } else if (c.op == Op::LineTo) {
+        else if (c.op == Op::LineTo)
             lines.push_back({x, y, c.fa, c.fb, pen.color});
+        if (c.op == Op::MoveTo || c.op == Op::LineTo)
             x = c.fa, y = c.fb;
-        }
     }
     return lines;
 }
