@@ -50,9 +50,8 @@ protected:
         surface.calls.clear();
         MirrorKind = kind;
         CurvatureSign = kind == MirrorConcave ? -1 : 1;
-        if (!stepByStep) {
+        if (!stepByStep)
             DrawDiagram(W, x);
-        }
     }
     std::vector<Stroke> Strokes(TColor color) const {
         std::vector<Stroke> out;

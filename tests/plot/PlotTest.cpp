@@ -29,9 +29,8 @@ struct Bound {
         for (auto c = surface.calls.begin() + 2; c != surface.calls.end(); ++c) {
             out.first += "FCMLE"[static_cast<int>(c->op)];
             out.second.emplace_back(c->a, c->b);
-            if (c->op == Op::Ellipse) {
+            if (c->op == Op::Ellipse)
                 out.second.emplace_back(c->c, c->d);
-            }
         }
         return out;
     }
