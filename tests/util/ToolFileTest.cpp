@@ -287,10 +287,10 @@ std::string Titles() {
 
 TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
     const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
-        // removed, selected before, titles after, selected after
-        {1, 0, "B;C;D", 0},   {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2}, {2, 1, "A;C;D", 1},
-        {2, 2, "A;C;D", 0},   {2, 4, "A;C;D", 3},   {4, 4, "A;B;C", 0}, {4, 3, "A;B;C", 3},
-        {0, 2, "A;B;C;D", 2}, {5, 2, "A;B;C;D", 2}, // no such tool: nothing changes
+        // removed, selected before, titles after, selected after; 0 and 5: no such tool
+        {1, 0, "B;C;D", 0}, {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2},   {1, 2, "B;C;D", 1},
+        {2, 1, "A;C;D", 1}, {2, 2, "A;C;D", 0},   {2, 4, "A;C;D", 3},   {4, 4, "A;B;C", 0},
+        {4, 3, "A;B;C", 3}, {0, 2, "A;B;C;D", 2}, {5, 2, "A;B;C;D", 2},
     };
     for (const auto& [removed, selected, titles, after] : rows) {
         ToolList.clear();
