@@ -148,11 +148,10 @@ TEST(Exercise, TheDrawingIsRevealedARayAtATimeThenTheImage) {
             before = part.size();
             EXPECT_EQ(d.environment(), full.drawing.environment());
         }
-        EXPECT_EQ(RevealedDrawing(full, 0).record.calls().size(),
-                  full.drawing.starts[static_cast<std::size_t>(DrawStep::Rays)]);
-        EXPECT_EQ(RevealedDrawing(full, steps - 1).record.calls().size(),
-                  full.drawing.starts[static_cast<std::size_t>(DrawStep::Image)]);
-        EXPECT_EQ(before, calls.size());
+        const auto start = [&](DrawStep s) { return full.drawing.starts[std::size_t(s)]; };
+        EXPECT_EQ(std::tuple(RevealedDrawing(full, 0).record.calls().size(),
+                             RevealedDrawing(full, steps - 1).record.calls().size(), before),
+                  std::tuple(start(DrawStep::Rays), start(DrawStep::Image), calls.size()));
     }
 }
 

@@ -185,16 +185,14 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
     const QString settings = dir.filePath("config/Vexaria/vexaria.conf");
     const auto picture = [&](const char* name, PictureFormat format) {
         return [&drawing, name, format](QString* error) {
-            *error = WritePicture(PanelPicture(drawing), name, format, {200, 120});
-            return error->isEmpty();
+            return (*error = WritePicture(PanelPicture(drawing), name, format, {200, 120}))
+                .isEmpty();
         };
     };
     const std::tuple<QString, std::function<bool(QString*)>> writers[] = {
         {ToolFile,
          [](QString* error) {
-             ToolList.clear();
-             FillTool(AppendTool(), "t", "f", "d", "p");
-             return SaveTools(error);
+             return ToolList.clear(), FillTool(AppendTool(), "t", "f", "d", "p"), SaveTools(error);
          }},
         {settings, [](QString* error) { return KeepLanguage(LangCatalan, error); }},
         {"d.png", picture("d.png", PictureFormat::Png)},
