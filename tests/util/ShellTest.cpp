@@ -73,6 +73,7 @@ const TFile Files[] = {
     {"tool/notes.txt", "hello\n", Runnable},
     {"tool/short", "#", Runnable},
     {"tool/open.pdf", Pdf, Open},
+    {"tool/other.pdf", Pdf, Private | QFile::WriteOther},
     {"tool/sub/x.pdf", Pdf, Private},
     {"shared/ls", Script, Runnable},
     {"shared/zzonly", Script, Runnable},
@@ -114,6 +115,7 @@ const struct {
     {"zzonly", "", "shared", K::Refused, "shared/zzonly", "shared", {}, Shared},
     {"notes.pdf", "", "shared", K::Refused, "shared/notes.pdf", "shared", {}, Shared},
     {"open.pdf", "", "tool", K::Refused, "tool/open.pdf", "tool", {}, R::FileWritableByOthers},
+    {"other.pdf", "", "tool", K::Refused, "tool/other.pdf", "tool", {}, R::FileWritableByOthers},
     {"shared/notes.pdf", "", "", K::Document, "shared/notes.pdf", "cwd"}, // named in full
     // A program named in full gets the same checks.
     {"shared/zzonly", "", "", K::Refused, "shared/zzonly", "cwd", {}, Shared},
