@@ -21,8 +21,7 @@ QStringList Args(std::initializer_list<const char*> list) {
     return out;
 }
 
-// What the arguments ask for, in a line: the action, the file, the mirror,
-// the object, the size and the view; or the refusal as the user reads it.
+// The action, file, mirror, object, view and size asked for, or the refusal as the user reads it.
 std::string Asked(const QStringList& args) {
     const TCommandLine cl = ParseCommandLine(args);
     if (!cl.error.isEmpty())
@@ -51,9 +50,8 @@ TEST(CommandLine, OnlyTheProgramsOwnOptionsLeaveTheWindows) {
         EXPECT_EQ(IsCommandLineRun(Args(args)), run) << Args(args).join(' ').toStdString();
 }
 
-// Either spelling, the mirrors in Spanish and English, --object as the field
-// reads it; help and version win over everything else. A refusal is one
-// line naming the bad argument.
+// Either spelling, mirrors in Spanish and English, --object as the field reads it; help and
+// version win. A refusal is one line naming the bad argument.
 TEST(CommandLine, ReadsWhatIsAskedOrNamesTheBadArgument) {
     Language = LangSpanish;
     const Row<const char*> rows[] = {

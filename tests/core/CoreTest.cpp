@@ -22,8 +22,7 @@ TEST(RandomGenerator, ExactSequenceFromAGivenSeed) {
     EXPECT_LT(RandSeed, 86400000u);
 }
 
-// Fixed up to 15 digits before the separator and from 0.00001 on, else scientific;
-// at most 15 significant digits, chosen on the rounded value.
+// Fixed for up to 15 digits and from 0.00001 on, else scientific; 15 significant digits at most.
 TEST(NumberText, GeneralFormat) {
     const std::pair<double, const char*> rows[] = {{-0.0, "0"},
                                                    {40000, "40000"},

@@ -11,8 +11,7 @@
 
 namespace {
 
-// Locale names by the language they give: first those a desktop sets in
-// LANG, read as QLocale itself lists their languages as well, then others.
+// Locale names by the language they give: those a desktop sets in LANG, then others.
 const std::tuple<TLanguage, QStringList, QStringList> LocaleRows[] = {
     {LangCatalan,
      {"ca_ES", "ca_ES@valencia"},
@@ -63,12 +62,8 @@ TEST(ChooseLanguage, CommandLineThenSavedThenDesktop) {
 }
 
 TEST(SavedLanguage, ReadAndSetInTheSettingsFilesLines) {
-    const struct {
-        const char* before;
-        std::optional<TLanguage> read;
-        TLanguage set;
-        const char* after;
-    } cases[] = {
+    // Before, the language read, the one set, after.
+    const std::tuple<const char*, std::optional<TLanguage>, TLanguage, const char*> cases[] = {
         {"", std::nullopt, LangEnglish, "[General]\nlanguage=en\n"},
         {"[General]\nlanguage=en\n", LangEnglish, LangCatalan, "[General]\nlanguage=ca\n"},
         // As QSettings writes and reads it: spaces, quotes, CR LF, keys before any section.
@@ -83,57 +78,46 @@ TEST(SavedLanguage, ReadAndSetInTheSettingsFilesLines) {
         {"languages=en\n;language=en\n\xff", std::nullopt, LangEnglish,
          "[General]\nlanguage=en\n\nlanguages=en\n;language=en\n\xff"},
     };
-    for (const auto& c : cases) {
-        const QByteArray before(c.before);
-        EXPECT_EQ(LanguageInSettings(before), c.read) << c.before;
-        const QByteArray after = SettingsWithLanguage(before, c.set);
-        EXPECT_EQ(after, c.after) << c.before;
-        EXPECT_EQ(LanguageInSettings(after), c.set) << c.before;
+    for (const auto& [before, read, set, after] : cases) {
+        EXPECT_EQ(LanguageInSettings(before), read) << before;
+        EXPECT_EQ(SettingsWithLanguage(before, set), after) << before;
+        EXPECT_EQ(LanguageInSettings(after), set) << before;
     }
 }
 
 TEST(LangOption, ReadFromTheCommandLine) {
+    // The arguments after the program's name, the language, valid, the value given.
     const struct {
         std::initializer_list<const char*> args;
-        std::optional<TLanguage> language;
-        bool valid;
-        const char* given;
-    } rows[] = {{{}, std::nullopt, true, ""},
-                {{"--lang", "ca"}, LangCatalan, true, ""},
-                {{"--lang=en"}, LangEnglish, true, ""},
-                {{"-platform", "offscreen", "--lang", "es"}, LangSpanish, true, ""},
-                {{"--lang", "ca", "--lang=en"}, LangEnglish, true, ""},
-                {{"--lang=gl"}, LangGalician, true, ""},
-                {{"--lang", "fr"}, std::nullopt, false, "fr"},
-                {{"--lang="}, std::nullopt, false, ""},
-                {{"--lang"}, std::nullopt, false, ""},
-                {{"--lang", "CA"}, std::nullopt, false, "CA"},
-                {{"--language", "ca"}, std::nullopt, true, ""},
-                {{"--", "--lang", "ca"}, std::nullopt, true, ""},
-                {{"lang", "ca"}, std::nullopt, true, ""}};
+        TLangOption option;
+    } rows[] = {{{}, {std::nullopt, true, ""}},
+                {{"--lang", "ca"}, {LangCatalan, true, ""}},
+                {{"--lang=en"}, {LangEnglish, true, ""}},
+                {{"-platform", "offscreen", "--lang", "es"}, {LangSpanish, true, ""}},
+                {{"--lang", "ca", "--lang=en"}, {LangEnglish, true, ""}},
+                {{"--lang=gl"}, {LangGalician, true, ""}},
+                {{"--lang", "fr"}, {std::nullopt, false, "fr"}},
+                {{"--lang="}, {std::nullopt, false, ""}},
+                {{"--lang"}, {std::nullopt, false, ""}},
+                {{"--lang", "CA"}, {std::nullopt, false, "CA"}},
+                {{"--language", "ca"}, {std::nullopt, true, ""}},
+                {{"--", "--lang", "ca"}, {std::nullopt, true, ""}},
+                {{"lang", "ca"}, {std::nullopt, true, ""}}};
     for (const auto& row : rows) {
         QStringList args{QStringLiteral("mirvex")};
         for (const char* a : row.args)
             args << QString::fromUtf8(a);
         const TLangOption o = LangOption(args);
-        const std::string shown = args.join(' ').toStdString();
-        EXPECT_EQ(o.language, row.language) << shown;
-        EXPECT_EQ(o.valid, row.valid) << shown;
-        EXPECT_EQ(o.given, QString::fromUtf8(row.given)) << shown;
+        EXPECT_EQ(std::tuple(o.language, o.valid, o.given),
+                  std::tuple(row.option.language, row.option.valid, row.option.given))
+            << args.join(' ').toStdString();
     }
 }
 
-// Each language speaks its own translation, built into the program, with no
-// application object (as the command line runs); the run-time's messages
-// stay in English under Spanish, as they always were.
+// Built into the program, with no application object; the run-time's stay English in Spanish.
 TEST(UseLanguage, EachLanguageSpeaksItsOwnTranslation) {
-    const struct {
-        TLanguage language;
-        const char* twice;  // a message of the command line
-        const char* notInt; // StrToInt("abc")
-        const char* fault;  // a floating-point fault of the drawing
-        const char* help;
-    } rows[] = {
+    // A message of the command line, StrToInt("abc"), a fault of the drawing, the help.
+    const std::tuple<TLanguage, const char*, const char*, const char*, const char*> rows[] = {
         {LangCatalan, "--x apareix dues vegades", "«abc» no és un valor enter vàlid",
          "Operació de coma flotant no vàlida", "mirvex_ca.pdf"},
         {LangEnglish, "--x is given twice", "'abc' is not a valid integer value",
@@ -143,17 +127,17 @@ TEST(UseLanguage, EachLanguageSpeaksItsOwnTranslation) {
         {LangSpanish, "--x aparece dos veces", "'abc' is not a valid integer value",
          "Invalid floating point operation", "mirvex.pdf"},
     };
-    for (const auto& row : rows) {
-        UseLanguage(row.language);
-        EXPECT_EQ(Language, row.language);
-        EXPECT_EQ(LangCaption(LangCliTwice).arg("--x").toStdString(), row.twice);
+    for (const auto& [language, twice, notInt, fault, help] : rows) {
+        UseLanguage(language);
+        EXPECT_EQ(Language, language);
+        EXPECT_EQ(LangCaption(LangCliTwice).arg("--x").toStdString(), twice);
         try {
             StrToInt(QStringLiteral("abc"));
             ADD_FAILURE() << "abc taken for a number";
         } catch (const RunError& e) {
-            EXPECT_STREQ(e.what(), row.notInt);
+            EXPECT_STREQ(e.what(), notInt);
         }
-        EXPECT_STREQ(RunError(InvalidFloatOperation).what(), row.fault);
-        EXPECT_EQ(HelpDocument(row.language).toStdString(), row.help);
+        EXPECT_STREQ(RunError(InvalidFloatOperation).what(), fault);
+        EXPECT_EQ(HelpDocument(language).toStdString(), help);
     }
 }

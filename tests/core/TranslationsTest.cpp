@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// An English text filed as the Catalan one, or the other way round, shows
-// only where a window test happens to read that very text. Here every
-// translation must read more like its own language than like the other,
-// judged by the letter triples of all the other texts of the two files;
-// the few too short or too alike to judge are given whole.
+// Catalan and English swapped in an entry: each must read more like its own language, judged
+// by the letter triples of all the other texts; those too short to judge are given whole.
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -53,8 +50,7 @@ QStringList Triples(QString text) {
     return triples;
 }
 
-// How likely `text` is in a language known by `counts`, less the triples of
-// `own` (the entry itself, so that the judgement rests on the others alone).
+// How likely `text` is in the language of `counts`, less the entry's own triples `own`.
 double LogLikelihood(const QString& text, Counts counts, const QString& own) {
     for (const QString& t : Triples(own))
         --counts[t];
@@ -81,19 +77,16 @@ TEST(TranslationsTest, CatalanReadsAsCatalanAndEnglishAsEnglish) {
     ASSERT_GT(ca.size(), 100u);
     ASSERT_EQ(ca.size(), en.size());
     Counts catalan, english;
-    for (const auto& [key, text] : ca)
-        for (const QString& t : Triples(text))
-            ++catalan[t];
-    for (const auto& [key, text] : en)
-        for (const QString& t : Triples(text))
-            ++english[t];
+    for (const auto& [texts, counts] : {std::pair{&ca, &catalan}, {&en, &english}})
+        for (const auto& [key, text] : *texts)
+            for (const QString& t : Triples(text))
+                ++(*counts)[t];
     for (const auto& [key, c] : ca) {
         const QString e = en.count(key) ? en.at(key) : QString();
         const bool judged = std::none_of(std::begin(Whole), std::end(Whole), [&](const auto& w) {
             return key == QString::fromUtf8(std::get<0>(w));
         });
-        // A language's name is itself in every language, and the web
-        // address is no language.
+        // A language's name is itself in every language; a web address is in none.
         if (c == e || !judged || key.startsWith(u"Language|") || c.contains(u"://"))
             continue;
         const double margin = LogLikelihood(c, catalan, c) - LogLikelihood(c, english, e) +

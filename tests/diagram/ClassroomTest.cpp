@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The classroom view: contrast, scale, labels and rays, read from the
-// drawing's record.
 #include "diagram/Classroom.h"
 #include "core/NumberText.h"
 
@@ -26,25 +24,21 @@ std::vector<Line> LinesOf(const ClassroomDrawing& cd, DrawStep from, DrawStep to
     double x = 0, y = 0;
     for (std::size_t i = first; i < last; ++i) {
         const auto& c = calls[i];
-        if (c.op == Op::Pen) {
+        if (c.op == Op::Pen)
             pen = c.pen;
-        } else if (c.op == Op::MoveTo) {
-            x = c.fa, y = c.fb;
-        } else if (c.op == Op::LineTo) {
+        else if (c.op == Op::LineTo)
             lines.push_back({x, y, c.fa, c.fb, pen.color});
+        if (c.op == Op::MoveTo || c.op == Op::LineTo)
             x = c.fa, y = c.fb;
-        }
     }
     return lines;
 }
 
 // The client point of a text, by its words.
 std::optional<std::pair<double, double>> TextAt(const ClassroomDrawing& cd, const QString& text) {
-    for (const auto& c : cd.drawing.record.calls()) {
-        if (c.op == Op::Text && cd.drawing.record.textOf(c).text == text) {
+    for (const auto& c : cd.drawing.record.calls())
+        if (c.op == Op::Text && cd.drawing.record.textOf(c).text == text)
             return std::pair{c.fa, c.fb};
-        }
-    }
     return std::nullopt;
 }
 
@@ -60,29 +54,24 @@ TEST(Contrast, EveryClassroomColourOnItsBackground) {
     EXPECT_NEAR(ContrastRatio(DefaultRayColor, PanelColor), 1.30, 0.01);
     EXPECT_NEAR(ContrastRatio(RGB(0x77, 0x77, 0x77), RGB(255, 255, 255)), 4.48, 0.01);
     const ClassroomPalette& p = ClassroomColors;
-    for (const PaletteUse& use : ClassroomPaletteUses()) {
+    for (const PaletteUse& use : ClassroomPaletteUses())
         EXPECT_GE(ContrastRatio(use.color, p.background), use.text ? TextContrast : LineContrast)
             << use.name;
-    }
     // Every colour the drawing selects is one of the palette's.
-    for (TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave}) {
+    for (TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave})
         for (double x : {-100.0, -50.0, -25.0, -10.0}) {
             const ClassroomDrawing cd = Draw(kind, x);
-            for (const auto& c : cd.drawing.record.calls()) {
-                const TColor color =
-                    c.op == Op::Pen ? c.pen.color
-                                    : (c.op == Op::Text ? cd.drawing.record.textOf(c).color : 0);
-                EXPECT_GE(ContrastRatio(color, p.background),
+            for (const auto& c : cd.drawing.record.calls())
+                EXPECT_GE(ContrastRatio(c.op == Op::Pen    ? c.pen.color
+                                        : c.op == Op::Text ? cd.drawing.record.textOf(c).color
+                                                           : 0,
+                                        p.background),
                           c.op == Op::Text ? TextContrast : LineContrast);
-            }
         }
-    }
     // The three rays stay apart printed in grey.
-    for (std::size_t i = 0; i < p.rays.size(); ++i) {
-        for (std::size_t j = i + 1; j < p.rays.size(); ++j) {
+    for (std::size_t i = 0; i < p.rays.size(); ++i)
+        for (std::size_t j = i + 1; j < p.rays.size(); ++j)
             EXPECT_GE(ContrastRatio(p.rays[i], p.rays[j]), 1.5) << i << ' ' << j;
-        }
-    }
 }
 
 TEST(NumberForPeople, RoundsDropsZerosAndSpeaksTheLanguage) {
@@ -101,9 +90,7 @@ TEST(NumberForPeople, RoundsDropsZerosAndSpeaksTheLanguage) {
     EXPECT_TRUE(NumberForPeople(INFINITY, 1, QLatin1Char('.')).isEmpty());
 }
 
-// A drag from -100 to the mirror and back, each drawing given the last
-// one's view: the image in view whenever it is within reach, and few
-// changes of scale.
+// A drag, each drawing given the last one's view: the image in view whenever within reach.
 TEST(ClassroomView, TheImageStaysInViewAndTheScaleSeldomChanges) {
     for (TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave}) {
         std::optional<ClassroomView> view;
@@ -133,8 +120,7 @@ TEST(ClassroomView, TheImageStaysInViewAndTheScaleSeldomChanges) {
         }
         EXPECT_LE(changes, kind == MirrorConcave ? 8 : 1) << int(kind);
     }
-    // The ladder is 1, 2, 5 × 10ⁿ and the picture keeps the original's
-    // scale where the original showed everything.
+    // The ladder is 1, 2, 5 × 10ⁿ; the original's scale where it showed everything.
     EXPECT_EQ(Draw(MirrorConcave, -100).view, (ClassroomView{10, -130}));
     EXPECT_EQ(Draw(MirrorConcave, -30).view.division, 10); // image at -150
     EXPECT_EQ(Draw(MirrorConcave, -26).view.division, 50); // image at -650
@@ -143,7 +129,6 @@ TEST(ClassroomView, TheImageStaysInViewAndTheScaleSeldomChanges) {
 TEST(ClassroomView, LabelsStandAtTheirPoints) {
     const ClassroomDrawing cd = Draw(MirrorConcave, -40); // image at -66.7, real
     const ImageResult image = ComputeImage({MirrorConcave, -40});
-    // Where each label stands, and how far beside its point it is put.
     const std::tuple<const char*, double, double, double> labels[] = {
         {"C", -50, 0, 0},
         {"F", -25, 0, 0},
@@ -167,23 +152,19 @@ std::vector<Line> WorldRays(const ClassroomDrawing& cd, TColor color) {
     std::vector<Line> out;
     const double k = cd.width / (cd.view.division * ClassroomDivisions);
     for (const Line& l : LinesOf(cd, DrawStep::Rays, DrawStep::Image)) {
-        if (l.color == color) {
+        if (l.color == color)
             out.push_back({cd.worldX(l.x1), (cd.height / 2.0 - l.y1) / k, cd.worldX(l.x2),
                            (cd.height / 2.0 - l.y2) / k, color});
-        }
     }
     return out;
 }
 
 TEST(ClassroomRays, ConvexMirrorReflectsInFrontAwayFromTheFocus) {
     const ClassroomDrawing cd = Draw(MirrorConvex, -40);
-    // The ray parallel to the axis: after the mirror, a solid line in front
-    // of it, rising away from F (25, 0), on the line from F through where it
-    // met the mirror.
+    // The parallel ray, reflected: solid in front, rising on the line from F (25, 0).
     const auto lines = WorldRays(cd, ClassroomColors.rays[0]);
     bool reflected = false, continued = false;
     for (const Line& l : lines) {
-        // (Longer than an arrowhead's strokes.)
         if (l.y2 > l.y1 + 0.5 && l.x2 < 0 && std::hypot(l.x2 - l.x1, l.y2 - l.y1) > 10) {
             reflected = true;
             const double cross = (l.x1 - 25) * (l.y2 - 0) - (l.y1 - 0) * (l.x2 - 25);
@@ -192,16 +173,13 @@ TEST(ClassroomRays, ConvexMirrorReflectsInFrontAwayFromTheFocus) {
         continued = continued || (l.x1 > 1 && l.x2 > 1);
     }
     EXPECT_TRUE(reflected);
-    EXPECT_TRUE(continued); // dashed behind the mirror
-    // All three principal rays.
-    for (TColor c : ClassroomColors.rays) {
+    EXPECT_TRUE(continued);               // dashed behind the mirror
+    for (TColor c : ClassroomColors.rays) // all three principal rays
         EXPECT_FALSE(WorldRays(cd, c).empty());
-    }
 }
 
 TEST(ClassroomRays, ObjectAtTheCentreAndAtTheFocus) {
-    // At C the ray through C stands upright: the ray to the vertex leaves
-    // the tip instead, and no line of the rays is vertical above the axis.
+    // At C the ray to the vertex leaves the tip instead of an upright one through C.
     const ClassroomDrawing atC = Draw(MirrorConcave, -50);
     const auto third = WorldRays(atC, ClassroomColors.rays[2]);
     ASSERT_FALSE(third.empty());
@@ -209,22 +187,17 @@ TEST(ClassroomRays, ObjectAtTheCentreAndAtTheFocus) {
     EXPECT_NEAR(third.front().y1, ObjectHeight, 0.2);
     EXPECT_NEAR(third.front().x2, 0, 0.2);
     EXPECT_NEAR(third.front().y2, 0, 0.2);
-    for (TColor c : ClassroomColors.rays) {
-        for (const Line& l : WorldRays(atC, c)) {
+    for (TColor c : ClassroomColors.rays)
+        for (const Line& l : WorldRays(atC, c))
             EXPECT_FALSE(std::abs(l.x1 - l.x2) < 1e-6 && l.y1 > 0 && l.y2 > 0);
-        }
-    }
-    // At F the image is at infinity: said in words, no dashed rays, no
-    // image arrow, and the reflected rays leave parallel to each other.
+    // At F the image is at infinity: said in words, no arrow, nothing behind the mirror.
     const ClassroomDrawing atF = Draw(MirrorConcave, -25);
     EXPECT_TRUE(TextAt(atF, FarImageWords(ComputeImage({MirrorConcave, -25}))));
     EXPECT_TRUE(FarImageWords(ComputeImage({MirrorConcave, -25})).contains(u"infinit"));
     EXPECT_TRUE(LinesOf(atF, DrawStep::Image, DrawStep::Done).empty());
-    for (TColor c : ClassroomColors.rays) {
-        for (const Line& l : WorldRays(atF, c)) {
-            EXPECT_LT(std::min(l.x1, l.x2), 1) << "nothing behind the mirror";
-        }
-    }
+    for (TColor c : ClassroomColors.rays)
+        for (const Line& l : WorldRays(atF, c))
+            EXPECT_LT(std::min(l.x1, l.x2), 1);
     // Beyond reach: the position in words.
     const ImageResult far = ComputeImage({MirrorConcave, -25.2});
     EXPECT_EQ(FarImageWords(far), QStringLiteral("imagen a \u22123150, fuera del dibujo"));

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The diagram in words: each mirror and each place of the object, in Spanish
-// (the source texts) and, through the program's translations, in English:
-// that each translation reads in its own language is the translation
-// files' own test.
+// Spanish, the source texts, and English through the translations, which TranslationsTest reads.
 #include "diagram/Description.h"
 
 #include "core/Language.h"
@@ -12,14 +9,7 @@
 
 namespace {
 
-struct Described {
-    TLanguage language;
-    TMirrorKind kind;
-    double objectPos;
-    const char* text;
-};
-
-const Described Cases[] = {
+const std::tuple<TLanguage, TMirrorKind, double, const char*> Cases[] = {
     {LangSpanish, MirrorPlane, -35,
      "Espejo plano. Objeto a 35 delante del espejo. Imagen virtual, derecha y del mismo tamaño, "
      "a 35 detrás del espejo; aumento 1."},
@@ -63,11 +53,11 @@ const Described Cases[] = {
 
 TEST(Description, EachMirrorAndPlace) {
     NeedApplication();
-    for (const Described& c : Cases) {
-        UseLanguage(c.language);
-        const Scene scene{c.kind, c.objectPos};
-        EXPECT_EQ(DescribeScene(scene, ComputeImage(scene), c.language).toStdString(), c.text)
-            << int(c.language) << " " << int(c.kind) << " at " << c.objectPos;
+    for (const auto& [language, kind, x, text] : Cases) {
+        UseLanguage(language);
+        const Scene scene{kind, x};
+        EXPECT_EQ(DescribeScene(scene, ComputeImage(scene), language).toStdString(), text)
+            << int(language) << " " << int(kind) << " at " << x;
     }
     UseLanguage(LangSpanish);
 }

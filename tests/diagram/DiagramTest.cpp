@@ -50,9 +50,8 @@ protected:
         surface.calls.clear();
         MirrorKind = kind;
         CurvatureSign = kind == MirrorConcave ? -1 : 1;
-        if (!stepByStep) {
+        if (!stepByStep)
             DrawDiagram(W, x);
-        }
     }
     std::vector<Stroke> Strokes(TColor color) const {
         std::vector<Stroke> out;
@@ -78,9 +77,8 @@ struct RayCase {
     std::vector<Line> rays;
 };
 
-// m (Cm when concave): where the ray parallel to the axis meets a curved mirror; (A, D): where the
-// ray through the centre does. Concave rays through the focus or the centre end at -100, the dotted
-// continuations through the image tip at 100.
+// m (Cm concave): where the parallel ray meets a curved mirror; (A, D): where the ray through the
+// centre does. Concave rays through F or C end at -100, dotted continuations at 100.
 constexpr double m = 1.0102051443, Cm = -1.0102051443, Focal = -31.2632936;
 const RayCase RayCases[] = {
     RayCase{MirrorPlane,
@@ -130,15 +128,15 @@ TEST_F(Drawing, StepByStepRaysArrowsMarksAndThePenEachStepLeaves) {
         EXPECT_EQ(rays, Strokes(RayColor)) << +c.kind << " " << c.x;
         const auto object = Strokes(ObjectColor), image = Strokes(ImageColor);
         ASSERT_EQ(std::pair(3ul, 3ul), std::pair(object.size(), image.size()));
-        EXPECT_EQ(At({c.x, 0, c.x, 10, S}, ObjectColor, 3), object[0]);
         // At width 2 even the dotted style the rays leave draws solid.
-        EXPECT_EQ(At({ImagePos, 0, ImagePos, ImageHeight, c.rays.back().style}, ImageColor, 2),
-                  image[0]);
-        const auto marks =
-            std::ranges::count(surface.calls, std::pair{Op::Ellipse, Black}, [](auto& e) {
-                return std::pair{e.op, e.pen};
-            });
-        EXPECT_EQ(c.kind == MirrorPlane ? 0 : 2, marks) << +c.kind;
+        EXPECT_EQ(
+            std::pair(At({c.x, 0, c.x, 10, S}, ObjectColor, 3),
+                      At({ImagePos, 0, ImagePos, ImageHeight, c.rays.back().style}, ImageColor, 2)),
+            std::pair(object[0], image[0]));
+        EXPECT_EQ(c.kind == MirrorPlane ? 0 : 2,
+                  std::ranges::count_if(
+                      surface.calls, [](auto& e) { return e.op == Op::Ellipse && e.pen == Black; }))
+            << +c.kind;
     }
 }
 
@@ -156,8 +154,7 @@ TEST_F(Drawing, ConcaveRayCountsByPosition) {
 }
 
 TEST_F(Drawing, NextUpdateAfterDottedRaysOrAFaultStartsWithThePenLeft) {
-    Draw(MirrorConcave, -10);
-    // The initial pen is dotted; the update makes it solid.
+    Draw(MirrorConcave, -10); // the initial pen is dotted; the update makes it solid
     EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), Strokes(DefaultObjectColor).at(0).pen);
     Draw(MirrorPlane, -40);
     EXPECT_EQ(Black, surface.calls.at(1).pen);                // the axis after dotted rays

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A scene computed and drawn by the pure functions, beside the main window's
-// program-wide path that the same drawings must come out of.
 #include "core/RunError.h"
 #include "diagram/Diagram.h"
 #include "diagram/DiagramRecord.h"
@@ -12,8 +10,7 @@
 
 namespace {
 
-// The main window's way: the model's variables set, then the four steps
-// drawn with the program's pen and colours.
+// The main window's way: the program-wide variables set, then the four steps drawn.
 DrawingRecord DrawnTheOldWay(const Scene& scene, ImageResult* image) {
     PlotUnitInit();
     RayColor = DefaultRayColor;
@@ -39,10 +36,9 @@ std::uint64_t Bits(double v) {
     return std::bit_cast<std::uint64_t>(v);
 }
 
-// Every position of the bar, and typed ones behind the mirror and at the
-// convex mirror's focus: the same image to the last bit and the same calls.
+// Every position of the bar and typed ones behind the mirror: the same bits and calls.
 TEST(Scene, PureFunctionsGiveWhatTheProgramWidePathGives) {
-    for (const TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave}) {
+    for (const TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave})
         for (int x = -100; x <= 25; ++x) {
             const Scene scene{kind, static_cast<double>(x)};
             ImageResult old;
@@ -66,12 +62,9 @@ TEST(Scene, PureFunctionsGiveWhatTheProgramWidePathGives) {
                 std::tuple(MirrorKind, CurvatureSign, ImagePos, RayColor, CurrentPen),
                 std::tuple((kind + 1) % 3, 7, 123.0, TColor(0), TPen{LineStyle::DashDot, 77, 9}));
         }
-    }
 }
 
-// The environment depends on the mirror alone; the moving layers begin
-// with the object's pen; one scene drawn between two others changes
-// neither.
+// The environment depends on the mirror alone; a scene drawn between two others changes neither.
 TEST(Scene, LayersAndScenesApart) {
     const Scene a{MirrorConcave, -60}, b{MirrorConvex, -35};
     const SceneDrawing first = DrawScene(a, ComputeImage(a));
@@ -88,27 +81,24 @@ TEST(Scene, LayersAndScenesApart) {
                            next.record.calls().begin() + n0));
     EXPECT_EQ(first.environmentKey, next.environmentKey);
     // The environment taken from the last drawing, or from another mirror's.
-    EXPECT_EQ(DrawScene(moved, ComputeImage(moved), {}, &first).record.calls(),
-              next.record.calls());
-    EXPECT_EQ(DrawScene(moved, ComputeImage(moved), {}, &other).record.calls(),
-              next.record.calls());
-    EXPECT_EQ(DrawScene(moved, ComputeImage(moved), {}, &first).pen, next.pen);
+    for (const SceneDrawing* last : {&first, &other}) {
+        const SceneDrawing d = DrawScene(moved, ComputeImage(moved), {}, last);
+        EXPECT_EQ(std::tuple(d.record.calls(), d.pen), std::tuple(next.record.calls(), next.pen));
+    }
     EXPECT_FALSE(first.environmentKey == other.environmentKey);
-    const auto& objectPen = first.record.calls()[first.moving().first];
-    EXPECT_EQ(objectPen.op, DrawingRecord::Op::Pen);
-    EXPECT_EQ(objectPen.pen.color, DefaultObjectColor);
-    EXPECT_EQ(first.moving().second, first.record.calls().size());
+    const auto& objectPen = first.record.calls()[first.moving().first]; // the moving layers' first
+    EXPECT_EQ(std::tuple(objectPen.op, objectPen.pen.color, first.moving().second),
+              std::tuple(DrawingRecord::Op::Pen, DefaultObjectColor, first.record.calls().size()));
     // Each drawing leaves the pen as the image arrow's reset left it.
     EXPECT_EQ(first.pen, (TPen{LineStyle::Solid, 0, 1}));
 }
 
-// A position too far to draw fails at the object: the environment is kept,
-// the pen is where the failure left it, and the error is the drawing's.
+// Too far to draw: fails at the object, the environment kept, the pen as the failure left it.
 TEST(Scene, AFailedDrawingSaysWhere) {
     const Scene far{MirrorConcave, -1e12};
     const SceneDrawing d = DrawScene(far, ComputeImage(far));
-    EXPECT_EQ(d.failedAt, DrawStep::Object);
-    EXPECT_EQ(d.failure, InvalidFloatOperation);
+    EXPECT_EQ(std::tuple(d.failedAt, d.failure),
+              std::tuple(DrawStep::Object, InvalidFloatOperation));
     EXPECT_GT(d.environment().second, 0u);
     EXPECT_EQ(d.moving().first, d.moving().second - 2); // the two pen changes
     EXPECT_EQ(d.pen, (TPen{LineStyle::Solid, DefaultObjectColor, 3}));

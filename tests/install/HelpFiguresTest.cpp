@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The help document's figure objects and its keeping of headings with what
-// follows them, on small documents whose pages are known; the real
-// documents' figures are checked on their pages by help_document_test.sh.
-
+// Small documents whose pages are known; the real ones are help_document_test.sh's.
 #include "tools/HelpFigures.h"
 #include "diagram/DiagramRecord.h"
 #include "tests/support/GuiApplication.h"
@@ -55,8 +52,7 @@ int Page(QTextDocument& doc, const QTextBlock& block) {
 } // namespace
 
 TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
-    // The HTML before and after the figure, if any; the figure is as high
-    // as `scale` pages plus `plus` heading heights.
+    // The HTML before and after the figure, if any, as high as `scale` pages and `plus` headings.
     const struct {
         QString before, after;
         const char *lastOnFirstPage, *heading, *breakAt, *figure;
@@ -66,17 +62,14 @@ TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
         {Paragraphs(9) + Heading("h3", "Heading") + Paragraphs(3) + Heading("h3", "Second") +
              Paragraphs(1),
          "", "Heading", "Heading", "Heading", nullptr, 0, 0},
-        // Moving the inner heading would leave the outer one behind in its
-        // turn: one break, before the first heading of the two.
+        // Moving the inner heading would leave the outer one behind: one break, before both.
         {Paragraphs(8) + Heading("h2", "Outer") + Heading("h3", "Inner") + Paragraphs(2), "",
          "Inner", "Inner", "Outer", nullptr, 0, 0},
-        // The figure fits a page but not below the heading; the text layout
-        // moves the figure's line alone, its block staying behind, and the
-        // heading must follow it all the same.
+        // The figure fits a page but not below the heading; the layout moves its line alone.
         {Paragraphs(5) + Heading("h3", "Figure"), Paragraphs(20), "Figure", "Figure", "Figure",
          "concave-10", 0.8, 0},
-        // The heading begins the second page and the figure after it fits a
-        // page, but not below it: a break would only leave a page empty.
+        // The heading begins page two, the figure not fitting below it: a break would only empty a
+        // page.
         {Paragraphs(10) + Heading("h3", "Top"), "", "line 9", "Top", nullptr, "plane-40", 1, -0.5},
     };
     std::map<QString, DrawingRecord> drawings;
@@ -85,8 +78,7 @@ TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.heading);
         const auto block = BlockWithText;
-        // Measured with a paragraph where the figure goes, unpaged; the
-        // first page ends half-way down the block after lastOnFirstPage.
+        // Measured unpaged, a paragraph for the figure; page one ends half-way down the next block.
         std::unique_ptr<QTextDocument> measure(
             PagedDocument(r.before + (r.figure ? Paragraphs(1) : QString()) + r.after, 1e6));
         const auto bounds = [&](const QTextBlock& b) {
@@ -100,8 +92,7 @@ TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
             QStringLiteral("<p style=\"margin:0\"><img src=\"figure:%1\" width=\"%2\"></p>")
                 .arg(r.figure)
                 .arg(figureHeight * PanelWidth / PanelHeight);
-        // Paged at the measured height: before the figure is in, its image
-        // has whatever size Qt gives a picture it cannot find.
+        // Paged again once the figure is in: before, it has the size of a picture Qt cannot find.
         std::unique_ptr<QTextDocument> doc(
             PagedDocument(r.before + (r.figure ? figure : QString()) + r.after, pageHeight));
         help::FigureObject figures(*doc, drawings);
@@ -124,8 +115,7 @@ TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
                 EXPECT_EQ(Page(*doc, b), 1) << b.text().toStdString();
         }
         EXPECT_EQ(Page(*doc, heading), r.breakAt ? 1 : headingPage);
-        // Nothing more to move.
-        EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 0);
+        EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 0); // nothing more to move
     }
 }
 
@@ -156,7 +146,6 @@ TEST(InsertFigures, ReplacesEachNamedFigureByAnObjectAndReportsTheUnknown) {
     // The text around a figure stays; the unknown and other images too.
     EXPECT_EQ(doc.begin().text(), QStringLiteral("a \uFFFC b"));
     EXPECT_EQ(images, 3);
-    ASSERT_EQ(figures.size(), 2u);
-    EXPECT_EQ(figures[0], std::make_pair(QStringLiteral("plane-40"), 200.0));
-    EXPECT_EQ(figures[1], std::make_pair(QStringLiteral("plane-40"), help::DefaultFigureWidth));
+    EXPECT_EQ(figures, (std::vector<std::pair<QString, double>>{
+                           {"plane-40", 200.0}, {"plane-40", help::DefaultFigureWidth}}));
 }

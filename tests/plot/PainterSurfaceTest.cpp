@@ -24,10 +24,7 @@
 
 namespace {
 
-struct Case {
-    TMirrorKind kind;
-    double x;
-};
+using Case = Scene;
 const Case Cases[] = {{MirrorPlane, -40},
                       {MirrorConvex, -40},
                       {MirrorConcave, -75},
@@ -49,7 +46,7 @@ struct Panel {
         surface.setRecord(&record);
         MirrorKind = c.kind;
         CurvatureSign = CurvatureSignOf(c.kind);
-        DrawDiagram(W, c.x);
+        DrawDiagram(W, c.objectPos);
     }
 };
 
@@ -67,8 +64,7 @@ enum Ink { Black, White, Ray, Object, Image, Inks };
 constexpr TColor InkColours[Inks] = {RGB(0, 0, 0), RGB(255, 255, 255), DefaultRayColor,
                                      DefaultObjectColor, DefaultImageColor};
 
-// The ink a pixel is made of, allowing for the blending of antialiased
-// edges; Inks for none.
+// The ink a pixel is made of, allowing for antialiased edges; Inks for none.
 Ink InkAt(const QImage& image, int x, int y) {
     const QRgb c = image.pixel(x, y);
     for (int ink = 0; ink < Inks; ++ink) {
@@ -81,9 +77,7 @@ Ink InkAt(const QImage& image, int x, int y) {
     return Inks;
 }
 
-// Where each ink lies: its box (left, top, right, bottom; right -1 for
-// none), and the row and the column holding the most black, the axis and a
-// plane mirror.
+// Each ink's box (left, top, right, bottom; right -1 for none); the blackest row and column.
 struct Landmarks {
     std::array<std::array<int, 4>, Inks + 1> boxes;
     int axis = 0, mirror = 0;
@@ -104,8 +98,7 @@ struct Landmarks {
     }
 };
 
-// A panel pixel p at `times` the size covers [p * times, (p + 1) * times);
-// the picture may be a panel pixel off.
+// Panel pixel p covers [p * times, (p + 1) * times), give or take a panel pixel.
 void ExpectNear(int panel, int scaled, int times, const char* what) {
     EXPECT_GE(scaled, (panel - 1) * times) << what << " at " << times;
     EXPECT_LT(scaled, (panel + 2) * times) << what << " at " << times;
@@ -113,10 +106,8 @@ void ExpectNear(int panel, int scaled, int times, const char* what) {
 
 class PanelPixels : public ::testing::TestWithParam<Case> {};
 
-// The record replayed on a fresh image gives the panel's pixels; painted at
-// any size, the axis, the mirror and its marks, the object and the image
-// land where the panel has them, and the axis covers its first column whole
-// to the picture's very edge.
+// The record replayed gives the panel's pixels; at any size, everything lands where the panel
+// has it, the axis reaching the picture's very edge.
 TEST_P(PanelPixels, ReplayedAndPaintedAtAnySize) {
     const Panel panel(GetParam());
     const QImage& reference = panel.surface.image();
@@ -223,8 +214,7 @@ TEST(PainterSurface, PenWidthsAndDots) {
     }
 }
 
-// The SVG's lines counted by the stroke and dashes of their group (the
-// first match, the outer group, holds the background alone).
+// Lines counted by their group's stroke and dashes (the outer group holds the background).
 TEST(PictureFile, SvgHoldsTheDiagramAsLinesWithDottedContinuations) {
     NeedApplication();
     const DrawingRecord record = RecordDiagram(MirrorConcave, -10);
@@ -250,18 +240,14 @@ TEST(PictureFile, SvgHoldsTheDiagramAsLinesWithDottedContinuations) {
             arc += colour == "#000000" && xy.size() > 100;
         }
     }
-    EXPECT_EQ(axis, 1);
-    EXPECT_EQ(arc, 1);
-    EXPECT_EQ(marks, 2);
+    EXPECT_EQ(std::tuple(axis, arc, marks), std::tuple(1, 1, 2));
     EXPECT_EQ((lines[{"#64fa96", false}]), 4); // rays 1 to 4
     EXPECT_EQ((lines[{"#64fa96", true}]), 2);  // their dotted continuations
     EXPECT_EQ((lines[{"#0a0fc8", false}]), 3); // object arrow: shaft and two strokes
     EXPECT_EQ((lines[{"#6496ff", false}]), 3); // image arrow
 }
 
-// The format from the name's extension, in any case; a PNG of the asked size
-// in the panel's colour, the axis across its middle; a PDF of one page (that
-// it holds no raster image is the command line's test).
+// The format by extension in any case; a PNG of the size asked, the axis across; a PDF page.
 TEST(PictureFile, EachFormatAsAsked) {
     const std::pair<const char*, std::optional<PictureFormat>> names[] = {
         {"a.png", PictureFormat::Png},

@@ -29,9 +29,8 @@ struct Bound {
         for (auto c = surface.calls.begin() + 2; c != surface.calls.end(); ++c) {
             out.first += "FCMLE"[static_cast<int>(c->op)];
             out.second.emplace_back(c->a, c->b);
-            if (c->op == Op::Ellipse) {
+            if (c->op == Op::Ellipse)
                 out.second.emplace_back(c->c, c->d);
-            }
         }
         return out;
     }
@@ -71,9 +70,8 @@ TEST(PlotXY, ColumnsAndRowsRoundHalvesToEven) {
         {&unit, 2.5, 7.5, {2, 2}},       {&unit, 3.5, 6.5, {4, 4}},
         {&unit, -2.5, 12.5, {-2, -2}},   {&reversed, 100, 70, {0, 281}},
         {&reversed, -110, -70, {425, 0}}};
-    for (const auto& [b, x, y, px] : cases) {
+    for (const auto& [b, x, y, px] : cases)
         EXPECT_EQ(px, b->At(x, y)) << x << ", " << y;
-    }
 }
 
 TEST(Plot, FaultsRaiseTheirMessages) {
@@ -163,9 +161,8 @@ TEST(Pen, ReplacedOneAttributeAtATimeAndCarriedOn) {
 TEST(IntPower, WrapsAroundAtThirtyTwoBits) {
     const int powers[][3] = {{-1, 0, 1},  {-1, 1, -1}, {12345, 0, 1},      {2, 10, 1024},
                              {-2, 3, -8}, {2, 32, 0},  {3, 20, -808182895}};
-    for (const auto& p : powers) {
+    for (const auto& p : powers)
         EXPECT_EQ(p[2], IntPower(p[0], static_cast<std::uint8_t>(p[1]))) << p[0] << "^" << p[1];
-    }
 }
 
 } // namespace

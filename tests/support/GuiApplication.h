@@ -3,9 +3,7 @@
 
 #include <QGuiApplication>
 
-// Fonts, pictures and vector files want an application object, but no
-// screen: made on first need, on the offscreen platform, for the test
-// program's whole life.
+// Fonts and pictures want an application object but no screen: made offscreen on first need.
 inline void NeedApplication() {
     static int argc = 1;
     static char name[] = "test";

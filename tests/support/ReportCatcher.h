@@ -14,9 +14,8 @@ struct Box {
     QString name = {};   // its objectName
 };
 
-// Reads every message box that opens while it lives and presses its
-// standard button (OK unless given), or the button of the name given (none
-// of that name: the box is rejected).
+// Reads every message box opened while it lives and presses its standard button (OK unless
+// given), or the button of the name given, rejecting a box without one.
 struct ReportCatcher {
     std::vector<Box> boxes;
     QTimer timer;

@@ -13,15 +13,12 @@ inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 
-// A test that works in an empty folder of its own, made the current one, as
-// the program finds some of its files by bare name; the folder the test
-// found is current again afterwards.
+// An empty folder of the test's own made current, as the program finds files by bare name.
 class ScratchFolder : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path())); }
     void TearDown() override { QDir::setCurrent(home); }
-    // Everything in the current folder by name, hidden files, links and pipes
-    // included.
+    // Everything in the current folder by name, hidden files, links and pipes included.
     static QStringList Entries() {
         return QDir().entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

@@ -5,63 +5,46 @@
 
 #include <algorithm>
 
-// A save that fails on purpose, for tests of the save path: it writes through
-// the real sink, TSaveFileSink, but fails at one chosen step, as a full
-// disk or a refused rename would. Install it with SetToolSinkFactory.
+// The real sink, failing at one chosen step as a full disk or a refused
+// rename would. Install it with SetToolSinkFactory or SetFileSinkFactory.
 class TFaultyToolSink : public TSaveFileSink {
 public:
-    enum class Fault {
-        Write,  // every byte from failAtByte on is refused
-        Flush,  // the bytes are written but the flush fails
-        Commit, // everything is written; the rename over the old file fails
-    };
+    enum class Fault { Write, Flush, Commit }; // Write: every byte from failAtByte on is refused
 
     explicit TFaultyToolSink(Fault fault, qint64 failAtByte = 0)
         : fault_(fault), failAtByte_(failAtByte) {}
 
-    // Takes the bytes before failAtByte. A write that reaches it is cut short
-    // there, and one that starts there fails outright, as real devices do.
+    // A write that reaches the failing byte is cut short there, and one that
+    // starts there fails outright, as real devices do.
     qint64 write(const char* data, qint64 size) override {
-        if (fault_ != Fault::Write || written_ + size <= failAtByte_)
-            return count(TSaveFileSink::write(data, size));
-        const qint64 room = std::max<qint64>(failAtByte_ - written_, 0);
-        error_ = QStringLiteral("No space left on device");
-        if (room == 0)
-            return -1;
-        return count(TSaveFileSink::write(data, room));
+        const bool cut = fault_ == Fault::Write && written_ + size > failAtByte_;
+        if (cut)
+            error_ = QStringLiteral("No space left on device");
+        const qint64 n = cut ? failAtByte_ - written_ : size;
+        const qint64 done = cut && n <= 0 ? -1 : TSaveFileSink::write(data, n);
+        written_ += std::max<qint64>(done, 0);
+        return done;
     }
-
     bool flush() override {
-        if (fault_ == Fault::Flush) {
-            error_ = QStringLiteral("Input/output error");
-            return false;
-        }
-        return TSaveFileSink::flush();
+        return fails(Fault::Flush, "Input/output error") && TSaveFileSink::flush();
     }
-
+    // Not committing is what a failed rename amounts to: the temporary goes, the old file stays.
     bool commit() override {
-        if (fault_ == Fault::Commit) {
-            // Not committing is what a failed rename amounts to: the sink
-            // throws the temporary away and the old file stays.
-            error_ = QStringLiteral("Permission denied");
-            return false;
-        }
-        return TSaveFileSink::commit();
+        return fails(Fault::Commit, "Permission denied") && TSaveFileSink::commit();
     }
-
     QString errorString() const override {
         return error_.isEmpty() ? TSaveFileSink::errorString() : error_;
     }
 
 private:
-    qint64 count(qint64 n) {
-        if (n > 0)
-            written_ += n;
-        return n;
+    // False, with the error, when this step is the failing one.
+    bool fails(Fault step, const char* error) {
+        if (fault_ == step)
+            error_ = QString::fromLatin1(error);
+        return fault_ != step;
     }
 
     Fault fault_;
-    qint64 failAtByte_;
-    qint64 written_ = 0;
+    qint64 failAtByte_, written_ = 0;
     QString error_;
 };

@@ -12,8 +12,7 @@
 
 namespace {
 
-// Puts the zone the test found back however the test ends, a failed
-// assertion's early return included, so later tests read local times in it.
+// Puts the zone back however the test ends, a failed assertion's return included.
 struct RestoreTimeZone {
     const QByteArray saved = qgetenv("TZ");
     ~RestoreTimeZone() {
@@ -22,8 +21,7 @@ struct RestoreTimeZone {
     }
 };
 
-// Last written half an hour either side of the turn of a year (UTC), read in
-// the zone in force; a folder, a missing file or no path give no year.
+// Half an hour either side of a new year (UTC), in the zone in force; no file, no year.
 TEST(FileInfo, YearOfLastWriteInLocalTime) {
     const char* const cases[][3] = {{"UTC", "2023-12-31T23:30:00Z", "2023"},
                                     {"Europe/Madrid", "2023-12-31T23:30:00Z", "2024"},
@@ -42,8 +40,9 @@ TEST(FileInfo, YearOfLastWriteInLocalTime) {
         qputenv("TZ", c[0]);
         tzset();
         const TProgramNameYear program = ProgramNameAndYear(path);
-        EXPECT_EQ(program.Name, QStringLiteral("mirvex"));
-        EXPECT_EQ(program.Year, QString::fromLatin1(c[2])) << c[0] << " " << c[1];
+        EXPECT_EQ(std::pair(program.Name, program.Year),
+                  std::pair(QStringLiteral("mirvex"), QString::fromLatin1(c[2])))
+            << c[0] << " " << c[1];
     }
     for (const QString& none : {dir.filePath(QStringLiteral("folder")), path + u'x', QString()})
         EXPECT_EQ(FileYear(none), QString()) << none.toStdString();

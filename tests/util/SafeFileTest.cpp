@@ -36,9 +36,7 @@ protected:
         SetFileSinkFactory({});
         ScratchFolder::TearDown();
     }
-    // "shared": a sticky folder everybody may write, as /tmp, holding "t"
-    // and a link "l" to it made by `owner`. False (and why) where the test
-    // cannot give a link away.
+    // "shared/l", a link to "t" made by `owner` in a sticky folder as /tmp; needs root.
     bool ForeignLink(uid_t owner, std::string* why) const {
         if (::geteuid() != 0) {
             *why = "only root can make a link that belongs to another user";
@@ -52,9 +50,7 @@ protected:
     }
 };
 
-// Reading and writing meet the same things, and only a regular file is
-// either read or replaced, whole, with its mode and owner, a link to one
-// staying a link; a pipe's waiting bytes are never taken.
+// Only a regular file is read or replaced whole, mode, owner and link kept; a pipe is not read.
 TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
     const QByteArray waiting = "waiting";
     int writer = -1;
@@ -86,10 +82,8 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
         make();
         const QStringList entries = Entries();
         const TFileContent read = ReadRegularFile("f", 10);
-        EXPECT_EQ(read.fault, fault) << name;
-        EXPECT_TRUE(read.reason.contains(QLatin1String(reason))) << name;
-        struct stat was {
-        }, now{}, link{};
+        EXPECT_TRUE(read.fault == fault && read.reason.contains(QLatin1String(reason))) << name;
+        struct stat was = {}, now = {}, link = {};
         ::stat("f", &was);
         ::lstat("f", &link);
         QString error;
@@ -97,12 +91,12 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
         ::stat("f", &now);
         EXPECT_EQ(written, fault == F::None || fault == F::TooLarge) << name;
         if (written) {
-            EXPECT_EQ(Read("f"), "new") << name;
             EXPECT_NE(now.st_ino, was.st_ino) << name << ": written in place";
-            EXPECT_EQ(std::tuple(now.st_mode, now.st_uid), std::tuple(was.st_mode, was.st_uid))
+            EXPECT_EQ(std::tuple(Read("f"), now.st_mode, now.st_uid, QFileInfo("f").isSymLink(),
+                                 Entries()),
+                      std::tuple(QByteArray("new"), was.st_mode, was.st_uid, S_ISLNK(link.st_mode),
+                                 entries))
                 << name;
-            EXPECT_EQ(QFileInfo("f").isSymLink(), S_ISLNK(link.st_mode)) << name;
-            EXPECT_EQ(Entries(), entries) << name;
         } else {
             EXPECT_EQ(error, read.reason) << name;
             EXPECT_EQ(std::tuple(now.st_mode, now.st_ino, now.st_rdev),
@@ -118,9 +112,7 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
     }
 }
 
-// Another user's link in a sticky folder leads nowhere, as the kernel's
-// protected_symlinks would have it: its target is neither read nor replaced.
-// Root's own link there is followed.
+// As the kernel's protected_symlinks: another user's link in a sticky folder leads nowhere.
 TEST_F(SafeFileTest, ALinkAnotherUserMadeIsNotFollowed) {
     std::string why;
     if (!ForeignLink(Nobody, &why))
@@ -134,7 +126,7 @@ TEST_F(SafeFileTest, ALinkAnotherUserMadeIsNotFollowed) {
     EXPECT_EQ(QDir("shared").entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                        QDir::NoDotAndDotDot),
               QStringList{"l"});
-    ASSERT_EQ(::lchown("shared/l", 0, 0), 0);
+    ASSERT_EQ(::lchown("shared/l", 0, 0), 0); // root's own link is followed
     EXPECT_TRUE(WriteRegularFile("shared/l", "replaced"));
     EXPECT_EQ(Read("t"), "replaced");
 }
@@ -150,9 +142,7 @@ TEST_F(SafeFileTest, ANameTheFileSystemCannotHoldIsRefused) {
     EXPECT_EQ(Entries(), QStringList());
 }
 
-// The real sink on a file system that runs out at every byte in turn (a
-// file size limit), and an injected flush and rename failure: each leaves
-// the old file whole, with no temporary beside it.
+// A file size limit at every byte in turn, then a failed flush and rename: the old file stays.
 TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
     using Fault = TFaultyToolSink::Fault;
     const QByteArray bytes = QByteArray("0123456789abcdef").repeated(20);
@@ -176,16 +166,17 @@ TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
             ::setrlimit(RLIMIT_FSIZE, &was);
             SetFileSinkFactory({});
             EXPECT_FALSE(error.isEmpty()) << at;
-            EXPECT_EQ(Read("f"), old.isEmpty() ? "<none>" : old) << at;
-            EXPECT_EQ(Entries(), old.isEmpty() ? QStringList() : QStringList{"f"}) << at;
+            EXPECT_EQ(std::tuple(Read("f"), Entries()),
+                      std::tuple(old.isEmpty() ? "<none>" : old,
+                                 old.isEmpty() ? QStringList() : QStringList{"f"}))
+                << at;
         }
     }
     EXPECT_TRUE(WriteRegularFile("f", bytes));
     EXPECT_EQ(Read("f"), bytes);
 }
 
-// Every writer of the program goes through the one sink: one failing part
-// way, at its flush or at its rename leaves the old file and says why.
+// Every writer of the program goes through the one sink.
 TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
     using Fault = TFaultyToolSink::Fault;
     NeedApplication();
@@ -194,16 +185,14 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
     const QString settings = dir.filePath("config/Vexaria/vexaria.conf");
     const auto picture = [&](const char* name, PictureFormat format) {
         return [&drawing, name, format](QString* error) {
-            *error = WritePicture(PanelPicture(drawing), name, format, {200, 120});
-            return error->isEmpty();
+            return (*error = WritePicture(PanelPicture(drawing), name, format, {200, 120}))
+                .isEmpty();
         };
     };
     const std::tuple<QString, std::function<bool(QString*)>> writers[] = {
         {ToolFile,
          [](QString* error) {
-             ToolList.clear();
-             FillTool(AppendTool(), "t", "f", "d", "p");
-             return SaveTools(error);
+             return ToolList.clear(), FillTool(AppendTool(), "t", "f", "d", "p"), SaveTools(error);
          }},
         {settings, [](QString* error) { return KeepLanguage(LangCatalan, error); }},
         {"d.png", picture("d.png", PictureFormat::Png)},
@@ -229,17 +218,14 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
         }
         SetFileSinkFactory({});
     }
-    // Relative folders are no settings folders.
-    qputenv("XDG_CONFIG_HOME", "config");
+    qputenv("XDG_CONFIG_HOME", "config"); // relative folders are no settings folders
     qputenv("HOME", "home");
     EXPECT_EQ(SettingsFilePath(), "");
     EXPECT_FALSE(KeepLanguage(LangEnglish));
     EXPECT_FALSE(QFileInfo::exists("home"));
 }
 
-// A large picture is drawn and encoded a band at a time, with progress
-// after each band, and gives the picture drawn whole; the progress can stop
-// it.
+// Drawn and encoded a band at a time, with progress that can stop it, as if drawn whole.
 TEST(LargePng, DrawnInBandsAsAWhole) {
     NeedApplication();
     const DrawingRecord drawing = RecordDiagram(MirrorConcave, -30);
@@ -254,12 +240,11 @@ TEST(LargePng, DrawnInBandsAsAWhole) {
                                          });
     EXPECT_EQ(std::tuple(calls, last), std::tuple(18, 17));
     const QImage whole = RenderPicture(PanelPicture(drawing), size);
-    // Each band is drawn at its own origin, which moves the edges of a few
-    // antialiased lines by a hair.
+    // Each band's own origin moves a few antialiased edges by a hair.
     const QImage banded = QImage::fromData(png, "png").convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(banded.size(), size);
     qint64 differ = 0, far = 0;
-    for (int y = 0; y < size.height(); ++y) {
+    for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) {
             const QRgb a = banded.pixel(x, y), b = whole.pixel(x, y);
             differ += a != b;
@@ -267,7 +252,6 @@ TEST(LargePng, DrawnInBandsAsAWhole) {
                        std::abs(qBlue(a) - qBlue(b)) >
                    9;
         }
-    }
     EXPECT_EQ(far, 0);
     EXPECT_LT(differ, size.width() * size.height() / 1000);
     const QByteArray stopped = EncodePicture(PanelPicture(drawing), PictureFormat::Png, size,

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings file's lines: the view of the diagram kept beside the
-// language, every other line as it was.
 #include "core/LanguageChoice.h"
 #include "util/SettingsFile.h"
 
@@ -12,9 +10,7 @@
 
 namespace {
 
-// The lines' rules (quotes, CR LF, sections, keys alike in part) are the
-// saved language's table in LanguageChoiceTest; here, the view's key kept
-// beside the language's in the real file.
+// The lines' rules are LanguageChoiceTest's; here, the view kept beside the language.
 TEST(SettingsFile, TheViewIsKeptOnlyWhenChosen) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -22,10 +18,10 @@ TEST(SettingsFile, TheViewIsKeptOnlyWhenChosen) {
     EXPECT_EQ(ReadSavedClassroomView(), std::nullopt);
     EXPECT_FALSE(QFile::exists(SettingsFilePath()));
     ASSERT_TRUE(KeepLanguage(LangCatalan));
-    ASSERT_TRUE(KeepClassroomView(false));
-    EXPECT_EQ(ReadSavedClassroomView(), false);
-    ASSERT_TRUE(KeepClassroomView(true));
-    EXPECT_EQ(ReadSavedClassroomView(), true);
+    for (const bool view : {false, true}) {
+        ASSERT_TRUE(KeepClassroomView(view));
+        EXPECT_EQ(ReadSavedClassroomView(), view);
+    }
     EXPECT_EQ(ReadSavedLanguage(), LangCatalan);
     QFile f(SettingsFilePath());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -15,7 +15,6 @@ using K = ShellTargetKind;
 using R = ShellRefusal;
 constexpr R Shared = R::FolderWritableByOthers;
 
-// What a file holds and its mode.
 struct TFile {
     const char* name;
     QByteArray content;
@@ -26,9 +25,7 @@ constexpr QFile::Permissions Private = QFile::ReadOwner | QFile::WriteOwner;
 constexpr QFile::Permissions Runnable = Private | QFile::ExeOwner | QFile::ReadGroup |
                                         QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
-// Only the decision is tested here; nothing is opened. The current folder
-// "cwd/", the tool's folder "tool/" and "shared/", a folder everybody may
-// write to, as another user would leave it.
+// The decision alone; nothing is opened. "shared/" is a folder everybody may write to.
 class ShellTest : public ScratchFolder {
 protected:
     void SetUp() override {
@@ -40,7 +37,6 @@ protected:
         ScratchFolder::TearDown();
         qputenv("PATH", path);
     }
-    // "cwd/x", "tool/x" or "shared/x" as an absolute path.
     QString At(const QString& place) const {
         const QString folder = place.section('/', 0, 0), rest = place.section('/', 1);
         const QTemporaryDir& d = folder == "cwd" ? dir : folder == "tool" ? tool : shared;
@@ -77,16 +73,15 @@ const TFile Files[] = {
     {"tool/notes.txt", "hello\n", Runnable},
     {"tool/short", "#", Runnable},
     {"tool/open.pdf", Pdf, Open},
+    {"tool/other.pdf", Pdf, Private | QFile::WriteOther},
     {"tool/sub/x.pdf", Pdf, Private},
     {"shared/ls", Script, Runnable},
     {"shared/zzonly", Script, Runnable},
     {"shared/notes.pdf", Pdf, Private},
 };
 
-// path | params | dir, with "cwd/", "tool/" and "shared/" standing for the
-// folders (dir "tool" is the tool's folder given with a final "/"); then the
-// kind, what it resolves to ("=" a program of that name on the search path),
-// the folder a program starts in, its parameters and the refusal.
+// path | params | dir (the folders by name; "tool" with a final "/"), then the kind, what it
+// resolves to ("=" a program of that name on the search path), folder, parameters, refusal.
 const struct {
     const char *path, *params, *dir;
     K kind;
@@ -94,8 +89,7 @@ const struct {
     QStringList args = {};
     R refusal = R::None;
 } Cases[] = {
-    // Documents and folders, found in the tool's folder, or in the working
-    // folder for a tool without one.
+    // Documents and folders, in the tool's folder, or the working folder for a tool without one.
     {"both.pdf", "", "", K::Document, "cwd/both.pdf", "cwd"},
     {"both.pdf", "", "tool", K::Document, "tool/both.pdf", "tool"},
     {"both.pdf", "", "/no/such/folder", K::Document, "cwd/both.pdf", "cwd"},
@@ -116,12 +110,12 @@ const struct {
     // Never a program from the working folder, nor through "." on the path.
     {"local.sh", "", "", K::Refused, "cwd/local.sh", "cwd", {}, R::ProgramInWorkFolder},
     {"zzprog", "", "tool", K::Missing, "tool/zzprog", "tool"},
-    // Planted where others may write: passed over for the search path, or
-    // refused with the reason when the path has nothing either.
+    // Planted where others may write: passed over for the search path, or refused.
     {"ls", "-la", "shared", K::Program, "=ls", "shared", {"-la"}},
     {"zzonly", "", "shared", K::Refused, "shared/zzonly", "shared", {}, Shared},
     {"notes.pdf", "", "shared", K::Refused, "shared/notes.pdf", "shared", {}, Shared},
     {"open.pdf", "", "tool", K::Refused, "tool/open.pdf", "tool", {}, R::FileWritableByOthers},
+    {"other.pdf", "", "tool", K::Refused, "tool/other.pdf", "tool", {}, R::FileWritableByOthers},
     {"shared/notes.pdf", "", "", K::Document, "shared/notes.pdf", "cwd"}, // named in full
     // A program named in full gets the same checks.
     {"shared/zzonly", "", "", K::Refused, "shared/zzonly", "cwd", {}, Shared},
@@ -135,13 +129,11 @@ const struct {
 TEST_F(ShellTest, ClassifiesWhatTheDesktopWouldOpen) {
     for (const TFile& file : Files)
         Make(file);
-    // "." and an empty entry on the path would both mean the current folder.
-    qputenv("PATH", ".::" + path);
+    qputenv("PATH", ".::" + path); // "." and "" both mean the current folder
     const auto expand = [this](QString text) {
-        for (const char* folder : {"cwd", "tool", "shared"}) {
+        for (const char* folder : {"cwd", "tool", "shared"})
             if (text == folder || text.startsWith(QString::fromLatin1(folder) + '/'))
                 return At(text);
-        }
         return text;
     };
     for (const auto& c : Cases) {
@@ -151,15 +143,13 @@ TEST_F(ShellTest, ClassifiesWhatTheDesktopWouldOpen) {
                               dir == "tool" || dir == "shared" ? At(dir) + '/' : dir);
         const QString want = expand(QString::fromUtf8(c.resolved));
         const std::string what = std::string(c.path) + " | " + c.params + " | " + c.dir;
-        EXPECT_EQ(got.kind, c.kind) << what;
-        if (want.startsWith('='))
-            EXPECT_EQ(QFileInfo(got.resolved).fileName(), want.mid(1)) << what;
-        else
-            EXPECT_EQ(got.resolved, want) << what;
+        const QString resolved =
+            want.startsWith('=') ? '=' + QFileInfo(got.resolved).fileName() : got.resolved;
+        EXPECT_EQ(std::tuple(got.kind, resolved, QDir(got.workDir), got.args, got.refusal),
+                  std::tuple(c.kind, want, QDir(expand(QString::fromLatin1(c.workDir))), c.args,
+                             c.refusal))
+            << what;
         EXPECT_NE(got.resolved, At("shared/ls")) << what;
-        EXPECT_EQ(QDir(got.workDir), QDir(expand(QString::fromLatin1(c.workDir)))) << what;
-        EXPECT_EQ(got.args, c.args) << what;
-        EXPECT_EQ(got.refusal, c.refusal) << what;
     }
     // The folder that really holds the file counts, wherever a link leads.
     ASSERT_TRUE(QFile::link(At("shared/notes.pdf"), At("tool/link.pdf")));
@@ -168,8 +158,7 @@ TEST_F(ShellTest, ClassifiesWhatTheDesktopWouldOpen) {
     EXPECT_EQ(ClassifyShellPath("sub/x.pdf", "", At("tool")).refusal, Shared);
 }
 
-// A file of another user, even in the user's own folder, is not used. Only
-// root can give a file away to make one.
+// A file of another user, even in the user's own folder, is not used.
 TEST_F(ShellTest, AnotherUsersFileIsRefused) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to give a file to another user";
@@ -197,8 +186,7 @@ TEST_F(ShellTest, AnotherUsersFileIsRefused) {
     EXPECT_EQ(ToolListRefusal(At("tool/mine.rel")), R::None);
 }
 
-// Scripts and documents are told apart by the table above; an ELF file is a
-// program too, and nothing that is not a file is one.
+// An ELF file is a program too, and nothing that is not a file is one.
 TEST_F(ShellTest, ProgramsAreKnownByTheirContent) {
     ASSERT_TRUE(QFile::copy("/bin/true", At("tool/true")));
     const std::pair<const char*, bool> files[] = {
@@ -209,8 +197,7 @@ TEST_F(ShellTest, ProgramsAreKnownByTheirContent) {
     EXPECT_FALSE(IsProgramFile(At("tool/pipe"))); // and it does not wait for a writer
 }
 
-// The rule the help document states, by its own example: double quotes group,
-// single quotes are ordinary characters.
+// Double quotes group, single quotes are ordinary, as the help's own example says.
 TEST(ShellSplitParams, FollowsTheWindowsCommandLineAsTheHelpSays) {
     const std::pair<const char*, QStringList> cases[] = {
         {"'c d'", {"'c", "d'"}},
@@ -254,7 +241,6 @@ TEST(ShellOpen, HookSeesTheRequestAsGiven) {
     EXPECT_TRUE(ShellOpen("tool", "-v file", "/work/"));
     SetShellOpenHook({});
     EXPECT_EQ(seen, (std::vector<ShellRequest>{{"tool", "-v file", "/work/"}}));
-    // Without the hook, nothing is handed over for a path that leads nowhere.
     EXPECT_FALSE(ShellOpen(QStringLiteral("/nonexistent/folder/file.pdf")));
 }
 

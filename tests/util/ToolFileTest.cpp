@@ -10,9 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <grp.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -79,20 +78,17 @@ TEST_F(ToolFileTest, LoadFollowsTheLineRulesByteForByte) {
     for (const auto& [name, bytes, tools] : ReadCases) {
         WriteFile(bytes);
         SelectedTool = 1;
-        EXPECT_TRUE(LoadTools()) << name;
-        EXPECT_EQ(Snapshot(), tools) << name;
-        EXPECT_EQ(SelectedTool, 0u);
+        EXPECT_EQ((std::tuple{LoadTools(), Snapshot(), SelectedTool}), std::tuple(true, tools, 0u))
+            << name;
         const TToolIndex index(bytes); // the menu's index finds the same tools
         List listed;
-        for (std::size_t k = 1; k <= index.count(); ++k) {
-            const TToolRecord t = index.tool(k);
-            listed.push_back({t.Title, t.File, t.Dir, t.Params});
-        }
+        for (std::size_t k = 1; k <= index.count(); ++k)
+            listed.push_back(
+                {index.tool(k).Title, index.tool(k).File, index.tool(k).Dir, index.tool(k).Params});
         EXPECT_EQ(listed, tools) << name;
     }
 }
 
-// A refused list leaves the file as the case before wrote it.
 TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheList) {
     const QByteArray ex = "Title\r\nfile.name\r\n\r\n\r\n"; // 22 bytes
     const std::tuple<List, QByteArray, const char*> cases[] = {
@@ -113,7 +109,6 @@ TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheList) {
     }
 }
 
-// The largest list makes a file of about 10 MB.
 TEST_F(ToolFileTest, RandomListsLoadBackFieldForField) {
     std::mt19937 rng(4151);
     const auto text = [&rng] { // any bytes but CR and Ctrl-Z, often 255 of them
@@ -133,16 +128,13 @@ TEST_F(ToolFileTest, RandomListsLoadBackFieldForField) {
     }
 }
 
-// --- What is read: regular files only, and none over the bound -------------
-
 struct stat Stat(const char* name) {
     struct stat info {};
     EXPECT_EQ(::stat(name, &info), 0) << name;
     return info;
 }
 
-// A file in exactly the form SaveTools writes, of exactly ToolFileMaxBytes:
-// tools of four 255-character fields, then one short tool to fill it up.
+// Exactly ToolFileMaxBytes as SaveTools writes them: full tools, then a short one.
 QByteArray FileAtTheBound() {
     const QByteArray line = QByteArray(255, 'w') + "\r\n";
     const QByteArray group = line + line + line + line;
@@ -151,9 +143,7 @@ QByteArray FileAtTheBound() {
     return bytes;
 }
 
-// The kinds of file themselves are SafeFileTest's; here, what the tool list
-// and its reasons make of each fault, and that nothing under the bound is
-// dropped, a save writing every tool back.
+// The kinds of file are SafeFileTest's; here, the list and reasons each gives.
 TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
     using F = TToolFileFault;
     const QByteArray atBound = FileAtTheBound();
@@ -177,9 +167,9 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
         make();
         QString error;
         SetList({{"old"}});
-        EXPECT_EQ(LoadTools(&error), fault == F::None) << name;
-        EXPECT_EQ(ToolCount(), count) << name;
-        EXPECT_EQ(LoadedToolFile().fault, fault) << name;
+        EXPECT_EQ((std::tuple{LoadTools(&error), ToolCount(), LoadedToolFile().fault}),
+                  std::tuple(fault == F::None, count, fault))
+            << name;
         EXPECT_TRUE(LoadedToolFile().reason.contains(QString::fromUtf8(reason))) << name;
         EXPECT_TRUE(!*reason || error.contains(QString::fromUtf8(reason))) << name;
     }
@@ -189,67 +179,33 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
     EXPECT_TRUE(ReadFile() == atBound);
 }
 
-// Runs body as a user that the permissions bind: as it is when the tests do
-// not run as root, otherwise in a child process that has become "nobody".
-// What body returns comes back as a text for the caller to compare.
-std::string AsUnprivileged(const std::function<std::string()>& body) {
-    if (::geteuid() != 0)
-        return body();
-    int out[2];
-    if (::pipe(out) != 0)
-        return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(out[0]);
-        const std::string said =
-            ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0
-                ? body()
-                : std::string("could not become nobody");
-        const ssize_t n = ::write(out[1], said.data(), said.size());
-        ::_exit(n == ssize_t(said.size()) ? 0 : 1);
-    }
-    ::close(out[1]);
-    std::string said;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, std::size_t(n));
-    ::close(out[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return said;
-}
+// The permissions of "nobody" on the file system while it lives, when the tests run as root:
+// leaving file-system id 0 drops root's overriding of permissions until it comes back.
+struct Unprivileged {
+    const bool root = ::geteuid() == 0;
+    Unprivileged() { root && (::setfsgid(65534), ::setfsuid(65534)); }
+    ~Unprivileged() { root && (::setfsuid(0), ::setfsgid(0)); }
+};
 
-// The user's own file in the scratch folder, for the user AsUnprivileged
-// runs as.
+// The user's own file, for the user Unprivileged stands for.
 void GiveAway(const char* name) {
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(name, 65534, 65534), 0);
-    }
+    ASSERT_EQ(::geteuid() == 0 ? ::chown(name, 65534, 65534) : 0, 0);
 }
 
-// A file the user may write but not read is reported, and "OK" must not
-// take its place.
 TEST_F(ToolFileTest, AFileThatCannotBeReadIsSaidToBeSo) {
     WriteFile(Group);
     GiveAway(ToolFile);
     ASSERT_EQ(::chmod(ToolFile, 0200), 0);
     ASSERT_EQ(::chmod(".", 0755), 0);
-    const std::string said = AsUnprivileged([] {
-        QString error, reason;
-        const bool loaded = LoadTools(&error);
-        const TToolFileCheck check = CheckToolFile(&reason);
-        return std::to_string(loaded) + "|" + std::to_string(int(LoadedToolFile().fault)) + "|" +
-               error.toStdString() + "|" + std::to_string(int(check)) + "|" + reason.toStdString() +
-               "|" + std::to_string(ToolCount());
-    });
-    EXPECT_EQ(said, "0|" + std::to_string(int(TToolFileFault::System)) + "|Permission denied|" +
-                        std::to_string(int(TToolFileCheck::Unread)) + "|Permission denied|0");
+    const Unprivileged nobody;
+    QString error, reason;
+    EXPECT_EQ((std::tuple{LoadTools(&error), LoadedToolFile().fault, error, CheckToolFile(&reason),
+                          reason, ToolCount()}),
+              std::tuple(false, TToolFileFault::System, "Permission denied", TToolFileCheck::Unread,
+                         "Permission denied", 0u));
 }
 
-// In a folder the user may not write, the user's writable file is written
-// in place: its inode and mode stay. A failure part way cuts it short, as
-// writing in place must, but the list stays for another try, which writes
-// it whole, and nothing else appears in the folder.
+// In a closed folder the file is written in place; a failure keeps the list for another try.
 TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
     using Fault = TFaultyToolSink::Fault;
     ASSERT_TRUE(QDir().mkdir("closed"));
@@ -262,13 +218,12 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
     const ino_t inode = Stat(ToolFile).st_ino;
     const List tools = {{"Café", "a.pdf", "/d/", "-x"}, {"b"}};
     const QByteArray bytes = "Caf\xE9\r\na.pdf\r\n/d/\r\n-x\r\nb\r\n\r\n\r\n\r\n";
-    const std::string said = AsUnprivileged([&] {
-        std::string log;
-        const auto note = [&](const std::string& what) { log += what + ";"; };
+    {
+        const Unprivileged nobody;
         SetList(tools);
         QString error;
-        note(SaveTools(&error) ? "saved" : "refused: " + error.toStdString());
-        note(ReadFile() == bytes ? "whole" : "not whole");
+        EXPECT_TRUE(SaveTools(&error)) << error.toStdString();
+        EXPECT_EQ(ReadFile(), bytes);
         for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
             const Fault fault = at < bytes.size()   ? Fault::Write
                                 : at > bytes.size() ? Fault::Commit
@@ -276,25 +231,19 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
             SetToolSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
             SetList(tools);
             error.clear();
-            if (SaveTools(&error) || error.isEmpty() || Snapshot() != tools)
-                note("fault at " + std::to_string(at) + " not reported");
+            EXPECT_FALSE(SaveTools(&error) || error.isEmpty() || Snapshot() != tools) << at;
             SetToolSinkFactory({});
-            if (!SaveTools() || ReadFile() != bytes)
-                note("not written whole after a fault at " + std::to_string(at));
+            EXPECT_TRUE(SaveTools() && ReadFile() == bytes)
+                << "written whole after a fault at " << at;
         }
-        return log;
-    });
+    }
     ASSERT_EQ(::chmod(".", 0755), 0);
-    EXPECT_EQ(said, "saved;whole;");
-    EXPECT_EQ(ReadFile(), bytes);
     const struct stat now = Stat(ToolFile);
     EXPECT_EQ(std::tuple(now.st_ino, now.st_mode & 07777), std::tuple(inode, 0640u));
     EXPECT_EQ(Entries(), QStringList{ToolFile});
 }
 
-// Before "OK" writes, the file is compared with what was read, byte for
-// byte: a new time alone is no change, the same size and time with other
-// bytes is one.
+// Byte for byte: a new time alone is no change, other bytes of the same size and time are.
 TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
     using C = TToolFileCheck;
     const auto sameTimes = [](const QByteArray& bytes) {
@@ -318,8 +267,7 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
          [] { LoadTools(), QFile::remove(ToolFile), WriteFile(Group); }, C::Unread},
         {"read as too large",
          [] {
-             QFile f(ToolFile);
-             f.open(QIODevice::WriteOnly), f.resize(ToolFileMaxBytes + 1), f.close();
+             EXPECT_EQ(::truncate(ToolFile, ToolFileMaxBytes + 1), 0);
              LoadTools();
          },
          C::Unread},
@@ -330,9 +278,6 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
     }
 }
 
-// --- The list in memory, and the code page of its file -------------------
-
-// Titles of the list in order, joined by ";".
 std::string Titles() {
     std::string out;
     for (std::size_t k = 1; k <= ToolCount(); ++k)
@@ -340,14 +285,12 @@ std::string Titles() {
     return out;
 }
 
-// Removing a tool moves the ones after it up a place, and the selection
-// follows its record: gone with it, one place up after it, unchanged before.
 TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
     const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
-        // removed, selected before, titles after, selected after
-        {1, 0, "B;C;D", 0},   {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2}, {2, 1, "A;C;D", 1},
-        {2, 2, "A;C;D", 0},   {2, 4, "A;C;D", 3},   {4, 4, "A;B;C", 0}, {4, 3, "A;B;C", 3},
-        {0, 2, "A;B;C;D", 2}, {5, 2, "A;B;C;D", 2}, // no such tool: nothing changes
+        // removed, selected before, titles after, selected after; 0 and 5: no such tool
+        {1, 0, "B;C;D", 0}, {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2},   {1, 2, "B;C;D", 1},
+        {2, 1, "A;C;D", 1}, {2, 2, "A;C;D", 0},   {2, 4, "A;C;D", 3},   {4, 4, "A;B;C", 0},
+        {4, 3, "A;B;C", 3}, {0, 2, "A;B;C;D", 2}, {5, 2, "A;B;C;D", 2},
     };
     for (const auto& [removed, selected, titles, after] : rows) {
         ToolList.clear();
@@ -358,16 +301,13 @@ TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
         RemoveTool(removed);
         EXPECT_EQ(Titles(), titles) << removed << " " << selected;
         EXPECT_EQ(SelectedTool, after) << removed << " " << selected;
-        if (after != 0) {
-            EXPECT_EQ(Tool(after).Title, chosen) << "the selection keeps its record";
-        }
+        EXPECT_EQ(after ? Tool(after).Title : chosen, chosen) << "the selection keeps its record";
     }
     ToolList.clear();
     SelectedTool = 0;
 }
 
-// ICU's table, through Qt, is the reference; like this code page it keeps
-// the five bytes Windows leaves undefined as the C1 controls of their number.
+// ICU's table is the reference; it too keeps Windows' five undefined bytes as C1 controls.
 TEST(Cp1252, MatchesIcuRoundTripsAndEncodesNothingElse) {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
