@@ -20,13 +20,13 @@ void DrawingRecord::Replay(const std::vector<Call>& calls, Surface& s, std::size
             s.selectPen(c.pen);
             break;
         case Op::MoveTo:
-            s.moveToExact(c.a, c.b, c.fa, c.fb);
+            s.moveTo(c.a, c.b, c.fa, c.fb);
             break;
         case Op::LineTo:
-            s.lineToExact(c.a, c.b, c.fa, c.fb);
+            s.lineTo(c.a, c.b, c.fa, c.fb);
             break;
         case Op::Ellipse:
-            s.ellipseExact(c.a, c.b, c.c, c.d, c.fa, c.fb, c.fc, c.fd);
+            s.ellipse(c.a, c.b, c.c, c.d, c.fa, c.fb, c.fc, c.fd);
             break;
         case Op::Text:
             if (texts && static_cast<std::size_t>(c.a) < texts->size()) {

@@ -134,19 +134,14 @@ public:
         record_.pen(pen);
     }
     TPen pen() const override { return pen_; }
-    void moveTo(std::int32_t x, std::int32_t y) override { record_.moveTo(x, y, x, y); }
-    void lineTo(std::int32_t x, std::int32_t y) override { record_.lineTo(x, y, x, y); }
-    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
-        record_.ellipse(l, t, r, b, l, t, r, b);
-    }
-    void moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) override {
+    void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) override {
         record_.moveTo(x, y, fx, fy);
     }
-    void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override {
+    void lineTo(std::int32_t x, std::int32_t y, double fx, double fy) override {
         record_.lineTo(x, y, fx, fy);
     }
-    void ellipseExact(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double fl,
-                      double ft, double fr, double fb) override {
+    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double fl,
+                 double ft, double fr, double fb) override {
         record_.ellipse(l, t, r, b, fl, ft, fr, fb);
     }
     void text(double fx, double fy, const TTextMark& mark) override { record_.text(fx, fy, mark); }

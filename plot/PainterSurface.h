@@ -61,20 +61,19 @@ public:
     PainterSurface(const PainterSurface&) = delete;
     PainterSurface& operator=(const PainterSurface&) = delete;
 
+    using Surface::ellipse;
+    using Surface::lineTo;
+    using Surface::moveTo;
     int clientWidth() const override { return clientWidth_; }
     int clientHeight() const override { return clientHeight_; }
     void frameAndFill(int w, int h) override;
     void setClip(int w, int h) override;
     void selectPen(const TPen& pen) override;
     TPen pen() const override { return pen_; }
-    void moveTo(std::int32_t x, std::int32_t y) override;
-    void lineTo(std::int32_t x, std::int32_t y) override;
-    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
-                 std::int32_t bottom) override;
-    void moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
-    void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
-    void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                      double fLeft, double fTop, double fRight, double fBottom) override;
+    void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void lineTo(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                 double fLeft, double fTop, double fRight, double fBottom) override;
     // Real text on every device: selectable in an SVG or a PDF.
     void text(double fx, double fy, const TTextMark& mark) override;
 
