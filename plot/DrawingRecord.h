@@ -93,18 +93,12 @@ public:
     const TTextMark& textOf(const Call& call) const {
         return texts_[static_cast<std::size_t>(call.a)];
     }
-    const std::vector<TTextMark>& texts() const { return texts_; }
 
     // Makes the same calls, in the same order, on another surface.
     void replay(Surface& s) const { replay(s, 0, calls_.size()); }
     // Makes the calls [from, to) only, having first selected the pen the
     // drawing had at `from`.
-    void replay(Surface& s, std::size_t from, std::size_t to) const {
-        Replay(calls_, s, from, to, &texts_);
-    }
-    // The same for calls kept apart from their record (and their texts).
-    static void Replay(const std::vector<Call>& calls, Surface& s, std::size_t from, std::size_t to,
-                       const std::vector<TTextMark>* texts = nullptr);
+    void replay(Surface& s, std::size_t from, std::size_t to) const;
 
     const std::vector<Call>& calls() const { return calls_; }
     bool empty() const { return calls_.empty(); }

@@ -30,28 +30,14 @@ std::pair<std::uint32_t, int> PatternBits(LineStyle style) {
 // Where a line starts its minor steps: the minor offset of step i of a line
 // n steps long and dMinor across is floor((2 i dMinor + n) / 2n), returned
 // as the quotient and the remainder (0 <= rem < 2n) for step `first`. Far-off
-// end points need up to 68 bits for the numerator; the lines of a drawing on
-// the panel are short, their product fits 64 bits, and a 64-bit division is
-// several times cheaper than the wide one.
-template <typename Int>
-std::pair<std::int64_t, std::int64_t> StepStart(Int first, Int dMinor, Int n) {
-    const Int start = 2 * first * dMinor + n;
-    const Int twoN = 2 * n;
-    Int q = start / twoN;
-    if (start % twoN < 0) {
-        --q;
-    }
-    return {static_cast<std::int64_t>(q), static_cast<std::int64_t>(start - q * twoN)};
-}
-
+// end points need up to 68 bits for the numerator.
 std::pair<std::int64_t, std::int64_t> MinorStart(std::int64_t first, std::int64_t dMinor,
                                                  std::int64_t n) {
-    constexpr std::int64_t Small = std::int64_t{1} << 30;
-    if (first < Small && first > -Small && dMinor < Small && dMinor > -Small && n < Small) {
-        return StepStart(first, dMinor, n);
-    }
     __extension__ typedef __int128 Wide;
-    return StepStart<Wide>(first, dMinor, n);
+    const Wide start = Wide{2} * first * dMinor + n;
+    const Wide twoN = Wide{2} * n;
+    const Wide q = start / twoN - (start % twoN < 0 ? 1 : 0);
+    return {static_cast<std::int64_t>(q), static_cast<std::int64_t>(start - q * twoN)};
 }
 
 } // namespace
@@ -283,9 +269,10 @@ void ImageSurface::wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, s
         return ex * ex + ey * ey < limit;
     };
     // The same test in integers, at twice the scale so that the sample
-    // points are whole: for the short segments of arrows its rounding-free
-    // answer is the one above wherever the distance is not exactly half the
-    // width, and at that tie the test above decides.
+    // points are whole, for the short segments of arrows: there the
+    // rounding above never decides, and the distance is never exactly half
+    // the width (whole sample points and an odd width, or half-way ones and
+    // an even width, never allow it), so both give the same pixels.
     const std::int64_t w = pen_.width;
     const std::int64_t ix = x1 - std::int64_t{x0};
     const std::int64_t iy = y1 - std::int64_t{y0};
@@ -311,8 +298,7 @@ void ImageSurface::wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, s
             } else if (along >= 2 * len2) {
                 in = (px - 2 * ix) * (px - 2 * ix) + (py - 2 * iy) * (py - 2 * iy) < w * w;
             } else {
-                const std::int64_t d = across * across - w * w * len2;
-                in = d < 0 || (d == 0 && near(x, y));
+                in = across * across < w * w * len2;
             }
             if (in) {
                 line[x] = rgb;

@@ -155,12 +155,6 @@ void PainterSurface::flush() {
     chain_.append(current_);
 }
 
-void PainterSurface::fill(TColor color) {
-    flush();
-    painter_.fillRect(QRectF(target_.topLeft(), QSizeF(clientWidth_ * sx_, clientHeight_ * sy_)),
-                      ToQColor(color));
-}
-
 void PainterSurface::frameAndFill(int w, int h) {
     flush();
     if (w <= 0 || h <= 0) {

@@ -77,12 +77,9 @@ public:
     // Real text on every device: selectable in an SVG or a PDF.
     void text(double fx, double fy, const TTextMark& mark) override;
 
-    // Fills the client area with one colour (the panel's background).
-    void fill(TColor color);
+private:
     // Draws the chain of lines in progress now; later lines start a new one.
     void flush();
-
-private:
     // The point of the painter where a client coordinate lands.
     QPointF toDevice(double fx, double fy) const;
     QPen qtPen() const;
