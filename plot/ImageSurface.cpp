@@ -63,9 +63,11 @@ void ImageSurface::touch(std::int64_t left, std::int64_t top, std::int64_t right
                          std::int64_t bottom, const QRect& within) {
     left = std::max<std::int64_t>(left, within.left());
     right = std::min<std::int64_t>(right, within.right());
-    for (auto y = std::max<std::int64_t>(top, within.top());
-         left <= right && y <= std::min<std::int64_t>(bottom, within.bottom()); ++y) {
-        mark(static_cast<int>(y), static_cast<int>(left), static_cast<int>(right));
+    top = std::max<std::int64_t>(top, within.top());
+    bottom = std::min<std::int64_t>(bottom, within.bottom());
+    if (left <= right && top <= bottom) {
+        mark(static_cast<int>(top), static_cast<int>(bottom), static_cast<int>(left),
+             static_cast<int>(right));
     }
 }
 
@@ -195,44 +197,40 @@ void ImageSurface::thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, s
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     const qsizetype alongMajor = xMajor ? dir : dir * stride;
     const qsizetype alongMinor = xMajor ? stride : 1;
-    std::int64_t major = major0 + dir * first;
     std::int64_t minor = minor0 + q;
+    const std::int64_t major = major0 + dir * first;
     qsizetype at = xMajor ? minor * stride + major : major * stride + minor;
     bool inside = minor >= 0 && minor < minorLimit;
-    // Along a row the painted pixels are one run, counted when it ends.
-    std::int64_t runFrom = major;
-    const auto endRun = [&] {
-        if (inside && xMajor) {
-            mark(static_cast<int>(minor), static_cast<int>(std::min(runFrom, major)),
-                 static_cast<int>(std::max(runFrom, major)));
-        }
-        runFrom = major + dir;
-    };
-    for (std::int64_t i = first; i <= last; ++i) {
+    // The steps [runStart, i] share one minor offset: a run along a row, or
+    // down a column, counted as painted when it ends.
+    std::int64_t runStart = first;
+    const auto endRun = [&](std::int64_t i) {
+        const auto a = static_cast<int>(major0 + dir * runStart);
+        const auto b = static_cast<int>(major0 + dir * i);
+        const auto m = static_cast<int>(minor);
         if (inside) {
-            if (bits >> phase & 1U) {
-                pixels[at] = rgb;
-            }
-            if (!xMajor) {
-                mark(static_cast<int>(major), static_cast<int>(minor), static_cast<int>(minor));
-            }
+            xMajor ? mark(m, m, std::min(a, b), std::max(a, b))
+                   : mark(std::min(a, b), std::max(a, b), m, m);
+        }
+        runStart = i + 1;
+    };
+    for (std::int64_t i = first; i <= last; ++i, at += alongMajor) {
+        if (inside && (bits >> phase & 1U)) {
+            pixels[at] = rgb;
         }
         phase = phase + 1 == period ? 0 : phase + 1;
         rem += twoDMinor;
         if (rem >= twoN || rem < 0) {
+            endRun(i);
             const std::int64_t side = rem < 0 ? -1 : 1;
-            endRun();
             rem -= side * twoN;
             minor += side;
             at += side * alongMinor;
             inside = minor >= 0 && minor < minorLimit;
         }
-        major += dir;
-        at += alongMajor;
     }
-    major -= dir;
-    if (runFrom != major + dir) {
-        endRun();
+    if (runStart <= last) {
+        endRun(last);
     }
 }
 
@@ -306,7 +304,7 @@ void ImageSurface::wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, s
             }
         }
         if (painted.first <= painted.last) {
-            mark(static_cast<int>(y), painted.first, painted.last);
+            mark(static_cast<int>(y), static_cast<int>(y), painted.first, painted.last);
         }
     }
 }

@@ -75,10 +75,13 @@ private:
             last = std::max(last, to);
         }
     };
-    // Counts the pixels [from, to] of row y, inside the image, as painted.
-    void mark(int y, int from, int to) {
-        touched_[static_cast<std::size_t>(y)].add(from, to);
-        rows_.add(y, y);
+    // Counts the columns [from, to] of the rows [top, bottom], inside the
+    // image, as painted.
+    void mark(int top, int bottom, int from, int to) {
+        for (int y = top; y <= bottom; ++y) {
+            touched_[static_cast<std::size_t>(y)].add(from, to);
+        }
+        rows_.add(top, bottom);
         columns_.add(from, to);
     }
     // The same for the rows [top, bottom] of that rectangle, where it meets `within`.
