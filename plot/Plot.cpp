@@ -82,15 +82,6 @@ std::pair<double, double> OnCircle(double cx, double cy, long double r, long dou
     return {static_cast<double>(cx + r * c), static_cast<double>(cy + r * s)};
 }
 
-double RadToDeg(double r) {
-    return static_cast<double>(r * 180.0L * (1.0L / Pi));
-}
-
-void PlotPolar(const TPlotWindow& W, double x, double y, double length, double angleDeg) {
-    const auto [x2, y2] = OnCircle(x, y, length, Pi * angleDeg * (1.0L / 180.0L));
-    PlotSegment(W, x, y, x2, y2);
-}
-
 } // namespace
 
 TPen CurrentPen = InitialPen;
@@ -115,6 +106,7 @@ bool PlotInit(TPlotWindow& W, Surface& window, double XMin, double YMin, double 
     W.XMin = XMin;
     W.YMin = YMin;
     window.setClip(W.Width, W.Height);
+    W.ClipRegion = true;
     return true;
 }
 
@@ -165,6 +157,11 @@ void PlotLineTo(const TPlotWindow& W, double x, double y) {
 void PlotSegment(const TPlotWindow& W, double x1, double y1, double x2, double y2) {
     PlotMoveTo(W, x1, y1);
     PlotLineTo(W, x2, y2);
+}
+
+void PlotPolar(const TPlotWindow& W, double x, double y, double length, double angleDeg) {
+    const auto [x2, y2] = OnCircle(x, y, length, Pi * angleDeg * (1.0L / 180.0L));
+    PlotSegment(W, x, y, x2, y2);
 }
 
 void PlotRay(const TPlotWindow& W, double x1, double y1, double x2, double y2, double xEnd) {
@@ -238,6 +235,12 @@ void PenWidth(Surface& s, std::uint8_t width) {
     SetWidth(CurrentPen, s, width);
 }
 
+void PenSet(Surface& s, std::uint8_t style, TColor color, std::uint8_t width) {
+    PenStyle(s, style);
+    PenColor(s, color);
+    PenWidth(s, width);
+}
+
 void PenReset(Surface& s) {
     Reset(CurrentPen, s);
 }
@@ -260,6 +263,10 @@ void PenReset(const TPlotWindow& W) {
 
 double DegToRad(double d) {
     return static_cast<double>(Pi * d * (1.0L / 180.0L));
+}
+
+double RadToDeg(double r) {
+    return static_cast<double>(r * 180.0L * (1.0L / Pi));
 }
 
 std::int32_t IntPower(std::int32_t base, std::uint8_t exponent) {

@@ -13,6 +13,7 @@ extern TPen CurrentPen;
 
 struct TPlotWindow {
     Surface* DC = nullptr;
+    bool ClipRegion = false;
     std::uint16_t Width = 0;
     std::uint16_t Height = 0;
     double XScale = 0.0;
@@ -41,6 +42,7 @@ std::int32_t PlotY(const TPlotWindow& W, double y);
 void PlotMoveTo(const TPlotWindow& W, double x, double y);
 void PlotLineTo(const TPlotWindow& W, double x, double y);
 void PlotSegment(const TPlotWindow& W, double x1, double y1, double x2, double y2);
+void PlotPolar(const TPlotWindow& W, double x, double y, double length, double angleDeg);
 void PlotRay(const TPlotWindow& W, double x1, double y1, double x2, double y2, double xEnd);
 void PlotArrow(const TPlotWindow& W, double x1, double y1, double x2, double y2);
 void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start, double end);
@@ -49,6 +51,7 @@ void PlotCircle(const TPlotWindow& W, double cx, double cy, double r);
 void PenStyle(Surface& s, std::uint8_t style);
 void PenColor(Surface& s, TColor color);
 void PenWidth(Surface& s, std::uint8_t width);
+void PenSet(Surface& s, std::uint8_t style, TColor color, std::uint8_t width);
 void PenReset(Surface& s);
 // The same on a plot window's own pen and surface.
 void PenStyle(const TPlotWindow& W, std::uint8_t style);
@@ -57,4 +60,5 @@ void PenWidth(const TPlotWindow& W, std::uint8_t width);
 void PenReset(const TPlotWindow& W);
 
 double DegToRad(double d);
+double RadToDeg(double r);
 std::int32_t IntPower(std::int32_t base, std::uint8_t exponent);
