@@ -164,8 +164,8 @@ public:
         if (!clip(a, b)) {
             return;
         }
-        s_.moveToExact(Round(a.x), Round(a.y), a.x, a.y);
-        s_.lineToExact(Round(b.x), Round(b.y), b.x, b.y);
+        s_.moveTo(Round(a.x), Round(a.y), a.x, a.y);
+        s_.lineTo(Round(b.x), Round(b.y), b.x, b.y);
     }
     void dashed(Pt a, Pt b) {
         if (!clip(a, b)) {
@@ -193,8 +193,8 @@ public:
         line(tip, tip + turn(back, -angle));
     }
     void disc(Pt c, double r) {
-        s_.ellipseExact(Round(c.x - r), Round(c.y - r), Round(c.x + r + 1), Round(c.y + r + 1),
-                        c.x - r, c.y - r, c.x + r + 1, c.y + r + 1);
+        s_.ellipse(Round(c.x - r), Round(c.y - r), Round(c.x + r + 1), Round(c.y + r + 1), c.x - r,
+                   c.y - r, c.x + r + 1, c.y + r + 1);
     }
     void text(Pt at, const QString& text, TColor colour, double height, TTextMark::Align align,
               TTextMark::VAlign valign, bool bold = false) {

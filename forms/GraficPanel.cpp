@@ -145,12 +145,6 @@ void TGraficPanel::paintBackground(QImage& image, qreal ratio) const {
     bevel(1, dark, light);
 }
 
-TColor TGraficPanel::backgroundColor() const {
-    const QColor c = palette().color(QPalette::Window);
-    return RGB(static_cast<unsigned>(c.red()), static_cast<unsigned>(c.green()),
-               static_cast<unsigned>(c.blue()));
-}
-
 QImage TGraficPanel::picture(qreal ratio) const {
     drawing();
     if (!surface_) {

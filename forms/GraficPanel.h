@@ -46,8 +46,6 @@ public:
 
     // The drawing on the panel since it was last erased.
     const DrawingRecord& drawing() const;
-    // The panel's colour under the drawing.
-    TColor backgroundColor() const;
     // The panel as shown at a device pixel ratio: background, bevels and the
     // drawing made again at that resolution. At 1 it is the image itself.
     QImage picture(qreal devicePixelRatio) const;

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-void DrawingRecord::Replay(const std::vector<Call>& calls, Surface& s, std::size_t from,
-                           std::size_t to, const std::vector<TTextMark>* texts) {
+void DrawingRecord::replay(Surface& s, std::size_t from, std::size_t to) const {
+    const std::vector<Call>& calls = calls_;
     to = std::min(to, calls.size());
     from = std::min(from, to);
     for (std::size_t i = from; i-- > 0;) {
@@ -20,18 +20,16 @@ void DrawingRecord::Replay(const std::vector<Call>& calls, Surface& s, std::size
             s.selectPen(c.pen);
             break;
         case Op::MoveTo:
-            s.moveToExact(c.a, c.b, c.fa, c.fb);
+            s.moveTo(c.a, c.b, c.fa, c.fb);
             break;
         case Op::LineTo:
-            s.lineToExact(c.a, c.b, c.fa, c.fb);
+            s.lineTo(c.a, c.b, c.fa, c.fb);
             break;
         case Op::Ellipse:
-            s.ellipseExact(c.a, c.b, c.c, c.d, c.fa, c.fb, c.fc, c.fd);
+            s.ellipse(c.a, c.b, c.c, c.d, c.fa, c.fb, c.fc, c.fd);
             break;
         case Op::Text:
-            if (texts && static_cast<std::size_t>(c.a) < texts->size()) {
-                s.text(c.fa, c.fb, (*texts)[static_cast<std::size_t>(c.a)]);
-            }
+            s.text(c.fa, c.fb, textOf(c));
             break;
         }
     }

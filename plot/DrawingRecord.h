@@ -93,18 +93,12 @@ public:
     const TTextMark& textOf(const Call& call) const {
         return texts_[static_cast<std::size_t>(call.a)];
     }
-    const std::vector<TTextMark>& texts() const { return texts_; }
 
     // Makes the same calls, in the same order, on another surface.
     void replay(Surface& s) const { replay(s, 0, calls_.size()); }
     // Makes the calls [from, to) only, having first selected the pen the
     // drawing had at `from`.
-    void replay(Surface& s, std::size_t from, std::size_t to) const {
-        Replay(calls_, s, from, to, &texts_);
-    }
-    // The same for calls kept apart from their record (and their texts).
-    static void Replay(const std::vector<Call>& calls, Surface& s, std::size_t from, std::size_t to,
-                       const std::vector<TTextMark>* texts = nullptr);
+    void replay(Surface& s, std::size_t from, std::size_t to) const;
 
     const std::vector<Call>& calls() const { return calls_; }
     bool empty() const { return calls_.empty(); }
@@ -134,19 +128,14 @@ public:
         record_.pen(pen);
     }
     TPen pen() const override { return pen_; }
-    void moveTo(std::int32_t x, std::int32_t y) override { record_.moveTo(x, y, x, y); }
-    void lineTo(std::int32_t x, std::int32_t y) override { record_.lineTo(x, y, x, y); }
-    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
-        record_.ellipse(l, t, r, b, l, t, r, b);
-    }
-    void moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) override {
+    void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) override {
         record_.moveTo(x, y, fx, fy);
     }
-    void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override {
+    void lineTo(std::int32_t x, std::int32_t y, double fx, double fy) override {
         record_.lineTo(x, y, fx, fy);
     }
-    void ellipseExact(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double fl,
-                      double ft, double fr, double fb) override {
+    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double fl,
+                 double ft, double fr, double fb) override {
         record_.ellipse(l, t, r, b, fl, ft, fr, fb);
     }
     void text(double fx, double fy, const TTextMark& mark) override { record_.text(fx, fy, mark); }

@@ -2,11 +2,10 @@
 #include "plot/ImageSurface.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <QPainter>
-#include <span>
+#include <utility>
 
 namespace {
 
@@ -14,50 +13,31 @@ QRgb ToRgb(TColor c) {
     return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-int PatternPeriod(std::span<const int> pattern) {
+// The pattern as one bit a pixel of its period, the first pixel lowest, and
+// the period; a solid line is a period of one pixel, on.
+std::pair<std::uint32_t, int> PatternBits(LineStyle style) {
+    std::uint32_t bits = 0;
     int period = 0;
-    for (int run : pattern) {
+    bool on = true;
+    for (const int run : DashPattern(style)) {
+        bits |= on ? ((1U << run) - 1) << period : 0;
         period += run;
+        on = !on;
     }
-    return period;
-}
-
-// Whether the pixel at `pos` within one period of the pattern is painted.
-bool PatternOnAt(std::span<const int> pattern, int pos) {
-    for (std::size_t k = 0; k < pattern.size(); ++k) {
-        if (pos < pattern[k]) {
-            return k % 2 == 0;
-        }
-        pos -= pattern[k];
-    }
-    return false;
+    return period == 0 ? std::pair{1U, 1} : std::pair{bits, period};
 }
 
 // Where a line starts its minor steps: the minor offset of step i of a line
 // n steps long and dMinor across is floor((2 i dMinor + n) / 2n), returned
 // as the quotient and the remainder (0 <= rem < 2n) for step `first`. Far-off
-// end points need up to 68 bits for the numerator; the lines of a drawing on
-// the panel are short, their product fits 64 bits, and a 64-bit division is
-// several times cheaper than the wide one.
-template <typename Int>
-std::pair<std::int64_t, std::int64_t> StepStart(Int first, Int dMinor, Int n) {
-    const Int start = 2 * first * dMinor + n;
-    const Int twoN = 2 * n;
-    Int q = start / twoN;
-    if (start % twoN < 0) {
-        --q;
-    }
-    return {static_cast<std::int64_t>(q), static_cast<std::int64_t>(start - q * twoN)};
-}
-
+// end points need up to 68 bits for the numerator.
 std::pair<std::int64_t, std::int64_t> MinorStart(std::int64_t first, std::int64_t dMinor,
                                                  std::int64_t n) {
-    constexpr std::int64_t Small = std::int64_t{1} << 30;
-    if (first < Small && first > -Small && dMinor < Small && dMinor > -Small && n < Small) {
-        return StepStart(first, dMinor, n);
-    }
     __extension__ typedef __int128 Wide;
-    return StepStart<Wide>(first, dMinor, n);
+    const Wide start = Wide{2} * first * dMinor + n;
+    const Wide twoN = Wide{2} * n;
+    const Wide q = start / twoN - (start % twoN < 0 ? 1 : 0);
+    return {static_cast<std::int64_t>(q), static_cast<std::int64_t>(start - q * twoN)};
 }
 
 } // namespace
@@ -80,58 +60,50 @@ QRgb* ImageSurface::pixels() {
 }
 
 void ImageSurface::touch(std::int64_t left, std::int64_t top, std::int64_t right,
-                         std::int64_t bottom) {
-    left = std::max<std::int64_t>(left, 0);
-    top = std::max<std::int64_t>(top, 0);
-    right = std::min<std::int64_t>(right, clipW_ - 1);
-    bottom = std::min<std::int64_t>(bottom, clipH_ - 1);
+                         std::int64_t bottom, const QRect& within) {
+    left = std::max<std::int64_t>(left, within.left());
+    right = std::min<std::int64_t>(right, within.right());
+    top = std::max<std::int64_t>(top, within.top());
+    bottom = std::min<std::int64_t>(bottom, within.bottom());
     if (left <= right && top <= bottom) {
-        touch(QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
-                    QPoint(static_cast<int>(right), static_cast<int>(bottom))));
+        mark(static_cast<int>(top), static_cast<int>(bottom), static_cast<int>(left),
+             static_cast<int>(right));
     }
 }
 
 void ImageSurface::touch(const QRect& r) {
-    const QRect inside = r & image_.rect();
-    for (int y = inside.top(); !inside.isEmpty() && y <= inside.bottom(); ++y) {
-        Span& row = touched_[static_cast<std::size_t>(y)];
-        row.first = std::min(row.first, inside.left());
-        row.last = std::max(row.last, inside.right());
-    }
+    touch(r.left(), r.top(), r.right(), r.bottom(), image_.rect());
 }
 
 QRect ImageSurface::touched() const {
-    int left = std::numeric_limits<int>::max(), right = -1, top = -1, bottom = -1;
-    for (std::size_t y = 0; y < touched_.size(); ++y) {
-        if (touched_[y].first <= touched_[y].last) {
-            left = std::min(left, touched_[y].first);
-            right = std::max(right, touched_[y].last);
-            top = top < 0 ? static_cast<int>(y) : top;
-            bottom = static_cast<int>(y);
-        }
-    }
-    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    return rows_.first > rows_.last
+               ? QRect()
+               : QRect(QPoint(columns_.first, rows_.first), QPoint(columns_.last, rows_.last));
 }
 
 QRect ImageSurface::restoreTouched(const QImage& kept) {
     const QRect r = touched();
-    constexpr qsizetype Pixel = sizeof(QRgb);
-    uchar* const bits = reinterpret_cast<uchar*>(pixels());
-    const qsizetype stride = image_.bytesPerLine();
+    QRgb* const to = pixels();
+    const auto* const from = reinterpret_cast<const QRgb*>(kept.constBits());
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (int y = r.top(); y <= r.bottom(); ++y) {
         Span& row = touched_[static_cast<std::size_t>(y)];
         if (row.first <= row.last) {
-            std::memcpy(bits + y * stride + row.first * Pixel,
-                        kept.constScanLine(y) + row.first * Pixel,
-                        static_cast<std::size_t>((row.last - row.first + 1) * Pixel));
+            const qsizetype at = y * stride + row.first;
+            std::memcpy(to + at, from + at,
+                        static_cast<std::size_t>(row.last - row.first + 1) * sizeof(QRgb));
         }
         row = Span{};
     }
+    rows_ = columns_ = Span{};
     return r;
 }
 
 void ImageSurface::forgetTouched() {
-    std::fill(touched_.begin(), touched_.end(), Span{});
+    for (int y = rows_.first; y <= rows_.last; ++y) {
+        touched_[static_cast<std::size_t>(y)] = Span{};
+    }
+    rows_ = columns_ = Span{};
 }
 
 void ImageSurface::fill(TColor color) {
@@ -162,12 +134,18 @@ void ImageSurface::setClip(int w, int h) {
     clipH_ = std::clamp(h, 0, image_.height());
 }
 
-void ImageSurface::moveTo(std::int32_t x, std::int32_t y) {
+void ImageSurface::moveTo(std::int32_t x, std::int32_t y, double fx, double fy) {
+    if (record_) {
+        record_->moveTo(x, y, fx, fy);
+    }
     curX_ = x;
     curY_ = y;
 }
 
-void ImageSurface::lineTo(std::int32_t x, std::int32_t y) {
+void ImageSurface::lineTo(std::int32_t x, std::int32_t y, double fx, double fy) {
+    if (record_) {
+        record_->lineTo(x, y, fx, fy);
+    }
     if (pen_.width > 1) {
         wideLine(curX_, curY_, x, y);
     } else {
@@ -177,100 +155,82 @@ void ImageSurface::lineTo(std::int32_t x, std::int32_t y) {
     curY_ = y;
 }
 
-void ImageSurface::moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) {
-    if (record_) {
-        record_->moveTo(x, y, fx, fy);
-    }
-    ImageSurface::moveTo(x, y);
-}
-
-void ImageSurface::lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) {
-    if (record_) {
-        record_->lineTo(x, y, fx, fy);
-    }
-    ImageSurface::lineTo(x, y);
-}
-
-void ImageSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right,
-                                std::int32_t bottom, double fLeft, double fTop, double fRight,
-                                double fBottom) {
-    if (record_) {
-        record_->ellipse(left, top, right, bottom, fLeft, fTop, fRight, fBottom);
-    }
-    ImageSurface::ellipse(left, top, right, bottom);
-}
-
 // Pixel i of the line (counted from its start along the major axis) sits at
 // minor offset round(i * dminor / dmajor), halves away from the start; the
-// end point itself is never painted. Only the pixels inside the clip are
-// visited, so a line with far-off end points costs no more than its
-// visible part.
+// end point itself is never painted. Only the steps inside the clip are
+// walked, so a line with far-off end points costs no more than its visible
+// part; each step moves one pixel along, and sideways when its minor offset
+// grows, without a multiplication.
 void ImageSurface::thinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
     const std::int64_t dx = x1 - x0;
     const std::int64_t dy = y1 - y0;
     if (dx == 0 && dy == 0) {
         return;
     }
-    const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
     const std::int64_t major0 = xMajor ? x0 : y0;
     const std::int64_t minor0 = xMajor ? y0 : x0;
     const std::int64_t dMajor = xMajor ? dx : dy;
     const std::int64_t dMinor = xMajor ? dy : dx;
-    const std::int64_t n = dMajor < 0 ? -dMajor : dMajor;
+    const std::int64_t n = std::abs(dMajor);
     const std::int64_t dir = dMajor < 0 ? -1 : 1;
     const std::int64_t majorLimit = xMajor ? clipW_ : clipH_;
     const std::int64_t minorLimit = xMajor ? clipH_ : clipW_;
-
     // The steps i in [0, n) whose major coordinate lies in [0, majorLimit).
-    std::int64_t first = 0;
-    std::int64_t last = n - 1;
-    if (dir > 0) {
-        first = std::max(first, -major0);
-        last = std::min(last, majorLimit - 1 - major0);
-    } else {
-        first = std::max(first, major0 - (majorLimit - 1));
-        last = std::min(last, major0);
-    }
+    const std::int64_t first =
+        std::max<std::int64_t>(0, dir > 0 ? -major0 : major0 - majorLimit + 1);
+    const std::int64_t last = std::min(n - 1, dir > 0 ? majorLimit - 1 - major0 : major0);
     if (first > last) {
         return;
     }
-    const std::span<const int> pattern = DashPattern(pen_.style);
-    const bool solid = pattern.empty();
-    const int period = solid ? 1 : PatternPeriod(pattern);
+    const auto [bits, period] = PatternBits(pen_.style);
     // Where step `first` falls in the pattern, carried on from there.
     int phase = static_cast<int>(first % period);
     const QRgb rgb = ToRgb(pen_.color);
-    // The minor offset of step i is floor((2 i dMinor + n) / 2n); walk it as
-    // a quotient and a remainder so that no step divides. |dMinor| <= n, so
-    // the remainder leaves its range by at most one period per step.
+    // The minor offset of step i is floor((2 i dMinor + n) / 2n), walked as
+    // a quotient and a remainder. |dMinor| <= n, so the remainder leaves its
+    // range by at most one period per step.
     const std::int64_t twoN = 2 * n;
-    auto [q, rem] = MinorStart(first, dMinor, n);
     const std::int64_t twoDMinor = 2 * dMinor;
+    auto [q, rem] = MinorStart(first, dMinor, n);
     QRgb* const pixels = this->pixels();
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    for (std::int64_t i = first; i <= last; ++i) {
-        const std::int64_t minor = minor0 + q;
-        const bool on = solid || PatternOnAt(pattern, phase);
-        if (!solid && ++phase == period) {
-            phase = 0;
+    const qsizetype alongMajor = xMajor ? dir : dir * stride;
+    const qsizetype alongMinor = xMajor ? stride : 1;
+    std::int64_t minor = minor0 + q;
+    const std::int64_t major = major0 + dir * first;
+    qsizetype at = xMajor ? minor * stride + major : major * stride + minor;
+    bool inside = minor >= 0 && minor < minorLimit;
+    // The steps [runStart, i] share one minor offset: a run along a row, or
+    // down a column, counted as painted when it ends.
+    std::int64_t runStart = first;
+    const auto endRun = [&](std::int64_t i) {
+        const auto a = static_cast<int>(major0 + dir * runStart);
+        const auto b = static_cast<int>(major0 + dir * i);
+        const auto m = static_cast<int>(minor);
+        if (inside) {
+            xMajor ? mark(m, m, std::min(a, b), std::max(a, b))
+                   : mark(std::min(a, b), std::max(a, b), m, m);
         }
-        if (on && minor >= 0 && minor < minorLimit) {
-            const std::int64_t major = major0 + dir * i;
-            const int px = static_cast<int>(xMajor ? major : minor);
-            const int py = static_cast<int>(xMajor ? minor : major);
-            pixels[py * stride + px] = rgb;
-            Span& row = touched_[static_cast<std::size_t>(py)];
-            row.first = std::min(row.first, px);
-            row.last = std::max(row.last, px);
+        runStart = i + 1;
+    };
+    for (std::int64_t i = first; i <= last; ++i, at += alongMajor) {
+        if (inside && (bits >> phase & 1U)) {
+            pixels[at] = rgb;
         }
+        phase = phase + 1 == period ? 0 : phase + 1;
         rem += twoDMinor;
-        if (rem >= twoN) {
-            rem -= twoN;
-            ++q;
-        } else if (rem < 0) {
-            rem += twoN;
-            --q;
+        if (rem >= twoN || rem < 0) {
+            endRun(i);
+            const std::int64_t side = rem < 0 ? -1 : 1;
+            rem -= side * twoN;
+            minor += side;
+            at += side * alongMinor;
+            inside = minor >= 0 && minor < minorLimit;
         }
+    }
+    if (runStart <= last) {
+        endRun(last);
     }
 }
 
@@ -298,29 +258,63 @@ void ImageSurface::wideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, s
     const double dy = static_cast<double>(y1) - y0;
     const double length2 = dx * dx + dy * dy;
     const double limit = half * half;
+    const auto near = [&](std::int64_t x, std::int64_t y) {
+        const double px = x + shift - x0;
+        const double py = y + shift - y0;
+        const double t = length2 > 0 ? std::clamp((px * dx + py * dy) / length2, 0.0, 1.0) : 0.0;
+        const double ex = px - t * dx;
+        const double ey = py - t * dy;
+        return ex * ex + ey * ey < limit;
+    };
+    // The same test in integers, at twice the scale so that the sample
+    // points are whole, for the short segments of arrows: there the
+    // rounding above never decides, and the distance is never exactly half
+    // the width (whole sample points and an odd width, or half-way ones and
+    // an even width, never allow it), so both give the same pixels.
+    const std::int64_t w = pen_.width;
+    const std::int64_t ix = x1 - std::int64_t{x0};
+    const std::int64_t iy = y1 - std::int64_t{y0};
+    const bool whole = w <= 16 && std::abs(ix) <= 4096 && std::abs(iy) <= 4096;
+    const std::int64_t len2 = ix * ix + iy * iy;
+    const std::int64_t odd = w % 2 == 0 ? 1 : 0;
     const QRgb rgb = ToRgb(pen_.color);
     QRgb* const pixels = this->pixels();
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (std::int64_t y = top; y <= bottom; ++y) {
-        Span& row = touched_[static_cast<std::size_t>(y)];
-        for (std::int64_t x = left; x <= right; ++x) {
-            const double px = x + shift - x0;
-            const double py = y + shift - y0;
-            const double t =
-                length2 > 0 ? std::clamp((px * dx + py * dy) / length2, 0.0, 1.0) : 0.0;
-            const double ex = px - t * dx;
-            const double ey = py - t * dy;
-            if (ex * ex + ey * ey < limit) {
-                pixels[y * stride + x] = rgb;
-                row.first = std::min(row.first, static_cast<int>(x));
-                row.last = std::max(row.last, static_cast<int>(x));
+        QRgb* const line = pixels + y * stride;
+        Span painted;
+        const std::int64_t py = 2 * (y - y0) + odd;
+        std::int64_t px = 2 * (left - x0) + odd;
+        std::int64_t along = px * ix + py * iy;  // twice the projection on the segment
+        std::int64_t across = px * iy - py * ix; // twice the cross product
+        for (std::int64_t x = left; x <= right; ++x, px += 2, along += 2 * ix, across += 2 * iy) {
+            bool in = false;
+            if (!whole) {
+                in = near(x, y);
+            } else if (along <= 0) {
+                in = px * px + py * py < w * w;
+            } else if (along >= 2 * len2) {
+                in = (px - 2 * ix) * (px - 2 * ix) + (py - 2 * iy) * (py - 2 * iy) < w * w;
+            } else {
+                in = across * across < w * w * len2;
             }
+            if (in) {
+                line[x] = rgb;
+                painted.add(static_cast<int>(x), static_cast<int>(x));
+            }
+        }
+        if (painted.first <= painted.last) {
+            mark(static_cast<int>(y), static_cast<int>(y), painted.first, painted.last);
         }
     }
 }
 
 void ImageSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
-                           std::int32_t bottom) {
+                           std::int32_t bottom, double fLeft, double fTop, double fRight,
+                           double fBottom) {
+    if (record_) {
+        record_->ellipse(left, top, right, bottom, fLeft, fTop, fRight, fBottom);
+    }
     const std::int64_t l = std::min(left, right), r = std::max(left, right);
     const std::int64_t t = std::min(top, bottom), b = std::max(top, bottom);
     // The box excludes its right column and bottom row; an empty box paints
@@ -329,13 +323,16 @@ void ImageSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t rig
     if (r - l < 2 || b - t < 2 || r - l > 65536 || b - t > 65536) {
         return;
     }
-    // The painter's outline may stand out of the box by half its width.
+    // The painter's outline may stand out of the box by half its width, and
+    // where the box leaves the image, it may paint well to the side of it.
     const std::int64_t out = pen_.width / 2 + 1;
-    touch(l - out, t - out, r + out, b + out);
+    const QRect clip(0, 0, clipW_, clipH_);
     if (pen_.width <= 1 && pen_.style == LineStyle::Solid && r - l <= 64 && b - t <= 64) {
+        touch(l - out, t - out, r + out, b + out, clip);
         smallEllipse(l, t, r, b);
         return;
     }
+    touch(0, t - out, clipW_ - 1, b + out, clip);
     QPainter p(&image_);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setClipRect(0, 0, clipW_, clipH_);

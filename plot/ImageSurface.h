@@ -5,7 +5,6 @@
 #include "plot/Surface.h"
 
 #include <QImage>
-#include <QPoint>
 #include <QRect>
 
 #include <limits>
@@ -19,6 +18,9 @@ class ImageSurface : public Surface {
 public:
     ImageSurface(int width, int height);
 
+    using Surface::ellipse;
+    using Surface::lineTo;
+    using Surface::moveTo;
     int clientWidth() const override { return image_.width(); }
     int clientHeight() const override { return image_.height(); }
     void frameAndFill(int w, int h) override;
@@ -30,14 +32,10 @@ public:
         }
     }
     TPen pen() const override { return pen_; }
-    void moveTo(std::int32_t x, std::int32_t y) override;
-    void lineTo(std::int32_t x, std::int32_t y) override;
-    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
-                 std::int32_t bottom) override;
-    void moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
-    void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
-    void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                      double fLeft, double fTop, double fRight, double fBottom) override;
+    void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void lineTo(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                 double fLeft, double fTop, double fRight, double fBottom) override;
 
     // Every later pen, move, line and ellipse is also kept there (none when
     // null), so that the picture can be drawn again at another resolution.
@@ -68,13 +66,27 @@ private:
     void smallEllipse(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b);
     // The first pixel of the image, ready to be written.
     QRgb* pixels();
-    // Counts the pixels [left, right] x [top, bottom] inside the clip as painted.
-    void touch(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
-    // The columns painted in one row; first > last where none was.
+    // A range of rows or columns; first > last where it is empty.
     struct Span {
         int first = std::numeric_limits<int>::max();
         int last = -1;
+        void add(int from, int to) {
+            first = std::min(first, from);
+            last = std::max(last, to);
+        }
     };
+    // Counts the columns [from, to] of the rows [top, bottom], inside the
+    // image, as painted.
+    void mark(int top, int bottom, int from, int to) {
+        for (int y = top; y <= bottom; ++y) {
+            touched_[static_cast<std::size_t>(y)].add(from, to);
+        }
+        rows_.add(top, bottom);
+        columns_.add(from, to);
+    }
+    // The same for the rows [top, bottom] of that rectangle, where it meets `within`.
+    void touch(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+               const QRect& within);
 
     QImage image_;
     TPen pen_;
@@ -84,5 +96,8 @@ private:
     std::int32_t curY_ = 0;
     DrawingRecord* record_ = nullptr;
     QRgb* pixels_ = nullptr;
+    // The columns painted in each row, and the rows and columns of them all.
     std::vector<Span> touched_;
+    Span rows_;
+    Span columns_;
 };

@@ -155,12 +155,6 @@ void PainterSurface::flush() {
     chain_.append(current_);
 }
 
-void PainterSurface::fill(TColor color) {
-    flush();
-    painter_.fillRect(QRectF(target_.topLeft(), QSizeF(clientWidth_ * sx_, clientHeight_ * sy_)),
-                      ToQColor(color));
-}
-
 void PainterSurface::frameAndFill(int w, int h) {
     flush();
     if (w <= 0 || h <= 0) {
@@ -186,27 +180,14 @@ void PainterSurface::selectPen(const TPen& pen) {
     pen_ = pen;
 }
 
-void PainterSurface::moveTo(std::int32_t x, std::int32_t y) {
-    moveToExact(x, y, x, y);
-}
-
-void PainterSurface::lineTo(std::int32_t x, std::int32_t y) {
-    lineToExact(x, y, x, y);
-}
-
-void PainterSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
-                             std::int32_t bottom) {
-    ellipseExact(left, top, right, bottom, left, top, right, bottom);
-}
-
-void PainterSurface::moveToExact(std::int32_t, std::int32_t, double fx, double fy) {
+void PainterSurface::moveTo(std::int32_t, std::int32_t, double fx, double fy) {
     flush();
     current_ = toDevice(fx, fy);
     chain_.clear();
     chain_.append(current_);
 }
 
-void PainterSurface::lineToExact(std::int32_t, std::int32_t, double fx, double fy) {
+void PainterSurface::lineTo(std::int32_t, std::int32_t, double fx, double fy) {
     const QPointF to = toDevice(fx, fy);
     if (drawsDotted()) {
         // The dots start again at every line, as on the panel, so a line
@@ -222,9 +203,9 @@ void PainterSurface::lineToExact(std::int32_t, std::int32_t, double fx, double f
     current_ = to;
 }
 
-void PainterSurface::ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right,
-                                  std::int32_t bottom, double fLeft, double fTop, double fRight,
-                                  double fBottom) {
+void PainterSurface::ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+                             std::int32_t bottom, double fLeft, double fTop, double fRight,
+                             double fBottom) {
     // The panel leaves out a box of less than two pixels either way.
     if (std::abs(static_cast<std::int64_t>(right) - left) < 2 ||
         std::abs(static_cast<std::int64_t>(bottom) - top) < 2) {

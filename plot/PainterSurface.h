@@ -61,29 +61,25 @@ public:
     PainterSurface(const PainterSurface&) = delete;
     PainterSurface& operator=(const PainterSurface&) = delete;
 
+    using Surface::ellipse;
+    using Surface::lineTo;
+    using Surface::moveTo;
     int clientWidth() const override { return clientWidth_; }
     int clientHeight() const override { return clientHeight_; }
     void frameAndFill(int w, int h) override;
     void setClip(int w, int h) override;
     void selectPen(const TPen& pen) override;
     TPen pen() const override { return pen_; }
-    void moveTo(std::int32_t x, std::int32_t y) override;
-    void lineTo(std::int32_t x, std::int32_t y) override;
-    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
-                 std::int32_t bottom) override;
-    void moveToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
-    void lineToExact(std::int32_t x, std::int32_t y, double fx, double fy) override;
-    void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                      double fLeft, double fTop, double fRight, double fBottom) override;
+    void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void lineTo(std::int32_t x, std::int32_t y, double fx, double fy) override;
+    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                 double fLeft, double fTop, double fRight, double fBottom) override;
     // Real text on every device: selectable in an SVG or a PDF.
     void text(double fx, double fy, const TTextMark& mark) override;
 
-    // Fills the client area with one colour (the panel's background).
-    void fill(TColor color);
+private:
     // Draws the chain of lines in progress now; later lines start a new one.
     void flush();
-
-private:
     // The point of the painter where a client coordinate lands.
     QPointF toDevice(double fx, double fy) const;
     QPen qtPen() const;

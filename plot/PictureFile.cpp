@@ -24,7 +24,28 @@ QString Title() {
     return QStringLiteral("Vexaria");
 }
 
-void WriteSvg(const PictureSource& source, QIODevice& device, QSize size) {
+QByteArray PdfPicture(const PictureSource& source, QSize size) {
+    QBuffer made;
+    made.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&made);
+        pdf.setTitle(Title());
+        pdf.setCreator(Title());
+        // One page of the size at 96 pixels to the inch, no margins; a fine
+        // resolution, so that the thinnest line is the drawing's own.
+        pdf.setPageSize(QPageSize(QSizeF(size) * 0.75, QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(1200);
+        QPainter painter(&pdf);
+        const QRectF page = QRectF(pdf.pageLayout().paintRectPixels(pdf.resolution()));
+        PaintPicture(painter, source, QRectF(QPointF(0, 0), page.size()));
+    }
+    return made.data();
+}
+
+} // namespace
+
+QByteArray SvgPicture(const PictureSource& source, QSize size) {
     QBuffer made;
     made.open(QIODevice::WriteOnly);
     {
@@ -51,24 +72,8 @@ void WriteSvg(const PictureSource& source, QIODevice& device, QSize size) {
                                      .toLatin1();
         bytes.replace(m.capturedStart(), m.capturedLength(), fixed);
     }
-    device.write(bytes);
+    return bytes;
 }
-
-void WritePdf(const PictureSource& source, QIODevice& device, QSize size) {
-    QPdfWriter pdf(&device);
-    pdf.setTitle(Title());
-    pdf.setCreator(Title());
-    // One page of the size at 96 pixels to the inch, no margins; a fine
-    // resolution, so that the thinnest line is the drawing's own.
-    pdf.setPageSize(QPageSize(QSizeF(size) * 0.75, QPageSize::Point));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(1200);
-    QPainter painter(&pdf);
-    const QRectF page = QRectF(pdf.pageLayout().paintRectPixels(pdf.resolution()));
-    PaintPicture(painter, source, QRectF(QPointF(0, 0), page.size()));
-}
-
-} // namespace
 
 std::optional<PictureFormat> PictureFormatOf(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -109,13 +114,6 @@ QImage RenderPicture(const PictureSource& source, QSize size) {
     QPainter painter(&image);
     PaintPicture(painter, source, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
-}
-
-QByteArray SvgPicture(const PictureSource& source, QSize size) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteSvg(source, buffer, size);
-    return buffer.data();
 }
 
 namespace {
@@ -229,22 +227,17 @@ QByteArray EncodePicture(const PictureSource& source, PictureFormat format, QSiz
         qint64(size.width()) * size.height() > LargePngPixels) {
         return BandedPng(source, size, progress, error);
     }
+    if (format == PictureFormat::Svg) {
+        return SvgPicture(source, size);
+    }
+    if (format == PictureFormat::Pdf) {
+        return PdfPicture(source, size);
+    }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    switch (format) {
-    case PictureFormat::Png: {
-        QImageWriter writer(&buffer, "png");
-        if (!writer.write(RenderPicture(source, size))) {
-            return fail(writer.errorString());
-        }
-        break;
-    }
-    case PictureFormat::Svg:
-        WriteSvg(source, buffer, size);
-        break;
-    case PictureFormat::Pdf:
-        WritePdf(source, buffer, size);
-        break;
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(RenderPicture(source, size))) {
+        return fail(writer.errorString());
     }
     return buffer.data();
 }

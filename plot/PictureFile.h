@@ -23,17 +23,14 @@ std::optional<PictureFormat> PictureFormatOf(const QString& fileName);
 
 // The client area (the diagram panel's size in pixels) a drawing was made
 // on, and the background it was made on.
-// An SVG declares this width, so that it lands on a page at a figure's size
-// in a word processor, whatever its size in pixels.
-inline constexpr double DefaultSvgWidthMm = 160;
-
 struct PictureSource {
     const DrawingRecord* drawing;
     TColor background;
     QSize client{425, 281};
-    // The width an SVG declares, in millimetres; 0: its pixels at 96 to the
-    // inch. Its view box is in pixels either way.
-    double svgWidthMm = DefaultSvgWidthMm;
+    // The width an SVG declares, in millimetres, so that it lands on a page
+    // at a figure's size in a word processor whatever its size in pixels; 0:
+    // its pixels at 96 to the inch. Its view box is in pixels either way.
+    double svgWidthMm = 160;
 };
 
 // The largest rectangle of the client area's proportions inside `area`,

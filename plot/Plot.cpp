@@ -146,12 +146,12 @@ std::int32_t PlotY(const TPlotWindow& W, double y) {
 
 void PlotMoveTo(const TPlotWindow& W, double x, double y) {
     const ClientPoint p = ToClient(W, x, y);
-    W.DC->moveToExact(p.x, p.y, p.fx, p.fy);
+    W.DC->moveTo(p.x, p.y, p.fx, p.fy);
 }
 
 void PlotLineTo(const TPlotWindow& W, double x, double y) {
     const ClientPoint p = ToClient(W, x, y);
-    W.DC->lineToExact(p.x, p.y, p.fx, p.fy);
+    W.DC->lineTo(p.x, p.y, p.fx, p.fy);
 }
 
 void PlotSegment(const TPlotWindow& W, double x1, double y1, double x2, double y2) {
@@ -199,7 +199,7 @@ void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start,
     }
     const auto [x0, y0] = OnCircle(cx, cy, r, start);
     const ClientPoint p0 = ToClient(W, x0, y0);
-    W.DC->moveToExact(p0.x, p0.y, p0.fx, p0.fy);
+    W.DC->moveTo(p0.x, p0.y, p0.fx, p0.fy);
     if (end < start) {
         end = static_cast<double>(end + 2 * Pi);
     }
@@ -212,7 +212,7 @@ void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start,
         a = next;
         const auto [x, y] = OnCircle(cx, cy, r, a);
         const ClientPoint p = ToClient(W, x, y);
-        W.DC->lineToExact(p.x, p.y, p.fx, p.fy);
+        W.DC->lineTo(p.x, p.y, p.fx, p.fy);
     } while (!(a >= end));
 }
 
@@ -220,7 +220,7 @@ void PlotCircle(const TPlotWindow& W, double cx, double cy, double r) {
     const long double x = cx, y = cy;
     const ClientPoint a = ToClient(W, static_cast<double>(x - r), static_cast<double>(y - r));
     const ClientPoint b = ToClient(W, static_cast<double>(x + r), static_cast<double>(y + r));
-    W.DC->ellipseExact(a.x, a.y, b.x, b.y, a.fx, a.fy, b.fx, b.fy);
+    W.DC->ellipse(a.x, a.y, b.x, b.y, a.fx, a.fy, b.fx, b.fy);
 }
 
 void PenStyle(Surface& s, std::uint8_t style) {

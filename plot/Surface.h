@@ -90,29 +90,24 @@ public:
     virtual void selectPen(const TPen& pen) = 0;
     virtual TPen pen() const = 0;
 
-    virtual void moveTo(std::int32_t x, std::int32_t y) = 0;
+    // The pixel point (x, y) is where the plotting unit rounded the client
+    // point (fx, fy) to. A surface that draws finer than its client area's
+    // pixels (a picture at another size, a vector file) draws at the
+    // unrounded point; the others at the pixel.
+    virtual void moveTo(std::int32_t x, std::int32_t y, double fx, double fy) = 0;
     // Draws from the current position up to, not including, (x, y), which
     // becomes the current position.
-    virtual void lineTo(std::int32_t x, std::int32_t y) = 0;
+    virtual void lineTo(std::int32_t x, std::int32_t y, double fx, double fy) = 0;
     // Outlines with the pen and fills white the ellipse inscribed in the box;
     // the box is normalised, its right column and bottom row excluded.
     virtual void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
-                         std::int32_t bottom) = 0;
-
-    // The same three calls with the client coordinates also unrounded, as
-    // the plotting unit computed them before turning them into pixels. A
-    // surface that draws finer than its client area's pixels (a picture at
-    // another size, a vector file) draws at these; the others ignore them.
-    virtual void moveToExact(std::int32_t x, std::int32_t y, double /*fx*/, double /*fy*/) {
-        moveTo(x, y);
-    }
-    virtual void lineToExact(std::int32_t x, std::int32_t y, double /*fx*/, double /*fy*/) {
-        lineTo(x, y);
-    }
-    virtual void ellipseExact(std::int32_t left, std::int32_t top, std::int32_t right,
-                              std::int32_t bottom, double /*fLeft*/, double /*fTop*/,
-                              double /*fRight*/, double /*fBottom*/) {
-        ellipse(left, top, right, bottom);
+                         std::int32_t bottom, double fLeft, double fTop, double fRight,
+                         double fBottom) = 0;
+    // The same at whole pixels.
+    void moveTo(std::int32_t x, std::int32_t y) { moveTo(x, y, x, y); }
+    void lineTo(std::int32_t x, std::int32_t y) { lineTo(x, y, x, y); }
+    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) {
+        ellipse(left, top, right, bottom, left, top, right, bottom);
     }
     // Writes a line of text at client point (fx, fy). A surface that shows
     // only the panel's own drawing, which has no text, may leave it out.

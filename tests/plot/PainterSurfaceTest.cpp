@@ -156,8 +156,8 @@ TEST(PainterSurface, RoundEndsAreDiscsCentredOnTheLinesEnds) {
                 p.translate(moved);
                 PainterSurface s(p, target, 80, 40);
                 s.selectPen(TPen{LineStyle::Solid, RGB(200, 30, 90), 3});
-                s.moveToExact(0, 0, 10.3, 20.7);
-                s.lineToExact(0, 0, 50.6, 25.1);
+                s.moveTo(0, 0, 10.3, 20.7);
+                s.lineTo(0, 0, 50.6, 25.1);
             }
             QPainter p(&expected);
             p.translate(moved);
@@ -200,8 +200,8 @@ TEST(PainterSurface, PenWidthsAndDots) {
             QPainter p(&image);
             PainterSurface s(p, QRectF(0, 0, image.width(), image.height()), 40, 5, false);
             s.selectPen(r.pen);
-            s.moveToExact(0, 2, 0, 2);
-            s.lineToExact(40, 2, 40, 2);
+            s.moveTo(0, 2, 0, 2);
+            s.lineTo(40, 2, 40, 2);
         }
         std::string row;
         int thickness = 0;

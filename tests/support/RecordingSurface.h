@@ -32,13 +32,14 @@ public:
         ++penSelections;
     }
     TPen pen() const override { return pen_; }
-    void moveTo(std::int32_t x, std::int32_t y) override {
+    void moveTo(std::int32_t x, std::int32_t y, double, double) override {
         calls.push_back({Op::MoveTo, x, y, 0, 0, pen_});
     }
-    void lineTo(std::int32_t x, std::int32_t y) override {
+    void lineTo(std::int32_t x, std::int32_t y, double, double) override {
         calls.push_back({Op::LineTo, x, y, 0, 0, pen_});
     }
-    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
+    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double, double,
+                 double, double) override {
         calls.push_back({Op::Ellipse, l, t, r, b, pen_});
     }
 
