@@ -123,6 +123,35 @@ double PlaceLeft(const Content& c, double division, double start) {
 
 // A drawing in client pixels through a plotting surface, lines cut to the
 // client area so that no far point can overflow a pixel.
+// The part of a-b inside the box from `low` to `high`; false when none is.
+bool ClipTo(Pt& a, Pt& b, Pt low, Pt high) {
+    double t0 = 0, t1 = 1;
+    const Pt d = b - a;
+    const double p[4] = {-d.x, d.x, -d.y, d.y};
+    const double q[4] = {a.x - low.x, high.x - a.x, a.y - low.y, high.y - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) {
+                return false;
+            }
+        } else {
+            const double t = q[i] / p[i];
+            if (p[i] < 0) {
+                t0 = std::max(t0, t);
+            } else {
+                t1 = std::min(t1, t);
+            }
+        }
+    }
+    if (t0 > t1) {
+        return false;
+    }
+    const Pt a0 = a;
+    a = a0 + d * t0;
+    b = a0 + d * t1;
+    return true;
+}
+
 class Sketch {
 public:
     Sketch(Surface& s, int width, int height) : s_(s), w_(width), h_(height) {}
@@ -133,33 +162,7 @@ public:
         s_.selectPen(TPen{LineStyle::Solid, colour, width, true});
     }
     // The part of a-b inside the client area; false when none is.
-    bool clip(Pt& a, Pt& b) const {
-        double t0 = 0, t1 = 1;
-        const Pt d = b - a;
-        const double p[4] = {-d.x, d.x, -d.y, d.y};
-        const double q[4] = {a.x, w_ - a.x, a.y, h_ - a.y};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0) {
-                    return false;
-                }
-            } else {
-                const double t = q[i] / p[i];
-                if (p[i] < 0) {
-                    t0 = std::max(t0, t);
-                } else {
-                    t1 = std::min(t1, t);
-                }
-            }
-        }
-        if (t0 > t1) {
-            return false;
-        }
-        const Pt a0 = a;
-        a = a0 + d * t0;
-        b = a0 + d * t1;
-        return true;
-    }
+    bool clip(Pt& a, Pt& b) const { return ClipTo(a, b, {0, 0}, {double(w_), double(h_)}); }
     void line(Pt a, Pt b) {
         if (!clip(a, b)) {
             return;
@@ -398,36 +401,102 @@ void Arrow(Sketch& k, Pt foot, Pt tip, bool dashed) {
     k.head(tip, Unit(tip - foot), ArrowHead);
 }
 
-void Rays(Sketch& k, const Frame& fr, const Scene& scene, const ImageResult& image,
-          const std::function<void()>& eachRay) {
-    const MirrorShape m{scene.kind, MirrorHalf(fr, k)};
+// One principal ray in client pixels: from the object's tip to the mirror,
+// then on.
+struct RayPath {
+    int colour;
+    Pt tip, hit, in, out;
+};
+
+std::vector<RayPath> RayPaths(const Sketch& k, const Frame& fr, const Scene& scene,
+                              const ImageResult& image) {
+    std::vector<RayPath> paths;
     // An object on or behind the mirror sends no light towards it.
     if (scene.objectPos >= 0) {
-        return;
+        return paths;
     }
+    const MirrorShape m{scene.kind, MirrorHalf(fr, k)};
     const Pt tip = fr.at({scene.objectPos, ObjectHeight});
-    const bool diverging = !image.atInfinity && image.position > 0;
-    // Far enough to leave any picture.
-    const double far = 4.0 * (k.width() + k.height());
     for (const PrincipalRay& r : PrincipalRays(scene, image, m)) {
+        paths.push_back({r.colour, tip, fr.at(r.hit), fr.dir(r.in), fr.dir(r.out)});
+    }
+    return paths;
+}
+
+bool Diverging(const ImageResult& image) {
+    return !image.atInfinity && image.position > 0;
+}
+
+// Far enough to leave any picture.
+double Far(const Sketch& k) {
+    return 4.0 * (k.width() + k.height());
+}
+
+void Rays(Sketch& k, const std::vector<RayPath>& paths, bool diverging,
+          const std::function<void()>& eachRay) {
+    for (const RayPath& r : paths) {
         eachRay();
         k.pen(ClassroomColors.rays[static_cast<std::size_t>(r.colour)], RayWidth);
-        const Pt hit = fr.at(r.hit);
-        const Pt in = fr.dir(r.in), out = fr.dir(r.out);
-        k.line(tip, hit);
-        if (Length(hit - tip) > 3 * RayHead) {
-            k.head(tip + (hit - tip) * 0.55, in, RayHead);
+        k.line(r.tip, r.hit);
+        if (Length(r.hit - r.tip) > 3 * RayHead) {
+            k.head(r.tip + (r.hit - r.tip) * 0.55, r.in, RayHead);
         }
-        Pt a = hit, b = hit + out * far;
+        Pt a = r.hit, b = r.hit + r.out * Far(k);
         k.line(a, b);
         if (k.clip(a, b) && Length(b - a) > 3 * RayHead) {
-            k.head(a + out * std::min(0.45 * Length(b - a), 160.0), out, RayHead);
+            k.head(a + r.out * std::min(0.45 * Length(b - a), 160.0), r.out, RayHead);
         }
         if (diverging) {
             // Where the reflected light seems to come from.
-            k.dashed(hit, hit - out * far);
+            k.dashed(r.hit, r.hit - r.out * Far(k));
         }
     }
+}
+
+// A letter's label: where it is anchored and how it hangs from there.
+struct LabelPlace {
+    Pt at;
+    TTextMark::Align align;
+    TTextMark::VAlign valign;
+};
+
+// Of the places offered, the first whose letter nothing drawn crosses (a
+// ray, the axis, the mirror, the centre's and focus's marks with their
+// letters), else the one fewest cross; a place off the picture comes last.
+LabelPlace ClearPlace(const Sketch& k, const Frame& fr, const Scene& scene,
+                      const std::vector<RayPath>& paths, bool diverging,
+                      std::initializer_list<LabelPlace> places) {
+    const double half = MirrorHalf(fr, k);
+    std::vector<std::pair<Pt, Pt>> lines{{{0, fr.mid}, {double(k.width()), fr.mid}},
+                                         {fr.at({0, half}), fr.at({0, -half})}};
+    if (scene.kind != MirrorPlane) {
+        for (const double x : {FocalLength, CurvatureRadius}) {
+            const Pt mark = fr.at({x * CurvatureSignOf(scene.kind), 0});
+            lines.push_back(
+                {mark - Pt{0, MarkRadius + 2}, mark + Pt{0, MarkRadius + 4 + LabelHeight}});
+        }
+    }
+    for (const RayPath& r : paths) {
+        lines.push_back({r.tip, r.hit});
+        lines.push_back({r.hit, r.hit + r.out * Far(k)});
+        if (diverging) {
+            lines.push_back({r.hit, r.hit - r.out * Far(k)});
+        }
+    }
+    const double h = LabelHeight, w = 0.75 * LabelHeight;
+    const auto crossings = [&](const LabelPlace& p) {
+        const double left = p.at.x - w * static_cast<int>(p.align) / 2.0,
+                     top = p.at.y - h * static_cast<int>(p.valign) / 2.0;
+        if (left < 0 || top < 0 || left + w > k.width() || top + h > k.height()) {
+            return std::size_t{1000};
+        }
+        return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](auto l) {
+            return ClipTo(l.first, l.second, {left, top}, {left + w, top + h});
+        }));
+    };
+    return *std::min_element(places.begin(), places.end(), [&](const auto& a, const auto& b) {
+        return crossings(a) < crossings(b);
+    });
 }
 
 } // namespace
@@ -539,21 +608,41 @@ ClassroomDrawing DrawClassroomScene(const Scene& scene, const ImageResult& image
         Environment(k, fr, scene, cd.view);
     }
     begin(DrawStep::Object);
+    const std::vector<RayPath> paths = RayPaths(k, fr, scene, image);
+    const bool diverging = Diverging(image);
     const Pt objectTip = fr.at({scene.objectPos, ObjectHeight});
+    const Pt objectMid = fr.at({scene.objectPos, ObjectHeight / 2});
     k.pen(p.object, ArrowWidth);
     Arrow(k, fr.at({scene.objectPos, 0}), objectTip, false);
-    // Beside the shaft, where no ray goes: they all leave from the tip.
-    k.text(fr.at({scene.objectPos, ObjectHeight / 2}) + Pt{-10, 0}, QStringLiteral("O"), p.object,
-           LabelHeight, TTextMark::Right, TTextMark::Middle, true);
+    // Beside the shaft, where no ray goes as they all leave from the tip,
+    // unless one passes there: then over the tip.
+    const LabelPlace o = ClearPlace(k, fr, scene, paths, diverging,
+                                    {{objectMid + Pt{-10, 0}, TTextMark::Right, TTextMark::Middle},
+                                     {objectTip + Pt{-6, -4}, TTextMark::Right, TTextMark::Bottom},
+                                     {objectTip + Pt{6, -4}, TTextMark::Left, TTextMark::Bottom},
+                                     {objectMid + Pt{10, 0}, TTextMark::Left, TTextMark::Middle}});
+    k.text(o.at, QStringLiteral("O"), p.object, LabelHeight, o.align, o.valign, true);
     begin(DrawStep::Rays);
-    Rays(k, fr, scene, image, [&] { cd.rayStarts.push_back(d.record.calls().size()); });
+    Rays(k, paths, diverging, [&] { cd.rayStarts.push_back(d.record.calls().size()); });
     begin(DrawStep::Image);
     if (ImageDrawn(image)) {
         const Pt foot = fr.at({image.position, 0}), tip = fr.at({image.position, image.height});
+        const Pt mid = (foot + tip) * 0.5;
         k.pen(p.image, ArrowWidth);
         Arrow(k, foot, tip, image.kind == ImageVirtual);
-        k.text(tip + Pt{12, 0}, QStringLiteral("I"), p.image, LabelHeight, TTextMark::Left,
-               TTextMark::Middle, true);
+        // The rays meet at the tip: beside the shaft is clearer.
+        const bool upright = tip.y <= foot.y;
+        const LabelPlace i =
+            ClearPlace(k, fr, scene, paths, diverging,
+                       {{mid + Pt{-12, 0}, TTextMark::Right, TTextMark::Middle},
+                        {mid + Pt{12, 0}, TTextMark::Left, TTextMark::Middle},
+                        {tip + Pt{0, upright ? -6.0 : 6.0}, TTextMark::Centre,
+                         upright ? TTextMark::Bottom : TTextMark::Top},
+                        {tip + Pt{12, 0}, TTextMark::Left, TTextMark::Middle},
+                        // Over the axis from an inverted image, clear of the scale's numbers.
+                        {foot + Pt{0, upright ? 0.0 : -TickLength - 4}, TTextMark::Centre,
+                         upright ? TTextMark::Middle : TTextMark::Bottom}});
+        k.text(i.at, QStringLiteral("I"), p.image, LabelHeight, i.align, i.valign, true);
     } else {
         k.text({16, 12}, FarImageWords(image), p.ink, WordsHeight, TTextMark::Left, TTextMark::Top,
                true);

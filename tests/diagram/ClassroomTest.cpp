@@ -128,12 +128,8 @@ TEST(ClassroomView, TheImageStaysInViewAndTheScaleSeldomChanges) {
 
 TEST(ClassroomView, LabelsStandAtTheirPoints) {
     const ClassroomDrawing cd = Draw(MirrorConcave, -40); // image at -66.7, real
-    const ImageResult image = ComputeImage({MirrorConcave, -40});
-    const std::tuple<const char*, double, double, double> labels[] = {
-        {"C", -50, 0, 0},
-        {"F", -25, 0, 0},
-        {"O", -40, ObjectHeight / 2, -10},
-        {"I", image.position, image.height, 12}};
+    const std::tuple<const char*, double, double, double> labels[] = {{"C", -50, 0, 0},
+                                                                      {"F", -25, 0, 0}};
     for (const auto& [label, x, y, dx] : labels) {
         const auto at = TextAt(cd, QLatin1String(label));
         ASSERT_TRUE(at) << label;
@@ -145,6 +141,45 @@ TEST(ClassroomView, LabelsStandAtTheirPoints) {
     EXPECT_FALSE(TextAt(cd, QStringLiteral("\u221250"))); // under C
     EXPECT_TRUE(TextAt(cd, QStringLiteral("50")));
     EXPECT_FALSE(TextAt(Draw(MirrorPlane, -40), QStringLiteral("C")));
+}
+
+// "O" and "I" beside their arrows, where no ray crosses the letter.
+TEST(ClassroomView, ObjectAndImageLabelsStandClearOfTheRays) {
+    const std::tuple<TMirrorKind, double> scenes[] = {
+        {MirrorConcave, -45}, {MirrorConcave, -40}, {MirrorConcave, -30}, {MirrorPlane, -40}};
+    for (const auto& [kind, x] : scenes) {
+        const ClassroomDrawing cd = Draw(kind, x);
+        const ImageResult image = ComputeImage({kind, x});
+        const std::vector<Line> rays = LinesOf(cd, DrawStep::Rays, DrawStep::Image);
+        const std::tuple<QString, double, double> labels[] = {{"O", x, ObjectHeight},
+                                                              {"I", image.position, image.height}};
+        for (const auto& [letter, at, height] : labels) {
+            const auto& calls = cd.drawing.record.calls();
+            const auto call = std::ranges::find_if(calls, [&](const auto& c) {
+                return c.op == Op::Text && cd.drawing.record.textOf(c).text == letter;
+            });
+            ASSERT_NE(call, calls.end()) << letter.toStdString() << ' ' << x;
+            const TTextMark& mark = cd.drawing.record.textOf(*call);
+            const double w = 0.75 * mark.height, left = call->fa - w * int(mark.align) / 2,
+                         top = call->fb - mark.height * int(mark.valign) / 2;
+            const double cx = left + w / 2, cy = top + mark.height / 2;
+            // Near the arrow: within two letters of its shaft.
+            const double shaftX = cd.clientX(at), y0 = cd.clientY(0), y1 = cd.clientY(height);
+            EXPECT_LE(std::abs(cx - shaftX), 2.5 * mark.height) << letter.toStdString() << x;
+            EXPECT_LE(cy, std::max(y0, y1) + 2 * mark.height) << letter.toStdString() << x;
+            EXPECT_GE(cy, std::min(y0, y1) - 2 * mark.height) << letter.toStdString() << x;
+            for (const Line& l : rays) {
+                // Sampled along the line, a pixel apart.
+                const double n = std::ceil(std::hypot(l.x2 - l.x1, l.y2 - l.y1));
+                for (double i = 0; i <= n; ++i) {
+                    const double px = l.x1 + (l.x2 - l.x1) * i / std::max(n, 1.0),
+                                 py = l.y1 + (l.y2 - l.y1) * i / std::max(n, 1.0);
+                    ASSERT_FALSE(px > left && px < left + w && py > top && py < top + mark.height)
+                        << letter.toStdString() << ' ' << int(kind) << ' ' << x;
+                }
+            }
+        }
+    }
 }
 
 // A line of the rays layer, in world units.
