@@ -494,9 +494,16 @@ LabelPlace ClearPlace(const Sketch& k, const Frame& fr, const Scene& scene,
             return ClipTo(l.first, l.second, {left, top}, {left + w, top + h});
         }));
     };
-    return *std::min_element(places.begin(), places.end(), [&](const auto& a, const auto& b) {
-        return crossings(a) < crossings(b);
-    });
+    // Each place counted once; a clear one ends the search.
+    const LabelPlace* best = places.begin();
+    std::size_t fewest = crossings(*best);
+    for (const LabelPlace* p = best + 1; p != places.end() && fewest > 0; ++p) {
+        if (const std::size_t n = crossings(*p); n < fewest) {
+            best = p;
+            fewest = n;
+        }
+    }
+    return *best;
 }
 
 } // namespace
