@@ -151,7 +151,7 @@ With no option it opens the program&apos;s window.
     </message>
     <message>
         <source>--mirror «%1»: debe ser plano, convexo o concavo</source>
-        <translation>--mirror &quot;%1&quot;: it must be plano, convexo or concavo</translation>
+        <translation>--mirror &quot;%1&quot;: it must be plano (plane), convexo (convex) or concavo (concave)</translation>
     </message>
     <message>
         <source>--object «%1»: no es un número entero</source>

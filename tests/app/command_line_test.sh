@@ -121,7 +121,7 @@ err=$(env -u DISPLAY -u QT_QPA_PLATFORM VEXARIA_CALLER_DIR= "$mirvex" --export g
 
 # The messages speak the windows' language: --lang, else the one picked in
 # the menu, else the desktop's.
-refused 'it must be plano' --export x.png --mirror espejo --object 3 --lang en
+refused 'it must be plano (plane), convexo (convex) or concavo (concave)' --export x.png --mirror espejo --object 3 --lang en
 LANGUAGE=en refused 'it must be plano' --export x.png --mirror espejo --object 3
 refused 'debe ser plano, convexo ou concavo' --export x.png --mirror espejo --object 3 --lang gl
 LANGUAGE=gl_ES refused 'ou concavo' --export x.png --mirror espejo --object 3
