@@ -78,35 +78,33 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
          "larger than 10 bytes"},
     };
     for (const auto& [name, make, fault, reason] : cases) {
+        SCOPED_TRACE(name);
         Empty();
         make();
         const QStringList entries = Entries();
         const TFileContent read = ReadRegularFile("f", 10);
-        EXPECT_TRUE(read.fault == fault && read.reason.contains(QLatin1String(reason))) << name;
+        EXPECT_TRUE(read.fault == fault && read.reason.contains(QLatin1String(reason)));
         struct stat was = {}, now = {}, link = {};
         ::stat("f", &was);
         ::lstat("f", &link);
         QString error;
         const bool written = WriteRegularFile("f", "new", &error);
         ::stat("f", &now);
-        EXPECT_EQ(written, fault == F::None || fault == F::TooLarge) << name;
+        EXPECT_EQ(written, fault == F::None || fault == F::TooLarge);
         if (written) {
-            EXPECT_NE(now.st_ino, was.st_ino) << name << ": written in place";
+            EXPECT_NE(now.st_ino, was.st_ino) << "written in place";
             EXPECT_EQ(std::tuple(Read("f"), now.st_mode, now.st_uid, QFileInfo("f").isSymLink(),
                                  Entries()),
                       std::tuple(QByteArray("new"), was.st_mode, was.st_uid, S_ISLNK(link.st_mode),
-                                 entries))
-                << name;
+                                 entries));
         } else {
-            EXPECT_EQ(error, read.reason) << name;
-            EXPECT_EQ(std::tuple(now.st_mode, now.st_ino, now.st_rdev),
-                      std::tuple(was.st_mode, was.st_ino, was.st_rdev))
-                << name;
+            EXPECT_EQ(std::tuple(error, now.st_mode, now.st_ino, now.st_rdev),
+                      std::tuple(read.reason, was.st_mode, was.st_ino, was.st_rdev));
         }
         if (writer >= 0) {
             int pending = -1;
             EXPECT_EQ(::ioctl(writer, FIONREAD, &pending), 0);
-            EXPECT_EQ(pending, waiting.size()) << name << ": the pipe was read";
+            EXPECT_EQ(pending, waiting.size()) << "the pipe was read";
             ::close(std::exchange(writer, -1));
         }
     }
@@ -144,7 +142,6 @@ TEST_F(SafeFileTest, ANameTheFileSystemCannotHoldIsRefused) {
 
 // A file size limit at every byte in turn, then a failed flush and rename: the old file stays.
 TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
-    using Fault = TFaultyToolSink::Fault;
     const QByteArray bytes = QByteArray("0123456789abcdef").repeated(20);
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit was{};
@@ -154,13 +151,10 @@ TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
         if (!old.isEmpty())
             Put("f", old);
         for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
-            if (at < bytes.size()) {
-                const rlimit limit{rlim_t(at), was.rlim_max};
-                ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-            } else {
-                const Fault fault = at == bytes.size() ? Fault::Flush : Fault::Commit;
-                SetFileSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault); });
-            }
+            const rlimit limit{rlim_t(at), was.rlim_max};
+            ASSERT_EQ(at < bytes.size() ? ::setrlimit(RLIMIT_FSIZE, &limit) : 0, 0);
+            SetFileSinkFactory(at < bytes.size() ? TFileSinkFactory()
+                                                 : FailingAt(at, bytes.size()));
             QString error;
             EXPECT_FALSE(WriteRegularFile("f", bytes, &error)) << at;
             ::setrlimit(RLIMIT_FSIZE, &was);
@@ -178,7 +172,6 @@ TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
 
 // Every writer of the program goes through the one sink.
 TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
-    using Fault = TFaultyToolSink::Fault;
     NeedApplication();
     const DrawingRecord drawing = RecordDiagram(MirrorConcave, -10);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
@@ -207,8 +200,7 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
         const qint64 size = QFileInfo(file).size();
         Put(file, "old");
         for (const qint64 at : {qint64(0), size / 2, size - 1, size, size + 1}) {
-            const Fault fault = at < size ? Fault::Write : at > size ? Fault::Commit : Fault::Flush;
-            SetFileSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
+            SetFileSinkFactory(FailingAt(at, size));
             error.clear();
             EXPECT_FALSE(write(&error)) << file.toStdString() << " at " << at;
             EXPECT_TRUE(error == "No space left on device" || error == "Input/output error" ||
@@ -223,6 +215,20 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
     EXPECT_EQ(SettingsFilePath(), "");
     EXPECT_FALSE(KeepLanguage(LangEnglish));
     EXPECT_FALSE(QFileInfo::exists("home"));
+}
+
+// The lines' rules are LanguageChoiceTest's; here, the view kept beside the language when chosen.
+TEST_F(SafeFileTest, TheViewIsKeptOnlyWhenChosen) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    EXPECT_EQ(ReadSavedClassroomView(), std::nullopt);
+    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+    ASSERT_TRUE(KeepLanguage(LangCatalan));
+    for (const bool view : {false, true}) {
+        ASSERT_TRUE(KeepClassroomView(view));
+        EXPECT_EQ(ReadSavedClassroomView(), view);
+    }
+    EXPECT_EQ(std::tuple(ReadSavedLanguage(), Read(SettingsFilePath())),
+              std::tuple(LangCatalan, "[General]\nclassroomview=true\nlanguage=ca\n"));
 }
 
 // Drawn and encoded a band at a time, with progress that can stop it, as if drawn whole.

@@ -36,12 +36,13 @@ protected:
         SetToolSinkFactory({});
         ScratchFolder::TearDown();
     }
-    static List Snapshot() {
+    static List Listed(std::size_t count, const auto& tool) {
         List list;
-        for (const auto& t : ToolList)
-            list.push_back({t->Title, t->File, t->Dir, t->Params});
+        for (std::size_t k = 1; k <= count; ++k)
+            list.push_back({tool(k).Title, tool(k).File, tool(k).Dir, tool(k).Params});
         return list;
     }
+    static List Snapshot() { return Listed(ToolCount(), Tool); }
     static void SetList(const List& list) {
         ToolList.clear();
         for (const Fields& f : list)
@@ -76,16 +77,12 @@ const std::tuple<const char*, QByteArray, List> ReadCases[] = {
 
 TEST_F(ToolFileTest, LoadFollowsTheLineRulesByteForByte) {
     for (const auto& [name, bytes, tools] : ReadCases) {
+        SCOPED_TRACE(name);
         WriteFile(bytes);
         SelectedTool = 1;
-        EXPECT_EQ((std::tuple{LoadTools(), Snapshot(), SelectedTool}), std::tuple(true, tools, 0u))
-            << name;
+        EXPECT_EQ((std::tuple{LoadTools(), Snapshot(), SelectedTool}), std::tuple(true, tools, 0u));
         const TToolIndex index(bytes); // the menu's index finds the same tools
-        List listed;
-        for (std::size_t k = 1; k <= index.count(); ++k)
-            listed.push_back(
-                {index.tool(k).Title, index.tool(k).File, index.tool(k).Dir, index.tool(k).Params});
-        EXPECT_EQ(listed, tools) << name;
+        EXPECT_EQ(Listed(index.count(), [&](std::size_t k) { return index.tool(k); }), tools);
     }
 }
 
@@ -101,11 +98,10 @@ TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheList) {
     for (const auto& [tools, bytes, refusal] : cases) {
         SetList(tools);
         QString error;
-        EXPECT_EQ(SaveTools(&error), !*refusal);
-        EXPECT_EQ(error.left(qstrlen(refusal)), refusal);
-        EXPECT_EQ(ReadFile(), bytes);
-        EXPECT_EQ(Entries(), QStringList{ToolFile});
-        EXPECT_EQ(Snapshot(), tools);
+        const bool saved = SaveTools(&error);
+        EXPECT_EQ(
+            std::tuple(saved, error.left(qstrlen(refusal)), ReadFile(), Entries(), Snapshot()),
+            std::tuple(!*refusal, QString(refusal), bytes, QStringList{ToolFile}, tools));
     }
 }
 
@@ -163,15 +159,15 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
         {"at the bound", [&] { WriteFile(atBound); }, F::None, ToolFileMaxBytes / 1028 + 1, ""},
     };
     for (const auto& [name, make, fault, count, reason] : cases) {
+        SCOPED_TRACE(name);
         Empty();
         make();
         QString error;
         SetList({{"old"}});
         EXPECT_EQ((std::tuple{LoadTools(&error), ToolCount(), LoadedToolFile().fault}),
-                  std::tuple(fault == F::None, count, fault))
-            << name;
-        EXPECT_TRUE(LoadedToolFile().reason.contains(QString::fromUtf8(reason))) << name;
-        EXPECT_TRUE(!*reason || error.contains(QString::fromUtf8(reason))) << name;
+                  std::tuple(fault == F::None, count, fault));
+        EXPECT_TRUE(LoadedToolFile().reason.contains(QString::fromUtf8(reason)));
+        EXPECT_TRUE(!*reason || error.contains(QString::fromUtf8(reason)));
     }
     EXPECT_EQ(Tool(ToolCount()).Title, QString(ToolFileMaxBytes % 1028 - 8, QLatin1Char('s')));
     QFile::remove(ToolFile);
@@ -207,7 +203,6 @@ TEST_F(ToolFileTest, AFileThatCannotBeReadIsSaidToBeSo) {
 
 // In a closed folder the file is written in place; a failure keeps the list for another try.
 TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
-    using Fault = TFaultyToolSink::Fault;
     ASSERT_TRUE(QDir().mkdir("closed"));
     ASSERT_TRUE(QDir::setCurrent("closed"));
     WriteFile("old\r\n");
@@ -225,10 +220,7 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
         EXPECT_TRUE(SaveTools(&error)) << error.toStdString();
         EXPECT_EQ(ReadFile(), bytes);
         for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
-            const Fault fault = at < bytes.size()   ? Fault::Write
-                                : at > bytes.size() ? Fault::Commit
-                                                    : Fault::Flush;
-            SetToolSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
+            SetToolSinkFactory(FailingAt(at, bytes.size()));
             SetList(tools);
             error.clear();
             EXPECT_FALSE(SaveTools(&error) || error.isEmpty() || Snapshot() != tools) << at;
