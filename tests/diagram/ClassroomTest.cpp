@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagram/Classroom.h"
 #include "core/NumberText.h"
+#include "diagram/HelpFigure.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +35,12 @@ std::vector<Line> LinesOf(const ClassroomDrawing& cd, DrawStep from, DrawStep to
     return lines;
 }
 
-// The client point of a text, by its words.
-std::optional<std::pair<double, double>> TextAt(const ClassroomDrawing& cd, const QString& text) {
+// The call that puts a text, by its words; its client point is (fa, fb).
+const DrawingRecord::Call* TextAt(const ClassroomDrawing& cd, const QString& text) {
     for (const auto& c : cd.drawing.record.calls())
         if (c.op == Op::Text && cd.drawing.record.textOf(c).text == text)
-            return std::pair{c.fa, c.fb};
-    return std::nullopt;
+            return &c;
+    return nullptr;
 }
 
 ClassroomDrawing Draw(TMirrorKind kind, double x) {
@@ -128,13 +129,11 @@ TEST(ClassroomView, TheImageStaysInViewAndTheScaleSeldomChanges) {
 
 TEST(ClassroomView, LabelsStandAtTheirPoints) {
     const ClassroomDrawing cd = Draw(MirrorConcave, -40); // image at -66.7, real
-    const std::tuple<const char*, double, double, double> labels[] = {{"C", -50, 0, 0},
-                                                                      {"F", -25, 0, 0}};
-    for (const auto& [label, x, y, dx] : labels) {
-        const auto at = TextAt(cd, QLatin1String(label));
+    for (const auto& [label, x] : {std::pair{"C", -50}, {"F", -25}}) {
+        const auto* at = TextAt(cd, QLatin1String(label));
         ASSERT_TRUE(at) << label;
-        EXPECT_NEAR(at->first, cd.clientX(x) + dx, 0.5) << label;
-        EXPECT_NEAR(at->second, cd.clientY(y), 12) << label;
+        EXPECT_NEAR(at->fa, cd.clientX(x), 0.5) << label;
+        EXPECT_NEAR(at->fb, cd.clientY(0), 12) << label;
     }
     // Numbers on the axis, the object side negative, in the language's form.
     EXPECT_TRUE(TextAt(cd, QStringLiteral("\u2212100")));
@@ -154,28 +153,26 @@ TEST(ClassroomView, ObjectAndImageLabelsStandClearOfTheRays) {
         const std::tuple<QString, double, double> labels[] = {{"O", x, ObjectHeight},
                                                               {"I", image.position, image.height}};
         for (const auto& [letter, at, height] : labels) {
-            const auto& calls = cd.drawing.record.calls();
-            const auto call = std::ranges::find_if(calls, [&](const auto& c) {
-                return c.op == Op::Text && cd.drawing.record.textOf(c).text == letter;
-            });
-            ASSERT_NE(call, calls.end()) << letter.toStdString() << ' ' << x;
+            SCOPED_TRACE(testing::Message()
+                         << letter.toStdString() << ' ' << int(kind) << ' ' << x);
+            const auto* call = TextAt(cd, letter);
+            ASSERT_TRUE(call);
             const TTextMark& mark = cd.drawing.record.textOf(*call);
             const double w = 0.75 * mark.height, left = call->fa - w * int(mark.align) / 2,
                          top = call->fb - mark.height * int(mark.valign) / 2;
             const double cx = left + w / 2, cy = top + mark.height / 2;
             // Near the arrow: within two letters of its shaft.
             const double shaftX = cd.clientX(at), y0 = cd.clientY(0), y1 = cd.clientY(height);
-            EXPECT_LE(std::abs(cx - shaftX), 2.5 * mark.height) << letter.toStdString() << x;
-            EXPECT_LE(cy, std::max(y0, y1) + 2 * mark.height) << letter.toStdString() << x;
-            EXPECT_GE(cy, std::min(y0, y1) - 2 * mark.height) << letter.toStdString() << x;
+            EXPECT_LE(std::abs(cx - shaftX), 2.5 * mark.height);
+            EXPECT_LE(cy, std::max(y0, y1) + 2 * mark.height);
+            EXPECT_GE(cy, std::min(y0, y1) - 2 * mark.height);
             for (const Line& l : rays) {
                 // Sampled along the line, a pixel apart.
                 const double n = std::ceil(std::hypot(l.x2 - l.x1, l.y2 - l.y1));
                 for (double i = 0; i <= n; ++i) {
                     const double px = l.x1 + (l.x2 - l.x1) * i / std::max(n, 1.0),
                                  py = l.y1 + (l.y2 - l.y1) * i / std::max(n, 1.0);
-                    ASSERT_FALSE(px > left && px < left + w && py > top && py < top + mark.height)
-                        << letter.toStdString() << ' ' << int(kind) << ' ' << x;
+                    ASSERT_FALSE(px > left && px < left + w && py > top && py < top + mark.height);
                 }
             }
         }
@@ -236,6 +233,22 @@ TEST(ClassroomRays, ObjectAtTheCentreAndAtTheFocus) {
     // Beyond reach: the position in words.
     const ImageResult far = ComputeImage({MirrorConcave, -25.2});
     EXPECT_EQ(FarImageWords(far), QStringLiteral("imagen a \u22123150, fuera del dibujo"));
+}
+
+TEST(HelpFigure, ClassroomNamesGiveTheirScene) {
+    const std::pair<const char*, Scene> named[] = {
+        {"classroom-plane-40", {MirrorPlane, -40}},
+        {"classroom-convex-1", {MirrorConvex, -1}},
+        {"classroom-concave-1000", {MirrorConcave, -1000}},
+        {"classroom-concave-35", {MirrorConcave, -35}}};
+    for (const auto& [name, scene] : named)
+        EXPECT_EQ(ClassroomFigureScene(QString::fromUtf8(name)), scene) << name;
+    for (const char* name :
+         {"classroom-concave-1001", "classroom-concave-0", "classroom-concave-035",
+          "classroom-concave--35", "classroom-concave-+35", "classroom-concave-3 5",
+          "classroom-concave-", "classroom-concave", "classroom-concavex-35", "classroom-flat-35",
+          "concave-35", "Classroom-concave-35", ""})
+        EXPECT_EQ(ClassroomFigureScene(QString::fromUtf8(name)), std::nullopt) << name;
 }
 
 } // namespace

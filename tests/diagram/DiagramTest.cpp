@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagram/Diagram.h"
 #include "core/RunError.h"
+#include "diagram/ObjectDrag.h"
 #include "optics/Optics.h"
 #include "tests/support/RecordingSurface.h"
 
@@ -163,6 +164,44 @@ TEST_F(Drawing, NextUpdateAfterDottedRaysOrAFaultStartsWithThePenLeft) {
     Draw(MirrorPlane, -40);
     EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), surface.calls.at(1).pen);
     EXPECT_EQ(Black, CurrentPen);
+}
+
+// Column c is abscissa -110 + c * 210 / 425 on the panel, c - 110 on a binding of a unit a pixel.
+TEST_F(Drawing, ObjectAtColumnRoundsHalvesToEvenAndHoldsToTheBarsRange) {
+    for (int x = ObjectFarthest; x <= ObjectNearest; ++x)
+        EXPECT_EQ(ObjectAtColumn(W, PlotX(W, x)), x) << "object at " << x;
+    RecordingSurface unitSurface(210, 140);
+    TPlotWindow unit;
+    ASSERT_TRUE(PlotInit(unit, unitSurface, WorldXMin, WorldYMin, WorldXMax, WorldYMax));
+    const std::tuple<const TPlotWindow*, double, int> rows[] = {
+        {&W, 121, -50},      {&W, 223, 0},       {&W, 220, -1},       {&W, 21.5, -99},
+        {&W, 20, -100},      {&W, 0, -100},      {&W, -5000, -100},   {&W, 300, 0},
+        {&W, 1e300, 0},      {&W, -1e300, -100}, {&W, NAN, -100},     {&unit, 59.5, -50},
+        {&unit, 60.5, -50},  {&unit, 61.5, -48}, {&unit, 108.5, -2},  {&unit, 109.5, 0},
+        {&unit, 10.5, -100}, {&unit, 11.5, -98}, {&unit, 60.49, -50}, {&unit, 60.51, -49}};
+    for (const auto& [window, column, x] : rows)
+        EXPECT_EQ(ObjectAtColumn(*window, column), x) << column;
+    EXPECT_EQ(ObjectAtColumn(TPlotWindow{}, 100), ObjectFarthest); // unbound
+}
+
+// Shaft from the axis to the tip, the ends of the head's strokes, a little margin and no more;
+// and it follows the object.
+TEST_F(Drawing, ObjectArrowBoxHoldsTheArrowAndLittleElse) {
+    const int column = PlotX(W, -40), mid = PlotY(W, 5);
+    const std::tuple<double, double, double, bool> points[] = {
+        {-40, column, PlotY(W, 0), true},
+        {-40, column, PlotY(W, ObjectHeight), true},
+        {-40, PlotX(W, -42.5), PlotY(W, 5.67), true},
+        {-40, PlotX(W, -37.5), PlotY(W, 5.67), true},
+        {-40, column + 7, mid, true},
+        {-40, column + 12, mid, false},
+        {-40, column - 12, mid, false},
+        {-40, column, PlotY(W, ObjectHeight) - 6, false},
+        {-40, column, PlotY(W, 0) + 6, false},
+        {-60, column, mid, false},
+        {-60, PlotX(W, -60), mid, true}};
+    for (const auto& [x, px, py, inside] : points)
+        EXPECT_EQ(ObjectArrowBox(W, x).contains(px, py), inside) << x << ": " << px << ", " << py;
 }
 
 } // namespace
