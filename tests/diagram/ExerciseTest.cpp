@@ -109,24 +109,19 @@ TEST(Exercise, ASeedGivesTheSameScenesEverywhere) {
 
 TEST(Exercise, TheKeyLineInEachLanguagesNumbers) {
     // The line after "3. Espejo ".
-    const std::tuple<Scene, TLanguage, const char*> cases[] = {
-        {{MirrorConcave, -35},
-         LangSpanish,
+    const std::tuple<TMirrorKind, double, TLanguage, const char*> cases[] = {
+        {MirrorConcave, -35, LangSpanish,
          "cóncavo: objeto −35 → imagen −87,5; aumento −2,5; real, inversa, aumentada"},
-        {{MirrorConcave, -85},
-         LangEnglish,
+        {MirrorConcave, -85, LangEnglish,
          "cóncavo: objeto −85 → imagen −35.4; aumento −0.42; real, inversa, disminuida"},
-        {{MirrorConcave, -25},
-         LangSpanish,
+        {MirrorConcave, -25, LangSpanish,
          "cóncavo: objeto −25 → imagen infinito; aumento infinito; virtual, derecha, aumentada"},
-        {{MirrorConvex, -50},
-         LangSpanish,
+        {MirrorConvex, -50, LangSpanish,
          "convexo: objeto −50 → imagen 16,7; aumento 0,33; virtual, derecha, disminuida"},
-        {{MirrorPlane, -20},
-         LangSpanish,
+        {MirrorPlane, -20, LangSpanish,
          "plano: objeto −20 → imagen 20; aumento 1; virtual, derecha, igual"}};
-    for (const auto& [scene, language, line] : cases)
-        EXPECT_EQ(KeyLine(3, scene, ComputeImage(scene), language).toStdString(),
+    for (const auto& [kind, x, language, line] : cases)
+        EXPECT_EQ(KeyLine(3, {kind, x}, ComputeImage({kind, x}), language).toStdString(),
                   std::string("3. Espejo ") + line);
     EXPECT_EQ(ExerciseStatement({MirrorConcave, -35}, LangSpanish), "Espejo cóncavo, objeto a −35");
 }

@@ -217,7 +217,7 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
     EXPECT_FALSE(QFileInfo::exists("home"));
 }
 
-// The lines' rules are LanguageChoiceTest's; here, the view kept beside the language when chosen.
+// The lines' rules are CoreTest's; here, the view kept beside the language when chosen.
 TEST_F(SafeFileTest, TheViewIsKeptOnlyWhenChosen) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
     EXPECT_EQ(ReadSavedClassroomView(), std::nullopt);
