@@ -38,10 +38,6 @@ TEST(Exercise, ReadsNumbersAsPupilsTypeThemAndJudgesThem) {
 }
 
 TEST(Exercise, ChecksEachAnswerAgainstTheModel) {
-    const auto A = [](std::optional<TImageKind> k, std::optional<bool> inv,
-                      std::optional<TSizeClass> s, const char* pos, const char* m) {
-        return ExerciseAnswer{k, inv, s, QString::fromUtf8(pos), QString::fromUtf8(m)};
-    };
     const Scene C35{MirrorConcave, -35}, C50{MirrorConcave, -50}, F{MirrorConcave, -25};
     const struct {
         Scene scene;
@@ -49,16 +45,16 @@ TEST(Exercise, ChecksEachAnswerAgainstTheModel) {
         std::array<bool, AnswerParts> right;
     } cases[] = {
         // Between C and F: image at -87.5 (2 % is 1.75), magnification -2.5.
-        {C35, A(ImageReal, true, SizeEnlarged, "-89,25", "-2.0"), {1, 1, 1, 1, 1}},
-        {C35, A(ImageVirtual, false, SizeReduced, "-85,7", "-2,9"), {0, 0, 0, 0, 1}},
-        {C35, A({}, {}, {}, "", "x"), {0, 0, 0, 0, 0}},
-        {C50, A(ImageReal, true, SizeEqual, "-50", "-1"), {1, 1, 1, 1, 1}},
-        {C50, A(ImageReal, true, SizeEnlarged, "-51.1", "-0,97"), {1, 1, 0, 0, 1}},
-        {F, A(ImageVirtual, false, SizeEnlarged, "inf", "∞"), {1, 1, 1, 1, 1}}, // any word for it
-        {F, A(ImageVirtual, false, SizeEnlarged, "1000000", "40000"), {1, 1, 1, 0, 0}},
+        {C35, {ImageReal, true, SizeEnlarged, "-89,25", "-2.0"}, {1, 1, 1, 1, 1}},
+        {C35, {ImageVirtual, false, SizeReduced, "-85,7", "-2,9"}, {0, 0, 0, 0, 1}},
+        {C35, {{}, {}, {}, "", "x"}, {0, 0, 0, 0, 0}},
+        {C50, {ImageReal, true, SizeEqual, "-50", "-1"}, {1, 1, 1, 1, 1}},
+        {C50, {ImageReal, true, SizeEnlarged, "-51.1", "-0,97"}, {1, 1, 0, 0, 1}},
+        {F, {ImageVirtual, false, SizeEnlarged, "inf", "∞"}, {1, 1, 1, 1, 1}}, // any word for it
+        {F, {ImageVirtual, false, SizeEnlarged, "1000000", "40000"}, {1, 1, 1, 0, 0}},
         // On the mirror: half a unit either way.
-        {{MirrorPlane, 0}, A(ImageReal, false, SizeEqual, "0,5", "1,5"), {1, 1, 1, 1, 1}},
-        {{MirrorConvex, 0}, A(ImageReal, false, SizeEqual, "-0,6", "0,4"), {1, 1, 1, 0, 0}},
+        {{MirrorPlane, 0}, {ImageReal, false, SizeEqual, "0,5", "1,5"}, {1, 1, 1, 1, 1}},
+        {{MirrorConvex, 0}, {ImageReal, false, SizeEqual, "-0,6", "0,4"}, {1, 1, 1, 0, 0}},
     };
     for (const auto& c : cases) {
         const ExerciseMarks m = CheckAnswer(ComputeImage(c.scene), c.answer);

@@ -47,10 +47,8 @@ protected:
     void Make(const TFile& file) {
         const QString where = At(QString::fromLatin1(file.name));
         QDir().mkpath(QFileInfo(where).absolutePath());
-        QFile f(where);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(file.content) == file.content.size());
-        f.close();
-        ASSERT_TRUE(f.setPermissions(file.mode));
+        Put(where, file.content);
+        ASSERT_TRUE(QFile::setPermissions(where, file.mode));
     }
 
     const QByteArray path = qgetenv("PATH");
@@ -139,19 +137,18 @@ TEST_F(ShellTest, ClassifiesWhatTheDesktopWouldOpen) {
         return text;
     };
     for (const auto& c : Cases) {
+        SCOPED_TRACE(std::string(c.path) + " | " + c.params + " | " + c.dir);
         const QString dir = QString::fromLatin1(c.dir);
         const ShellTarget got =
             ClassifyShellPath(expand(QString::fromUtf8(c.path)), QString::fromUtf8(c.params),
                               dir == "tool" || dir == "shared" ? At(dir) + '/' : dir);
         const QString want = expand(QString::fromUtf8(c.resolved));
-        const std::string what = std::string(c.path) + " | " + c.params + " | " + c.dir;
         const QString resolved =
             want.startsWith('=') ? '=' + QFileInfo(got.resolved).fileName() : got.resolved;
         EXPECT_EQ(std::tuple(got.kind, resolved, QDir(got.workDir), got.args, got.refusal),
                   std::tuple(c.kind, want, QDir(expand(QString::fromLatin1(c.workDir))), c.args,
-                             c.refusal))
-            << what;
-        EXPECT_NE(got.resolved, At("shared/ls")) << what;
+                             c.refusal));
+        EXPECT_NE(got.resolved, At("shared/ls"));
     }
     // The folder that really holds the file counts, wherever a link leads.
     ASSERT_TRUE(QFile::link(At("shared/notes.pdf"), At("tool/link.pdf")));
