@@ -29,18 +29,19 @@ DrawingRecord DrawnTheOldWay(const Scene& scene, ImageResult* image) {
     *image = {ImagePos,
               Magnification,
               ImageHeight,
-              static_cast<TImageKind>(ImageKind),
-              static_cast<TSizeClass>(SizeClass),
+              TImageKind(ImageKind),
+              TSizeClass(SizeClass),
               ImagePos == ImageAtInfinity};
     return record;
 }
 
-std::uint64_t Bits(double v) {
-    return std::bit_cast<std::uint64_t>(v);
-}
-
 // Every position of the bar and typed ones behind the mirror: the same bits and calls.
 TEST(Scene, PureFunctionsGiveWhatTheProgramWidePathGives) {
+    const auto exact = [](const ImageResult& r) {
+        const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+        return std::tuple(bits(r.position), bits(r.magnification), bits(r.height), r.kind, r.size,
+                          r.atInfinity);
+    };
     for (const TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave})
         for (int x = -100; x <= 25; ++x) {
             const Scene scene{kind, static_cast<double>(x)};
@@ -54,10 +55,6 @@ TEST(Scene, PureFunctionsGiveWhatTheProgramWidePathGives) {
             CurrentPen = TPen{LineStyle::DashDot, 77, 9};
             const ImageResult image = ComputeImage(scene);
             const SceneDrawing drawing = DrawScene(scene, image);
-            const auto exact = [](const ImageResult& r) {
-                return std::tuple(Bits(r.position), Bits(r.magnification), Bits(r.height), r.kind,
-                                  r.size, r.atInfinity);
-            };
             EXPECT_EQ(exact(image), exact(old)) << +kind << " " << x;
             EXPECT_FALSE(drawing.failed());
             EXPECT_EQ(drawing.record.calls(), expected.calls()) << +kind << " " << x;

@@ -270,14 +270,7 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
     }
 }
 
-std::string Titles() {
-    std::string out;
-    for (std::size_t k = 1; k <= ToolCount(); ++k)
-        out += (k > 1 ? ";" : "") + Tool(k).Title.toStdString();
-    return out;
-}
-
-TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
+TEST_F(ToolFileTest, RemovalRenumbersTheRestAndTheSelectionFollowsItsRecord) {
     const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
         // removed, selected before, titles after, selected after; 0 and 5: no such tool
         {1, 0, "B;C;D", 0}, {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2},   {1, 2, "B;C;D", 1},
@@ -285,18 +278,18 @@ TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
         {4, 3, "A;B;C", 3}, {0, 2, "A;B;C;D", 2}, {5, 2, "A;B;C;D", 2},
     };
     for (const auto& [removed, selected, titles, after] : rows) {
-        ToolList.clear();
-        for (const char* t : {"A", "B", "C", "D"})
-            AppendTool().Title = QString::fromLatin1(t);
+        SetList({{"A"}, {"B"}, {"C"}, {"D"}});
         SelectedTool = selected;
         const QString chosen = selected ? Tool(selected).Title : QString();
         RemoveTool(removed);
-        EXPECT_EQ(Titles(), titles) << removed << " " << selected;
-        EXPECT_EQ(SelectedTool, after) << removed << " " << selected;
-        EXPECT_EQ(after ? Tool(after).Title : chosen, chosen) << "the selection keeps its record";
+        QStringList left;
+        for (const Fields& tool : Snapshot())
+            left << tool[0];
+        // The selection keeps its record.
+        EXPECT_EQ(std::tuple(left.join(';'), SelectedTool, after ? Tool(after).Title : chosen),
+                  std::tuple(titles, after, chosen))
+            << removed << " " << selected;
     }
-    ToolList.clear();
-    SelectedTool = 0;
 }
 
 // ICU's table is the reference; it too keeps Windows' five undefined bytes as C1 controls.
