@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 TEST(RandomGenerator, ExactSequenceFromAGivenSeed) {
     // Worked out by hand: seed := seed * 134775813 + 1 (mod 2^32), result := (seed * n) >> 32.

@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <map>
-#include <string>
 
 namespace {
 

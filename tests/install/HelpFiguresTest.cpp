@@ -5,7 +5,6 @@
 #include "tests/support/GuiApplication.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextDocument>
 

@@ -32,9 +32,9 @@ TEST(FileInfo, YearOfLastWriteInLocalTime) {
     ASSERT_TRUE(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("folder")));
     const QString path = dir.filePath(QStringLiteral("mirvex"));
     const RestoreTimeZone restore;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     for (const auto& c : cases) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         const QDateTime written = QDateTime::fromString(QString::fromLatin1(c[1]), Qt::ISODate);
         ASSERT_TRUE(file.setFileTime(written, QFile::FileModificationTime));
         qputenv("TZ", c[0]);

@@ -18,7 +18,6 @@
 #include <array>
 #include <functional>
 #include <random>
-#include <string>
 #include <tuple>
 
 namespace {
