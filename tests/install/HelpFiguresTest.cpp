@@ -121,12 +121,10 @@ TEST(InsertFigures, ReplacesEachNamedFigureByAnObjectAndReportsTheUnknown) {
         "<p>a <img src=\"figure:plane-40\" width=\"200\"> b</p>"
         "<p><img src=\"figure:nonesuch\"><img src=\"figure:nonesuch\"><img src=\"other.png\"></p>"
         "<p><img src=\"figure:plane-40\"></p>"));
-    const QStringList unknown = help::InsertFigures(doc, {QStringLiteral("plane-40")});
-    EXPECT_EQ(unknown, QStringList{QStringLiteral("nonesuch")});
-
+    EXPECT_EQ(help::InsertFigures(doc, {"plane-40"}), QStringList{"nonesuch"});
     std::vector<std::pair<QString, double>> figures;
     int images = 0;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             if (f.objectType() == help::FigureObjectType) {
@@ -137,7 +135,6 @@ TEST(InsertFigures, ReplacesEachNamedFigureByAnObjectAndReportsTheUnknown) {
                 images += it.fragment().length();
             }
         }
-    }
     // The text around a figure stays; the unknown and other images too.
     EXPECT_EQ(doc.begin().text(), QStringLiteral("a \uFFFC b"));
     EXPECT_EQ(images, 3);

@@ -5,6 +5,7 @@
 #include "tests/support/GuiApplication.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ToolFaultSink.h"
+#include "util/FileInfo.h"
 #include "util/PictureWrite.h"
 #include "util/SettingsFile.h"
 #include "util/ToolFile.h"
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <ctime>
 #include <functional>
 #include <tuple>
 
@@ -218,6 +220,41 @@ TEST_F(SafeFileTest, TheViewIsKeptOnlyWhenChosen) {
     }
     EXPECT_EQ(std::tuple(ReadSavedLanguage(), Read(SettingsFilePath())),
               std::tuple(LangCatalan, "[General]\nclassroomview=true\nlanguage=ca\n"));
+}
+
+// Puts the zone back however the test ends, a failed assertion's return included.
+struct RestoreTimeZone {
+    const QByteArray saved = qgetenv("TZ");
+    ~RestoreTimeZone() {
+        saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
+        tzset();
+    }
+};
+
+// Half an hour either side of a new year (UTC), in the zone in force; no file, no year.
+TEST_F(SafeFileTest, FileYearIsOfTheLastWriteInLocalTime) {
+    const char* const cases[][3] = {{"UTC", "2023-12-31T23:30:00Z", "2023"},
+                                    {"Europe/Madrid", "2023-12-31T23:30:00Z", "2024"},
+                                    {"Asia/Tokyo", "2023-12-31T23:30:00Z", "2024"},
+                                    {"UTC", "2024-01-01T00:30:00Z", "2024"},
+                                    {"America/New_York", "2024-01-01T00:30:00Z", "2023"}};
+    ASSERT_TRUE(QDir().mkdir("folder"));
+    const QString path = dir.filePath("mirvex");
+    const RestoreTimeZone restore;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (const auto& c : cases) {
+        const QDateTime written = QDateTime::fromString(QString::fromLatin1(c[1]), Qt::ISODate);
+        ASSERT_TRUE(file.setFileTime(written, QFile::FileModificationTime));
+        qputenv("TZ", c[0]);
+        tzset();
+        const TProgramNameYear program = ProgramNameAndYear(path);
+        EXPECT_EQ(std::pair(program.Name, program.Year),
+                  std::pair(QStringLiteral("mirvex"), QString::fromLatin1(c[2])))
+            << c[0] << " " << c[1];
+    }
+    for (const QString& none : {dir.filePath("folder"), path + u'x', QString()})
+        EXPECT_EQ(FileYear(none), QString()) << none.toStdString();
 }
 
 // Drawn and encoded a band at a time, with progress that can stop it, as if drawn whole.
