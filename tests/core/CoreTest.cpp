@@ -132,7 +132,7 @@ TEST(SavedLanguage, ReadAndSetInTheSettingsFilesLines) {
 
 TEST(LangOption, ReadFromTheCommandLine) {
     // The arguments after the program's name, the language, valid, the value given.
-    const std::pair<QStringList, TLangOption> rows[] = {
+    const std::pair<QStringList, std::tuple<std::optional<TLanguage>, bool, QString>> rows[] = {
         {{}, {std::nullopt, true, ""}},
         {{"--lang", "ca"}, {LangCatalan, true, ""}},
         {{"--lang=en"}, {LangEnglish, true, ""}},
@@ -148,9 +148,7 @@ TEST(LangOption, ReadFromTheCommandLine) {
         {{"lang", "ca"}, {std::nullopt, true, ""}}};
     for (const auto& [args, option] : rows) {
         const TLangOption o = LangOption(QStringList{"mirvex"} + args);
-        EXPECT_EQ(std::tuple(o.language, o.valid, o.given),
-                  std::tuple(option.language, option.valid, option.given))
-            << args.join(' ').toStdString();
+        EXPECT_EQ(std::tuple(o.language, o.valid, o.given), option) << args.join(' ').toStdString();
     }
 }
 
@@ -169,15 +167,15 @@ TEST(UseLanguage, EachLanguageSpeaksItsOwnTranslation) {
     };
     for (const auto& [language, twice, notInt, fault, help] : rows) {
         UseLanguage(language);
-        EXPECT_EQ(Language, language);
-        EXPECT_EQ(LangCaption(LangCliTwice).arg("--x").toStdString(), twice);
+        EXPECT_EQ(std::tuple(Language, LangCaption(LangCliTwice).arg("--x").toStdString(),
+                             std::string(RunError(InvalidFloatOperation).what()),
+                             HelpDocument(language).toStdString()),
+                  std::tuple(language, twice, fault, help));
         try {
             StrToInt(QStringLiteral("abc"));
             ADD_FAILURE() << "abc taken for a number";
         } catch (const RunError& e) {
             EXPECT_STREQ(e.what(), notInt);
         }
-        EXPECT_STREQ(RunError(InvalidFloatOperation).what(), fault);
-        EXPECT_EQ(HelpDocument(language).toStdString(), help);
     }
 }

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <map>
+#include <string>
 
 namespace {
 
@@ -61,7 +62,7 @@ double LogLikelihood(const QString& text, Counts counts, const QString& own) {
 }
 
 // Too short or too alike for the triples: checked word for word.
-const std::map<QString, std::pair<QString, QString>> Whole = {
+const std::map<QString, std::pair<std::string, std::string>> Whole = {
     {"TDiagramCommands|Documento PDF (*.pdf)", {"Document PDF (*.pdf)", "PDF document (*.pdf)"}},
     {"TFPrincipal|infinito", {"infinit", "infinity"}},
     {"Tools|Título", {"Títol", "Title"}},
@@ -91,7 +92,8 @@ TEST(TranslationsTest, CatalanReadsAsCatalanAndEnglishAsEnglish) {
                                 "the texts checked whole)";
     }
     for (const auto& [key, texts] : Whole)
-        EXPECT_EQ(std::pair(ca[key], en[key]), texts) << key.toStdString();
+        EXPECT_EQ(std::pair(ca[key].toStdString(), en[key].toStdString()), texts)
+            << key.toStdString();
 }
 
 } // namespace

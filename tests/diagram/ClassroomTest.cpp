@@ -52,8 +52,7 @@ const DrawingRecord::Call* TextAt(const ClassroomDrawing& cd, const QString& tex
 }
 
 ClassroomDrawing Draw(TMirrorKind kind, double x) {
-    const Scene scene{kind, x};
-    return DrawClassroomScene(scene, ComputeImage(scene));
+    return DrawClassroomScene({kind, x}, ComputeImage({kind, x}));
 }
 
 TEST(Contrast, EveryClassroomColourOnItsBackground) {
@@ -105,27 +104,26 @@ TEST(ClassroomView, TheImageStaysInViewAndTheScaleSeldomChanges) {
         std::optional<ClassroomView> view;
         int changes = 0;
         for (int x = -100; x <= 0; ++x) {
+            SCOPED_TRACE(testing::Message() << int(kind) << ' ' << x);
             const Scene scene{kind, static_cast<double>(x)};
             const ImageResult image = ComputeImage(scene);
             const ClassroomDrawing cd = DrawClassroomScene(scene, image, view);
             changes += view && view->division != cd.view.division;
             view = cd.view;
             const double ox = cd.clientX(x);
-            EXPECT_TRUE(ox > 0 && ox < cd.width) << int(kind) << ' ' << x;
+            EXPECT_TRUE(ox > 0 && ox < cd.width);
             if (image.atInfinity || std::abs(image.position) > FarthestDrawnImage) {
                 EXPECT_FALSE(FarImageWords(image).isEmpty());
-                EXPECT_TRUE(TextAt(cd, FarImageWords(image))) << x;
+                EXPECT_TRUE(TextAt(cd, FarImageWords(image)));
                 continue;
             }
             const double ix = cd.clientX(image.position), iy = cd.clientY(image.height);
-            EXPECT_TRUE(ix > 0 && ix < cd.width && iy > 0 && iy < cd.height)
-                << int(kind) << ' ' << x << ' ' << ix << ' ' << iy;
+            EXPECT_TRUE(ix > 0 && ix < cd.width && iy > 0 && iy < cd.height) << ix << ' ' << iy;
             // The image arrow is drawn, its head at the tip.
             const auto atTip = [&](const Line& l) {
                 return std::hypot(l.x1 - ix, l.y1 - iy) < 1 || std::hypot(l.x2 - ix, l.y2 - iy) < 1;
             };
-            EXPECT_TRUE(std::ranges::any_of(LinesOf(cd, DrawStep::Image, DrawStep::Done), atTip))
-                << int(kind) << ' ' << x;
+            EXPECT_TRUE(std::ranges::any_of(LinesOf(cd, DrawStep::Image, DrawStep::Done), atTip));
         }
         EXPECT_LE(changes, kind == MirrorConcave ? 8 : 1) << int(kind);
     }
@@ -135,23 +133,20 @@ TEST(ClassroomView, TheImageStaysInViewAndTheScaleSeldomChanges) {
     EXPECT_EQ(Draw(MirrorConcave, -26).view.division, 50); // image at -650
 }
 
-TEST(ClassroomView, LabelsStandAtTheirPoints) {
-    const ClassroomDrawing cd = Draw(MirrorConcave, -40); // image at -66.7, real
+TEST(ClassroomView, LabelsStandAtTheirPointsClearOfTheRays) {
+    const ClassroomDrawing concave = Draw(MirrorConcave, -40); // image at -66.7, real
     for (const auto& [label, x] : {std::pair{"C", -50}, {"F", -25}}) {
-        const auto* at = TextAt(cd, QLatin1String(label));
+        const auto* at = TextAt(concave, QLatin1String(label));
         ASSERT_TRUE(at) << label;
-        EXPECT_NEAR(at->fa, cd.clientX(x), 0.5) << label;
-        EXPECT_NEAR(at->fb, cd.clientY(0), 12) << label;
+        EXPECT_NEAR(at->fa, concave.clientX(x), 0.5) << label;
+        EXPECT_NEAR(at->fb, concave.clientY(0), 12) << label;
     }
     // Numbers on the axis, the object side negative, in the language's form.
-    EXPECT_TRUE(TextAt(cd, QStringLiteral("\u2212100")));
-    EXPECT_FALSE(TextAt(cd, QStringLiteral("\u221250"))); // under C
-    EXPECT_TRUE(TextAt(cd, QStringLiteral("50")));
+    EXPECT_TRUE(TextAt(concave, QStringLiteral("\u2212100")));
+    EXPECT_FALSE(TextAt(concave, QStringLiteral("\u221250"))); // under C
+    EXPECT_TRUE(TextAt(concave, QStringLiteral("50")));
     EXPECT_FALSE(TextAt(Draw(MirrorPlane, -40), QStringLiteral("C")));
-}
-
-// "O" and "I" beside their arrows, where no ray crosses the letter.
-TEST(ClassroomView, ObjectAndImageLabelsStandClearOfTheRays) {
+    // "O" and "I" beside their arrows, where no ray crosses the letter.
     const std::tuple<TMirrorKind, double> scenes[] = {
         {MirrorConcave, -45}, {MirrorConcave, -40}, {MirrorConcave, -30}, {MirrorPlane, -40}};
     for (const auto& [kind, x] : scenes) {
