@@ -131,11 +131,9 @@ struct stat Stat(const char* name) {
 
 // Exactly ToolFileMaxBytes as SaveTools writes them: full tools, then a short one.
 QByteArray FileAtTheBound() {
-    const QByteArray line = QByteArray(255, 'w') + "\r\n";
-    const QByteArray group = line + line + line + line;
-    QByteArray bytes = group.repeated(ToolFileMaxBytes / group.size());
-    bytes += QByteArray(ToolFileMaxBytes - bytes.size() - 8, 's') + "\r\n\r\n\r\n\r\n";
-    return bytes;
+    const QByteArray group = (QByteArray(255, 'w') + "\r\n").repeated(4);
+    const QByteArray tools = group.repeated(ToolFileMaxBytes / group.size());
+    return tools + QByteArray(ToolFileMaxBytes - tools.size() - 8, 's') + "\r\n\r\n\r\n\r\n";
 }
 
 // The kinds of file are SafeFileTest's; here, the list and reasons each gives.
