@@ -64,39 +64,37 @@ TEST(Scene, PureFunctionsGiveWhatTheProgramWidePathGives) {
         }
 }
 
+SceneDrawing Drawn(const Scene& scene, const SceneDrawing* last = nullptr) {
+    return DrawScene(scene, ComputeImage(scene), {}, last);
+}
+
 // The environment depends on the mirror alone; a scene drawn between two others changes neither.
 TEST(Scene, LayersAndScenesApart) {
-    const Scene a{MirrorConcave, -60}, b{MirrorConvex, -35};
-    const SceneDrawing first = DrawScene(a, ComputeImage(a));
-    const SceneDrawing other = DrawScene(b, ComputeImage(b));
-    const SceneDrawing again = DrawScene(a, ComputeImage(a));
-    EXPECT_EQ(first.record.calls(), again.record.calls());
+    const SceneDrawing first = Drawn({MirrorConcave, -60}), other = Drawn({MirrorConvex, -35});
+    EXPECT_EQ(first.record.calls(), Drawn({MirrorConcave, -60}).record.calls());
     EXPECT_NE(first.record.calls(), other.record.calls());
-    const Scene moved{MirrorConcave, -59};
-    const SceneDrawing next = DrawScene(moved, ComputeImage(moved));
+    const SceneDrawing next = Drawn({MirrorConcave, -59});
     const auto [e0, e1] = first.environment();
     const auto [n0, n1] = next.environment();
-    ASSERT_EQ(e1 - e0, n1 - n0);
-    EXPECT_TRUE(std::equal(first.record.calls().begin() + e0, first.record.calls().begin() + e1,
-                           next.record.calls().begin() + n0));
+    const auto &was = first.record.calls(), &now = next.record.calls();
+    EXPECT_TRUE(std::equal(was.begin() + e0, was.begin() + e1, now.begin() + n0, now.begin() + n1));
     EXPECT_EQ(first.environmentKey, next.environmentKey);
     // The environment taken from the last drawing, or from another mirror's.
     for (const SceneDrawing* last : {&first, &other}) {
-        const SceneDrawing d = DrawScene(moved, ComputeImage(moved), {}, last);
-        EXPECT_EQ(std::tuple(d.record.calls(), d.pen), std::tuple(next.record.calls(), next.pen));
+        const SceneDrawing d = Drawn({MirrorConcave, -59}, last);
+        EXPECT_EQ(std::tuple(d.record.calls(), d.pen), std::tuple(now, next.pen));
     }
     EXPECT_FALSE(first.environmentKey == other.environmentKey);
-    const auto& objectPen = first.record.calls()[first.moving().first]; // the moving layers' first
+    const auto& objectPen = was[first.moving().first]; // the moving layers' first
     EXPECT_EQ(std::tuple(objectPen.op, objectPen.pen.color, first.moving().second),
-              std::tuple(DrawingRecord::Op::Pen, DefaultObjectColor, first.record.calls().size()));
+              std::tuple(DrawingRecord::Op::Pen, DefaultObjectColor, was.size()));
     // Each drawing leaves the pen as the image arrow's reset left it.
     EXPECT_EQ(first.pen, (TPen{LineStyle::Solid, 0, 1}));
 }
 
 // Too far to draw: fails at the object, the environment kept, the pen as the failure left it.
 TEST(Scene, AFailedDrawingSaysWhere) {
-    const Scene far{MirrorConcave, -1e12};
-    const SceneDrawing d = DrawScene(far, ComputeImage(far));
+    const SceneDrawing d = Drawn({MirrorConcave, -1e12});
     EXPECT_EQ(std::tuple(d.failedAt, d.failure),
               std::tuple(DrawStep::Object, InvalidFloatOperation));
     EXPECT_GT(d.environment().second, 0u);
