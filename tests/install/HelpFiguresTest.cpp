@@ -78,8 +78,7 @@ TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
         const auto bounds = [&](const QTextBlock& b) {
             return measure->documentLayout()->blockBoundingRect(b);
         };
-        const QRectF next = bounds(Block(*measure, r.lastOnFirstPage).next());
-        const double pageHeight = next.top() + next.height() / 2;
+        const double pageHeight = bounds(Block(*measure, r.lastOnFirstPage).next()).center().y();
         const double figureHeight =
             r.scale * pageHeight + r.plus * bounds(Block(*measure, r.heading)).height();
         const QString figure =
