@@ -58,9 +58,8 @@ protected:
         std::vector<Stroke> out;
         for (std::size_t i = 1; i < surface.calls.size(); ++i) {
             const auto &from = surface.calls[i - 1], &to = surface.calls[i];
-            if (to.op == Op::LineTo && to.pen.color == color) {
+            if (to.op == Op::LineTo && to.pen.color == color)
                 out.push_back({from.a, from.b, to.a, to.b, to.pen});
-            }
         }
         return out;
     }

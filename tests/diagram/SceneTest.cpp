@@ -48,19 +48,15 @@ TEST(Scene, PureFunctionsGiveWhatTheProgramWidePathGives) {
             ImageResult old;
             const DrawingRecord expected = DrawnTheOldWay(scene, &old);
             // The program-wide state is left to show it is neither read nor written.
-            MirrorKind = (kind + 1) % 3;
-            CurvatureSign = 7;
-            ImagePos = 123;
-            RayColor = 0;
-            CurrentPen = TPen{LineStyle::DashDot, 77, 9};
+            const auto left =
+                std::tuple((kind + 1) % 3, 7, 123.0, TColor(0), TPen{LineStyle::DashDot, 77, 9});
+            std::tie(MirrorKind, CurvatureSign, ImagePos, RayColor, CurrentPen) = left;
             const ImageResult image = ComputeImage(scene);
             const SceneDrawing drawing = DrawScene(scene, image);
             EXPECT_EQ(exact(image), exact(old)) << +kind << " " << x;
             EXPECT_FALSE(drawing.failed());
             EXPECT_EQ(drawing.record.calls(), expected.calls()) << +kind << " " << x;
-            EXPECT_EQ(
-                std::tuple(MirrorKind, CurvatureSign, ImagePos, RayColor, CurrentPen),
-                std::tuple((kind + 1) % 3, 7, 123.0, TColor(0), TPen{LineStyle::DashDot, 77, 9}));
+            EXPECT_EQ(std::tie(MirrorKind, CurvatureSign, ImagePos, RayColor, CurrentPen), left);
         }
 }
 

@@ -247,7 +247,7 @@ TEST_F(SafeFileTest, FileYearIsOfTheLastWriteInLocalTime) {
         tzset();
         const TProgramNameYear program = ProgramNameAndYear(path);
         EXPECT_EQ(std::pair(program.Name, program.Year),
-                  std::pair(QStringLiteral("mirvex"), QString::fromLatin1(c[2])))
+                  std::pair(QString("mirvex"), QString(c[2])))
             << c[0] << " " << c[1];
     }
     for (const QString& none : {dir.filePath("folder"), path + u'x', QString()})

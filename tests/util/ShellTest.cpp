@@ -83,9 +83,9 @@ const TFile Files[] = {
 // path | params | dir (the folders by name; "tool" with a final "/"), then the kind, what it
 // resolves to ("=" a program of that name on the search path), folder, parameters, refusal.
 const struct {
-    const char *path, *params, *dir;
+    QString path, params, dir;
     K kind;
-    const char *resolved, *workDir;
+    QString resolved, workDir;
     QStringList args = {};
     R refusal = R::None;
 } Cases[] = {
@@ -137,17 +137,15 @@ TEST_F(ShellTest, ClassifiesWhatTheDesktopWouldOpenKnowingProgramsByTheirContent
         return text;
     };
     for (const auto& c : Cases) {
-        SCOPED_TRACE(std::string(c.path) + " | " + c.params + " | " + c.dir);
-        const QString dir = QString::fromLatin1(c.dir);
+        SCOPED_TRACE((c.path + " | " + c.params + " | " + c.dir).toStdString());
         const ShellTarget got =
-            ClassifyShellPath(expand(QString::fromUtf8(c.path)), QString::fromUtf8(c.params),
-                              dir == "tool" || dir == "shared" ? At(dir) + '/' : dir);
-        const QString want = expand(QString::fromUtf8(c.resolved));
+            ClassifyShellPath(expand(c.path), c.params,
+                              c.dir == "tool" || c.dir == "shared" ? At(c.dir) + '/' : c.dir);
+        const QString want = expand(c.resolved);
         const QString resolved =
             want.startsWith('=') ? '=' + QFileInfo(got.resolved).fileName() : got.resolved;
         EXPECT_EQ(std::tuple(got.kind, resolved, QDir(got.workDir), got.args, got.refusal),
-                  std::tuple(c.kind, want, QDir(expand(QString::fromLatin1(c.workDir))), c.args,
-                             c.refusal));
+                  std::tuple(c.kind, want, QDir(expand(c.workDir)), c.args, c.refusal));
         EXPECT_NE(got.resolved, At("shared/ls"));
     }
     // The folder that really holds the file counts, wherever a link leads.
