@@ -366,8 +366,7 @@ TEST(Exercise, TheDrawingIsRevealedARayAtATimeThenTheImage) {
             const auto& part = d.record.calls();
             // A prefix of the whole drawing, longer at every step.
             ASSERT_TRUE(std::equal(part.begin(), part.end(), calls.begin())) << step;
-            EXPECT_GT(part.size(), before);
-            before = part.size();
+            EXPECT_GT(part.size(), std::exchange(before, part.size()));
             EXPECT_EQ(d.environment(), full.drawing.environment());
         }
         const auto start = [&](DrawStep s) { return full.drawing.starts[std::size_t(s)]; };

@@ -26,11 +26,10 @@ std::unique_ptr<QTextDocument> PagedDocument(const QString& html, double pageHei
     return doc;
 }
 
+// The block of these words, each the whole text of a block here.
 QTextBlock Block(QTextDocument& doc, const char* text) {
-    QTextBlock b = doc.begin();
-    while (b.isValid() && b.text() != QLatin1String(text))
-        b = b.next();
-    return b;
+    const auto whole = QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords;
+    return doc.find(QLatin1String(text), 0, whole).block();
 }
 
 QString Paragraphs(int count) {

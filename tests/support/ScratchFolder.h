@@ -18,8 +18,7 @@ class ScratchFolder : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path())); }
     void TearDown() override { QDir::setCurrent(home); }
-    // Everything in a folder (the current one unless named) by name, hidden files, links and
-    // pipes included.
+    // Everything in a folder (the current unless named), hidden files, links and pipes included.
     static QStringList Entries(const QString& folder = {}) {
         return QDir(folder).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
