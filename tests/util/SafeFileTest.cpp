@@ -261,12 +261,9 @@ TEST(LargePng, DrawnInBandsAsAWhole) {
     const QSize size(4100, 4100);
     int calls = 0, last = -1;
     QString error;
-    const QByteArray png = EncodePicture(PanelPicture(drawing), PictureFormat::Png, size, &error,
-                                         [&](int done, int total) {
-                                             ++calls;
-                                             last = done;
-                                             return total == 17;
-                                         });
+    const QByteArray png =
+        EncodePicture(PanelPicture(drawing), PictureFormat::Png, size, &error,
+                      [&](int done, int total) { return ++calls, last = done, total == 17; });
     EXPECT_EQ(std::tuple(calls, last), std::tuple(18, 17));
     const QImage whole = RenderPicture(PanelPicture(drawing), size);
     // Each band's own origin moves a few antialiased edges by a hair.

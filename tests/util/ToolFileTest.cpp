@@ -180,18 +180,13 @@ struct Unprivileged {
     ~Unprivileged() { root && (::setfsuid(0), ::setfsgid(0)); }
 };
 
-// The user's own file, for the user Unprivileged stands for.
-void GiveAway(const char* name) {
-    ASSERT_EQ(::geteuid() == 0 ? ::chown(name, 65534, 65534) : 0, 0);
-}
-
 // In a closed folder the file is written in place; a failure keeps the list for another try.
 // Made unreadable, it is said to be so.
 TEST_F(ToolFileTest, AClosedFolderIsSavedInPlaceAndAnUnreadableFileSaidToBe) {
     ASSERT_TRUE(QDir().mkdir("closed"));
     ASSERT_TRUE(QDir::setCurrent("closed"));
     WriteFile("old\r\n");
-    GiveAway(ToolFile);
+    ASSERT_EQ(::geteuid() == 0 ? ::chown(ToolFile, 65534, 65534) : 0, 0); // the user's own
     ASSERT_EQ(::chmod(ToolFile, 0640), 0);
     ASSERT_EQ(::chmod(".", ::geteuid() == 0 ? 0755 : 0555), 0);
     ASSERT_EQ(::chmod("..", 0755), 0);
