@@ -17,11 +17,7 @@ using K = ShellTargetKind;
 using R = ShellRefusal;
 constexpr R Shared = R::FolderWritableByOthers;
 
-struct TFile {
-    const char* name;
-    QByteArray content;
-    QFile::Permissions mode;
-};
+using TFile = std::tuple<const char*, QByteArray, QFile::Permissions>; // name, content, mode
 
 constexpr QFile::Permissions Private = QFile::ReadOwner | QFile::WriteOwner;
 constexpr QFile::Permissions Runnable = Private | QFile::ExeOwner | QFile::ReadGroup |
@@ -45,10 +41,11 @@ protected:
         return rest.isEmpty() ? d.path() : d.filePath(rest);
     }
     void Make(const TFile& file) {
-        const QString where = At(QString::fromLatin1(file.name));
+        const auto& [name, content, mode] = file;
+        const QString where = At(QString::fromLatin1(name));
         QDir().mkpath(QFileInfo(where).absolutePath());
-        Put(where, file.content);
-        ASSERT_TRUE(QFile::setPermissions(where, file.mode));
+        Put(where, content);
+        ASSERT_TRUE(QFile::setPermissions(where, mode));
     }
 
     const QByteArray path = qgetenv("PATH");
