@@ -36,11 +36,10 @@ Texts Read(const QString& code) {
     return texts;
 }
 
-QStringList Triples(QString text) {
+QStringList Triples(const QString& text) {
     static const QRegularExpression notWords(QStringLiteral("%\\d|[^\\p{L}·']+"));
     QStringList triples;
-    for (const QString& word :
-         text.toLower().replace(notWords, QStringLiteral(" ")).split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& word : text.toLower().split(notWords, Qt::SkipEmptyParts)) {
         const QString padded = QStringLiteral("  ") + word + u' ';
         for (qsizetype i = 0; i + 3 <= padded.size(); ++i)
             triples << padded.mid(i, 3);
