@@ -191,9 +191,9 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
             SetFileSinkFactory(FailingAt(at, size));
             error.clear();
             EXPECT_FALSE(write(&error)) << file.toStdString() << " at " << at;
-            EXPECT_TRUE(error == "No space left on device" || error == "Input/output error" ||
-                        error == "Permission denied")
-                << error.toStdString();
+            EXPECT_EQ(error, at < size   ? "No space left on device"
+                             : at > size ? "Permission denied"
+                                         : "Input/output error");
             EXPECT_EQ(Read(file), "old") << file.toStdString() << " at " << at;
         }
         SetFileSinkFactory({});
