@@ -8,19 +8,6 @@
 
 namespace {
 
-// Arguments and what is expected of them; an aggregate keeps the lists alive.
-template <typename T> struct Row {
-    std::initializer_list<const char*> args;
-    T expected;
-};
-
-QStringList Args(std::initializer_list<const char*> list) {
-    QStringList out;
-    for (const char* a : list)
-        out << QString::fromUtf8(a);
-    return out;
-}
-
 // The action, file, mirror, object, view and size asked for, or the refusal as the user reads it.
 std::string Asked(const QStringList& args) {
     const TCommandLine cl = ParseCommandLine(args);
@@ -39,22 +26,22 @@ std::string Asked(const QStringList& args) {
 
 // Qt's own options (--style alone is its widget style) start the windows.
 TEST(CommandLine, OnlyTheProgramsOwnOptionsLeaveTheWindows) {
-    const Row<bool> rows[] = {{{}, false},
-                              {{"-platform", "offscreen"}, false},
-                              {{"--lang", "ca"}, false},
-                              {{"--style", "fusion"}, false},
-                              {{"--help"}, true},
-                              {{"-platform", "xcb", "--object=3"}, true},
-                              {{"--size", "1x1"}, true}};
+    const std::pair<QStringList, bool> rows[] = {{{}, false},
+                                                 {{"-platform", "offscreen"}, false},
+                                                 {{"--lang", "ca"}, false},
+                                                 {{"--style", "fusion"}, false},
+                                                 {{"--help"}, true},
+                                                 {{"-platform", "xcb", "--object=3"}, true},
+                                                 {{"--size", "1x1"}, true}};
     for (const auto& [args, run] : rows)
-        EXPECT_EQ(IsCommandLineRun(Args(args)), run) << Args(args).join(' ').toStdString();
+        EXPECT_EQ(IsCommandLineRun(args), run) << args.join(' ').toStdString();
 }
 
 // Either spelling, mirrors in Spanish and English, --object as the field reads it; help and
 // version win. A refusal is one line naming the bad argument.
 TEST(CommandLine, ReadsWhatIsAskedOrNamesTheBadArgument) {
     Language = LangSpanish;
-    const Row<const char*> rows[] = {
+    const std::pair<QStringList, const char*> rows[] = {
         {{"--export", "d.svg", "--mirror", "concavo", "--object", "$1E", "--size", "80x60"},
          "export d.svg C 30 classroom 80x60"},
         {{"--size=80x60", "--object=30", "--mirror=concavo", "--export=d.svg"},
@@ -90,7 +77,7 @@ TEST(CommandLine, ReadsWhatIsAskedOrNamesTheBadArgument) {
          "refused: opción desconocida: «-platform» (vea --help)"},
     };
     for (const auto& [args, asked] : rows)
-        EXPECT_EQ(Asked(Args(args)), asked) << Args(args).join(' ').toStdString();
+        EXPECT_EQ(Asked(args), asked) << args.join(' ').toStdString();
 }
 
 TEST(CommandLine, ARelativeFileIsTheCallersFolders) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagram/Diagram.h"
 #include "core/RunError.h"
+#include "diagram/ObjectDrag.h"
 #include "optics/Optics.h"
 #include "tests/support/RecordingSurface.h"
 
@@ -57,9 +58,8 @@ protected:
         std::vector<Stroke> out;
         for (std::size_t i = 1; i < surface.calls.size(); ++i) {
             const auto &from = surface.calls[i - 1], &to = surface.calls[i];
-            if (to.op == Op::LineTo && to.pen.color == color) {
+            if (to.op == Op::LineTo && to.pen.color == color)
                 out.push_back({from.a, from.b, to.a, to.b, to.pen});
-            }
         }
         return out;
     }
@@ -141,8 +141,8 @@ TEST_F(Drawing, StepByStepRaysArrowsMarksAndThePenEachStepLeaves) {
 }
 
 TEST_F(Drawing, ConcaveRayCountsByPosition) {
-    const std::tuple<double, int, int> cases[] = {{-75, 3, 0}, {-50, 3, 0}, {-30, 4, 0},
-                                                  {-25, 4, 0}, {-24, 4, 2}, {-10, 4, 2}};
+    // Beyond the centre, at it and just inside the focus, the rays are the step-by-step test's.
+    const std::tuple<double, int, int> cases[] = {{-30, 4, 0}, {-25, 4, 0}, {-10, 4, 2}};
     for (const auto& [x, solid, dotted] : cases) {
         Draw(MirrorConcave, x);
         const auto rays = Strokes(RayColor);
@@ -163,6 +163,38 @@ TEST_F(Drawing, NextUpdateAfterDottedRaysOrAFaultStartsWithThePenLeft) {
     Draw(MirrorPlane, -40);
     EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), surface.calls.at(1).pen);
     EXPECT_EQ(Black, CurrentPen);
+}
+
+// Column c is abscissa -110 + c * 210 / 425 on the panel, c - 110 on a binding of a unit a pixel.
+TEST_F(Drawing, ObjectAtColumnRoundsHalvesToEvenAndHoldsToTheBarsRange) {
+    for (int x = ObjectFarthest; x <= ObjectNearest; ++x)
+        EXPECT_EQ(ObjectAtColumn(W, PlotX(W, x)), x) << "object at " << x;
+    RecordingSurface unitSurface(210, 140);
+    TPlotWindow unit;
+    ASSERT_TRUE(PlotInit(unit, unitSurface, WorldXMin, WorldYMin, WorldXMax, WorldYMax));
+    const std::tuple<const TPlotWindow*, double, int> rows[] = {
+        {&W, 121, -50},      {&W, 223, 0},       {&W, 220, -1},       {&W, 21.5, -99},
+        {&W, 20, -100},      {&W, 0, -100},      {&W, -5000, -100},   {&W, 300, 0},
+        {&W, 1e300, 0},      {&W, -1e300, -100}, {&W, NAN, -100},     {&unit, 59.5, -50},
+        {&unit, 60.5, -50},  {&unit, 61.5, -48}, {&unit, 108.5, -2},  {&unit, 109.5, 0},
+        {&unit, 10.5, -100}, {&unit, 11.5, -98}, {&unit, 60.49, -50}, {&unit, 60.51, -49}};
+    for (const auto& [window, column, x] : rows)
+        EXPECT_EQ(ObjectAtColumn(*window, column), x) << column;
+    EXPECT_EQ(ObjectAtColumn(TPlotWindow{}, 100), ObjectFarthest); // unbound
+}
+
+// Shaft from the axis to the tip, the ends of the head's strokes, a little margin and no more;
+// and it follows the object. The object, a world point and a pixel offset from it, inside.
+TEST_F(Drawing, ObjectArrowBoxHoldsTheArrowAndLittleElse) {
+    const double H = ObjectHeight;
+    const std::tuple<double, double, double, int, int, bool> points[] = {
+        {-40, -40, 0, 0, 0, true},      {-40, -40, H, 0, 0, true},   {-40, -42.5, 5.67, 0, 0, true},
+        {-40, -37.5, 5.67, 0, 0, true}, {-40, -40, 5, 7, 0, true},   {-40, -40, 5, 12, 0, false},
+        {-40, -40, 5, -12, 0, false},   {-40, -40, H, 0, -6, false}, {-40, -40, 0, 0, 6, false},
+        {-60, -40, 5, 0, 0, false},     {-60, -60, 5, 0, 0, true}};
+    for (const auto& [x, wx, wy, dx, dy, inside] : points)
+        EXPECT_EQ(ObjectArrowBox(W, x).contains(PlotX(W, wx) + dx, PlotY(W, wy) + dy), inside)
+            << x << ": " << wx << ", " << wy << " + " << dx << ", " << dy;
 }
 
 } // namespace

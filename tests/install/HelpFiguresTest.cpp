@@ -5,7 +5,6 @@
 #include "tests/support/GuiApplication.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -17,9 +16,9 @@
 namespace {
 
 // A document of the HTML on pages 600 wide and of the given height.
-QTextDocument* PagedDocument(const QString& html, double pageHeight) {
+std::unique_ptr<QTextDocument> PagedDocument(const QString& html, double pageHeight) {
     NeedApplication();
-    auto* doc = new QTextDocument;
+    auto doc = std::make_unique<QTextDocument>();
     doc->setDocumentMargin(0);
     doc->setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     doc->setHtml(html);
@@ -27,11 +26,10 @@ QTextDocument* PagedDocument(const QString& html, double pageHeight) {
     return doc;
 }
 
-QTextBlock BlockWithText(QTextDocument& doc, const char* text) {
-    QTextBlock b = doc.begin();
-    while (b.isValid() && b.text() != QLatin1String(text))
-        b = b.next();
-    return b;
+// The block of these words, each the whole text of a block here.
+QTextBlock Block(QTextDocument& doc, const char* text) {
+    const auto whole = QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords;
+    return doc.find(QLatin1String(text), 0, whole).block();
 }
 
 QString Paragraphs(int count) {
@@ -43,10 +41,6 @@ QString Paragraphs(int count) {
 
 QString Heading(const char* level, const char* text) {
     return QStringLiteral("<%1 style=\"margin:0\">%2</%1>").arg(level, text);
-}
-
-int Page(QTextDocument& doc, const QTextBlock& block) {
-    return help::PageOfBlock(doc, block.position());
 }
 
 } // namespace
@@ -72,49 +66,48 @@ TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
         // page.
         {Paragraphs(10) + Heading("h3", "Top"), "", "line 9", "Top", nullptr, "plane-40", 1, -0.5},
     };
-    std::map<QString, DrawingRecord> drawings;
-    drawings.emplace(QStringLiteral("concave-10"), RecordDiagram(MirrorConcave, -10));
-    drawings.emplace(QStringLiteral("plane-40"), RecordDiagram(MirrorPlane, -40));
+    const std::map<QString, DrawingRecord> drawings = {
+        {"concave-10", RecordDiagram(MirrorConcave, -10)},
+        {"plane-40", RecordDiagram(MirrorPlane, -40)}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.heading);
-        const auto block = BlockWithText;
         // Measured unpaged, a paragraph for the figure; page one ends half-way down the next block.
-        std::unique_ptr<QTextDocument> measure(
-            PagedDocument(r.before + (r.figure ? Paragraphs(1) : QString()) + r.after, 1e6));
+        const auto measure =
+            PagedDocument(r.before + (r.figure ? Paragraphs(1) : QString()) + r.after, 1e6);
         const auto bounds = [&](const QTextBlock& b) {
             return measure->documentLayout()->blockBoundingRect(b);
         };
-        const QRectF next = bounds(block(*measure, r.lastOnFirstPage).next());
-        const double pageHeight = next.top() + next.height() / 2;
+        const double pageHeight = bounds(Block(*measure, r.lastOnFirstPage).next()).center().y();
         const double figureHeight =
-            r.scale * pageHeight + r.plus * bounds(block(*measure, r.heading)).height();
+            r.scale * pageHeight + r.plus * bounds(Block(*measure, r.heading)).height();
         const QString figure =
             QStringLiteral("<p style=\"margin:0\"><img src=\"figure:%1\" width=\"%2\"></p>")
                 .arg(r.figure)
                 .arg(figureHeight * PanelWidth / PanelHeight);
         // Paged again once the figure is in: before, it has the size of a picture Qt cannot find.
-        std::unique_ptr<QTextDocument> doc(
-            PagedDocument(r.before + (r.figure ? figure : QString()) + r.after, pageHeight));
+        const auto doc =
+            PagedDocument(r.before + (r.figure ? figure : QString()) + r.after, pageHeight);
         help::FigureObject figures(*doc, drawings);
         ASSERT_TRUE(help::InsertFigures(*doc, {QString::fromLatin1(r.figure)}).isEmpty());
         doc->setPageSize(QSizeF(600, pageHeight));
-        const QTextBlock last = block(*doc, r.lastOnFirstPage), heading = block(*doc, r.heading);
+        const auto page = [&](const QTextBlock& b) {
+            return help::PageOfBlock(*doc, b.position());
+        };
+        const QTextBlock last = Block(*doc, r.lastOnFirstPage), heading = Block(*doc, r.heading);
         ASSERT_TRUE(last.isValid() && heading.isValid());
-        ASSERT_EQ(Page(*doc, last), 0);
-        ASSERT_EQ(Page(*doc, last.next()), 1);
-        const int headingPage = Page(*doc, heading);
-        ASSERT_EQ(Page(*doc, heading.next()), headingPage + 1);
+        const int headingPage = page(heading);
+        ASSERT_EQ(std::tuple(page(last), page(last.next()), page(heading.next())),
+                  std::tuple(0, 1, headingPage + 1));
 
         EXPECT_EQ(help::KeepHeadingsWithNext(*doc), r.breakAt ? 1 : 0);
         for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
             EXPECT_EQ(bool(b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore),
                       r.breakAt && b.text() == r.breakAt)
                 << b.text().toStdString();
-        if (r.breakAt) {
-            for (QTextBlock b = block(*doc, r.breakAt); b != heading.next().next(); b = b.next())
-                EXPECT_EQ(Page(*doc, b), 1) << b.text().toStdString();
-        }
-        EXPECT_EQ(Page(*doc, heading), r.breakAt ? 1 : headingPage);
+        for (QTextBlock b = Block(*doc, r.breakAt); r.breakAt && b != heading.next().next();
+             b = b.next())
+            EXPECT_EQ(page(b), 1) << b.text().toStdString();
+        EXPECT_EQ(page(heading), r.breakAt ? 1 : headingPage);
         EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 0); // nothing more to move
     }
 }
@@ -126,12 +119,10 @@ TEST(InsertFigures, ReplacesEachNamedFigureByAnObjectAndReportsTheUnknown) {
         "<p>a <img src=\"figure:plane-40\" width=\"200\"> b</p>"
         "<p><img src=\"figure:nonesuch\"><img src=\"figure:nonesuch\"><img src=\"other.png\"></p>"
         "<p><img src=\"figure:plane-40\"></p>"));
-    const QStringList unknown = help::InsertFigures(doc, {QStringLiteral("plane-40")});
-    EXPECT_EQ(unknown, QStringList{QStringLiteral("nonesuch")});
-
+    EXPECT_EQ(help::InsertFigures(doc, {"plane-40"}), QStringList{"nonesuch"});
     std::vector<std::pair<QString, double>> figures;
     int images = 0;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             if (f.objectType() == help::FigureObjectType) {
@@ -142,7 +133,6 @@ TEST(InsertFigures, ReplacesEachNamedFigureByAnObjectAndReportsTheUnknown) {
                 images += it.fragment().length();
             }
         }
-    }
     // The text around a figure stays; the unknown and other images too.
     EXPECT_EQ(doc.begin().text(), QStringLiteral("a \uFFFC b"));
     EXPECT_EQ(images, 3);

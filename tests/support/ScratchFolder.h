@@ -18,9 +18,9 @@ class ScratchFolder : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path())); }
     void TearDown() override { QDir::setCurrent(home); }
-    // Everything in the current folder by name, hidden files, links and pipes included.
-    static QStringList Entries() {
-        return QDir().entryList(
+    // Everything in a folder (the current unless named), hidden files, links and pipes included.
+    static QStringList Entries(const QString& folder = {}) {
+        return QDir(folder).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
     // Empties the folder of everything, links, pipes and folders included.

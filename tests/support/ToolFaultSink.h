@@ -48,3 +48,11 @@ private:
     qint64 failAtByte_, written_ = 0;
     QString error_;
 };
+
+// Sinks failing at byte `at` of a write of `size` bytes: its write before the end, its flush at
+// the end, its commit after it.
+inline TFileSinkFactory FailingAt(qint64 at, qint64 size) {
+    using Fault = TFaultyToolSink::Fault;
+    const Fault fault = at < size ? Fault::Write : at > size ? Fault::Commit : Fault::Flush;
+    return [=] { return std::make_unique<TFaultyToolSink>(fault, at); };
+}

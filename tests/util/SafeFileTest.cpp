@@ -5,6 +5,7 @@
 #include "tests/support/GuiApplication.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ToolFaultSink.h"
+#include "util/FileInfo.h"
 #include "util/PictureWrite.h"
 #include "util/SettingsFile.h"
 #include "util/ToolFile.h"
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <ctime>
 #include <functional>
 #include <tuple>
 
@@ -35,18 +37,6 @@ protected:
     void TearDown() override {
         SetFileSinkFactory({});
         ScratchFolder::TearDown();
-    }
-    // "shared/l", a link to "t" made by `owner` in a sticky folder as /tmp; needs root.
-    bool ForeignLink(uid_t owner, std::string* why) const {
-        if (::geteuid() != 0) {
-            *why = "only root can make a link that belongs to another user";
-            return false;
-        }
-        EXPECT_TRUE(QDir().mkdir("shared") && ::chmod("shared", 01777) == 0);
-        Put("t", "important");
-        EXPECT_EQ(::symlink(qPrintable(dir.filePath("t")), "shared/l"), 0);
-        EXPECT_EQ(::lchown("shared/l", owner, owner), 0);
-        return true;
     }
 };
 
@@ -78,35 +68,33 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
          "larger than 10 bytes"},
     };
     for (const auto& [name, make, fault, reason] : cases) {
+        SCOPED_TRACE(name);
         Empty();
         make();
         const QStringList entries = Entries();
         const TFileContent read = ReadRegularFile("f", 10);
-        EXPECT_TRUE(read.fault == fault && read.reason.contains(QLatin1String(reason))) << name;
+        EXPECT_TRUE(read.fault == fault && read.reason.contains(QLatin1String(reason)));
         struct stat was = {}, now = {}, link = {};
         ::stat("f", &was);
         ::lstat("f", &link);
         QString error;
         const bool written = WriteRegularFile("f", "new", &error);
         ::stat("f", &now);
-        EXPECT_EQ(written, fault == F::None || fault == F::TooLarge) << name;
+        EXPECT_EQ(written, fault == F::None || fault == F::TooLarge);
         if (written) {
-            EXPECT_NE(now.st_ino, was.st_ino) << name << ": written in place";
+            EXPECT_NE(now.st_ino, was.st_ino) << "written in place";
             EXPECT_EQ(std::tuple(Read("f"), now.st_mode, now.st_uid, QFileInfo("f").isSymLink(),
                                  Entries()),
                       std::tuple(QByteArray("new"), was.st_mode, was.st_uid, S_ISLNK(link.st_mode),
-                                 entries))
-                << name;
+                                 entries));
         } else {
-            EXPECT_EQ(error, read.reason) << name;
-            EXPECT_EQ(std::tuple(now.st_mode, now.st_ino, now.st_rdev),
-                      std::tuple(was.st_mode, was.st_ino, was.st_rdev))
-                << name;
+            EXPECT_EQ(std::tuple(error, now.st_mode, now.st_ino, now.st_rdev),
+                      std::tuple(read.reason, was.st_mode, was.st_ino, was.st_rdev));
         }
         if (writer >= 0) {
             int pending = -1;
             EXPECT_EQ(::ioctl(writer, FIONREAD, &pending), 0);
-            EXPECT_EQ(pending, waiting.size()) << name << ": the pipe was read";
+            EXPECT_EQ(pending, waiting.size()) << "the pipe was read";
             ::close(std::exchange(writer, -1));
         }
     }
@@ -114,18 +102,19 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
 
 // As the kernel's protected_symlinks: another user's link in a sticky folder leads nowhere.
 TEST_F(SafeFileTest, ALinkAnotherUserMadeIsNotFollowed) {
-    std::string why;
-    if (!ForeignLink(Nobody, &why))
-        GTEST_SKIP() << why;
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can make a link that belongs to another user";
+    ASSERT_TRUE(QDir().mkdir("shared") && ::chmod("shared", 01777) == 0); // sticky, as /tmp
+    Put("t", "important");
+    ASSERT_EQ(::symlink(qPrintable(dir.filePath("t")), "shared/l"), 0);
+    ASSERT_EQ(::lchown("shared/l", Nobody, Nobody), 0);
     EXPECT_EQ(ReadRegularFile("shared/l", 100).fault, F::Link);
     QString error;
     EXPECT_FALSE(WriteRegularFile("shared/l", "replaced", &error));
     EXPECT_EQ(error, "it is a link another user could have made");
     EXPECT_FALSE(WriteRegularFile("shared/l/../x", "x"));
     EXPECT_EQ(Read("t"), "important");
-    EXPECT_EQ(QDir("shared").entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                       QDir::NoDotAndDotDot),
-              QStringList{"l"});
+    EXPECT_EQ(Entries("shared"), QStringList{"l"});
     ASSERT_EQ(::lchown("shared/l", 0, 0), 0); // root's own link is followed
     EXPECT_TRUE(WriteRegularFile("shared/l", "replaced"));
     EXPECT_EQ(Read("t"), "replaced");
@@ -142,9 +131,8 @@ TEST_F(SafeFileTest, ANameTheFileSystemCannotHoldIsRefused) {
     EXPECT_EQ(Entries(), QStringList());
 }
 
-// A file size limit at every byte in turn, then a failed flush and rename: the old file stays.
+// A file size limit at every byte in turn: the old file stays, or none is left.
 TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
-    using Fault = TFaultyToolSink::Fault;
     const QByteArray bytes = QByteArray("0123456789abcdef").repeated(20);
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit was{};
@@ -153,18 +141,12 @@ TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
         QFile::remove("f");
         if (!old.isEmpty())
             Put("f", old);
-        for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
-            if (at < bytes.size()) {
-                const rlimit limit{rlim_t(at), was.rlim_max};
-                ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-            } else {
-                const Fault fault = at == bytes.size() ? Fault::Flush : Fault::Commit;
-                SetFileSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault); });
-            }
+        for (qint64 at = 0; at < bytes.size(); ++at) {
+            const rlimit limit{rlim_t(at), was.rlim_max};
+            ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
             QString error;
             EXPECT_FALSE(WriteRegularFile("f", bytes, &error)) << at;
             ::setrlimit(RLIMIT_FSIZE, &was);
-            SetFileSinkFactory({});
             EXPECT_FALSE(error.isEmpty()) << at;
             EXPECT_EQ(std::tuple(Read("f"), Entries()),
                       std::tuple(old.isEmpty() ? "<none>" : old,
@@ -178,7 +160,6 @@ TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
 
 // Every writer of the program goes through the one sink.
 TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
-    using Fault = TFaultyToolSink::Fault;
     NeedApplication();
     const DrawingRecord drawing = RecordDiagram(MirrorConcave, -10);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
@@ -207,13 +188,12 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
         const qint64 size = QFileInfo(file).size();
         Put(file, "old");
         for (const qint64 at : {qint64(0), size / 2, size - 1, size, size + 1}) {
-            const Fault fault = at < size ? Fault::Write : at > size ? Fault::Commit : Fault::Flush;
-            SetFileSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
+            SetFileSinkFactory(FailingAt(at, size));
             error.clear();
             EXPECT_FALSE(write(&error)) << file.toStdString() << " at " << at;
-            EXPECT_TRUE(error == "No space left on device" || error == "Input/output error" ||
-                        error == "Permission denied")
-                << error.toStdString();
+            EXPECT_EQ(error, at < size   ? "No space left on device"
+                             : at > size ? "Permission denied"
+                                         : "Input/output error");
             EXPECT_EQ(Read(file), "old") << file.toStdString() << " at " << at;
         }
         SetFileSinkFactory({});
@@ -225,6 +205,55 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
     EXPECT_FALSE(QFileInfo::exists("home"));
 }
 
+// The lines' rules are CoreTest's; here, the view kept beside the language when chosen.
+TEST_F(SafeFileTest, TheViewIsKeptOnlyWhenChosen) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    EXPECT_EQ(ReadSavedClassroomView(), std::nullopt);
+    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+    ASSERT_TRUE(KeepLanguage(LangCatalan));
+    for (const bool view : {false, true}) {
+        ASSERT_TRUE(KeepClassroomView(view));
+        EXPECT_EQ(ReadSavedClassroomView(), view);
+    }
+    EXPECT_EQ(std::tuple(ReadSavedLanguage(), Read(SettingsFilePath())),
+              std::tuple(LangCatalan, "[General]\nclassroomview=true\nlanguage=ca\n"));
+}
+
+// Puts the zone back however the test ends, a failed assertion's return included.
+struct RestoreTimeZone {
+    const QByteArray saved = qgetenv("TZ");
+    ~RestoreTimeZone() {
+        saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
+        tzset();
+    }
+};
+
+// Half an hour either side of a new year (UTC), in the zone in force; no file, no year.
+TEST_F(SafeFileTest, FileYearIsOfTheLastWriteInLocalTime) {
+    const char* const cases[][3] = {{"UTC", "2023-12-31T23:30:00Z", "2023"},
+                                    {"Europe/Madrid", "2023-12-31T23:30:00Z", "2024"},
+                                    {"Asia/Tokyo", "2023-12-31T23:30:00Z", "2024"},
+                                    {"UTC", "2024-01-01T00:30:00Z", "2024"},
+                                    {"America/New_York", "2024-01-01T00:30:00Z", "2023"}};
+    ASSERT_TRUE(QDir().mkdir("folder"));
+    const QString path = dir.filePath("mirvex");
+    const RestoreTimeZone restore;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (const auto& c : cases) {
+        const QDateTime written = QDateTime::fromString(QString::fromLatin1(c[1]), Qt::ISODate);
+        ASSERT_TRUE(file.setFileTime(written, QFile::FileModificationTime));
+        qputenv("TZ", c[0]);
+        tzset();
+        const TProgramNameYear program = ProgramNameAndYear(path);
+        EXPECT_EQ(std::pair(program.Name, program.Year),
+                  std::pair(QString("mirvex"), QString(c[2])))
+            << c[0] << " " << c[1];
+    }
+    for (const QString& none : {dir.filePath("folder"), path + u'x', QString()})
+        EXPECT_EQ(FileYear(none), QString()) << none.toStdString();
+}
+
 // Drawn and encoded a band at a time, with progress that can stop it, as if drawn whole.
 TEST(LargePng, DrawnInBandsAsAWhole) {
     NeedApplication();
@@ -232,12 +261,9 @@ TEST(LargePng, DrawnInBandsAsAWhole) {
     const QSize size(4100, 4100);
     int calls = 0, last = -1;
     QString error;
-    const QByteArray png = EncodePicture(PanelPicture(drawing), PictureFormat::Png, size, &error,
-                                         [&](int done, int total) {
-                                             ++calls;
-                                             last = done;
-                                             return total == 17;
-                                         });
+    const QByteArray png =
+        EncodePicture(PanelPicture(drawing), PictureFormat::Png, size, &error,
+                      [&](int done, int total) { return ++calls, last = done, total == 17; });
     EXPECT_EQ(std::tuple(calls, last), std::tuple(18, 17));
     const QImage whole = RenderPicture(PanelPicture(drawing), size);
     // Each band's own origin moves a few antialiased edges by a hair.

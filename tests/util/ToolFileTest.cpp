@@ -18,7 +18,6 @@
 #include <array>
 #include <functional>
 #include <random>
-#include <string>
 #include <tuple>
 
 namespace {
@@ -36,12 +35,13 @@ protected:
         SetToolSinkFactory({});
         ScratchFolder::TearDown();
     }
-    static List Snapshot() {
+    static List Listed(std::size_t count, const auto& tool) {
         List list;
-        for (const auto& t : ToolList)
-            list.push_back({t->Title, t->File, t->Dir, t->Params});
+        for (std::size_t k = 1; k <= count; ++k)
+            list.push_back({tool(k).Title, tool(k).File, tool(k).Dir, tool(k).Params});
         return list;
     }
+    static List Snapshot() { return Listed(ToolCount(), Tool); }
     static void SetList(const List& list) {
         ToolList.clear();
         for (const Fields& f : list)
@@ -76,16 +76,12 @@ const std::tuple<const char*, QByteArray, List> ReadCases[] = {
 
 TEST_F(ToolFileTest, LoadFollowsTheLineRulesByteForByte) {
     for (const auto& [name, bytes, tools] : ReadCases) {
+        SCOPED_TRACE(name);
         WriteFile(bytes);
         SelectedTool = 1;
-        EXPECT_EQ((std::tuple{LoadTools(), Snapshot(), SelectedTool}), std::tuple(true, tools, 0u))
-            << name;
+        EXPECT_EQ((std::tuple{LoadTools(), Snapshot(), SelectedTool}), std::tuple(true, tools, 0u));
         const TToolIndex index(bytes); // the menu's index finds the same tools
-        List listed;
-        for (std::size_t k = 1; k <= index.count(); ++k)
-            listed.push_back(
-                {index.tool(k).Title, index.tool(k).File, index.tool(k).Dir, index.tool(k).Params});
-        EXPECT_EQ(listed, tools) << name;
+        EXPECT_EQ(Listed(index.count(), [&](std::size_t k) { return index.tool(k); }), tools);
     }
 }
 
@@ -101,11 +97,10 @@ TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheList) {
     for (const auto& [tools, bytes, refusal] : cases) {
         SetList(tools);
         QString error;
-        EXPECT_EQ(SaveTools(&error), !*refusal);
-        EXPECT_EQ(error.left(qstrlen(refusal)), refusal);
-        EXPECT_EQ(ReadFile(), bytes);
-        EXPECT_EQ(Entries(), QStringList{ToolFile});
-        EXPECT_EQ(Snapshot(), tools);
+        const bool saved = SaveTools(&error);
+        EXPECT_EQ(
+            std::tuple(saved, error.left(qstrlen(refusal)), ReadFile(), Entries(), Snapshot()),
+            std::tuple(!*refusal, QString(refusal), bytes, QStringList{ToolFile}, tools));
     }
 }
 
@@ -136,11 +131,9 @@ struct stat Stat(const char* name) {
 
 // Exactly ToolFileMaxBytes as SaveTools writes them: full tools, then a short one.
 QByteArray FileAtTheBound() {
-    const QByteArray line = QByteArray(255, 'w') + "\r\n";
-    const QByteArray group = line + line + line + line;
-    QByteArray bytes = group.repeated(ToolFileMaxBytes / group.size());
-    bytes += QByteArray(ToolFileMaxBytes - bytes.size() - 8, 's') + "\r\n\r\n\r\n\r\n";
-    return bytes;
+    const QByteArray group = (QByteArray(255, 'w') + "\r\n").repeated(4);
+    const QByteArray tools = group.repeated(ToolFileMaxBytes / group.size());
+    return tools + QByteArray(ToolFileMaxBytes - tools.size() - 8, 's') + "\r\n\r\n\r\n\r\n";
 }
 
 // The kinds of file are SafeFileTest's; here, the list and reasons each gives.
@@ -163,15 +156,15 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
         {"at the bound", [&] { WriteFile(atBound); }, F::None, ToolFileMaxBytes / 1028 + 1, ""},
     };
     for (const auto& [name, make, fault, count, reason] : cases) {
+        SCOPED_TRACE(name);
         Empty();
         make();
         QString error;
         SetList({{"old"}});
         EXPECT_EQ((std::tuple{LoadTools(&error), ToolCount(), LoadedToolFile().fault}),
-                  std::tuple(fault == F::None, count, fault))
-            << name;
-        EXPECT_TRUE(LoadedToolFile().reason.contains(QString::fromUtf8(reason))) << name;
-        EXPECT_TRUE(!*reason || error.contains(QString::fromUtf8(reason))) << name;
+                  std::tuple(fault == F::None, count, fault));
+        EXPECT_TRUE(LoadedToolFile().reason.contains(QString::fromUtf8(reason)));
+        EXPECT_TRUE(!*reason || error.contains(QString::fromUtf8(reason)));
     }
     EXPECT_EQ(Tool(ToolCount()).Title, QString(ToolFileMaxBytes % 1028 - 8, QLatin1Char('s')));
     QFile::remove(ToolFile);
@@ -187,31 +180,13 @@ struct Unprivileged {
     ~Unprivileged() { root && (::setfsuid(0), ::setfsgid(0)); }
 };
 
-// The user's own file, for the user Unprivileged stands for.
-void GiveAway(const char* name) {
-    ASSERT_EQ(::geteuid() == 0 ? ::chown(name, 65534, 65534) : 0, 0);
-}
-
-TEST_F(ToolFileTest, AFileThatCannotBeReadIsSaidToBeSo) {
-    WriteFile(Group);
-    GiveAway(ToolFile);
-    ASSERT_EQ(::chmod(ToolFile, 0200), 0);
-    ASSERT_EQ(::chmod(".", 0755), 0);
-    const Unprivileged nobody;
-    QString error, reason;
-    EXPECT_EQ((std::tuple{LoadTools(&error), LoadedToolFile().fault, error, CheckToolFile(&reason),
-                          reason, ToolCount()}),
-              std::tuple(false, TToolFileFault::System, "Permission denied", TToolFileCheck::Unread,
-                         "Permission denied", 0u));
-}
-
 // In a closed folder the file is written in place; a failure keeps the list for another try.
-TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
-    using Fault = TFaultyToolSink::Fault;
+// Made unreadable, it is said to be so.
+TEST_F(ToolFileTest, AClosedFolderIsSavedInPlaceAndAnUnreadableFileSaidToBe) {
     ASSERT_TRUE(QDir().mkdir("closed"));
     ASSERT_TRUE(QDir::setCurrent("closed"));
     WriteFile("old\r\n");
-    GiveAway(ToolFile);
+    ASSERT_EQ(::geteuid() == 0 ? ::chown(ToolFile, 65534, 65534) : 0, 0); // the user's own
     ASSERT_EQ(::chmod(ToolFile, 0640), 0);
     ASSERT_EQ(::chmod(".", ::geteuid() == 0 ? 0755 : 0555), 0);
     ASSERT_EQ(::chmod("..", 0755), 0);
@@ -225,10 +200,7 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
         EXPECT_TRUE(SaveTools(&error)) << error.toStdString();
         EXPECT_EQ(ReadFile(), bytes);
         for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
-            const Fault fault = at < bytes.size()   ? Fault::Write
-                                : at > bytes.size() ? Fault::Commit
-                                                    : Fault::Flush;
-            SetToolSinkFactory([=] { return std::make_unique<TFaultyToolSink>(fault, at); });
+            SetToolSinkFactory(FailingAt(at, bytes.size()));
             SetList(tools);
             error.clear();
             EXPECT_FALSE(SaveTools(&error) || error.isEmpty() || Snapshot() != tools) << at;
@@ -241,6 +213,13 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlace) {
     const struct stat now = Stat(ToolFile);
     EXPECT_EQ(std::tuple(now.st_ino, now.st_mode & 07777), std::tuple(inode, 0640u));
     EXPECT_EQ(Entries(), QStringList{ToolFile});
+    ASSERT_EQ(::chmod(ToolFile, 0200), 0);
+    const Unprivileged nobody;
+    QString error, reason;
+    EXPECT_EQ((std::tuple{LoadTools(&error), LoadedToolFile().fault, error, CheckToolFile(&reason),
+                          reason, ToolCount()}),
+              std::tuple(false, TToolFileFault::System, "Permission denied", TToolFileCheck::Unread,
+                         "Permission denied", 0u));
 }
 
 // Byte for byte: a new time alone is no change, other bytes of the same size and time are.
@@ -278,14 +257,7 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
     }
 }
 
-std::string Titles() {
-    std::string out;
-    for (std::size_t k = 1; k <= ToolCount(); ++k)
-        out += (k > 1 ? ";" : "") + Tool(k).Title.toStdString();
-    return out;
-}
-
-TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
+TEST_F(ToolFileTest, RemovalRenumbersTheRestAndTheSelectionFollowsItsRecord) {
     const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
         // removed, selected before, titles after, selected after; 0 and 5: no such tool
         {1, 0, "B;C;D", 0}, {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2},   {1, 2, "B;C;D", 1},
@@ -293,18 +265,18 @@ TEST(RemoveTool, RenumbersTheRestAndTheSelectionFollowsItsRecord) {
         {4, 3, "A;B;C", 3}, {0, 2, "A;B;C;D", 2}, {5, 2, "A;B;C;D", 2},
     };
     for (const auto& [removed, selected, titles, after] : rows) {
-        ToolList.clear();
-        for (const char* t : {"A", "B", "C", "D"})
-            AppendTool().Title = QString::fromLatin1(t);
+        SetList({{"A"}, {"B"}, {"C"}, {"D"}});
         SelectedTool = selected;
         const QString chosen = selected ? Tool(selected).Title : QString();
         RemoveTool(removed);
-        EXPECT_EQ(Titles(), titles) << removed << " " << selected;
-        EXPECT_EQ(SelectedTool, after) << removed << " " << selected;
-        EXPECT_EQ(after ? Tool(after).Title : chosen, chosen) << "the selection keeps its record";
+        QStringList left;
+        for (const Fields& tool : Snapshot())
+            left << tool[0];
+        // The selection keeps its record.
+        EXPECT_EQ(std::tuple(left.join(';'), SelectedTool, after ? Tool(after).Title : chosen),
+                  std::tuple(titles, after, chosen))
+            << removed << " " << selected;
     }
-    ToolList.clear();
-    SelectedTool = 0;
 }
 
 // ICU's table is the reference; it too keeps Windows' five undefined bytes as C1 controls.
