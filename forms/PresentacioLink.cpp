@@ -71,8 +71,8 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBa
     connect(panelHandle_, &TObjectHandle::dragged, this, [this](double column) {
         RunHandler([this, column] { Drag(column, classroom_->onPanel()); });
     });
-    connect(panelHandle_, &TObjectHandle::stepped, this,
-            [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
+    // A step goes through the bar itself, exactly as its arrows, page and end keys.
+    connect(panelHandle_, &TObjectHandle::stepped, bar_, &QScrollBar::triggerAction);
     connect(panelHandle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { OpPresentacioClick(); }); });
     connect(lesson_, &TLesson::changed, this, [this](const LessonState& state) {
@@ -97,19 +97,13 @@ void TPresentacioLink::Drag(double column, bool classroom) {
     window_->BarraDesplScroll(x + BarOrigin);
 }
 
-void TPresentacioLink::Step(QAbstractSlider::SliderAction action) {
-    // Through the bar itself, exactly as its arrows, page and end keys.
-    bar_->triggerAction(action);
-}
-
 void TPresentacioLink::OpPresentacioClick() {
     if (!presentacio_) {
         presentacio_ = new TFPresentacio(window_);
         connect(presentacio_, &TFPresentacio::dragged, this, [this](double column) {
             RunHandler([this, column] { Drag(column, classroom_->inPictures()); });
         });
-        connect(presentacio_, &TFPresentacio::stepped, this,
-                [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
+        connect(presentacio_, &TFPresentacio::stepped, bar_, &QScrollBar::triggerAction);
     }
     presentacio_->Obre();
     Actualitzat(lesson_->state());

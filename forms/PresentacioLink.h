@@ -45,7 +45,6 @@ private:
     // A drag to a column of the view's client area: the classroom
     // drawing's, or the panel's own.
     void Drag(double column, bool classroom);
-    void Step(QAbstractSlider::SliderAction action);
 
     TFPrincipal* window_;
     TLesson* lesson_;
