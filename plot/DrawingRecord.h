@@ -39,14 +39,8 @@ public:
         if (count < calls_.size()) {
             calls_.resize(count);
             // Texts are numbered in the order of their calls.
-            std::size_t texts = 0;
-            for (std::size_t i = count; i-- > 0;) {
-                if (calls_[i].op == Op::Text) {
-                    texts = static_cast<std::size_t>(calls_[i].a) + 1;
-                    break;
-                }
-            }
-            texts_.resize(texts);
+            texts_.resize(
+                static_cast<std::size_t>(std::ranges::count(calls_, Op::Text, &Call::op)));
         }
         ++clears_;
     }

@@ -143,7 +143,8 @@ template <typename Calls> bool PngCalls(png_structp png, Calls calls) {
 }
 
 // A large PNG drawn and encoded a band at a time, each band the drawing
-// clipped to it: the pixels are those RenderPicture gives for the whole.
+// clipped to it: the picture RenderPicture gives for the whole, but for the
+// antialiasing's rounding (a few units of a channel on some edge pixels).
 QByteArray BandedPng(const PictureSource& source, QSize size, const PictureProgress& progress,
                      QString* error) {
     QByteArray out;
