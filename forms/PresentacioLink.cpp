@@ -15,41 +15,22 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 
 #include <cstdint>
 
-namespace {
-
-QMenu* DiagramMenu(QMenuBar* menuBar) {
-    if (auto* menu = menuBar->findChild<QMenu*>(QStringLiteral("MenuDiagrama"))) {
-        return menu;
-    }
-    // After every menu already there, the tools menu included.
-    auto* menu = new QMenu(QStringLiteral("Diagrama"), menuBar);
-    menu->setObjectName(QStringLiteral("MenuDiagrama"));
-    menuBar->addMenu(menu);
-    return menu;
-}
-
-} // namespace
-
-TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBar* menuBar,
+TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, TDiagramCommands* commands,
                                    TGraficPanel* panel, QScrollBar* bar)
     : QObject(window), window_(window), lesson_(lesson), panel_(panel), bar_(bar) {
     setObjectName(QStringLiteral("PresentacioLink"));
 
-    QMenu* menu = DiagramMenu(menuBar);
+    // In the diagram's menu, after its own commands.
+    QMenu* menu = commands->menu();
     classroom_ = new TClassroomView(window, lesson_, menu, panel_);
-    if (auto* commands = window->findChild<TDiagramCommands*>(QStringLiteral("DiagramCommands"))) {
-        commands->setClassroom(classroom_);
-    }
+    commands->setClassroom(classroom_);
     connect(classroom_, &TClassroomView::viewChanged, this,
             [this] { RunHandler([this] { Actualitzat(lesson_->state()); }); });
-    if (!menu->isEmpty()) {
-        menu->addSeparator()->setObjectName(QStringLiteral("SepPresentacio"));
-    }
+    menu->addSeparator()->setObjectName(QStringLiteral("SepPresentacio"));
     item_ = menu->addAction(TFPresentacio::tr("Presentación"));
     item_->setObjectName(QStringLiteral("OpPresentacio"));
     item_->setShortcut(QKeySequence(Qt::Key_F11));
