@@ -59,7 +59,6 @@ public:
     void setImageResultsShown(bool shown);
 
     TPresentacioDiagrama* diagram() const { return diagram_; }
-    TObjectHandle* handle() const { return handle_; }
 
 signals:
     // The object dragged to this column of the panel's client area.

@@ -36,11 +36,6 @@ public:
     // results the main window has just re-captioned.
     void Retranslate();
 
-    // Null until the presentation is first opened.
-    TFPresentacio* presentacio() const { return presentacio_; }
-    TObjectHandle* panelHandle() const { return panelHandle_; }
-    TClassroomView* classroom() const { return classroom_; }
-
 private:
     // A drag to a column of the view's client area: the classroom
     // drawing's, or the panel's own.
