@@ -95,7 +95,6 @@ public:
     void replay(Surface& s, std::size_t from, std::size_t to) const;
 
     const std::vector<Call>& calls() const { return calls_; }
-    bool empty() const { return calls_.empty(); }
     // Changes whenever the record does: a picture made from it is still
     // the record's while this is the same.
     std::uint64_t version() const { return clears_ * 0x100000000ULL + calls_.size(); }
