@@ -56,6 +56,7 @@ public:
     // Pictures and printouts take the classroom view where it says so, and
     // print their numbers for people.
     void setClassroom(TClassroomView* classroom) { classroom_ = classroom; }
+    QMenu* menu() const { return menu_; }
 
 private:
     void ShowContextMenu(const QPoint& at);

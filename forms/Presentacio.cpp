@@ -54,16 +54,8 @@ constexpr double TypeDivisor = 40;
 
 // What can put one window over another, or take it away.
 bool MovesCover(QEvent::Type type) {
-    switch (type) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::WindowStateChange:
-        return true;
-    default:
-        return false;
-    }
+    return type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+           type == QEvent::Hide || type == QEvent::WindowStateChange;
 }
 
 void SetFontIfChanged(QWidget* w, const QFont& f) {
@@ -184,6 +176,7 @@ TFPresentacio::TFPresentacio(QWidget* owner, Owner kind)
     Retranslate();
     UseInstalledFaces(this);
     Disposa();
+    installEventFilter(this);
     if (owner_) {
         owner_->window()->installEventFilter(this);
     }
@@ -212,19 +205,11 @@ void TFPresentacio::CoverOwner() {
 }
 
 bool TFPresentacio::eventFilter(QObject* watched, QEvent* event) {
-    if (owner_ && watched == owner_->window() && MovesCover(event->type())) {
-        RunHandler([this] { CoverOwner(); });
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-bool TFPresentacio::event(QEvent* event) {
-    // After the window's own handling: a resize has laid it out first.
-    const bool handled = QWidget::event(event);
+    // This window's or the owner's: either may cover the other, or stop.
     if (MovesCover(event->type())) {
         RunHandler([this] { CoverOwner(); });
     }
-    return handled;
+    return QWidget::eventFilter(watched, event);
 }
 
 void TFPresentacio::changeEvent(QEvent* event) {
@@ -315,14 +300,15 @@ void TFPresentacio::setImageResultsShown(bool shown) {
 }
 
 void TFPresentacio::FitValue(Cell& c) {
-    // The type height, smaller only where a long number would not fit.
+    // The type height, smaller only where a long number would not fit, nor
+    // so tall that a descender is cut at the box's foot.
     const double full = typeHeight_ * c.sizeFactor;
     QFont f = c.value->font();
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(full))));
+    const QFontMetrics metrics(f);
     const int room = c.value->contentsRect().width() - 2 * c.value->margin() - 4;
-    const int needed = QFontMetrics(f).horizontalAdvance(c.value->text());
-    // Nor so tall that a descender is cut at the box's foot.
-    const int tall = c.value->contentsRect().height(), lineHeight = QFontMetrics(f).height();
+    const int needed = metrics.horizontalAdvance(c.value->text());
+    const int tall = c.value->contentsRect().height(), lineHeight = metrics.height();
     double share = 1.0;
     if (needed > room && room > 0) {
         share = double(room) / needed;
@@ -334,13 +320,14 @@ void TFPresentacio::FitValue(Cell& c) {
         f.setPixelSize(std::max(1, static_cast<int>(std::floor(full * share))));
     }
     SetFontIfChanged(c.value, f);
-    if (c.box && (f != c.indentFont || c.value->margin() != c.indentMargin)) {
+    if (c.box) {
         // Half an "x" in from the side the text keeps to, as in a label
         // that draws its own frame.
-        c.indentFont = f;
-        c.indentMargin = c.value->margin();
-        c.value->setIndent(
-            std::max(0, QFontMetrics(f).horizontalAdvance(QLatin1Char('x')) / 2 - c.indentMargin));
+        const int indent = std::max(0, QFontMetrics(f).horizontalAdvance(QLatin1Char('x')) / 2 -
+                                           c.value->margin());
+        if (c.value->indent() != indent) {
+            c.value->setIndent(indent);
+        }
     }
 }
 
@@ -374,27 +361,22 @@ void TFPresentacio::Disposa() {
     // fit. Whichever leaves the diagram larger.
     const double cellW = std::max(CellWidth * u, longest + 0.4 * u),
                  cellH = captionH + (ValueHeight + CellGap) * u, margin = Margin * u;
-    const double headingH = captionH;
     const double columnW = cellW + 2 * margin;
-    const bool columnFits = int(Cells) * cellH + headingH + 2 * margin <= h;
+    const bool columnFits = int(Cells) * cellH + captionH + 2 * margin <= h;
     const double besideScale = columnFits ? scaleIn(w - columnW, h) : 0.0;
     const int perRow = std::clamp(static_cast<int>((w - 2 * margin) / cellW), 1, int(Cells));
     // The image's two cells start a row of their own, under their heading.
     const int firstRows = (int(ImagePosition) + perRow - 1) / perRow;
     const int imageRows = (int(Cells) - int(ImagePosition) + perRow - 1) / perRow;
     const int rows = firstRows + imageRows;
-    const double bandH = rows * cellH + headingH + 2 * margin;
+    const double bandH = rows * cellH + captionH + 2 * margin;
     const double underScale = scaleIn(w, h - bandH);
     const bool beside = besideScale >= underScale && besideScale > 0;
 
-    QRectF diagramArea, resultsArea;
-    if (beside) {
-        diagramArea = QRectF(0, 0, w - columnW, h);
-        resultsArea = QRectF(w - columnW, 0, columnW, h);
-    } else {
-        diagramArea = QRectF(0, 0, w, std::max(0.0, h - bandH));
-        resultsArea = QRectF(0, diagramArea.height(), w, h - diagramArea.height());
-    }
+    const QRectF diagramArea(0, 0, beside ? w - columnW : w, beside ? h : std::max(0.0, h - bandH));
+    const QRectF resultsArea = beside
+                                   ? QRectF(w - columnW, 0, columnW, h)
+                                   : QRectF(0, diagramArea.height(), w, h - diagramArea.height());
     diagram_->setGeometry(diagramArea.toRect());
     results_->setGeometry(resultsArea.toRect());
 
@@ -403,16 +385,16 @@ void TFPresentacio::Disposa() {
     const int lines = beside ? int(Cells) : rows;
     const int imageLine = beside ? int(ImagePosition) : firstRows;
     const double left0 = (resultsArea.width() - columns * cellW) / 2;
-    const double top0 = (resultsArea.height() - lines * cellH - headingH + CellGap * u) / 2;
+    const double top0 = (resultsArea.height() - lines * cellH - captionH + CellGap * u) / 2;
     SetFontIfChanged(heading_, headingFont);
     heading_->setGeometry(
-        QRectF(left0 + 0.1 * u, top0 + imageLine * cellH, columns * cellW, headingH).toRect());
+        QRectF(left0 + 0.1 * u, top0 + imageLine * cellH, columns * cellW, captionH).toRect());
     for (int i = 0; i < Cells; ++i) {
         const bool ofImage = i >= int(ImagePosition);
         const int slot = ofImage ? imageLine * columns + (i - int(ImagePosition)) : i;
         const int col = slot % columns, line = slot / columns;
         const double x = left0 + col * cellW + 0.1 * u,
-                     y = top0 + line * cellH + (ofImage ? headingH : 0);
+                     y = top0 + line * cellH + (ofImage ? captionH : 0);
         Cell& c = cells_[static_cast<std::size_t>(i)];
         c.caption->setGeometry(QRectF(x, y, cellW - 0.2 * u, captionH).toRect());
         const QRect valueRect = QRectF(x, y + captionH, cellW - 0.2 * u, ValueHeight * u).toRect();

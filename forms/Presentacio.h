@@ -59,7 +59,6 @@ public:
     void setImageResultsShown(bool shown);
 
     TPresentacioDiagrama* diagram() const { return diagram_; }
-    TObjectHandle* handle() const { return handle_; }
 
 signals:
     // The object dragged to this column of the panel's client area.
@@ -70,7 +69,6 @@ signals:
     void revealAsked();
 
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -84,8 +82,6 @@ private:
         QLabel* value;
         QFrame* box = nullptr;   // the value's sunken frame, if any
         double sizeFactor = 1.0; // of the type height, for the value
-        QFont indentFont;        // what the value's indent was set for
-        int indentMargin = -1;
     };
     enum CellIndex { Mirror, Object, Kind, Orientation, Size, ImagePosition, Magnifying, Cells };
 

@@ -15,41 +15,22 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 
 #include <cstdint>
 
-namespace {
-
-QMenu* DiagramMenu(QMenuBar* menuBar) {
-    if (auto* menu = menuBar->findChild<QMenu*>(QStringLiteral("MenuDiagrama"))) {
-        return menu;
-    }
-    // After every menu already there, the tools menu included.
-    auto* menu = new QMenu(QStringLiteral("Diagrama"), menuBar);
-    menu->setObjectName(QStringLiteral("MenuDiagrama"));
-    menuBar->addMenu(menu);
-    return menu;
-}
-
-} // namespace
-
-TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBar* menuBar,
+TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, TDiagramCommands* commands,
                                    TGraficPanel* panel, QScrollBar* bar)
     : QObject(window), window_(window), lesson_(lesson), panel_(panel), bar_(bar) {
     setObjectName(QStringLiteral("PresentacioLink"));
 
-    QMenu* menu = DiagramMenu(menuBar);
+    // In the diagram's menu, after its own commands.
+    QMenu* menu = commands->menu();
     classroom_ = new TClassroomView(window, lesson_, menu, panel_);
-    if (auto* commands = window->findChild<TDiagramCommands*>(QStringLiteral("DiagramCommands"))) {
-        commands->setClassroom(classroom_);
-    }
+    commands->setClassroom(classroom_);
     connect(classroom_, &TClassroomView::viewChanged, this,
             [this] { RunHandler([this] { Actualitzat(lesson_->state()); }); });
-    if (!menu->isEmpty()) {
-        menu->addSeparator()->setObjectName(QStringLiteral("SepPresentacio"));
-    }
+    menu->addSeparator()->setObjectName(QStringLiteral("SepPresentacio"));
     item_ = menu->addAction(TFPresentacio::tr("Presentación"));
     item_->setObjectName(QStringLiteral("OpPresentacio"));
     item_->setShortcut(QKeySequence(Qt::Key_F11));
@@ -71,8 +52,8 @@ TPresentacioLink::TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBa
     connect(panelHandle_, &TObjectHandle::dragged, this, [this](double column) {
         RunHandler([this, column] { Drag(column, classroom_->onPanel()); });
     });
-    connect(panelHandle_, &TObjectHandle::stepped, this,
-            [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
+    // A step goes through the bar itself, exactly as its arrows, page and end keys.
+    connect(panelHandle_, &TObjectHandle::stepped, bar_, &QScrollBar::triggerAction);
     connect(panelHandle_, &TObjectHandle::doubleClicked, this,
             [this] { RunHandler([this] { OpPresentacioClick(); }); });
     connect(lesson_, &TLesson::changed, this, [this](const LessonState& state) {
@@ -97,19 +78,13 @@ void TPresentacioLink::Drag(double column, bool classroom) {
     window_->BarraDesplScroll(x + BarOrigin);
 }
 
-void TPresentacioLink::Step(QAbstractSlider::SliderAction action) {
-    // Through the bar itself, exactly as its arrows, page and end keys.
-    bar_->triggerAction(action);
-}
-
 void TPresentacioLink::OpPresentacioClick() {
     if (!presentacio_) {
         presentacio_ = new TFPresentacio(window_);
         connect(presentacio_, &TFPresentacio::dragged, this, [this](double column) {
             RunHandler([this, column] { Drag(column, classroom_->inPictures()); });
         });
-        connect(presentacio_, &TFPresentacio::stepped, this,
-                [this](QAbstractSlider::SliderAction a) { RunHandler([this, a] { Step(a); }); });
+        connect(presentacio_, &TFPresentacio::stepped, bar_, &QScrollBar::triggerAction);
     }
     presentacio_->Obre();
     Actualitzat(lesson_->state());

@@ -5,7 +5,6 @@
 #include <QObject>
 
 class QAction;
-class QMenuBar;
 class QScrollBar;
 class TFPrincipal;
 class TFPresentacio;
@@ -14,6 +13,7 @@ class TLesson;
 struct LessonState;
 class TObjectHandle;
 class TClassroomView;
+class TDiagramCommands;
 
 // What ties the main window to the object moved by hand and to the
 // presentation window: the "Presentación" item (F11) of the "Diagrama"
@@ -24,8 +24,8 @@ class TClassroomView;
 class TPresentacioLink : public QObject {
     Q_OBJECT
 public:
-    TPresentacioLink(TFPrincipal* window, TLesson* lesson, QMenuBar* menuBar, TGraficPanel* panel,
-                     QScrollBar* bar);
+    TPresentacioLink(TFPrincipal* window, TLesson* lesson, TDiagramCommands* commands,
+                     TGraficPanel* panel, QScrollBar* bar);
 
     // A new scene of the lesson, a failed drawing included: the
     // presentation, when shown, follows.
@@ -36,16 +36,10 @@ public:
     // results the main window has just re-captioned.
     void Retranslate();
 
-    // Null until the presentation is first opened.
-    TFPresentacio* presentacio() const { return presentacio_; }
-    TObjectHandle* panelHandle() const { return panelHandle_; }
-    TClassroomView* classroom() const { return classroom_; }
-
 private:
     // A drag to a column of the view's client area: the classroom
     // drawing's, or the panel's own.
     void Drag(double column, bool classroom);
-    void Step(QAbstractSlider::SliderAction action);
 
     TFPrincipal* window_;
     TLesson* lesson_;

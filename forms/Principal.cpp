@@ -484,7 +484,7 @@ void TFPrincipal::showEvent(QShowEvent* event) {
     }
     if (presentacioLink_ == nullptr) {
         presentacioLink_ =
-            new TPresentacioLink(this, lesson_, ui->MenuMirvex, ui->Grafic, ui->BarraDespl);
+            new TPresentacioLink(this, lesson_, diagramCommands_, ui->Grafic, ui->BarraDespl);
     }
     if (exerciseCommands_ == nullptr) {
         exerciseCommands_ = new TExerciseCommands(this, ui->MenuMirvex);

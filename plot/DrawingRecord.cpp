@@ -4,17 +4,16 @@
 #include <algorithm>
 
 void DrawingRecord::replay(Surface& s, std::size_t from, std::size_t to) const {
-    const std::vector<Call>& calls = calls_;
-    to = std::min(to, calls.size());
+    to = std::min(to, calls_.size());
     from = std::min(from, to);
     for (std::size_t i = from; i-- > 0;) {
-        if (calls[i].op == Op::Pen) {
-            s.selectPen(calls[i].pen);
+        if (calls_[i].op == Op::Pen) {
+            s.selectPen(calls_[i].pen);
             break;
         }
     }
     for (std::size_t i = from; i < to; ++i) {
-        const Call& c = calls[i];
+        const Call& c = calls_[i];
         switch (c.op) {
         case Op::Pen:
             s.selectPen(c.pen);

@@ -39,14 +39,8 @@ public:
         if (count < calls_.size()) {
             calls_.resize(count);
             // Texts are numbered in the order of their calls.
-            std::size_t texts = 0;
-            for (std::size_t i = count; i-- > 0;) {
-                if (calls_[i].op == Op::Text) {
-                    texts = static_cast<std::size_t>(calls_[i].a) + 1;
-                    break;
-                }
-            }
-            texts_.resize(texts);
+            texts_.resize(
+                static_cast<std::size_t>(std::ranges::count(calls_, Op::Text, &Call::op)));
         }
         ++clears_;
     }
@@ -101,7 +95,6 @@ public:
     void replay(Surface& s, std::size_t from, std::size_t to) const;
 
     const std::vector<Call>& calls() const { return calls_; }
-    bool empty() const { return calls_.empty(); }
     // Changes whenever the record does: a picture made from it is still
     // the record's while this is the same.
     std::uint64_t version() const { return clears_ * 0x100000000ULL + calls_.size(); }

@@ -122,10 +122,8 @@ void ImageSurface::frameAndFill(int w, int h) {
     touch(QRect(0, 0, w, h));
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        const bool edgeRow = (y == 0 || y == h - 1);
-        for (int x = 0; x < w; ++x) {
-            line[x] = (edgeRow || x == 0 || x == w - 1) ? black : white;
-        }
+        std::fill(line, line + w, y == 0 || y == h - 1 ? black : white);
+        line[0] = line[w - 1] = black;
     }
 }
 

@@ -54,7 +54,8 @@ bool PainterSurface::drawsDotted() const {
 }
 
 QPen PainterSurface::qtPen() const {
-    const double width = penWidth();
+    // Its client pixels on the device, at least one unit.
+    const double width = std::max(pen_.width * sx_, 1.0);
     QPen pen(ToQColor(pen_.color), width);
     pen.setJoinStyle(Qt::RoundJoin);
     if (pen_.width > 1) {
@@ -85,33 +86,26 @@ QPointF PainterSurface::thinStart(const QPointF& from, const QPointF& to) const 
 }
 
 void PainterSurface::drawChainAsLines() {
-    const QPen pen = qtPen();
+    QPen pen = qtPen();
     const bool round = pen_.width > 1 && !pen_.squareEnds;
-    QList<QLineF>& lines = lines_;
-    lines.clear();
-    bool hasLength = false;
+    lines_.clear();
     for (qsizetype i = 0; i + 1 < chain_.size(); ++i) {
         const QPointF& from = chain_[i];
         const QPointF& to = chain_[i + 1];
-        if (from == to) {
-            continue;
-        }
-        hasLength = true;
         // A thin line starts half a pixel back, which covers its first
         // pixel and overlaps the line before it, so that no seam shows
         // where two antialiased ends meet.
-        lines.append(QLineF(round || pen_.squareEnds ? from : thinStart(from, to), to));
+        if (from != to) {
+            lines_.append(QLineF(round || pen_.squareEnds ? from : thinStart(from, to), to));
+        }
     }
-    if (!lines.isEmpty()) {
-        QPen flat = pen;
-        flat.setCapStyle(pen_.squareEnds ? Qt::SquareCap : Qt::FlatCap);
-        painter_.setPen(flat);
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawLines(lines);
-    }
-    if (!hasLength) {
+    if (lines_.isEmpty()) {
         return;
     }
+    pen.setCapStyle(pen_.squareEnds ? Qt::SquareCap : Qt::FlatCap);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawLines(lines_);
     // Round ends and joins are discs of the pen's width at the points; a
     // thin chain needs them only where it turns sharply.
     const double radius = pen.widthF() / 2;

@@ -83,8 +83,6 @@ private:
     // The point of the painter where a client coordinate lands.
     QPointF toDevice(double fx, double fy) const;
     QPen qtPen() const;
-    // The pen's width on the device: its client pixels, at least one unit.
-    double penWidth() const { return std::max(pen_.width * sx_, 1.0); }
     bool drawsDotted() const;
     // Where a solid one-pixel line from `from` towards `to` begins: half a
     // client pixel back, so that it covers its first pixel.

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,14 +78,12 @@ QByteArray SvgPicture(const PictureSource& source, QSize size) {
 
 std::optional<PictureFormat> PictureFormatOf(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("png")) {
-        return PictureFormat::Png;
-    }
-    if (suffix == QLatin1String("svg")) {
-        return PictureFormat::Svg;
-    }
-    if (suffix == QLatin1String("pdf")) {
-        return PictureFormat::Pdf;
+    for (const auto& [name, format] : {std::pair{"png", PictureFormat::Png},
+                                       {"svg", PictureFormat::Svg},
+                                       {"pdf", PictureFormat::Pdf}}) {
+        if (suffix == QLatin1String(name)) {
+            return format;
+        }
     }
     return std::nullopt;
 }
@@ -123,7 +122,7 @@ namespace {
 constexpr int BandRows = 256;
 
 // libpng reports its errors by a long jump: nothing that needs destroying
-// lives in the frames between these functions' setjmp and the library.
+// lives in the frames between PngCalls' setjmp and the library.
 void PngAppend(png_structp png, png_bytep data, std::size_t size) {
     static_cast<QByteArray*>(png_get_io_ptr(png))
         ->append(reinterpret_cast<const char*>(data), qsizetype(size));
@@ -134,50 +133,38 @@ void PngFlush(png_structp) {}
 }
 void PngWarning(png_structp, png_const_charp) {}
 
-bool PngBegin(png_structp png, png_infop info, QByteArray* out, QSize size) {
+// Runs libpng calls, false where they failed.
+template <typename Calls> bool PngCalls(png_structp png, Calls calls) {
     if (setjmp(png_jmpbuf(png))) {
         return false;
     }
-    png_set_write_fn(png, out, PngAppend, PngFlush);
-    png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    // The rows are QImage::Format_RGB32's: 0xffRRGGBB in native order.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    png_set_bgr(png);
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-#else
-    png_set_filler(png, 0, PNG_FILLER_BEFORE);
-#endif
-    return true;
-}
-
-bool PngRows(png_structp png, png_bytepp rows, int count) {
-    if (setjmp(png_jmpbuf(png))) {
-        return false;
-    }
-    png_write_rows(png, rows, png_uint_32(count));
-    return true;
-}
-
-bool PngEnd(png_structp png, png_infop info) {
-    if (setjmp(png_jmpbuf(png))) {
-        return false;
-    }
-    png_write_end(png, info);
+    calls();
     return true;
 }
 
 // A large PNG drawn and encoded a band at a time, each band the drawing
-// clipped to it: the pixels are those RenderPicture gives for the whole.
+// clipped to it: the picture RenderPicture gives for the whole, but for the
+// antialiasing's rounding (a few units of a channel on some edge pixels).
 QByteArray BandedPng(const PictureSource& source, QSize size, const PictureProgress& progress,
                      QString* error) {
     QByteArray out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const int bands = (size.height() + BandRows - 1) / BandRows;
-    bool ok = info && PngBegin(png, info, &out, size);
+    bool ok = info && PngCalls(png, [&] {
+                  png_set_write_fn(png, &out, PngAppend, PngFlush);
+                  png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 8,
+                               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                               PNG_FILTER_TYPE_DEFAULT);
+                  png_write_info(png, info);
+        // The rows are QImage::Format_RGB32's: 0xffRRGGBB in native order.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+                  png_set_bgr(png);
+                  png_set_filler(png, 0, PNG_FILLER_AFTER);
+#else
+        png_set_filler(png, 0, PNG_FILLER_BEFORE);
+#endif
+              });
     QImage band(size.width(), BandRows, QImage::Format_RGB32);
     std::vector<png_bytep> rows(BandRows);
     bool cancelled = false;
@@ -197,9 +184,9 @@ QByteArray BandedPng(const PictureSource& source, QSize size, const PictureProgr
         for (int i = 0; i < count; ++i) {
             rows[std::size_t(i)] = band.scanLine(i);
         }
-        ok = PngRows(png, rows.data(), count);
+        ok = PngCalls(png, [&] { png_write_rows(png, rows.data(), png_uint_32(count)); });
     }
-    ok = ok && !cancelled && PngEnd(png, info);
+    ok = ok && !cancelled && PngCalls(png, [&] { png_write_end(png, info); });
     png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
     if (!ok) {
         if (error) {

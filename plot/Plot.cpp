@@ -32,31 +32,13 @@ std::int32_t RoundToPixel(long double v) {
     return static_cast<std::int32_t>(r);
 }
 
-// Replaces the program's pen by one that differs in one attribute and puts
+// Replaces the window's pen by one that differs in one attribute and puts
 // it on the surface; the pen is never saved or restored, it carries on.
-template <typename Change> void ReplacePen(TPen& current, Surface& s, Change change) {
-    TPen pen = current;
+template <typename Change> void ReplacePen(const TPlotWindow& W, Change change) {
+    TPen pen = *W.Pen;
     change(pen);
-    s.selectPen(pen);
-    current = pen;
-}
-
-void SetStyle(TPen& current, Surface& s, std::uint8_t style) {
-    if (style > 3) {
-        throw RunError("Range check error");
-    }
-    ReplacePen(current, s, [style](TPen& p) { p.style = PenStyles[style]; });
-}
-void SetColor(TPen& current, Surface& s, TColor color) {
-    ReplacePen(current, s, [color](TPen& p) { p.color = color; });
-}
-void SetWidth(TPen& current, Surface& s, std::uint8_t width) {
-    ReplacePen(current, s, [width](TPen& p) { p.width = width; });
-}
-void Reset(TPen& current, Surface& s) {
-    SetStyle(current, s, 0);
-    SetColor(current, s, 0);
-    SetWidth(current, s, 1);
+    W.DC->selectPen(pen);
+    *W.Pen = pen;
 }
 
 // Cosine and sine of an extended angle. On x86 the FPU's own instruction
@@ -223,42 +205,29 @@ void PlotCircle(const TPlotWindow& W, double cx, double cy, double r) {
     W.DC->ellipse(a.x, a.y, b.x, b.y, a.fx, a.fy, b.fx, b.fy);
 }
 
-void PenStyle(Surface& s, std::uint8_t style) {
-    SetStyle(CurrentPen, s, style);
-}
-
-void PenColor(Surface& s, TColor color) {
-    SetColor(CurrentPen, s, color);
-}
-
-void PenWidth(Surface& s, std::uint8_t width) {
-    SetWidth(CurrentPen, s, width);
-}
-
-void PenSet(Surface& s, std::uint8_t style, TColor color, std::uint8_t width) {
-    PenStyle(s, style);
-    PenColor(s, color);
-    PenWidth(s, width);
-}
-
-void PenReset(Surface& s) {
-    Reset(CurrentPen, s);
-}
-
 void PenStyle(const TPlotWindow& W, std::uint8_t style) {
-    SetStyle(*W.Pen, *W.DC, style);
+    if (style > 3) {
+        throw RunError("Range check error");
+    }
+    ReplacePen(W, [style](TPen& p) { p.style = PenStyles[style]; });
 }
 
 void PenColor(const TPlotWindow& W, TColor color) {
-    SetColor(*W.Pen, *W.DC, color);
+    ReplacePen(W, [color](TPen& p) { p.color = color; });
 }
 
 void PenWidth(const TPlotWindow& W, std::uint8_t width) {
-    SetWidth(*W.Pen, *W.DC, width);
+    ReplacePen(W, [width](TPen& p) { p.width = width; });
+}
+
+void PenSet(const TPlotWindow& W, std::uint8_t style, TColor color, std::uint8_t width) {
+    PenStyle(W, style);
+    PenColor(W, color);
+    PenWidth(W, width);
 }
 
 void PenReset(const TPlotWindow& W) {
-    Reset(*W.Pen, *W.DC);
+    PenSet(W, 0, 0, 1);
 }
 
 double DegToRad(double d) {

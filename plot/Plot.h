@@ -48,15 +48,12 @@ void PlotArrow(const TPlotWindow& W, double x1, double y1, double x2, double y2)
 void PlotArc(const TPlotWindow& W, double cx, double cy, double r, double start, double end);
 void PlotCircle(const TPlotWindow& W, double cx, double cy, double r);
 
-void PenStyle(Surface& s, std::uint8_t style);
-void PenColor(Surface& s, TColor color);
-void PenWidth(Surface& s, std::uint8_t width);
-void PenSet(Surface& s, std::uint8_t style, TColor color, std::uint8_t width);
-void PenReset(Surface& s);
-// The same on a plot window's own pen and surface.
+// The pen operations change the plot window's pen (the program's one pen
+// unless the window has its own) and put it on the window's surface.
 void PenStyle(const TPlotWindow& W, std::uint8_t style);
 void PenColor(const TPlotWindow& W, TColor color);
 void PenWidth(const TPlotWindow& W, std::uint8_t width);
+void PenSet(const TPlotWindow& W, std::uint8_t style, TColor color, std::uint8_t width);
 void PenReset(const TPlotWindow& W);
 
 double DegToRad(double d);

@@ -110,7 +110,7 @@ const RayCase RayCases[] = {
 TEST_F(Drawing, StepByStepRaysArrowsMarksAndThePenEachStepLeaves) {
     for (const auto& c : RayCases) {
         Draw(c.kind, c.x, /*stepByStep=*/true);
-        PenStyle(surface, 0);
+        PenStyle(W, 0);
         dibuixaEntorn(W, c.kind);
         EXPECT_EQ(Black, CurrentPen) << c.x;
         double placed = NAN;

@@ -82,7 +82,7 @@ TEST(Plot, FaultsRaiseTheirMessages) {
     }
     EXPECT_EQ("Floating point division by zero", ErrorOf([&] { PlotArc(b.W, 0, 0, 0, 0, 1); }));
     EXPECT_EQ("Floating point division by zero", ErrorOf([&] { PlotArc(n.W, 0, 0, 50, 0, 1); }));
-    EXPECT_EQ("Range check error", ErrorOf([&] { PenStyle(b.surface, 4); }));
+    EXPECT_EQ("Range check error", ErrorOf([&] { PenStyle(b.W, 4); }));
 }
 
 TEST(PlotShapes, RayArrowAndCircle) {
@@ -148,12 +148,13 @@ TEST(PlotArc, KeptPixelsBelongToTheirWholeBinding) {
 
 TEST(Pen, ReplacedOneAttributeAtATimeAndCarriedOn) {
     RecordingSurface s;
+    const TPlotWindow W{.DC = &s};
     PlotUnitInit();
-    PenColor(s, RGB(1, 2, 3));
-    PenWidth(s, 2);
+    PenColor(W, RGB(1, 2, 3));
+    PenWidth(W, 2);
     EXPECT_EQ((TPen{LineStyle::Dot, RGB(1, 2, 3), 2}), s.pen()); // the initial style kept
-    PenStyle(s, 2);
-    PenReset(s);
+    PenStyle(W, 2);
+    PenReset(W);
     EXPECT_EQ((TPen{LineStyle::Solid, 0, 1}), s.pen());
     EXPECT_EQ(6, s.penSelections);
 }
