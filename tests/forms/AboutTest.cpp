@@ -68,21 +68,19 @@ class AboutTest : public QObject {
     }
 
 private slots:
-    void controls() {
-        const TFSobre box;
-        QCOMPARE(box.objectName(), QStringLiteral("FSobre"));
+    // Its controls' places; the program's name by its file's name (the texts of every language
+    // are LanguageTest's); an icon only from an icon file.
+    void placesTextsAndIcon() {
         const std::pair<const char*, QPoint> places[] = {
             {"PanSobre", {9, 10}},  {"Icona", {1, 1}},        {"ProductName", {40, 19}},
             {"Version", {234, 39}}, {"Copyright", {72, 110}}, {"Comments", {16, 67}},
             {"BtSobre", {111, 184}}};
+        const TFSobre fresh;
+        QCOMPARE(fresh.objectName(), QStringLiteral("FSobre"));
         for (const auto& [name, place] : places)
-            QVERIFY2(box.findChild<QWidget*>(name) && box.findChild<QWidget*>(name)->pos() == place,
+            QVERIFY2(fresh.findChild<QWidget*>(name) &&
+                         fresh.findChild<QWidget*>(name)->pos() == place,
                      name);
-    }
-
-    // The program's name by its file's name; the texts of every language
-    // are LanguageTest's.
-    void texts() {
         UseLanguage(LangSpanish);
         const QString credits = u"Equipo Vexaria  \nhttp://vexaria.example.org/es \n"
                                 u"mail: vexaria@example.org"_s;
@@ -95,15 +93,10 @@ private slots:
             QCOMPARE(Texts(box),
                      QStringList({"Sobre " + base, base, credits, "Espejos", "", "¡Vaya!"}));
         }
-    }
-
-    void iconOnlyFromAFile() {
         QImage image(48, 48, QImage::Format_ARGB32);
         image.fill(Qt::red);
         QVERIFY(image.save(dir.filePath("real.ico"), "ico"));
-        const std::pair<const char*, int> files[] = {
-            {"missing.ico", 0}, {".", 0}, {"real.ico", 32}};
-        for (const auto& [name, side] : files) {
+        for (const auto& [name, side] : {std::pair{"missing.ico", 0}, {".", 0}, {"real.ico", 32}}) {
             TFSobre box;
             SetUp(box, "mirvex", dir.filePath(name));
             QLabel* icon = Label(box, "Icona");
@@ -135,11 +128,7 @@ private slots:
         QVERIFY(bytes.size() < IconFileMaxBytes && file.open(QIODevice::WriteOnly) &&
                 file.write(bytes) == bytes.size() && file.flush());
         TFSobre box;
-        try {
-            SetUp(box, "mirvex", file.fileName());
-        } catch (const RunError& error) {
-            QFAIL(error.what());
-        }
+        SetUp(box, "mirvex", file.fileName()); // a RunError escaping fails the test
         QLabel* icon = Label(box, "Icona");
         QCOMPARE(icon->pixmap().size(), QSize(32, 32));
         QCOMPARE(icon->pixmap().toImage().pixel(16, 16), shown);
@@ -195,17 +184,14 @@ private slots:
             box->ShowModeless();
             QVERIFY2(box->pos() == QPoint(60, 70) && Texts(*box) == texts, way);
         }
-        delete box;
-    }
-
-    void openBoxLetsProgramEnd() {
+        // Open, it lets the program end when the main window closes.
         QWidget main;
         main.show();
-        TFSobre box;
-        box.ShowModeless();
+        box->ShowModeless();
         QTimer::singleShot(0, &main, &QWidget::close);
         QTimer::singleShot(5000, &main, [] { QCoreApplication::exit(1); }); // kept running
         QCOMPARE(QCoreApplication::exec(), 0);
+        delete box;
     }
 };
 

@@ -9,7 +9,7 @@
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
 #include "forms/USobre.h"
-#include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,23 +17,16 @@
 
 #include <memory>
 
-class ClassroomViewTest : public QObject {
+class ClassroomViewTest : public MainWindowSteps {
     Q_OBJECT
-    std::unique_ptr<TFPrincipal> w;
     QTemporaryDir dir;
     QString conf;
 
-    template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
     QAction* item() { return get<QAction>("OpVistaClase"); }
     TClassroomView* view() { return get<TClassroomView>("ClassroomView"); }
     QString saved() {
         QFile f(conf);
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
-    void start() {
-        w = std::make_unique<TFPrincipal>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
 
 private slots:
@@ -68,19 +61,11 @@ private slots:
         w.reset();
         start();
         QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
-        item()->trigger();
-        QVERIFY(!get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
-    }
-
-    // A drag of the scroll bar over the convex mirror's whole range: each
-    // step reaches the lesson, and each drawing is given the last one's view,
-    // so the scale changes once at most (each drawing choosing its own
-    // changes it six times). Where the image stands is the drawing's own
-    // test.
-    void theScrollBarKeepsTheScale() {
-        start();
-        item()->trigger();
+        // A drag of the scroll bar over the convex mirror's whole range: each
+        // step reaches the lesson, and each drawing is given the last one's view,
+        // so the scale changes once at most (each drawing choosing its own
+        // changes it six times). Where the image stands is the drawing's own
+        // test.
         auto* bar = get<QScrollBar>("BarraDespl");
         QTest::mouseClick(get("BtConv"), Qt::LeftButton);
         bar->triggerAction(QAbstractSlider::SliderToMinimum);
@@ -94,6 +79,9 @@ private slots:
             division = view()->drawing().view.division;
         }
         QVERIFY2(changes <= 1, qPrintable(QString::number(changes)));
+        item()->trigger();
+        QVERIFY(!get("GraficClase")->isVisible());
+        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
     }
 
     // Every word of the presentation whole in its box, in every language and
@@ -116,17 +104,12 @@ private slots:
         QFETCH(QString, infinity);
         start();
         // The concave mirror's focus: the longest words, the image at infinity.
-        get<QAction>("OpCentre")->trigger();
-        get<QLineEdit>("EdPosObj")->setText("25");
-        QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
-        get<QAction>("OpPresentacio")->trigger();
-        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
-        QVERIFY(pres && QTest::qWaitForWindowExposed(pres));
+        command("OpCentre");
+        type("25");
+        auto* pres = present();
+        QVERIFY(pres);
         SwitchLanguage(TLanguage(language));
-        pres->showNormal();
-        pres->resize(size);
-        QTRY_COMPARE(pres->size(), size);
-        QApplication::processEvents();
+        resize(pres, size);
         int checked = 0;
         for (const QLabel* l : pres->findChildren<QLabel*>()) {
             if (!l->isVisible() || l->text().isEmpty())
@@ -156,13 +139,10 @@ private slots:
     // white, and a drag there puts the object where the pointer is.
     void thePresentationAndThePicturesUseIt() {
         start();
-        get<QAction>("OpCentre")->trigger();
-        get<QAction>("OpPresentacio")->trigger();
-        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
-        QVERIFY(pres && QTest::qWaitForWindowExposed(pres));
-        pres->showNormal();
-        pres->resize(1280, 720);
-        QTRY_COMPARE(pres->size(), QSize(1280, 720));
+        command("OpCentre");
+        auto* pres = present();
+        QVERIFY(pres);
+        resize(pres, {1280, 720});
         QCOMPARE(pres->diagram()->source().background, RGB(255, 255, 255));
         QCOMPARE(pres->diagram()->source().client, QSize(ClassroomWidth, ClassroomHeight));
         const auto point = [&](double x) {

@@ -8,6 +8,7 @@
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/ToolFaultSink.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,22 +20,6 @@
 namespace {
 
 const bool SpanishNumbers = qputenv("LC_ALL", "es_ES.UTF-8"); // read by the application later
-
-// Types a name into a file dialog and accepts it, as a user would.
-void ChooseFile(QFileDialog* dialog, const QString& name) {
-    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit);
-    edit->setText(name);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
-// Whether a file of that path is mapped into this process.
-bool Mapped(const QString& file) {
-    const QString path = QFileInfo(file).canonicalFilePath();
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return !path.isEmpty() && maps.open(QIODevice::ReadOnly) &&
-           maps.readAll().contains(path.toUtf8());
-}
 
 QString Run(const QString& program, const QStringList& args) {
     QProcess p;
@@ -54,17 +39,14 @@ int BlueRightOf(const QImage& image, int x) {
 
 } // namespace
 
-class DiagramMenuTest : public QObject {
+class DiagramMenuTest : public MainWindowSteps {
     Q_OBJECT
-    std::unique_ptr<TFPrincipal> w;
     QTemporaryDir dir;
     QString home;
 
-    template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
     void concaveAt(const char* distance) {
-        get<QAction>("OpCentre")->trigger();
-        get<QLineEdit>("EdPosObj")->setText(QString::fromLatin1(distance));
-        QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
+        command("OpCentre");
+        type(distance);
     }
     void printModuleAt(const QString& file) {
         get<TDiagramCommands>("DiagramCommands")->setPrintModuleFile(file);
@@ -99,19 +81,12 @@ private slots:
         QVERIFY(SpanishNumbers && dir.isValid());
         home = dir.filePath("home");
         QVERIFY(QDir().mkpath(home) && QDir::setCurrent(home));
-        // The panel's own look in the pictures too, the classroom view turned off.
-        QVERIFY(QDir().mkpath(dir.filePath("config/Vexaria")));
-        QFile conf(dir.filePath("config/Vexaria/vexaria.conf"));
-        QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write("classroomview=false\n") > 0 &&
-                conf.flush());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        PanelLookIn(dir); // in the pictures too
         qputenv("HOME", QFile::encodeName(home));
     }
     void init() {
         RandSeed = 1;
-        w = std::make_unique<TFPrincipal>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        start();
     }
     void cleanup() {
         w.reset();
@@ -138,9 +113,7 @@ private slots:
         QVERIFY(context && context->isVisible());
         QCOMPARE(context->actions().mid(0, 3), menu->actions().mid(0, 3));
         context->close();
-    }
-
-    void ctrlCStillCopiesTheFieldAndCtrlShiftCTheDiagram() {
+        // Ctrl+C still copies the field, Ctrl+Shift+C the diagram.
         concaveAt("10");
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->clear();
@@ -185,6 +158,23 @@ private slots:
         // No leftovers of the atomic writes.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '),
                  QStringLiteral("d.pdf d.png d.svg"));
+        // A failed save says why under the title and leaves no file.
+        const QString folder = dir.filePath("gone");
+        QVERIFY(QDir().mkpath(folder));
+        const QString name = folder + "/d.png";
+        ReportCatcher reports;
+        saveAs(name, [&](QDialog* size) {
+            // The folder disappears while the user picks the size.
+            QVERIFY(QDir(folder).removeRecursively());
+            size->accept();
+        });
+        QTRY_COMPARE(reports.boxes.size(), size_t(1));
+        const Box& box = reports.boxes.front();
+        QCOMPARE(box.title, ApplicationTitle());
+        QVERIFY2(box.text.startsWith("No se ha podido guardar «" + name + "»: ") &&
+                     box.text.size() > name.size() + 30,
+                 qPrintable(box.text));
+        QVERIFY(!QFileInfo::exists(folder));
     }
 
     // Saving starts in the user's pictures (home while there are none), then where the last went.
@@ -213,25 +203,6 @@ private slots:
         }
         QVERIFY(QFileInfo::exists(other + "/b.svg") && QFileInfo::exists(other + "/c.svg"));
         QVERIFY(QDir(pictures).removeRecursively());
-    }
-
-    void aFailedSaveSaysWhyUnderTheTitleAndLeavesNoFile() {
-        const QString folder = dir.filePath("gone");
-        QVERIFY(QDir().mkpath(folder));
-        const QString name = folder + "/d.png";
-        ReportCatcher reports;
-        saveAs(name, [&](QDialog* size) {
-            // The folder disappears while the user picks the size.
-            QVERIFY(QDir(folder).removeRecursively());
-            size->accept();
-        });
-        QTRY_COMPARE(reports.boxes.size(), size_t(1));
-        const Box& box = reports.boxes.front();
-        QCOMPARE(box.title, ApplicationTitle());
-        QVERIFY2(box.text.startsWith("No se ha podido guardar «" + name + "»: ") &&
-                     box.text.size() > name.size() + 30,
-                 qPrintable(box.text));
-        QVERIFY(!QFileInfo::exists(folder));
     }
 
     // Printing refused, with the reason and no print dialog; the program goes on.

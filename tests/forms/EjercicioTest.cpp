@@ -6,6 +6,7 @@
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QtTest>
 
@@ -212,11 +213,7 @@ private slots:
             key->setFocus();
             QTest::keyClick(key, Qt::Key_Space);
             QVERIFY(!key->isChecked());
-            WhenOpen<QFileDialog>([&file](QFileDialog* f) {
-                auto* edit = f->findChild<QLineEdit*>("fileNameEdit");
-                edit->setText(file);
-                QTest::keyClick(edit, Qt::Key_Return);
-            });
+            WhenOpen<QFileDialog>([&file](QFileDialog* f) { ChooseFile(f, file); });
             d->accept();
         });
         main.findChild<QAction*>("OpHojaEjercicios")->trigger();

@@ -115,7 +115,7 @@ private slots:
     }
     void cleanupTestCase() { windows.reset(); }
 
-    void ownedModelessTransientCentredOnceAndHiddenOnClose() {
+    void ownedModelessCentredOnceAndBoldFields() {
         TFPrincipal* main = &windows->principal();
         QCOMPARE(std::pair(FSobre, FedTools), std::pair(&windows->sobre(), &windows->edTools()));
         const QPoint centre = main->screen()->geometry().center();
@@ -142,10 +142,7 @@ private slots:
             QCOMPARE(w->pos(), left);
             w->hide();
         }
-    }
-
-    // The three fields are bold at the window's 13-pixel height.
-    void fieldsTakeTheWindowsHeightInBold() {
+        // The three fields are bold at the window's 13-pixel height.
         for (const char* name : {"EdPosObj", "EdPosIm", "EdAugm"}) {
             const QFontInfo drawn(windows->principal().findChild<QWidget*>(name)->font());
             QCOMPARE(std::tuple(drawn.pixelSize(), drawn.bold()), std::tuple(13, true));

@@ -14,6 +14,7 @@
 #include "forms/USobre.h"
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
 
 #include <QAccessible>
@@ -67,20 +68,12 @@ const char* const Names[] = {"espejo plano|espejo convexo|espejo cóncavo|posici
 
 } // namespace
 
-class PrincipalTest : public QObject {
+class PrincipalTest : public MainWindowSteps {
     Q_OBJECT
-    std::unique_ptr<TFPrincipal> w;
     std::unique_ptr<ReportCatcher> reports;
     QTemporaryDir dir;
 
     static std::uint32_t seedBefore(std::uint32_t draw) { return (draw - 1u) * 0xD94FA8CDu; }
-    template <typename T> static void rows(const T& table) {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(table)); ++i)
-            QTest::addRow("%d", i) << i;
-    }
-    template <typename T = QWidget> T* get(const QString& name) { return w->findChild<T*>(name); }
-    QString text(const char* name) { return get(name)->property("text").toString(); }
     QColor color(const char* name) { return get(name)->palette().color(QPalette::WindowText); }
     QScrollBar* bar() { return get<QScrollBar>("BarraDespl"); }
     QString down() {
@@ -88,15 +81,6 @@ class PrincipalTest : public QObject {
         for (const char* b : {"BtPla", "BtConv", "BtConc"})
             d += get<QToolButton>(b)->isChecked() ? b : "";
         return d;
-    }
-    void command(const char* name) {
-        if (auto* b = get<QToolButton>(name))
-            return QTest::mouseClick(b, Qt::LeftButton);
-        get<QAction>(name)->trigger();
-    }
-    void type(const QString& t, Qt::Key key = Qt::Key_Return) {
-        get<QLineEdit>("EdPosObj")->setText(t);
-        QTest::keyClick(get("EdPosObj"), key);
     }
     QWidget* panel() { return get("Grafic"); }
     QString description(QWidget* view) {
@@ -124,9 +108,7 @@ private slots:
     void init() {
         FSobre = nullptr; // left by a failed about test
         RandSeed = seedBefore(0xFFFFFFFFu);
-        w = std::make_unique<TFPrincipal>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        start();
         reports = std::make_unique<ReportCatcher>();
     }
     void cleanup() {
@@ -134,13 +116,7 @@ private slots:
         w.reset();
     }
 
-    void creationDrawsAPlaneMirror() {
-        QCOMPARE(std::tuple(Language, MirrorKind, down(), w->windowTitle()),
-                 std::tuple(LangSpanish, MirrorPlane, QString("BtPla"), QString("Vexaria")));
-        state(-79, 21, "79");
-    }
-
-    void commandsDrawAtRandomPositions_data() { rows(Commands); }
+    void commandsDrawAtRandomPositions_data() { TableRows(Commands); }
     void commandsDrawAtRandomPositions() {
         QFETCH(int, row);
         const auto& c = Commands[row];
@@ -154,7 +130,7 @@ private slots:
         }
     }
 
-    void resultsPanel_data() { rows(Results); }
+    void resultsPanel_data() { TableRows(Results); }
     void resultsPanel() {
         QFETCH(int, row);
         const auto& r = Results[row];
@@ -184,27 +160,25 @@ private slots:
         QCOMPARE(get<QLineEdit>("EdPosIm")->cursorPosition(), 0); // long numbers show their start
     }
 
-    // What the window does with a refused text (which are refused is the parser's table).
-    void refusedPositions_data() {
-        QTest::addColumn<QString>("typed");
-        for (const char* t : {"", "\t40", "40 ", "abc"}) // nothing trimmed first
-            QTest::addRow("'%s'", t) << QString::fromUtf8(t);
-    }
-    void refusedPositions() {
-        QFETCH(QString, typed);
-        type("40");
-        type(typed);
-        QCOMPARE(reports->boxes.size(), 1u);
-        const Box& box = reports->boxes[0];
-        QCOMPARE(std::tuple(box.text, box.title, box.icon, box.buttons),
-                 std::tuple("'" + typed + "' is not a valid integer value.", ApplicationTitle(),
-                            QMessageBox::Critical, QMessageBox::StandardButtons(QMessageBox::Ok)));
-        state(-40, 60, typed); // nothing changed, the text kept for correction
-        reports->boxes.clear();
-    }
-
+    // Refused texts (which are refused is the parser's table) leave everything as it was, the
+    // text kept for correction; far distances fail to draw, one report each, and repaints do
+    // not draw again.
     void positionControls() {
-        // The far ones fail to draw: one report each, and repaints do not draw again.
+        QCOMPARE(std::tuple(Language, MirrorKind, down(), w->windowTitle()),
+                 std::tuple(LangSpanish, MirrorPlane, QString("BtPla"), QString("Vexaria")));
+        state(-79, 21, "79");
+        for (const QString typed : {"", "\t40", "40 ", "abc"}) { // nothing trimmed first
+            type("40");
+            type(typed);
+            QCOMPARE(reports->boxes.size(), 1u);
+            const Box& box = reports->boxes[0];
+            QCOMPARE(std::tuple(box.text, box.title, box.icon, box.buttons),
+                     std::tuple("'" + typed + "' is not a valid integer value.", ApplicationTitle(),
+                                QMessageBox::Critical,
+                                QMessageBox::StandardButtons(QMessageBox::Ok)));
+            state(-40, 60, typed);
+            reports->boxes.clear();
+        }
         const std::tuple<const char*, double, int> typings[] = {
             {"$28", 40, 60},        {"  +33", 33, 67},      {"150", 150, 0},
             {"2000000000", 2e9, 0}, {"$FFFFFFFF", -1, 100}, {"-2147483648", INT_MIN, 100},
@@ -229,16 +203,12 @@ private slots:
         LastObjectPos = 0; // the release draws again
         bar()->setSliderDown(false);
         state(-70, 30, "70");
-    }
-
-    // A held Enter repeats its release on X11: only the real release counts.
-    void enterRepeatedByAHeldKeyUpdatesOnce() {
-        type("40");
+        // A held Enter repeats its release on X11: only the real release counts.
         get<QLineEdit>("EdPosObj")->setText("30");
         for (const bool repeat : {true, true, false}) {
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, {}, repeat);
             QApplication::sendEvent(get("EdPosObj"), &release);
-            QCOMPARE(LastObjectPos, repeat ? -40.0 : -30.0);
+            QCOMPARE(LastObjectPos, repeat ? -70.0 : -30.0);
         }
     }
 
@@ -318,8 +288,10 @@ private slots:
         QTimer::singleShot(0, w.get(), &QWidget::close);
         QCOMPARE(QApplication::exec(), 0);
     }
-    // The names and description assistive technology reads, in the language shown.
-    void namesFollowTheLanguage() {
+    // The names and description assistive technology reads, in the language shown, numbers as
+    // it writes them; every new scene, whatever made it, described (what makes a screen reader
+    // speak is the AT-SPI test's), the presentation's diagram saying what the panel says.
+    void describedForAssistiveTechnology() {
         for (const TLanguage language : {LangSpanish, LangEnglish, LangSpanish}) {
             SwitchLanguage(language);
             QStringList names;
@@ -327,15 +299,22 @@ private slots:
                 names
                     << QAccessible::queryAccessibleInterface(get(control))->text(QAccessible::Name);
             QCOMPARE(names, QString(Names[language == LangEnglish]).split('|'));
-            // Numbers as the language writes them.
             QCOMPARE(description(panel()), expected());
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(panel())->role(), QAccessible::Graphic);
-    }
-
-    // Every new scene, whatever made it, is described (what makes a screen
-    // reader speak is the AT-SPI test's).
-    void eachChangeIsDescribed() {
+        const std::tuple<const char*, const char*, TMirrorKind, const char*> keys[] = {
+            {"Ctrl+3", "BtConc", MirrorConcave, nullptr},
+            {"Ctrl+2", "BtConv", MirrorConvex, "OpConvex"},
+            {"Ctrl+1", "BtPla", MirrorPlane, "Oppla"},
+        };
+        for (const auto& [key, button, kind, item] : keys) {
+            QTest::keySequence(w.get(), QKeySequence(QString::fromLatin1(key)));
+            QTRY_VERIFY(get<QToolButton>(button)->isChecked());
+            QCOMPARE(MirrorKind, kind);
+            QCOMPARE(description(panel()), expected());
+            if (item)
+                QCOMPARE(get<QAction>(item)->shortcut(), QKeySequence(QString::fromLatin1(key)));
+        }
         const std::pair<const char*, std::function<void()>> changes[] = {
             {"typed", [&] { type("35"); }},
             {"scroll bar", [&] { bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }},
@@ -348,6 +327,19 @@ private slots:
             QVERIFY2(description(panel()) != before, how);
             QCOMPARE(description(panel()), expected());
         }
+        type("25");
+        QTest::keyClick(w.get(), Qt::Key_F11);
+        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
+        QVERIFY(pres && pres->isVisible());
+        QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(pres->diagram());
+        QCOMPARE(std::pair(diagram->role(), diagram->text(QAccessible::Name)),
+                 std::pair(QAccessible::Graphic, QStringLiteral("Diagrama")));
+        QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
+        QVERIFY(diagram->text(QAccessible::Description).contains("en el infinito"));
+        QTest::keyClick(pres, Qt::Key_Right);
+        QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
+        QVERIFY(description(panel()).contains("a 24 delante"));
+        QTest::keyClick(pres, Qt::Key_Escape);
     }
 
     // Tab from the field reaches the diagram, ringed, and then the buttons;
@@ -386,22 +378,7 @@ private slots:
         // A click takes the ring away.
         QTest::mouseClick(get("EdPosObj"), Qt::LeftButton);
         QVERIFY(!ring());
-    }
-
-    void mirrorKeysAndHelp() {
-        const std::tuple<const char*, const char*, TMirrorKind, const char*> keys[] = {
-            {"Ctrl+3", "BtConc", MirrorConcave, nullptr},
-            {"Ctrl+2", "BtConv", MirrorConvex, "OpConvex"},
-            {"Ctrl+1", "BtPla", MirrorPlane, "Oppla"},
-        };
-        for (const auto& [key, button, kind, item] : keys) {
-            QTest::keySequence(w.get(), QKeySequence(QString::fromLatin1(key)));
-            QTRY_VERIFY(get<QToolButton>(button)->isChecked());
-            QCOMPARE(MirrorKind, kind);
-            QCOMPARE(description(panel()), expected());
-            if (item)
-                QCOMPARE(get<QAction>(item)->shortcut(), QKeySequence(QString::fromLatin1(key)));
-        }
+        // F1 the help, F10 the first menu.
         QList<ShellRequest> asked;
         SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, true; });
         QTest::keyClick(w.get(), Qt::Key_F1);
@@ -411,24 +388,6 @@ private slots:
         auto* first = get<QMenu>("Elements");
         QTRY_VERIFY(first->isVisible());
         first->close();
-    }
-
-    // The presentation's diagram says what the panel says.
-    void presentationDescribed() {
-        QTest::mouseClick(get<QToolButton>("BtConc"), Qt::LeftButton);
-        type("25");
-        QTest::keyClick(w.get(), Qt::Key_F11);
-        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
-        QVERIFY(pres && pres->isVisible());
-        QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(pres->diagram());
-        QCOMPARE(std::pair(diagram->role(), diagram->text(QAccessible::Name)),
-                 std::pair(QAccessible::Graphic, QStringLiteral("Diagrama")));
-        QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
-        QVERIFY(diagram->text(QAccessible::Description).contains("en el infinito"));
-        QTest::keyClick(pres, Qt::Key_Right);
-        QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
-        QVERIFY(description(panel()).contains("a 24 delante"));
-        QTest::keyClick(pres, Qt::Key_Escape);
     }
 
     // Whatever came before, the picture is the one the scene gives drawn

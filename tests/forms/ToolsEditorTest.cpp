@@ -7,6 +7,7 @@
 #include "forms/UEdTools.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/ToolFaultSink.h"
+#include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
 #include "util/ToolFile.h"
 
@@ -123,11 +124,6 @@ class ToolsEditorTest : public QObject {
     std::unique_ptr<TFedTools> editor_;
     QStringList launched_; // "File|Params|Dir" of each launch
 
-    template <typename T> static void rows(const T& table) {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(table)); ++i)
-            QTest::newRow(table[i].name) << i;
-    }
     // Starts as the program does, beside a file of these tools, if any.
     void start(const char* tools) {
         if (QFile f(ToolFile); tools)
@@ -218,9 +214,24 @@ private slots:
             {"Lst", {16, 24, 129, 161}}, {"EdTit", {12, 24, 189, 19}}, {"BtOK", {80, 200, 49, 22}}};
         for (const auto& [name, geometry] : controls)
             QCOMPARE(ed(name)->geometry(), geometry);
+        // The file dialog fills the file and its folder, and keeps the current folder.
+        QVERIFY(QDir().mkdir(u"work"_s));
+        const QString here = QDir::currentPath(), work = here + u"/work"_s;
+        play(u"open;type:t|old|olddir|p"_s);
+        for (const bool accept : {false, true}) {
+            QTimer::singleShot(0, this, [&] { // runs once the dialog is open
+                auto* dialog = ed<QFileDialog>(u"DlgFtx"_s);
+                QDir::setCurrent(work); // as a dialog may do while browsing
+                dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(work + u"/b.txt"_s);
+                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+            });
+            QTest::mouseClick(ed<QPushButton>(u"BtFtx"_s), Qt::LeftButton);
+            QCOMPARE(fields(), accept ? "t|b.txt|" + work + "/|p" : u"t|old|olddir|p"_s);
+            QCOMPARE(QDir::currentPath(), here);
+        }
     }
 
-    void stories_data() { rows(Stories); }
+    void stories_data() { TableRows(Stories); }
     void stories() {
         QFETCH(int, row);
         const auto& s = Stories[row];
@@ -269,7 +280,7 @@ private slots:
 
     // Anything but a readable regular file: no tools, the editor says why, keeps
     // what the user types, and "OK" writes nothing.
-    void unreadableFileIsNamedAndNeverOverwritten_data() { rows(Unreadable); }
+    void unreadableFileIsNamedAndNeverOverwritten_data() { TableRows(Unreadable); }
     void unreadableFileIsNamedAndNeverOverwritten() {
         QFETCH(int, row);
         if (row == 0) {
@@ -302,7 +313,7 @@ private slots:
     }
 
     // A change by another program under the open editor: "OK" asks first.
-    void anotherProgramsChangeIsNeverLostUnasked_data() { rows(Changes); }
+    void anotherProgramsChangeIsNeverLostUnasked_data() { TableRows(Changes); }
     void anotherProgramsChangeIsNeverLostUnasked() {
         QFETCH(int, row);
         const auto& c = Changes[row];
@@ -327,7 +338,7 @@ private slots:
     }
 
     // A file where others may write is not launched, and the user learns why.
-    void refusedLaunchSaysWhy() {
+    void refusedLaunchesSayWhy() {
         QVERIFY(QDir().mkdir(u"shared"_s) && QDir().mkdir(u"mine"_s));
         QVERIFY(QFile::setPermissions(u"shared"_s, QFile::Permissions(0x7777)));
         const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
@@ -352,6 +363,22 @@ private slots:
                                     opened + "/local.sh»: un programa sin carpeta propia no se "
                                              "ejecuta desde la carpeta de trabajo; indique su "
                                              "carpeta en «Directorio de trabajo»."}));
+        // A list in a folder others may write: tools start only after a question naming its owner.
+        boxes.timer.stop();
+        launched_.clear();
+        QCOMPARE(::chmod(".", 01777), 0);
+        start("Web|https://x.org||");
+        QString owner;
+        QCOMPARE(ToolListRefusal(ToolFile, &owner), ShellRefusal::FolderWritableByOthers);
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            ReportCatcher asked({}, answer);
+            play(u"run:0"_s);
+            QCOMPARE(asked.boxes.size(), 1u);
+            QVERIFY2(asked.boxes[0].name == "MsgForeignToolList" &&
+                         asked.boxes[0].text.contains(owner) && !owner.isEmpty(),
+                     qPrintable(asked.boxes[0].text));
+        }
+        QCOMPARE(launched_, QStringList{u"https://x.org||"_s});
     }
 
     // Random clicks, keys and "+" leave tool k alone lit while tool k is selected,
@@ -398,41 +425,6 @@ private slots:
                          int(bool(modifiers)), int(SelectedTool), lit())));
         }
         QVERIFY(emptyClicks > 20);
-    }
-
-    // A list in a folder others may write: tools start only after a question naming its owner.
-    void aListOthersCouldHaveWrittenAsksFirst() {
-        QCOMPARE(::chmod(".", 01777), 0);
-        start("Web|https://x.org||");
-        QString owner;
-        QCOMPARE(ToolListRefusal(ToolFile, &owner), ShellRefusal::FolderWritableByOthers);
-        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-            ReportCatcher asked({}, answer);
-            play(u"run:0"_s);
-            QCOMPARE(asked.boxes.size(), 1u);
-            QVERIFY2(asked.boxes[0].name == "MsgForeignToolList" &&
-                         asked.boxes[0].text.contains(owner) && !owner.isEmpty(),
-                     qPrintable(asked.boxes[0].text));
-        }
-        QCOMPARE(launched_, QStringList{u"https://x.org||"_s});
-    }
-
-    void fileDialogFillsFileAndDirAndKeepsTheCurrentFolder() {
-        QVERIFY(QDir().mkdir(u"work"_s));
-        const QString here = QDir::currentPath(), work = here + u"/work"_s;
-        start(nullptr);
-        play(u"open;type:t|old|olddir|p"_s);
-        for (const bool accept : {false, true}) {
-            QTimer::singleShot(0, this, [&] { // runs once the dialog is open
-                auto* dialog = ed<QFileDialog>(u"DlgFtx"_s);
-                QDir::setCurrent(work); // as a dialog may do while browsing
-                dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(work + u"/b.txt"_s);
-                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
-            });
-            QTest::mouseClick(ed<QPushButton>(u"BtFtx"_s), Qt::LeftButton);
-            QCOMPARE(fields(), accept ? "t|b.txt|" + work + "/|p" : u"t|old|olddir|p"_s);
-            QCOMPARE(QDir::currentPath(), here);
-        }
     }
 };
 
