@@ -15,6 +15,7 @@
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
 
 #include <QtTest>
@@ -73,15 +74,12 @@ const Pair PresentationNames = {"Presentation", "Presentación"};
 const Texts PositionLabel = {"posició objecte", "object position", "posición objecto",
                              "posición obxecto"};
 const Texts LanguageItems = {"OpCatala", "OpEnglish", "OpEspanol", "OpGalego"};
-QString u8(const char* s) {
-    return QString::fromUtf8(s);
-}
+const auto u8 = [](const char* s) { return QString::fromUtf8(s); };
 
 // The text of a pair in language l; none in the languages the pair leaves out.
 std::optional<QString> In(const Pair& texts, TLanguage l) {
-    if (l != LangEnglish && l != LangSpanish)
-        return std::nullopt;
-    return u8(texts[l == LangEnglish ? 0 : 1]);
+    return l == LangEnglish || l == LangSpanish ? std::optional(u8(texts[l == LangSpanish]))
+                                                : std::nullopt;
 }
 
 // The theory window's title and first heading, and the help files' suffix.
@@ -371,58 +369,52 @@ private slots:
 
     // "Teoría" opens the theory window, which follows the language; "Info" the
     // language's document, the theory offered only when the desktop cannot open it.
-    void theoryWindow_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("way");
-        for (TLanguage l = 0; l < LangCount; ++l)
-            for (const char* way : {"menu", "opened", "failed, yes", "failed, no"})
-                QTest::addRow("%s %s", LanguageCodes[l], way) << int(l) << QString(way);
-    }
+    void theoryWindow_data() { TableRows(LanguageCodes); }
     void theoryWindow() {
-        QFETCH(int, language);
-        QFETCH(QString, way);
-        const auto l = static_cast<TLanguage>(language);
+        QFETCH(int, row);
+        const auto l = static_cast<TLanguage>(row);
         start(std::nullopt);
         useLanguage(l);
-        if (way == "menu") {
-            // The help names every menu item as the window shows it.
-            QStringList items, missing;
-            MenuItems(w->menuBar()->actions(), items);
-            QVERIFY2(items.size() >= 25, qPrintable(items.join(" | "))); // the tools menu's too
-            const QString help = QStringLiteral(HELP_SOURCE_DIR "/");
-            const QString text = PageText(help + "mirvex" + Help[l][2] + ".html") + ' ' +
-                                 PageText(help + "teoria" + Help[l][2] + ".html");
-            for (const QString& item : items)
-                if (!text.contains(item))
-                    missing << item;
-            QVERIFY2(missing.isEmpty(), qPrintable("not in the help: " + missing.join(" | ")));
-            get<QAction>(w.get(), "OpTMiralls")->trigger();
-            checkTheory(l);
-            const auto other = static_cast<TLanguage>((l + 1) % LangCount);
-            useLanguage(other);
-            checkTheory(other);
-            QTest::keyClick(theory(), Qt::Key_Escape);
-            QVERIFY(!theory()->isVisible());
-            return;
+        for (const QString way : {"opened", "failed, no", "failed, yes"}) {
+            QList<ShellRequest> requests;
+            SetShellOpenHook([&](const ShellRequest& r) {
+                requests << r;
+                return way == "opened";
+            });
+            ReportCatcher boxes({}, way.endsWith("yes") ? QMessageBox::Yes : QMessageBox::No);
+            get<QAction>(w.get(), "OpHlp")->trigger();
+            SetShellOpenHook({});
+            QCOMPARE(requests.size(), 1);
+            QVERIFY(requests[0] == (ShellRequest{HelpDocument(l), {}, {}}));
+            QCOMPARE(boxes.boxes.size(), way == "opened" ? 0u : 1u);
+            for (const Box& b : boxes.boxes)
+                QVERIFY2(b.name == "MsgAyudaNoAbierta" && b.text.contains(HelpDocument(l)),
+                         qPrintable(b.text));
+            if (way.endsWith("yes"))
+                checkTheory(l);
+            else
+                QVERIFY(!theory() || !theory()->isVisible());
         }
-        QList<ShellRequest> requests;
-        SetShellOpenHook([&](const ShellRequest& r) {
-            requests << r;
-            return way == "opened";
-        });
-        ReportCatcher boxes({}, way.endsWith("yes") ? QMessageBox::Yes : QMessageBox::No);
-        get<QAction>(w.get(), "OpHlp")->trigger();
-        SetShellOpenHook({});
-        QCOMPARE(requests.size(), 1);
-        QVERIFY(requests[0] == (ShellRequest{HelpDocument(l), {}, {}}));
-        QCOMPARE(boxes.boxes.size(), way == "opened" ? 0u : 1u);
-        for (const Box& b : boxes.boxes)
-            QVERIFY2(b.name == "MsgAyudaNoAbierta" && b.text.contains(HelpDocument(l)),
-                     qPrintable(b.text));
-        if (way.endsWith("yes"))
-            checkTheory(l);
-        else
-            QVERIFY(!theory() || !theory()->isVisible());
+        // The help names every menu item as the window shows it.
+        start(std::nullopt);
+        useLanguage(l);
+        QStringList items, missing;
+        MenuItems(w->menuBar()->actions(), items);
+        QVERIFY2(items.size() >= 25, qPrintable(items.join(" | "))); // the tools menu's too
+        const QString help = QStringLiteral(HELP_SOURCE_DIR "/");
+        const QString text = PageText(help + "mirvex" + Help[l][2] + ".html") + ' ' +
+                             PageText(help + "teoria" + Help[l][2] + ".html");
+        for (const QString& item : items)
+            if (!text.contains(item))
+                missing << item;
+        QVERIFY2(missing.isEmpty(), qPrintable("not in the help: " + missing.join(" | ")));
+        get<QAction>(w.get(), "OpTMiralls")->trigger();
+        checkTheory(l);
+        const auto other = static_cast<TLanguage>((l + 1) % LangCount);
+        useLanguage(other);
+        checkTheory(other);
+        QTest::keyClick(theory(), Qt::Key_Escape);
+        QVERIFY(!theory()->isVisible());
     }
 };
 
