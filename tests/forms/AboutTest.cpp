@@ -23,27 +23,21 @@ QByteArray IconFile(const QList<IconEntry>& entries) {
     QByteArray file(6, '\0'), data;
     file[2] = 1; // an icon
     qToLittleEndian<quint16>(quint16(entries.size()), file.data() + 4);
-    const qint64 dataStart = 6 + 16 * qint64(entries.size());
-    QHash<QPair<int, QRgb>, QByteArray> made;
-    QHash<QPair<int, QRgb>, quint32> written; // the same image is stored once
+    QHash<QPair<int, QRgb>, QByteArray> made; // each image encoded once
     for (const IconEntry& e : entries) {
-        const auto key = qMakePair(e.side, e.colour);
-        if (!made.contains(key)) {
+        QByteArray& one = made[qMakePair(e.side, e.colour)];
+        if (one.isEmpty()) {
             QImage image(e.side, e.side, QImage::Format_ARGB32);
             image.fill(e.colour);
-            QBuffer one;
-            one.open(QIODevice::WriteOnly);
-            image.save(&one, "ico");
-            made[key] = one.data();
+            QBuffer buffer(&one);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "ico");
         }
-        QByteArray entry = made[key].mid(6, 16);
-        if (e.colour != 0 && !written.contains(key)) {
-            written[key] = quint32(dataStart + data.size());
-            data += made[key].mid(22);
-        }
-        // No colour: past the end.
-        qToLittleEndian<quint32>(e.colour ? written[key] : 0x7FFFFFF0u, entry.data() + 12);
+        QByteArray entry = one.mid(6, 16);
+        const qint64 at = 6 + 16 * qint64(entries.size()) + data.size();
+        qToLittleEndian<quint32>(e.colour ? quint32(at) : 0x7FFFFFF0u, entry.data() + 12);
         file += entry;
+        data += e.colour ? one.mid(22) : QByteArray();
     }
     return file + data;
 }
