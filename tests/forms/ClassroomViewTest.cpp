@@ -187,11 +187,8 @@ private slots:
         QCOMPARE(copied.size(), QSize(1700, 1124));
         QCOMPARE(copied.pixelColor(5, 5), QColor(Qt::white));
         QVERIFY(!QFile::exists(conf));
-    }
-
-    // The panel under the view is drawn only when it shows again: then,
-    // and at the steps after, it is what a panel never covered shows.
-    void thePanelUnderTheViewIsRightWhenItShowsAgain() {
+        // The panel under the view is drawn only when it shows again: then,
+        // and at the steps after, it is what a panel never covered shows.
         const struct {
             const char* button;
             TMirrorKind kind;

@@ -161,9 +161,9 @@ private slots:
         // A failed save says why under the title and leaves no file.
         const QString folder = dir.filePath("gone");
         QVERIFY(QDir().mkpath(folder));
-        const QString name = folder + "/d.png";
+        const QString gone = folder + "/d.png";
         ReportCatcher reports;
-        saveAs(name, [&](QDialog* size) {
+        saveAs(gone, [&](QDialog* size) {
             // The folder disappears while the user picks the size.
             QVERIFY(QDir(folder).removeRecursively());
             size->accept();
@@ -171,10 +171,38 @@ private slots:
         QTRY_COMPARE(reports.boxes.size(), size_t(1));
         const Box& box = reports.boxes.front();
         QCOMPARE(box.title, ApplicationTitle());
-        QVERIFY2(box.text.startsWith("No se ha podido guardar «" + name + "»: ") &&
-                     box.text.size() > name.size() + 30,
+        QVERIFY2(box.text.startsWith("No se ha podido guardar «" + gone + "»: ") &&
+                     box.text.size() > gone.size() + 30,
                  qPrintable(box.text));
         QVERIFY(!QFileInfo::exists(folder));
+        // A PNG over 4000 x 4000 is made under a progress dialog; cancelled, it writes nothing.
+        const QString name = dir.filePath("large.png");
+        for (const bool cancel : {true, false}) {
+            int ticks = 0;
+            QTimer answering;
+            connect(&answering, &QTimer::timeout, [&ticks] { ++ticks; });
+            answering.start(10);
+            QString progress;
+            saveAs(name, [&](QDialog* size) {
+                size->findChild<QSpinBox*>("EdAncho")->setValue(4950);
+                WhenOpen<QProgressDialog>([&, cancel](QProgressDialog* d) {
+                    progress = d->objectName();
+                    if (cancel)
+                        d->cancel();
+                });
+                size->accept();
+            });
+            QTRY_VERIFY(!progress.isEmpty());
+            QCOMPARE(progress, QStringLiteral("DlgProgresoGuardar"));
+            if (cancel) {
+                QTRY_VERIFY(!QApplication::activeModalWidget());
+                QVERIFY(!QFileInfo::exists(name));
+            } else {
+                QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(name), 60000);
+                QCOMPARE(QImageReader(name).size(), QSize(4950, 3273));
+                QVERIFY(ticks > 2);
+            }
+        }
     }
 
     // Saving starts in the user's pictures (home while there are none), then where the last went.
@@ -249,18 +277,15 @@ private slots:
             }
         });
         watch.start(5);
-        {
-            ReportCatcher reports;
-            QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
-            QTRY_COMPARE(reports.boxes.size(), size_t(1));
-            const Box& box = reports.boxes.front();
-            QCOMPARE(std::pair(box.title, box.icon),
-                     std::pair(ApplicationTitle(), QMessageBox::Critical));
-            const QString expected = "La impresión no está disponible: " + why;
-            QVERIFY2(box.text.startsWith(expected) && box.text.contains(file) &&
-                         box.text.endsWith('.'),
-                     qPrintable(box.text + " | " + expected));
-        }
+        ReportCatcher reports;
+        QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+        QTRY_COMPARE(reports.boxes.size(), size_t(1));
+        const Box& box = reports.boxes.front();
+        QCOMPARE(std::pair(box.title, box.icon),
+                 std::pair(ApplicationTitle(), QMessageBox::Critical));
+        const QString expected = "La impresión no está disponible: " + why;
+        QVERIFY2(box.text.startsWith(expected) && box.text.contains(file) && box.text.endsWith('.'),
+                 qPrintable(box.text + " | " + expected));
         QVERIFY(!dialog);
         QVERIFY(!Mapped(file));
         // The window still answers.
@@ -308,38 +333,6 @@ private slots:
             QVERIFY2(text.contains(QString::fromUtf8(line)), qPrintable(text));
         // The diagram is drawn, not pasted in as a picture.
         QCOMPARE(Run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).size(), 2);
-    }
-
-    // A PNG over 4000 x 4000 is made under a progress dialog; cancelled, it writes nothing.
-    void aLargePngShowsProgressAndCanBeCancelled() {
-        SetFileSinkFactory({});
-        const QString name = dir.filePath("large.png");
-        for (const bool cancel : {true, false}) {
-            int ticks = 0;
-            QTimer answering;
-            connect(&answering, &QTimer::timeout, [&ticks] { ++ticks; });
-            answering.start(10);
-            QString progress;
-            saveAs(name, [&](QDialog* size) {
-                size->findChild<QSpinBox*>("EdAncho")->setValue(4950);
-                WhenOpen<QProgressDialog>([&, cancel](QProgressDialog* d) {
-                    progress = d->objectName();
-                    if (cancel)
-                        d->cancel();
-                });
-                size->accept();
-            });
-            QTRY_VERIFY(!progress.isEmpty());
-            QCOMPARE(progress, QStringLiteral("DlgProgresoGuardar"));
-            if (cancel) {
-                QTRY_VERIFY(!QApplication::activeModalWidget());
-                QVERIFY(!QFileInfo::exists(name));
-            } else {
-                QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(name), 60000);
-                QCOMPARE(QImageReader(name).size(), QSize(4950, 3273));
-                QVERIFY(ticks > 2);
-            }
-        }
     }
 };
 

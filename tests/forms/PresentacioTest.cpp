@@ -301,11 +301,9 @@ private slots:
             QVERIFY2(QFontInfo(pres()->findChild<QLabel*>(copy)->font()).pixelSize() >= 20, copy);
         QVERIFY(!pres()->diagram()->geometry().intersects(
             pres()->findChild<QWidget*>("PresDades")->geometry()));
-    }
-
-    // Under the full-screen presentation the main window's controls follow
-    // but it is painted only when it shows again.
-    void theCoveredMainWindowWaitsToBePainted() {
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        // Under the full-screen presentation the main window's controls follow
+        // but it is painted only when it shows again.
         w->move(100, 100);
         cover();
         QVERIFY(pres()->updatesEnabled() && pres()->diagram()->updatesEnabled());

@@ -212,8 +212,9 @@ private slots:
         }
     }
 
-    // A raised outer bevel and a lowered inner one, bottom and right over the corners.
-    void panelHasItsBevel() {
+    // The panel's bevel: a raised outer one and a lowered inner one, bottom and right over the
+    // corners.
+    void panelBevelAndAboutBox() {
         const QImage shot = panel()->grab().toImage();
         const int r = shot.width() - 1, b = shot.height() - 1;
         const QPalette& c = panel()->palette();
@@ -227,9 +228,7 @@ private slots:
             {2, 2, inside},    {r - 2, b - 2, inside}};
         for (const auto& [x, y, rgb] : pixels)
             QVERIFY2(shot.pixel(x, y) == rgb, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
-    }
-
-    void showingFillsTheAboutBoxAndOpQOpensIt() {
+        // Showing fills the about box, and "Respecto a..." opens it.
         TFSobre about;
         FSobre = &about;
         w->hide();
@@ -251,7 +250,7 @@ private slots:
     }
 
     // An error escaping a handler is reported with a "." added; the event loop goes on.
-    void escapingErrorsAreReportedAndTheLoopGoesOn() {
+    void escapingErrorsAndTheProgramsEnd() {
         for (const char* message : {"Invalid floating point operation", "Done.", ""})
             RunHandler([message] { throw RunError(message); });
         int runs = 0;
@@ -276,9 +275,7 @@ private slots:
                                                               {"/home/u/.hidden", ""}};
         for (const auto& [path, title] : titles)
             QCOMPARE(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title));
-    }
-
-    void salirAndClosingTheWindowEndTheProgramWithZero() {
+        // "Salir" and closing the window end the program with 0.
         QTimer::singleShot(5000, w.get(), [] { QCoreApplication::exit(1); }); // a guard
         QTimer::singleShot(0, get<QAction>("OpSurt"), &QAction::trigger);
         QCOMPARE(QApplication::exec(), 0);
