@@ -11,6 +11,7 @@
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
 #include "optics/Optics.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -150,13 +151,10 @@ private slots:
         }
     }
 
-    void everyTextFitsInEveryLanguage_data() {
-        QTest::addColumn<int>("language");
-        for (TLanguage l = 0; l < LangCount; ++l)
-            QTest::newRow(qPrintable(LanguageCode(l))) << int(l);
-    }
+    void everyTextFitsInEveryLanguage_data() { TableRows(LanguageCodes); }
     void everyTextFitsInEveryLanguage() {
-        QFETCH(int, language);
+        QFETCH(int, row);
+        const int language = row;
         clipped.clear();
         SwitchLanguage(static_cast<TLanguage>(language));
         const QString name = QTest::currentDataTag();

@@ -74,6 +74,8 @@ const Pair PresentationNames = {"Presentation", "Presentación"};
 const Texts PositionLabel = {"posició objecte", "object position", "posición objecto",
                              "posición obxecto"};
 const Texts LanguageItems = {"OpCatala", "OpEnglish", "OpEspanol", "OpGalego"};
+const char* const StartChoices[] = {"ca", "en", "es", "gl", "none"};
+static_assert(std::size(StartChoices) == LangCount + 1);
 const auto u8 = [](const char* s) { return QString::fromUtf8(s); };
 
 // The text of a pair in language l; none in the languages the pair leaves out.
@@ -268,16 +270,11 @@ private slots:
     }
 
     // No language on the command line: the desktop's, and nothing saved.
-    void commandLine_data() {
-        QTest::addColumn<int>("language");
-        for (TLanguage l = 0; l <= LangCount; ++l)
-            QTest::newRow(l < LangCount ? LanguageCodes[l] : "none")
-                << (l < LangCount ? int(l) : -1);
-    }
+    void commandLine_data() { TableRows(StartChoices); }
     void commandLine() {
-        QFETCH(int, language);
-        const auto l = static_cast<TLanguage>(language < 0 ? LangSpanish : language);
-        start(language < 0 ? std::nullopt : std::optional(l));
+        QFETCH(int, row); // none: the last
+        const auto l = static_cast<TLanguage>(row < int(LangCount) ? row : LangSpanish);
+        start(row < int(LangCount) ? std::optional(l) : std::nullopt);
         openEditor();
         ShowAbout();
         checkTexts(l);
