@@ -48,9 +48,6 @@ class DiagramMenuTest : public MainWindowSteps {
         command("OpCentre");
         type(distance);
     }
-    void printModuleAt(const QString& file) {
-        get<TDiagramCommands>("DiagramCommands")->setPrintModuleFile(file);
-    }
     // Saves under `name` from the menu or with Ctrl+S, `size` answering the PNG size dialog.
     void saveAs(const QString& name, std::function<void(QDialog*)> size = {}, bool ctrlS = false) {
         WhenOpen<QFileDialog>([=](QFileDialog* d) {
@@ -267,7 +264,7 @@ private slots:
     void withoutAUsablePrintModulePrintingSaysWhyAndTheProgramGoesOn() {
         QFETCH(QString, file);
         QFETCH(QString, why);
-        printModuleAt(file);
+        get<TDiagramCommands>("DiagramCommands")->setPrintModuleFile(file);
         bool dialog = false;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&dialog] {
@@ -297,7 +294,7 @@ private slots:
     // said so; a printed file goes through the pictures' safe write, whose
     // failed rename leaves the old file and says why.
     void printsTheDiagramWithTheResultsUnderIt() {
-        printModuleAt(PRINT_MODULE);
+        get<TDiagramCommands>("DiagramCommands")->setPrintModuleFile(PRINT_MODULE);
         QVERIFY(!Mapped(PRINT_MODULE));
         concaveAt("10");
         const QString nowhere = dir.filePath("no-such-folder/printed.pdf"),

@@ -251,13 +251,12 @@ private slots:
 
     // A long list comes in submenus of consecutive tools, each filled when it first shows.
     void longListsComeInMenusOfBoundedSize() {
-        QStringList tools;
+        QStringList tools, all, shown; // every tool item, in order
         for (int k = 1; k <= 2345; ++k)
-            tools << QStringLiteral("%1|f%1||").arg(k);
+            tools << QStringLiteral("%1|f%1||").arg(k), all << QString::number(k);
         start(qPrintable(tools.join(';')));
         QCOMPARE(ToolsMenuItem->actions().size(), 2);
         QCOMPARE(menuItems(), u"1–1000;1001–2000;2001–2345"_s);
-        QStringList shown, all; // every tool item, in order
         std::function<void(QMenu*)> walk = [&](QMenu* m) {
             QVERIFY(m->actions().isEmpty());
             emit m->aboutToShow();
@@ -268,8 +267,6 @@ private slots:
         };
         for (QAction* a : menu().mid(2))
             walk(a->menu());
-        for (int k = 1; k <= 2345; ++k)
-            all << QString::number(k);
         QCOMPARE(shown, all);
         // A deep item opens its own tool.
         ToolsMenuItem->actions().at(3)->menu()->actions().at(4)->trigger();
