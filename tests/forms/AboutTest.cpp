@@ -122,7 +122,11 @@ private slots:
         QVERIFY(bytes.size() < IconFileMaxBytes && file.open(QIODevice::WriteOnly) &&
                 file.write(bytes) == bytes.size() && file.flush());
         TFSobre box;
-        SetUp(box, "mirvex", file.fileName()); // a RunError escaping fails the test
+        try {
+            SetUp(box, "mirvex", file.fileName());
+        } catch (const RunError& error) {
+            QFAIL(error.what());
+        }
         QLabel* icon = Label(box, "Icona");
         QCOMPARE(icon->pixmap().size(), QSize(32, 32));
         QCOMPARE(icon->pixmap().toImage().pixel(16, 16), shown);
