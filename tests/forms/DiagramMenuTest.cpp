@@ -129,6 +129,32 @@ private slots:
         const int panelBlue = BlueRightOf(get<TGraficPanel>("Grafic")->surface().image(), 230);
         QVERIFY(panelBlue > 20 && BlueRightOf(image, 920) > 8 * panelBlue);
         QVERIFY(data->data("image/svg+xml").contains("<svg"));
+        // Saving starts in the user's pictures (home while there are none), then where the last
+        // went.
+        const QString pictures = home + "/Pictures", other = dir.filePath("other");
+        QVERIFY(QDir().mkpath(other));
+        // A name to type (empty: cancel) and the folder the dialog shows.
+        const std::pair<QString, QString> steps[] = {
+            {{}, home}, // then pictures are made, and a fresh window looks there
+            {other + "/b.svg", pictures},
+            {"c.svg", other},
+            {{}, other}};
+        for (int i = 0; i < int(std::size(steps)); ++i) {
+            const auto& [name, folder] = steps[i];
+            if (i == 1) {
+                QVERIFY(QDir().mkpath(pictures));
+                init();
+            }
+            QString shown;
+            WhenOpen<QFileDialog>([&shown, name](QFileDialog* d) {
+                shown = d->directory().absolutePath();
+                name.isEmpty() ? d->reject() : ChooseFile(d, name);
+            });
+            get<QAction>("OpGuardarDiagrama")->trigger();
+            QCOMPARE(shown, folder);
+        }
+        QVERIFY(QFileInfo::exists(other + "/b.svg") && QFileInfo::exists(other + "/c.svg"));
+        QVERIFY(QDir(pictures).removeRecursively());
     }
 
     void savesPngAtTheChosenSizeSvgAndPdf() {
@@ -200,34 +226,6 @@ private slots:
                 QVERIFY(ticks > 2);
             }
         }
-    }
-
-    // Saving starts in the user's pictures (home while there are none), then where the last went.
-    void savingStartsInPicturesThenWhereTheLastSaveWent() {
-        const QString pictures = home + "/Pictures", other = dir.filePath("other");
-        QVERIFY(QDir().mkpath(other));
-        // A name to type (empty: cancel) and the folder the dialog shows.
-        const std::pair<QString, QString> steps[] = {
-            {{}, home}, // then pictures are made, and a fresh window looks there
-            {other + "/b.svg", pictures},
-            {"c.svg", other},
-            {{}, other}};
-        for (int i = 0; i < int(std::size(steps)); ++i) {
-            const auto& [name, folder] = steps[i];
-            if (i == 1) {
-                QVERIFY(QDir().mkpath(pictures));
-                init();
-            }
-            QString shown;
-            WhenOpen<QFileDialog>([&shown, name](QFileDialog* d) {
-                shown = d->directory().absolutePath();
-                name.isEmpty() ? d->reject() : ChooseFile(d, name);
-            });
-            get<QAction>("OpGuardarDiagrama")->trigger();
-            QCOMPARE(shown, folder);
-        }
-        QVERIFY(QFileInfo::exists(other + "/b.svg") && QFileInfo::exists(other + "/c.svg"));
-        QVERIFY(QDir(pictures).removeRecursively());
     }
 
     // Printing refused, with the reason and no print dialog; the program goes on.

@@ -273,6 +273,49 @@ private slots:
         QCOMPARE(launched_, QStringList{u"f1005||"_s});
         play(u"open"_s);
         QCOMPARE(list()->count(), 2345);
+        // Random clicks, keys and "+" leave tool k alone lit while tool k is selected,
+        // none in the no-selection state.   HIGHLIGHT_SEED=<n> repeats a run.
+        start("Uno|f||;Dos|f||;Tres|f||;Cuatro|f||;Cinco|f||");
+        play(u"open"_s);
+        QVERIFY(QTest::qWaitForWindowExposed(editor_.get()));
+        // What the list shows lit, as a tool number (0: none; -1: several).
+        const auto lit = [this] {
+            const QList<QListWidgetItem*> items = list()->selectedItems();
+            return items.size() > 1 ? -1 : items.isEmpty() ? 0 : list()->row(items[0]) + 1;
+        };
+        const int given = qEnvironmentVariableIntValue("HIGHLIGHT_SEED");
+        const quint32 seed = given > 0 ? quint32(given) : 20261207u;
+        qInfo("seed %u", seed);
+        QRandomGenerator random(seed);
+        QWidget* viewport = list()->viewport();
+        const QRect lastItem = list()->visualItemRect(list()->item(list()->count() - 1));
+        QVERIFY2(lastItem.bottom() + 10 < viewport->height(), "no empty area below the items");
+        int emptyClicks = 0;
+        for (int step = 0; step < 400; ++step) {
+            const Qt::KeyboardModifiers modifiers =
+                random.bounded(2) ? Qt::ControlModifier : Qt::NoModifier;
+            const int action = random.bounded(5);
+            if (action < 2) { // an item, or the one that is lit, if any
+                const int row =
+                    action == 0 ? random.bounded(list()->count()) : std::max(0, lit() - 1);
+                QTest::mouseClick(viewport, Qt::LeftButton, modifiers,
+                                  list()->visualItemRect(list()->item(row)).center());
+            } else if (action == 2) { // below the items
+                const QPoint at(random.bounded(viewport->width()),
+                                random.bounded(lastItem.bottom() + 2, viewport->height()));
+                QTest::mouseClick(viewport, Qt::LeftButton, modifiers, at);
+                ++emptyClicks;
+            } else if (action == 3) {
+                QTest::keyClick(list(), random.bounded(2) ? Qt::Key_Up : Qt::Key_Down, modifiers);
+            } else { // "+": the no-selection state
+                play(u"BtNou"_s);
+            }
+            QVERIFY2(lit() == int(SelectedTool),
+                     qPrintable(QString::asprintf(
+                         "step %d, action %d (Ctrl %d): tool %d selected, %d lit", step, action,
+                         int(bool(modifiers)), int(SelectedTool), lit())));
+        }
+        QVERIFY(emptyClicks > 20);
     }
 
     // Anything but a readable regular file: no tools, the editor says why, keeps
@@ -376,52 +419,6 @@ private slots:
                      qPrintable(asked.boxes[0].text));
         }
         QCOMPARE(launched_, QStringList{u"https://x.org||"_s});
-    }
-
-    // Random clicks, keys and "+" leave tool k alone lit while tool k is selected,
-    // none in the no-selection state.   HIGHLIGHT_SEED=<n> repeats a run.
-    void highlightFollowsTheSelectedTool() {
-        start("Uno|f||;Dos|f||;Tres|f||;Cuatro|f||;Cinco|f||");
-        play(u"open"_s);
-        QVERIFY(QTest::qWaitForWindowExposed(editor_.get()));
-        // What the list shows lit, as a tool number (0: none; -1: several).
-        const auto lit = [this] {
-            const QList<QListWidgetItem*> items = list()->selectedItems();
-            return items.size() > 1 ? -1 : items.isEmpty() ? 0 : list()->row(items[0]) + 1;
-        };
-        const int given = qEnvironmentVariableIntValue("HIGHLIGHT_SEED");
-        const quint32 seed = given > 0 ? quint32(given) : 20261207u;
-        qInfo("seed %u", seed);
-        QRandomGenerator random(seed);
-        QWidget* viewport = list()->viewport();
-        const QRect lastItem = list()->visualItemRect(list()->item(list()->count() - 1));
-        QVERIFY2(lastItem.bottom() + 10 < viewport->height(), "no empty area below the items");
-        int emptyClicks = 0;
-        for (int step = 0; step < 400; ++step) {
-            const Qt::KeyboardModifiers modifiers =
-                random.bounded(2) ? Qt::ControlModifier : Qt::NoModifier;
-            const int action = random.bounded(5);
-            if (action < 2) { // an item, or the one that is lit, if any
-                const int row =
-                    action == 0 ? random.bounded(list()->count()) : std::max(0, lit() - 1);
-                QTest::mouseClick(viewport, Qt::LeftButton, modifiers,
-                                  list()->visualItemRect(list()->item(row)).center());
-            } else if (action == 2) { // below the items
-                const QPoint at(random.bounded(viewport->width()),
-                                random.bounded(lastItem.bottom() + 2, viewport->height()));
-                QTest::mouseClick(viewport, Qt::LeftButton, modifiers, at);
-                ++emptyClicks;
-            } else if (action == 3) {
-                QTest::keyClick(list(), random.bounded(2) ? Qt::Key_Up : Qt::Key_Down, modifiers);
-            } else { // "+": the no-selection state
-                play(u"BtNou"_s);
-            }
-            QVERIFY2(lit() == int(SelectedTool),
-                     qPrintable(QString::asprintf(
-                         "step %d, action %d (Ctrl %d): tool %d selected, %d lit", step, action,
-                         int(bool(modifiers)), int(SelectedTool), lit())));
-        }
-        QVERIFY(emptyClicks > 20);
     }
 };
 
