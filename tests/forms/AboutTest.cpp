@@ -64,7 +64,7 @@ class AboutTest : public QObject {
 private slots:
     // Its controls' places; the program's name by its file's name (the texts of every language
     // are LanguageTest's); an icon only from an icon file.
-    void placesTextsAndIcon() {
+    void placesTextsIconAndClosing() {
         const std::pair<const char*, QPoint> places[] = {
             {"PanSobre", {9, 10}},  {"Icona", {1, 1}},        {"ProductName", {40, 19}},
             {"Version", {234, 39}}, {"Copyright", {72, 110}}, {"Comments", {16, 67}},
@@ -97,6 +97,35 @@ private slots:
             QCOMPARE(icon->pixmap().size(), QSize(side, side));
             QCOMPARE(icon->grab().toImage().pixel(31, 31) == qRgb(255, 0, 0), side > 0);
         }
+        // Closed every way (hidden), then shown again, it keeps its place and
+        // texts; its centring at first is FitTest's.
+        const QPointer<TFSobre> box = new TFSobre;
+        SetUp(*box, "/opt/Mirvex.old");
+        box->ShowModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        box->move(60, 70);
+        const QStringList texts = Texts(*box);
+        box->ShowModeless();
+        const std::pair<const char*, std::function<void()>> closings[] = {
+            {"button", [&] { QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton); }},
+            {"Enter", [&] { QTest::keyClick(box, Qt::Key_Return); }},
+            {"Escape", [&] { QTest::keyClick(box, Qt::Key_Escape); }},
+            {"close box", [&] { box->close(); }}};
+        for (const auto& [way, close] : closings) {
+            close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(box && !box->isVisible(), way);
+            box->ShowModeless();
+            QVERIFY2(box->pos() == QPoint(60, 70) && Texts(*box) == texts, way);
+        }
+        // Open, it lets the program end when the main window closes.
+        QWidget main;
+        main.show();
+        box->ShowModeless();
+        QTimer::singleShot(0, &main, &QWidget::close);
+        QTimer::singleShot(5000, &main, [] { QCoreApplication::exit(1); }); // kept running
+        QCOMPARE(QCoreApplication::exec(), 0);
+        delete box;
     }
 
     // Only the image shown is decoded, chosen by the directory's sizes: the
@@ -158,38 +187,6 @@ private slots:
             QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Icon image is not valid"));
         }
         QCOMPARE(Texts(box).mid(2), before.mid(2));
-    }
-
-    // Closed every way (hidden), then shown again, it keeps its place and
-    // texts; its centring at first is FitTest's.
-    void showingAndHiding() {
-        const QPointer<TFSobre> box = new TFSobre;
-        SetUp(*box, "/opt/Mirvex.old");
-        box->ShowModeless();
-        QVERIFY(QTest::qWaitForWindowExposed(box));
-        box->move(60, 70);
-        const QStringList texts = Texts(*box);
-        box->ShowModeless();
-        const std::pair<const char*, std::function<void()>> closings[] = {
-            {"button", [&] { QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton); }},
-            {"Enter", [&] { QTest::keyClick(box, Qt::Key_Return); }},
-            {"Escape", [&] { QTest::keyClick(box, Qt::Key_Escape); }},
-            {"close box", [&] { box->close(); }}};
-        for (const auto& [way, close] : closings) {
-            close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY2(box && !box->isVisible(), way);
-            box->ShowModeless();
-            QVERIFY2(box->pos() == QPoint(60, 70) && Texts(*box) == texts, way);
-        }
-        // Open, it lets the program end when the main window closes.
-        QWidget main;
-        main.show();
-        box->ShowModeless();
-        QTimer::singleShot(0, &main, &QWidget::close);
-        QTimer::singleShot(5000, &main, [] { QCoreApplication::exit(1); }); // kept running
-        QCOMPARE(QCoreApplication::exec(), 0);
-        delete box;
     }
 };
 

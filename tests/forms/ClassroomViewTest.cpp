@@ -19,7 +19,6 @@
 
 class ClassroomViewTest : public MainWindowSteps {
     Q_OBJECT
-    QTemporaryDir dir;
     QString conf;
 
     QAction* item() { return get<QAction>("OpVistaClase"); }
@@ -36,51 +35,10 @@ private slots:
         conf = dir.filePath("config/Vexaria/vexaria.conf");
     }
     void init() {
-        FSobre = nullptr;
         RandSeed = 1;
         QFile::remove(conf);
     }
     void cleanup() { w.reset(); }
-
-    // Unchecked and unsaved at first, the panel its own; checked, the panel
-    // shows the classroom view and the choice is kept for the next start.
-    void theItemAndItsSetting() {
-        start();
-        QVERIFY(get<QMenu>("MenuDiagrama")->actions().contains(item()));
-        QVERIFY(item()->isCheckable() && !item()->isChecked());
-        QVERIFY(!get("GraficClase")->isVisible());
-        QVERIFY(!QFile::exists(conf));
-        // Nothing but the item's own click changes the choice.
-        get<QAction>("OpCentre")->trigger();
-        QVERIFY(!QFile::exists(conf));
-        item()->trigger();
-        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=true\n"));
-        // The panel shows the white classroom picture.
-        QCOMPARE(get("Grafic")->grab().toImage().pixelColor(5, 5), QColor(Qt::white));
-        w.reset();
-        start();
-        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
-        // A drag of the scroll bar over the concave mirror's whole range: each step reaches the
-        // lesson, and each drawing keeps the view of the one before while it still fits (a view
-        // chosen afresh at each step changes the scale more often).
-        auto* bar = get<QScrollBar>("BarraDespl");
-        command("BtConc");
-        bar->triggerAction(QAbstractSlider::SliderToMinimum);
-        for (int step = 0; step <= 100; ++step) {
-            const ClassroomView last = view()->drawing().view;
-            if (step > 0)
-                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-            const LessonState& s = w->lesson()->state();
-            QCOMPARE(s.scene.objectPos, double(step - 100));
-            QVERIFY2(view()->drawing().view == ChooseClassroomView(s.scene, s.image, ClassroomWidth,
-                                                                   ClassroomHeight, last),
-                     qPrintable(QString::number(step)));
-        }
-        item()->trigger();
-        QVERIFY(!get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
-    }
 
     // Every word of the presentation whole in its box, in every language and
     // on projectors from 720p to 4K; captions, heading and hint at least
@@ -135,7 +93,7 @@ private slots:
 
     // Nothing chosen: the presentation teaches with the classroom view, on
     // white, and a drag there puts the object where the pointer is.
-    void thePresentationAndThePicturesUseIt() {
+    void presentationPicturesPanelAndSetting() {
         start();
         command("OpCentre");
         auto* pres = present();
@@ -216,6 +174,44 @@ private slots:
                 bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             }
         }
+        QVERIFY(QFile::remove(conf));
+        // Unchecked and unsaved at first, the panel its own; checked, the panel
+        // shows the classroom view and the choice is kept for the next start.
+        start();
+        QVERIFY(get<QMenu>("MenuDiagrama")->actions().contains(item()));
+        QVERIFY(item()->isCheckable() && !item()->isChecked());
+        QVERIFY(!get("GraficClase")->isVisible());
+        QVERIFY(!QFile::exists(conf));
+        // Nothing but the item's own click changes the choice.
+        get<QAction>("OpCentre")->trigger();
+        QVERIFY(!QFile::exists(conf));
+        item()->trigger();
+        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
+        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=true\n"));
+        // The panel shows the white classroom picture.
+        QCOMPARE(get("Grafic")->grab().toImage().pixelColor(5, 5), QColor(Qt::white));
+        w.reset();
+        start();
+        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
+        // A drag of the scroll bar over the concave mirror's whole range: each step reaches the
+        // lesson, and each drawing keeps the view of the one before while it still fits (a view
+        // chosen afresh at each step changes the scale more often).
+        auto* bar = get<QScrollBar>("BarraDespl");
+        command("BtConc");
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        for (int step = 0; step <= 100; ++step) {
+            const ClassroomView last = view()->drawing().view;
+            if (step > 0)
+                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            const LessonState& s = w->lesson()->state();
+            QCOMPARE(s.scene.objectPos, double(step - 100));
+            QVERIFY2(view()->drawing().view == ChooseClassroomView(s.scene, s.image, ClassroomWidth,
+                                                                   ClassroomHeight, last),
+                     qPrintable(QString::number(step)));
+        }
+        item()->trigger();
+        QVERIFY(!get("GraficClase")->isVisible());
+        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
     }
 };
 

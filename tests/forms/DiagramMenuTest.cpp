@@ -41,7 +41,6 @@ int BlueRightOf(const QImage& image, int x) {
 
 class DiagramMenuTest : public MainWindowSteps {
     Q_OBJECT
-    QTemporaryDir dir;
     QString home;
 
     void concaveAt(const char* distance) {

@@ -143,7 +143,7 @@ private slots:
     }
 
     // A seed repeats the session; the presentation reveals a ray a press of the space bar.
-    void aSeedRepeatsTheSessionAndThePresentationRevealsIt() {
+    void seedPresentationMenuAndWorksheet() {
         std::vector<Scene> shown;
         for (int i = 0; i < 4; ++i, click("EjSiguiente"))
             shown.push_back(w->scene());
@@ -185,9 +185,6 @@ private slots:
         QCOMPARE(w->step(), 0);
         QTest::keyClick(pres, Qt::Key_Escape);
         QVERIFY(!pres->isVisible());
-    }
-
-    void theMenuFollowsDiagramaAndOpensTheWindow() {
         TFPrincipal main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));

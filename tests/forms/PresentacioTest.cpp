@@ -52,7 +52,6 @@ const struct {
 class PresentacioTest : public MainWindowSteps {
     Q_OBJECT
     std::unique_ptr<ReportCatcher> reports;
-    QTemporaryDir dir;
 
     QScrollBar* bar() { return get<QScrollBar>("BarraDespl"); }
     TGraficPanel* panel() { return get<TGraficPanel>("Grafic"); }
@@ -108,7 +107,6 @@ private slots:
         PanelLookIn(dir); // ClassroomViewTest has the classroom view
     }
     void init() {
-        FSobre = nullptr;
         RandSeed = 12345;
         start();
         reports = std::make_unique<ReportCatcher>();
@@ -202,64 +200,9 @@ private slots:
         QVERIFY(x <= -100 || x >= 0 || drawn.pixelColor(panelPoint(x, 5)) == ObjectQColor);
     }
 
-    // The resize cursor over the arrow, or the arrow coming under the pointer, and while dragging;
-    // the wheel on either diagram, a notch a bar step (half notches add up), and the
-    // presentation's keys, no further than the ends.
-    void cursorWheelAndKeys() {
-        type("40");
-        const auto shapeAt = [](QWidget* view, QPoint p) {
-            QTest::mouseMove(view, p);
-            return view->cursor().shape();
-        };
-        for (const auto& [p, shape] : {std::pair{panelPoint(-40, 5), Qt::SizeHorCursor},
-                                       {panelPoint(-70, 30), Qt::ArrowCursor},
-                                       {panelPoint(-34, 5), Qt::ArrowCursor}})
-            QCOMPARE(shapeAt(panel(), p), shape);
-        type("34");
-        QCOMPARE(panel()->cursor().shape(), Qt::SizeHorCursor);
-        open();
-        resize(pres(), {1280, 720});
-        // Offscreen windows are not stacked: the main window moved from under the pointer.
-        w->move(1400, 800);
-        QWidget* view = pres()->diagram();
-        QCOMPARE(shapeAt(view, presPoint(-34, 8)), Qt::SizeHorCursor);
-        QCOMPARE(shapeAt(view, presPoint(-60, 8)), Qt::ArrowCursor);
-        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-34, 8));
-        QCOMPARE(shapeAt(view, presPoint(-50, 40)), Qt::SizeHorCursor);
-        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-50, 40));
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        type("40");
-        const auto wheel = [](QWidget* target, int delta) {
-            const QPointF p(200, 100);
-            QWheelEvent e(p, target->mapToGlobal(p), QPoint(), {0, delta}, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(target, &e);
-        };
-        const std::pair<int, int> turns[] = {{-120, -39}, {120, -40}, {120, -41},
-                                             {-240, -39}, {-60, -39}, {-60, -38}};
-        for (const auto& [delta, x] : turns) {
-            wheel(panel(), delta);
-            at(x);
-        }
-        open();
-        wheel(pres()->diagram(), -120);
-        at(-37);
-        const std::pair<Qt::Key, int> keys[] = {
-            {Qt::Key_Right, -36},    {Qt::Key_Left, -37},     {Qt::Key_Left, -38},
-            {Qt::Key_Up, -37},       {Qt::Key_Down, -38},     {Qt::Key_PageUp, -28},
-            {Qt::Key_PageDown, -38}, {Qt::Key_PageDown, -48}, {Qt::Key_Home, -100},
-            {Qt::Key_Left, -100},    {Qt::Key_End, 0},        {Qt::Key_Right, 0}};
-        for (const auto& [key, x] : keys) {
-            QTest::keyClick(pres(), key);
-            at(x);
-        }
-        sameTexts();
-        QVERIFY(pres()->isVisible());
-    }
-
     // Every way of changing the scene reaches the presentation, which catches up
     // when shown again; a distance out of the bar's range stays until a drag.
-    void thePresentationFollowsEveryKindOfUpdate() {
+    void followsUpdatesCoversAndTakesTheArrow() {
         open();
         sameTexts();
         for (const QString step :
@@ -330,6 +273,58 @@ private slots:
         const QImage& drawn = panel()->surface().image();
         QCOMPARE(drawn.pixelColor(panelPoint(-45, 5)), ObjectQColor);
         QCOMPARE(drawn.pixelColor(panelPoint(-30, 5)), PanelQColor);
+        // The resize cursor over the arrow, or the arrow coming under the pointer, and while
+        // dragging; the wheel on either diagram, a notch a bar step (half notches add up), and the
+        // presentation's keys, no further than the ends.
+        type("40");
+        const auto shapeAt = [](QWidget* view, QPoint p) {
+            QTest::mouseMove(view, p);
+            return view->cursor().shape();
+        };
+        for (const auto& [p, shape] : {std::pair{panelPoint(-40, 5), Qt::SizeHorCursor},
+                                       {panelPoint(-70, 30), Qt::ArrowCursor},
+                                       {panelPoint(-34, 5), Qt::ArrowCursor}})
+            QCOMPARE(shapeAt(panel(), p), shape);
+        type("34");
+        QCOMPARE(panel()->cursor().shape(), Qt::SizeHorCursor);
+        open();
+        resize(pres(), {1280, 720});
+        // Offscreen windows are not stacked: the main window moved from under the pointer.
+        w->move(1400, 800);
+        view = pres()->diagram();
+        QCOMPARE(shapeAt(view, presPoint(-34, 8)), Qt::SizeHorCursor);
+        QCOMPARE(shapeAt(view, presPoint(-60, 8)), Qt::ArrowCursor);
+        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-34, 8));
+        QCOMPARE(shapeAt(view, presPoint(-50, 40)), Qt::SizeHorCursor);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-50, 40));
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        type("40");
+        const auto wheel = [](QWidget* target, int delta) {
+            const QPointF p(200, 100);
+            QWheelEvent e(p, target->mapToGlobal(p), QPoint(), {0, delta}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &e);
+        };
+        const std::pair<int, int> turns[] = {{-120, -39}, {120, -40}, {120, -41},
+                                             {-240, -39}, {-60, -39}, {-60, -38}};
+        for (const auto& [delta, x] : turns) {
+            wheel(panel(), delta);
+            at(x);
+        }
+        open();
+        wheel(pres()->diagram(), -120);
+        at(-37);
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_Right, -36},    {Qt::Key_Left, -37},     {Qt::Key_Left, -38},
+            {Qt::Key_Up, -37},       {Qt::Key_Down, -38},     {Qt::Key_PageUp, -28},
+            {Qt::Key_PageDown, -38}, {Qt::Key_PageDown, -48}, {Qt::Key_Home, -100},
+            {Qt::Key_Left, -100},    {Qt::Key_End, 0},        {Qt::Key_Right, 0}};
+        for (const auto& [key, x] : keys) {
+            QTest::keyClick(pres(), key);
+            at(x);
+        }
+        sameTexts();
+        QVERIFY(pres()->isVisible());
     }
 };
 

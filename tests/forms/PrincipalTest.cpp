@@ -71,7 +71,6 @@ const char* const Names[] = {"espejo plano|espejo convexo|espejo cóncavo|posici
 class PrincipalTest : public MainWindowSteps {
     Q_OBJECT
     std::unique_ptr<ReportCatcher> reports;
-    QTemporaryDir dir;
 
     static std::uint32_t seedBefore(std::uint32_t draw) { return (draw - 1u) * 0xD94FA8CDu; }
     QColor color(const char* name) { return get(name)->palette().color(QPalette::WindowText); }
@@ -106,7 +105,6 @@ private slots:
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
     }
     void init() {
-        FSobre = nullptr; // left by a failed about test
         RandSeed = seedBefore(0xFFFFFFFFu);
         start();
         reports = std::make_unique<ReportCatcher>();
@@ -214,7 +212,7 @@ private slots:
 
     // The panel's bevel: a raised outer one and a lowered inner one, bottom and right over the
     // corners.
-    void panelBevelAndAboutBox() {
+    void panelBevelAboutBoxAndFreshDrawings() {
         const QImage shot = panel()->grab().toImage();
         const int r = shot.width() - 1, b = shot.height() - 1;
         const QPalette& c = panel()->palette();
@@ -247,6 +245,44 @@ private slots:
         QCOMPARE(reports->boxes.size(), 1u);
         QCOMPARE(reports->boxes[0].text, QStringLiteral("Icon image is not valid."));
         reports->boxes.clear();
+        // Whatever came before, the picture is the one the scene gives drawn
+        // on a freshly erased panel, and the pen is the one it leaves.
+        struct Step {
+            Scene scene;
+            TPen pen;            // the pen the drawing starts with
+            bool erased = false; // the panel erased and drawn on by hand before
+        };
+        const TPen solidRed{LineStyle::Solid, RGB(255, 0, 0), 3};
+        const Step steps[] = {
+            {{MirrorConcave, -60}, InitialPen}, {{MirrorConcave, -59}, TPen{}},
+            {{MirrorConcave, -24}, TPen{}},     {{MirrorConvex, -40}, TPen{}},
+            {{MirrorConvex, 0}, TPen{}},        {{MirrorConcave, -1e12}, TPen{}},
+            {{MirrorConcave, -30}, solidRed},   {{MirrorConcave, -31}, TPen{}},
+            {{MirrorPlane, -40}, TPen{}},       {{MirrorPlane, -41}, TPen{}},
+            {{MirrorPlane, -42}, TPen{}, true},
+        };
+        TGraficPanel panel;
+        panel.resize(PanelWidth, PanelHeight);
+        for (const Step& step : steps) {
+            DiagramStyle style;
+            style.pen = step.pen;
+            const SceneDrawing drawing = DrawScene(step.scene, ComputeImage(step.scene), style);
+            if (step.erased) {
+                panel.repaintBackground();
+                panel.surface().moveTo(10, 10);
+                panel.surface().lineTo(400, 200);
+            }
+            panel.showDrawing(drawing);
+            TGraficPanel fresh;
+            fresh.resize(PanelWidth, PanelHeight);
+            fresh.repaintBackground();
+            drawing.record.replay(fresh.surface());
+            const QByteArray what = QByteArray::number(step.scene.kind) + " " +
+                                    QByteArray::number(step.scene.objectPos);
+            QVERIFY2(panel.picture(1.0) == fresh.picture(1.0), what);
+            QVERIFY2(panel.surface().pen() == drawing.pen, what);
+            QCOMPARE(panel.drawing().calls(), drawing.record.calls());
+        }
     }
 
     // An error escaping a handler is reported with a "." added; the event loop goes on.
@@ -288,7 +324,7 @@ private slots:
     // The names and description assistive technology reads, in the language shown, numbers as
     // it writes them; every new scene, whatever made it, described (what makes a screen reader
     // speak is the AT-SPI test's), the presentation's diagram saying what the panel says.
-    void describedForAssistiveTechnology() {
+    void assistiveTechnologyAndTheKeyboardAlone() {
         for (const TLanguage language : {LangSpanish, LangEnglish, LangSpanish}) {
             SwitchLanguage(language);
             QStringList names;
@@ -299,12 +335,12 @@ private slots:
             QCOMPARE(description(panel()), expected());
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(panel())->role(), QAccessible::Graphic);
-        const std::tuple<const char*, const char*, TMirrorKind, const char*> keys[] = {
+        const std::tuple<const char*, const char*, TMirrorKind, const char*> mirrorKeys[] = {
             {"Ctrl+3", "BtConc", MirrorConcave, nullptr},
             {"Ctrl+2", "BtConv", MirrorConvex, "OpConvex"},
             {"Ctrl+1", "BtPla", MirrorPlane, "Oppla"},
         };
-        for (const auto& [key, button, kind, item] : keys) {
+        for (const auto& [key, button, kind, item] : mirrorKeys) {
             QTest::keySequence(w.get(), QKeySequence(QString::fromLatin1(key)));
             QTRY_VERIFY(get<QToolButton>(button)->isChecked());
             QCOMPARE(MirrorKind, kind);
@@ -337,11 +373,8 @@ private slots:
         QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
         QVERIFY(description(panel()).contains("a 24 delante"));
         QTest::keyClick(pres, Qt::Key_Escape);
-    }
-
-    // Tab from the field reaches the diagram, ringed, and then the buttons;
-    // on the diagram the presentation's keys move the object.
-    void keyboardAlone() {
+        // Tab from the field reaches the diagram, ringed, and then the buttons;
+        // on the diagram the presentation's keys move the object.
         QVERIFY(!ring()); // nothing drawn over the window until the keyboard moves the focus
         get("EdPosObj")->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -385,47 +418,6 @@ private slots:
         auto* first = get<QMenu>("Elements");
         QTRY_VERIFY(first->isVisible());
         first->close();
-    }
-
-    // Whatever came before, the picture is the one the scene gives drawn
-    // on a freshly erased panel, and the pen is the one it leaves.
-    void eachSceneIsDrawnAsOnAFreshPanel() {
-        struct Step {
-            Scene scene;
-            TPen pen;            // the pen the drawing starts with
-            bool erased = false; // the panel erased and drawn on by hand before
-        };
-        const TPen solidRed{LineStyle::Solid, RGB(255, 0, 0), 3};
-        const Step steps[] = {
-            {{MirrorConcave, -60}, InitialPen}, {{MirrorConcave, -59}, TPen{}},
-            {{MirrorConcave, -24}, TPen{}},     {{MirrorConvex, -40}, TPen{}},
-            {{MirrorConvex, 0}, TPen{}},        {{MirrorConcave, -1e12}, TPen{}},
-            {{MirrorConcave, -30}, solidRed},   {{MirrorConcave, -31}, TPen{}},
-            {{MirrorPlane, -40}, TPen{}},       {{MirrorPlane, -41}, TPen{}},
-            {{MirrorPlane, -42}, TPen{}, true},
-        };
-        TGraficPanel panel;
-        panel.resize(PanelWidth, PanelHeight);
-        for (const Step& step : steps) {
-            DiagramStyle style;
-            style.pen = step.pen;
-            const SceneDrawing drawing = DrawScene(step.scene, ComputeImage(step.scene), style);
-            if (step.erased) {
-                panel.repaintBackground();
-                panel.surface().moveTo(10, 10);
-                panel.surface().lineTo(400, 200);
-            }
-            panel.showDrawing(drawing);
-            TGraficPanel fresh;
-            fresh.resize(PanelWidth, PanelHeight);
-            fresh.repaintBackground();
-            drawing.record.replay(fresh.surface());
-            const QByteArray what = QByteArray::number(step.scene.kind) + " " +
-                                    QByteArray::number(step.scene.objectPos);
-            QVERIFY2(panel.picture(1.0) == fresh.picture(1.0), what);
-            QVERIFY2(panel.surface().pen() == drawing.pen, what);
-            QCOMPARE(panel.drawing().calls(), drawing.record.calls());
-        }
     }
 };
 

@@ -205,7 +205,7 @@ private slots:
     }
 
     // The captions in every language are LanguageTest's.
-    void withoutAFileOnlyTheEditorItem() {
+    void editorItemFileDialogLongListAndHighlight() {
         start(nullptr);
         QCOMPARE(main_->menuBar()->actions().last()->menu(), ToolsMenuItem.data());
         QCOMPARE(ToolsMenuItem->actions().size(), 2);
@@ -229,28 +229,7 @@ private slots:
             QCOMPARE(fields(), accept ? "t|b.txt|" + work + "/|p" : u"t|old|olddir|p"_s);
             QCOMPARE(QDir::currentPath(), here);
         }
-    }
-
-    void stories_data() { TableRows(Stories); }
-    void stories() {
-        QFETCH(int, row);
-        const auto& s = Stories[row];
-        start(s.file);
-        ReportCatcher reports;
-        play(QString::fromUtf8(s.script));
-        QCOMPARE(FileBytes(), s.saved ? Bytes(s.saved) : Bytes(s.file));
-        QCOMPARE(editor_->isVisible(), s.shown != nullptr);
-        QCOMPARE(s.shown ? listed() : QString(), QString::fromUtf8(s.shown));
-        QCOMPARE(menuItems(), QString::fromUtf8(s.menu));
-        QCOMPARE(launched_.join(';'), QString::fromUtf8(s.launched));
-        QCOMPARE(reports.boxes.size(), *s.box ? 1u : 0u);
-        for (const Box& box : reports.boxes)
-            QVERIFY2(box.title == ApplicationTitle() && box.text.contains(QString::fromUtf8(s.box)),
-                     qPrintable(box.text));
-    }
-
-    // A long list comes in submenus of consecutive tools, each filled when it first shows.
-    void longListsComeInMenusOfBoundedSize() {
+        // A long list comes in submenus of consecutive tools, each filled when it first shows.
         QStringList tools, all, shown; // every tool item, in order
         for (int k = 1; k <= 2345; ++k)
             tools << QStringLiteral("%1|f%1||").arg(k), all << QString::number(k);
@@ -316,6 +295,24 @@ private slots:
                          int(bool(modifiers)), int(SelectedTool), lit())));
         }
         QVERIFY(emptyClicks > 20);
+    }
+
+    void stories_data() { TableRows(Stories); }
+    void stories() {
+        QFETCH(int, row);
+        const auto& s = Stories[row];
+        start(s.file);
+        ReportCatcher reports;
+        play(QString::fromUtf8(s.script));
+        QCOMPARE(FileBytes(), s.saved ? Bytes(s.saved) : Bytes(s.file));
+        QCOMPARE(editor_->isVisible(), s.shown != nullptr);
+        QCOMPARE(s.shown ? listed() : QString(), QString::fromUtf8(s.shown));
+        QCOMPARE(menuItems(), QString::fromUtf8(s.menu));
+        QCOMPARE(launched_.join(';'), QString::fromUtf8(s.launched));
+        QCOMPARE(reports.boxes.size(), *s.box ? 1u : 0u);
+        for (const Box& box : reports.boxes)
+            QVERIFY2(box.title == ApplicationTitle() && box.text.contains(QString::fromUtf8(s.box)),
+                     qPrintable(box.text));
     }
 
     // Anything but a readable regular file: no tools, the editor says why, keeps

@@ -3,6 +3,7 @@
 
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
+#include "forms/USobre.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -73,9 +74,11 @@ inline void PanelLookIn(const QTemporaryDir& dir) {
 // The main window, driven through its controls by name.
 class MainWindowSteps : public QObject {
 protected:
+    QTemporaryDir dir; // the test's own folder
     std::unique_ptr<TFPrincipal> w;
 
     void start() {
+        FSobre = nullptr; // an about box left by a test that failed
         w = std::make_unique<TFPrincipal>();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()) && QTest::qWaitForWindowActive(w.get()));
