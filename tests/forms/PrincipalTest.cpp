@@ -161,7 +161,7 @@ private slots:
     // Refused texts (which are refused is the parser's table) leave everything as it was, the
     // text kept for correction; far distances fail to draw, one report each, and repaints do
     // not draw again.
-    void positionControls() {
+    void positionControlsErrorsAndTheProgramsEnd() {
         QCOMPARE(std::tuple(Language, MirrorKind, down(), w->windowTitle()),
                  std::tuple(LangSpanish, MirrorPlane, QString("BtPla"), QString("Vexaria")));
         state(-79, 21, "79");
@@ -208,6 +208,40 @@ private slots:
             QApplication::sendEvent(get("EdPosObj"), &release);
             QCOMPARE(LastObjectPos, repeat ? -70.0 : -30.0);
         }
+        // An error escaping a handler is reported with a "." added; the event loop goes on.
+        for (const char* message : {"Invalid floating point operation", "Done.", ""})
+            RunHandler([message] { throw RunError(message); });
+        int runs = 0;
+        QTimer::singleShot(0, [] { RunHandler([] { throw 42; }); });
+        QTimer::singleShot(0, [&runs] { RunHandler([&runs] { ++runs; }); });
+        QTRY_COMPARE(runs, 1);
+        QStringList texts;
+        for (const Box& b : reports->boxes) {
+            texts << b.text;
+            QCOMPARE(std::tuple(b.title, b.icon, b.buttons),
+                     std::tuple(QString("test_principal"), QMessageBox::Critical,
+                                QMessageBox::StandardButtons(QMessageBox::Ok)));
+        }
+        QCOMPARE(texts, (QStringList{"Invalid floating point operation.", "Done..", ".",
+                                     "Unknown error."}));
+        reports->boxes.clear();
+        // The title: the program's base name up to its first dot, the rest lowered.
+        const std::pair<const char*, const char*> titles[] = {{"/usr/bin/mirvex", "mirvex"},
+                                                              {"/opt/x/MIRVEX.EXE", "Mirvex"},
+                                                              {"/a.b/MirVex.tar.gz", "Mirvex"},
+                                                              {"/home/u/ÉCOLE", "École"},
+                                                              {"/home/u/.hidden", ""}};
+        for (const auto& [path, title] : titles)
+            QCOMPARE(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title));
+        // "Salir" and closing the window end the program with 0.
+        QTimer::singleShot(5000, w.get(), [] { QCoreApplication::exit(1); }); // a guard
+        QTimer::singleShot(0, get<QAction>("OpSurt"), &QAction::trigger);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(w->isVisible()); // Salir does not close the window first
+        QWidget other;           // stands for the about box or the tools editor
+        other.show();
+        QTimer::singleShot(0, w.get(), &QWidget::close);
+        QCOMPARE(QApplication::exec(), 0);
     }
 
     // The panel's bevel: a raised outer one and a lowered inner one, bottom and right over the
@@ -285,42 +319,6 @@ private slots:
         }
     }
 
-    // An error escaping a handler is reported with a "." added; the event loop goes on.
-    void escapingErrorsAndTheProgramsEnd() {
-        for (const char* message : {"Invalid floating point operation", "Done.", ""})
-            RunHandler([message] { throw RunError(message); });
-        int runs = 0;
-        QTimer::singleShot(0, [] { RunHandler([] { throw 42; }); });
-        QTimer::singleShot(0, [&runs] { RunHandler([&runs] { ++runs; }); });
-        QTRY_COMPARE(runs, 1);
-        QStringList texts;
-        for (const Box& b : reports->boxes) {
-            texts << b.text;
-            QCOMPARE(std::tuple(b.title, b.icon, b.buttons),
-                     std::tuple(QString("test_principal"), QMessageBox::Critical,
-                                QMessageBox::StandardButtons(QMessageBox::Ok)));
-        }
-        QCOMPARE(texts, (QStringList{"Invalid floating point operation.", "Done..", ".",
-                                     "Unknown error."}));
-        reports->boxes.clear();
-        // The title: the program's base name up to its first dot, the rest lowered.
-        const std::pair<const char*, const char*> titles[] = {{"/usr/bin/mirvex", "mirvex"},
-                                                              {"/opt/x/MIRVEX.EXE", "Mirvex"},
-                                                              {"/a.b/MirVex.tar.gz", "Mirvex"},
-                                                              {"/home/u/ÉCOLE", "École"},
-                                                              {"/home/u/.hidden", ""}};
-        for (const auto& [path, title] : titles)
-            QCOMPARE(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title));
-        // "Salir" and closing the window end the program with 0.
-        QTimer::singleShot(5000, w.get(), [] { QCoreApplication::exit(1); }); // a guard
-        QTimer::singleShot(0, get<QAction>("OpSurt"), &QAction::trigger);
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(w->isVisible()); // Salir does not close the window first
-        QWidget other;           // stands for the about box or the tools editor
-        other.show();
-        QTimer::singleShot(0, w.get(), &QWidget::close);
-        QCOMPARE(QApplication::exec(), 0);
-    }
     // The names and description assistive technology reads, in the language shown, numbers as
     // it writes them; every new scene, whatever made it, described (what makes a screen reader
     // speak is the AT-SPI test's), the presentation's diagram saying what the panel says.

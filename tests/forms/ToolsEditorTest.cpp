@@ -205,7 +205,7 @@ private slots:
     }
 
     // The captions in every language are LanguageTest's.
-    void editorItemFileDialogLongListAndHighlight() {
+    void editorItemFileDialogLongListHighlightAndRefusals() {
         start(nullptr);
         QCOMPARE(main_->menuBar()->actions().last()->menu(), ToolsMenuItem.data());
         QCOMPARE(ToolsMenuItem->actions().size(), 2);
@@ -295,6 +295,47 @@ private slots:
                          int(bool(modifiers)), int(SelectedTool), lit())));
         }
         QVERIFY(emptyClicks > 20);
+        // A file where others may write is not launched, and the user learns why.
+        QVERIFY(QDir().mkdir(u"shared"_s) && QDir().mkdir(u"mine"_s));
+        QVERIFY(QFile::setPermissions(u"shared"_s, QFile::Permissions(0x7777)));
+        const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        for (const char* name : {"shared/zzonly", "shared/notes.pdf", "mine/run.sh", "local.sh"}) {
+            QFile f(QString::fromLatin1(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n") > 0);
+            QVERIFY(f.setPermissions(runnable));
+        }
+        launched_.clear();
+        start(qPrintable("Compartido|zzonly|" + here + "/shared/|;Notas|notes.pdf|" + here +
+                         "/shared/|;Mio|run.sh|" + here + "/mine/|-a;Local|local.sh||"));
+        ReportCatcher boxes;
+        play(u"run:0;run:1;run:2;run:3"_s);
+        QCOMPARE(launched_, QStringList{"run.sh|-a|" + here + "/mine/"});
+        QStringList said;
+        for (const Box& box : boxes.boxes)
+            said << box.title + ": " + box.text;
+        const QString writable = u"otros usuarios pueden escribir en su carpeta."_s,
+                      opened = ApplicationTitle() + ": No se ha abierto «" + here;
+        QCOMPARE(said, (QStringList{opened + "/shared/zzonly»: " + writable,
+                                    opened + "/shared/notes.pdf»: " + writable,
+                                    opened + "/local.sh»: un programa sin carpeta propia no se "
+                                             "ejecuta desde la carpeta de trabajo; indique su "
+                                             "carpeta en «Directorio de trabajo»."}));
+        // A list in a folder others may write: tools start only after a question naming its owner.
+        boxes.timer.stop();
+        launched_.clear();
+        QCOMPARE(::chmod(".", 01777), 0);
+        start("Web|https://x.org||");
+        QString owner;
+        QCOMPARE(ToolListRefusal(ToolFile, &owner), ShellRefusal::FolderWritableByOthers);
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            ReportCatcher asked({}, answer);
+            play(u"run:0"_s);
+            QCOMPARE(asked.boxes.size(), 1u);
+            QVERIFY2(asked.boxes[0].name == "MsgForeignToolList" &&
+                         asked.boxes[0].text.contains(owner) && !owner.isEmpty(),
+                     qPrintable(asked.boxes[0].text));
+        }
+        QCOMPARE(launched_, QStringList{u"https://x.org||"_s});
     }
 
     void stories_data() { TableRows(Stories); }
@@ -372,50 +413,6 @@ private slots:
                                         u"editor lo leyó."_s));
         QCOMPARE(FileBytes(), c.saved ? tools(c.saved) : QByteArray("<none>"));
         QCOMPARE(editor_->isVisible() ? listed() : u"<hidden>"_s, QString::fromUtf8(c.shown));
-    }
-
-    // A file where others may write is not launched, and the user learns why.
-    void refusedLaunchesSayWhy() {
-        QVERIFY(QDir().mkdir(u"shared"_s) && QDir().mkdir(u"mine"_s));
-        QVERIFY(QFile::setPermissions(u"shared"_s, QFile::Permissions(0x7777)));
-        const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-        for (const char* name : {"shared/zzonly", "shared/notes.pdf", "mine/run.sh", "local.sh"}) {
-            QFile f(QString::fromLatin1(name));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n") > 0);
-            QVERIFY(f.setPermissions(runnable));
-        }
-        const QString here = QDir::currentPath();
-        start(qPrintable("Compartido|zzonly|" + here + "/shared/|;Notas|notes.pdf|" + here +
-                         "/shared/|;Mio|run.sh|" + here + "/mine/|-a;Local|local.sh||"));
-        ReportCatcher boxes;
-        play(u"run:0;run:1;run:2;run:3"_s);
-        QCOMPARE(launched_, QStringList{"run.sh|-a|" + here + "/mine/"});
-        QStringList said;
-        for (const Box& box : boxes.boxes)
-            said << box.title + ": " + box.text;
-        const QString writable = u"otros usuarios pueden escribir en su carpeta."_s,
-                      opened = ApplicationTitle() + ": No se ha abierto «" + here;
-        QCOMPARE(said, (QStringList{opened + "/shared/zzonly»: " + writable,
-                                    opened + "/shared/notes.pdf»: " + writable,
-                                    opened + "/local.sh»: un programa sin carpeta propia no se "
-                                             "ejecuta desde la carpeta de trabajo; indique su "
-                                             "carpeta en «Directorio de trabajo»."}));
-        // A list in a folder others may write: tools start only after a question naming its owner.
-        boxes.timer.stop();
-        launched_.clear();
-        QCOMPARE(::chmod(".", 01777), 0);
-        start("Web|https://x.org||");
-        QString owner;
-        QCOMPARE(ToolListRefusal(ToolFile, &owner), ShellRefusal::FolderWritableByOthers);
-        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-            ReportCatcher asked({}, answer);
-            play(u"run:0"_s);
-            QCOMPARE(asked.boxes.size(), 1u);
-            QVERIFY2(asked.boxes[0].name == "MsgForeignToolList" &&
-                         asked.boxes[0].text.contains(owner) && !owner.isEmpty(),
-                     qPrintable(asked.boxes[0].text));
-        }
-        QCOMPARE(launched_, QStringList{u"https://x.org||"_s});
     }
 };
 
