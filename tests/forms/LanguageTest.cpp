@@ -145,10 +145,11 @@ class LanguageTest : public QObject {
             qFatal("no %s", qPrintable(name));
         return found;
     }
-    void openEditor() {
+    void openEditorAndAbout() {
         QVERIFY(ToolsMenuItem);
         ToolsMenuItem->actions().at(ToolsEditorItemIndex)->trigger();
         QVERIFY(editor->isVisible());
+        ShowAbout();
     }
 
     // Every text of the three windows, in language l.
@@ -275,8 +276,7 @@ private slots:
         QFETCH(int, row); // none: the last
         const auto l = static_cast<TLanguage>(row < int(LangCount) ? row : LangSpanish);
         start(row < int(LangCount) ? std::optional(l) : std::nullopt);
-        openEditor();
-        ShowAbout();
+        openEditorAndAbout();
         checkTexts(l);
         checkQtDialogs(l);
         // The run-time's messages as the run-time gives them; the button "OK" in every language.
@@ -297,8 +297,7 @@ private slots:
 
     void switchFromTheMenuKeepAndUnkeptChoice() {
         start(std::nullopt);
-        openEditor();
-        ShowAbout();
+        openEditorAndAbout();
         auto* presentationItem = get<QAction>(w.get(), "OpPresentacio");
         presentationItem->trigger();
         auto* presentation = qobject_cast<QWidget*>(get(w.get(), "FPresentacio"));
