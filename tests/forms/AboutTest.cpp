@@ -23,27 +23,21 @@ QByteArray IconFile(const QList<IconEntry>& entries) {
     QByteArray file(6, '\0'), data;
     file[2] = 1; // an icon
     qToLittleEndian<quint16>(quint16(entries.size()), file.data() + 4);
-    const qint64 dataStart = 6 + 16 * qint64(entries.size());
-    QHash<QPair<int, QRgb>, QByteArray> made;
-    QHash<QPair<int, QRgb>, quint32> written; // the same image is stored once
+    QHash<QPair<int, QRgb>, QByteArray> made; // each image encoded once
     for (const IconEntry& e : entries) {
-        const auto key = qMakePair(e.side, e.colour);
-        if (!made.contains(key)) {
+        QByteArray& one = made[qMakePair(e.side, e.colour)];
+        if (one.isEmpty()) {
             QImage image(e.side, e.side, QImage::Format_ARGB32);
             image.fill(e.colour);
-            QBuffer one;
-            one.open(QIODevice::WriteOnly);
-            image.save(&one, "ico");
-            made[key] = one.data();
+            QBuffer buffer(&one);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "ico");
         }
-        QByteArray entry = made[key].mid(6, 16);
-        if (e.colour != 0 && !written.contains(key)) {
-            written[key] = quint32(dataStart + data.size());
-            data += made[key].mid(22);
-        }
-        // No colour: past the end.
-        qToLittleEndian<quint32>(e.colour ? written[key] : 0x7FFFFFF0u, entry.data() + 12);
+        QByteArray entry = one.mid(6, 16);
+        const qint64 at = 6 + 16 * qint64(entries.size()) + data.size();
+        qToLittleEndian<quint32>(e.colour ? quint32(at) : 0x7FFFFFF0u, entry.data() + 12);
         file += entry;
+        data += e.colour ? one.mid(22) : QByteArray();
     }
     return file + data;
 }
@@ -68,21 +62,19 @@ class AboutTest : public QObject {
     }
 
 private slots:
-    void controls() {
-        const TFSobre box;
-        QCOMPARE(box.objectName(), QStringLiteral("FSobre"));
+    // Its controls' places; the program's name by its file's name (the texts of every language
+    // are LanguageTest's); an icon only from an icon file.
+    void placesTextsIconAndClosing() {
         const std::pair<const char*, QPoint> places[] = {
             {"PanSobre", {9, 10}},  {"Icona", {1, 1}},        {"ProductName", {40, 19}},
             {"Version", {234, 39}}, {"Copyright", {72, 110}}, {"Comments", {16, 67}},
             {"BtSobre", {111, 184}}};
+        const TFSobre fresh;
+        QCOMPARE(fresh.objectName(), QStringLiteral("FSobre"));
         for (const auto& [name, place] : places)
-            QVERIFY2(box.findChild<QWidget*>(name) && box.findChild<QWidget*>(name)->pos() == place,
+            QVERIFY2(fresh.findChild<QWidget*>(name) &&
+                         fresh.findChild<QWidget*>(name)->pos() == place,
                      name);
-    }
-
-    // The program's name by its file's name; the texts of every language
-    // are LanguageTest's.
-    void texts() {
         UseLanguage(LangSpanish);
         const QString credits = u"Equipo Vexaria  \nhttp://vexaria.example.org/es \n"
                                 u"mail: vexaria@example.org"_s;
@@ -95,21 +87,45 @@ private slots:
             QCOMPARE(Texts(box),
                      QStringList({"Sobre " + base, base, credits, "Espejos", "", "¡Vaya!"}));
         }
-    }
-
-    void iconOnlyFromAFile() {
         QImage image(48, 48, QImage::Format_ARGB32);
         image.fill(Qt::red);
         QVERIFY(image.save(dir.filePath("real.ico"), "ico"));
-        const std::pair<const char*, int> files[] = {
-            {"missing.ico", 0}, {".", 0}, {"real.ico", 32}};
-        for (const auto& [name, side] : files) {
+        for (const auto& [name, side] : {std::pair{"missing.ico", 0}, {".", 0}, {"real.ico", 32}}) {
             TFSobre box;
             SetUp(box, "mirvex", dir.filePath(name));
             QLabel* icon = Label(box, "Icona");
             QCOMPARE(icon->pixmap().size(), QSize(side, side));
             QCOMPARE(icon->grab().toImage().pixel(31, 31) == qRgb(255, 0, 0), side > 0);
         }
+        // Closed every way (hidden), then shown again, it keeps its place and
+        // texts; its centring at first is FitTest's.
+        const QPointer<TFSobre> box = new TFSobre;
+        SetUp(*box, "/opt/Mirvex.old");
+        box->ShowModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        box->move(60, 70);
+        const QStringList texts = Texts(*box);
+        box->ShowModeless();
+        const std::pair<const char*, std::function<void()>> closings[] = {
+            {"button", [&] { QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton); }},
+            {"Enter", [&] { QTest::keyClick(box, Qt::Key_Return); }},
+            {"Escape", [&] { QTest::keyClick(box, Qt::Key_Escape); }},
+            {"close box", [&] { box->close(); }}};
+        for (const auto& [way, close] : closings) {
+            close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(box && !box->isVisible(), way);
+            box->ShowModeless();
+            QVERIFY2(box->pos() == QPoint(60, 70) && Texts(*box) == texts, way);
+        }
+        // Open, it lets the program end when the main window closes.
+        QWidget main;
+        main.show();
+        box->ShowModeless();
+        QTimer::singleShot(0, &main, &QWidget::close);
+        QTimer::singleShot(5000, &main, [] { QCoreApplication::exit(1); }); // kept running
+        QCOMPARE(QCoreApplication::exec(), 0);
+        delete box;
     }
 
     // Only the image shown is decoded, chosen by the directory's sizes: the
@@ -171,41 +187,6 @@ private slots:
             QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Icon image is not valid"));
         }
         QCOMPARE(Texts(box).mid(2), before.mid(2));
-    }
-
-    // Closed every way (hidden), then shown again, it keeps its place and
-    // texts; its centring at first is FitTest's.
-    void showingAndHiding() {
-        const QPointer<TFSobre> box = new TFSobre;
-        SetUp(*box, "/opt/Mirvex.old");
-        box->ShowModeless();
-        QVERIFY(QTest::qWaitForWindowExposed(box));
-        box->move(60, 70);
-        const QStringList texts = Texts(*box);
-        box->ShowModeless();
-        const std::pair<const char*, std::function<void()>> closings[] = {
-            {"button", [&] { QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton); }},
-            {"Enter", [&] { QTest::keyClick(box, Qt::Key_Return); }},
-            {"Escape", [&] { QTest::keyClick(box, Qt::Key_Escape); }},
-            {"close box", [&] { box->close(); }}};
-        for (const auto& [way, close] : closings) {
-            close();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY2(box && !box->isVisible(), way);
-            box->ShowModeless();
-            QVERIFY2(box->pos() == QPoint(60, 70) && Texts(*box) == texts, way);
-        }
-        delete box;
-    }
-
-    void openBoxLetsProgramEnd() {
-        QWidget main;
-        main.show();
-        TFSobre box;
-        box.ShowModeless();
-        QTimer::singleShot(0, &main, &QWidget::close);
-        QTimer::singleShot(5000, &main, [] { QCoreApplication::exit(1); }); // kept running
-        QCOMPARE(QCoreApplication::exec(), 0);
     }
 };
 

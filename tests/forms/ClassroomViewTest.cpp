@@ -9,7 +9,7 @@
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
 #include "forms/USobre.h"
-#include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,23 +17,15 @@
 
 #include <memory>
 
-class ClassroomViewTest : public QObject {
+class ClassroomViewTest : public MainWindowSteps {
     Q_OBJECT
-    std::unique_ptr<TFPrincipal> w;
-    QTemporaryDir dir;
     QString conf;
 
-    template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
     QAction* item() { return get<QAction>("OpVistaClase"); }
     TClassroomView* view() { return get<TClassroomView>("ClassroomView"); }
     QString saved() {
         QFile f(conf);
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
-    void start() {
-        w = std::make_unique<TFPrincipal>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
 
 private slots:
@@ -43,58 +35,10 @@ private slots:
         conf = dir.filePath("config/Vexaria/vexaria.conf");
     }
     void init() {
-        FSobre = nullptr;
         RandSeed = 1;
         QFile::remove(conf);
     }
     void cleanup() { w.reset(); }
-
-    // Unchecked and unsaved at first, the panel its own; checked, the panel
-    // shows the classroom view and the choice is kept for the next start.
-    void theItemAndItsSetting() {
-        start();
-        QVERIFY(get<QMenu>("MenuDiagrama")->actions().contains(item()));
-        QVERIFY(item()->isCheckable() && !item()->isChecked());
-        QVERIFY(!get("GraficClase")->isVisible());
-        QVERIFY(!QFile::exists(conf));
-        // Nothing but the item's own click changes the choice.
-        get<QAction>("OpCentre")->trigger();
-        QVERIFY(!QFile::exists(conf));
-        item()->trigger();
-        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=true\n"));
-        // The panel shows the white classroom picture.
-        QCOMPARE(get("Grafic")->grab().toImage().pixelColor(5, 5), QColor(Qt::white));
-        w.reset();
-        start();
-        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
-        item()->trigger();
-        QVERIFY(!get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
-    }
-
-    // A drag of the scroll bar over the convex mirror's whole range: each
-    // step reaches the lesson, and each drawing is given the last one's view,
-    // so the scale changes once at most (each drawing choosing its own
-    // changes it six times). Where the image stands is the drawing's own
-    // test.
-    void theScrollBarKeepsTheScale() {
-        start();
-        item()->trigger();
-        auto* bar = get<QScrollBar>("BarraDespl");
-        QTest::mouseClick(get("BtConv"), Qt::LeftButton);
-        bar->triggerAction(QAbstractSlider::SliderToMinimum);
-        int changes = 0;
-        double division = view()->drawing().view.division;
-        for (int step = 0; step <= 100; ++step) {
-            if (step > 0)
-                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-            QCOMPARE(w->lesson()->state().scene.objectPos, double(step - 100));
-            changes += view()->drawing().view.division != division;
-            division = view()->drawing().view.division;
-        }
-        QVERIFY2(changes <= 1, qPrintable(QString::number(changes)));
-    }
 
     // Every word of the presentation whole in its box, in every language and
     // on projectors from 720p to 4K; captions, heading and hint at least
@@ -116,17 +60,12 @@ private slots:
         QFETCH(QString, infinity);
         start();
         // The concave mirror's focus: the longest words, the image at infinity.
-        get<QAction>("OpCentre")->trigger();
-        get<QLineEdit>("EdPosObj")->setText("25");
-        QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
-        get<QAction>("OpPresentacio")->trigger();
-        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
-        QVERIFY(pres && QTest::qWaitForWindowExposed(pres));
+        command("OpCentre");
+        type("25");
+        auto* pres = present();
+        QVERIFY(pres);
         SwitchLanguage(TLanguage(language));
-        pres->showNormal();
-        pres->resize(size);
-        QTRY_COMPARE(pres->size(), size);
-        QApplication::processEvents();
+        resize(pres, size);
         int checked = 0;
         for (const QLabel* l : pres->findChildren<QLabel*>()) {
             if (!l->isVisible() || l->text().isEmpty())
@@ -154,15 +93,12 @@ private slots:
 
     // Nothing chosen: the presentation teaches with the classroom view, on
     // white, and a drag there puts the object where the pointer is.
-    void thePresentationAndThePicturesUseIt() {
+    void presentationPicturesPanelAndSetting() {
         start();
-        get<QAction>("OpCentre")->trigger();
-        get<QAction>("OpPresentacio")->trigger();
-        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
-        QVERIFY(pres && QTest::qWaitForWindowExposed(pres));
-        pres->showNormal();
-        pres->resize(1280, 720);
-        QTRY_COMPARE(pres->size(), QSize(1280, 720));
+        command("OpCentre");
+        auto* pres = present();
+        QVERIFY(pres);
+        resize(pres, {1280, 720});
         QCOMPARE(pres->diagram()->source().background, RGB(255, 255, 255));
         QCOMPARE(pres->diagram()->source().client, QSize(ClassroomWidth, ClassroomHeight));
         const auto point = [&](double x) {
@@ -207,11 +143,8 @@ private slots:
         QCOMPARE(copied.size(), QSize(1700, 1124));
         QCOMPARE(copied.pixelColor(5, 5), QColor(Qt::white));
         QVERIFY(!QFile::exists(conf));
-    }
-
-    // The panel under the view is drawn only when it shows again: then,
-    // and at the steps after, it is what a panel never covered shows.
-    void thePanelUnderTheViewIsRightWhenItShowsAgain() {
+        // The panel under the view is drawn only when it shows again: then,
+        // and at the steps after, it is what a panel never covered shows.
         const struct {
             const char* button;
             TMirrorKind kind;
@@ -241,6 +174,44 @@ private slots:
                 bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             }
         }
+        QVERIFY(QFile::remove(conf));
+        // Unchecked and unsaved at first, the panel its own; checked, the panel
+        // shows the classroom view and the choice is kept for the next start.
+        start();
+        QVERIFY(get<QMenu>("MenuDiagrama")->actions().contains(item()));
+        QVERIFY(item()->isCheckable() && !item()->isChecked());
+        QVERIFY(!get("GraficClase")->isVisible());
+        QVERIFY(!QFile::exists(conf));
+        // Nothing but the item's own click changes the choice.
+        get<QAction>("OpCentre")->trigger();
+        QVERIFY(!QFile::exists(conf));
+        item()->trigger();
+        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
+        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=true\n"));
+        // The panel shows the white classroom picture.
+        QCOMPARE(get("Grafic")->grab().toImage().pixelColor(5, 5), QColor(Qt::white));
+        w.reset();
+        start();
+        QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
+        // A drag of the scroll bar over the concave mirror's whole range: each step reaches the
+        // lesson, and each drawing keeps the view of the one before while it still fits (a view
+        // chosen afresh at each step changes the scale more often).
+        auto* bar = get<QScrollBar>("BarraDespl");
+        command("BtConc");
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        for (int step = 0; step <= 100; ++step) {
+            const ClassroomView last = view()->drawing().view;
+            if (step > 0)
+                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            const LessonState& s = w->lesson()->state();
+            QCOMPARE(s.scene.objectPos, double(step - 100));
+            QVERIFY2(view()->drawing().view == ChooseClassroomView(s.scene, s.image, ClassroomWidth,
+                                                                   ClassroomHeight, last),
+                     qPrintable(QString::number(step)));
+        }
+        item()->trigger();
+        QVERIFY(!get("GraficClase")->isVisible());
+        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
     }
 };
 

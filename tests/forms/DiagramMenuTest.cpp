@@ -8,6 +8,7 @@
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/ToolFaultSink.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,22 +20,6 @@
 namespace {
 
 const bool SpanishNumbers = qputenv("LC_ALL", "es_ES.UTF-8"); // read by the application later
-
-// Types a name into a file dialog and accepts it, as a user would.
-void ChooseFile(QFileDialog* dialog, const QString& name) {
-    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit);
-    edit->setText(name);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
-// Whether a file of that path is mapped into this process.
-bool Mapped(const QString& file) {
-    const QString path = QFileInfo(file).canonicalFilePath();
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return !path.isEmpty() && maps.open(QIODevice::ReadOnly) &&
-           maps.readAll().contains(path.toUtf8());
-}
 
 QString Run(const QString& program, const QStringList& args) {
     QProcess p;
@@ -54,20 +39,13 @@ int BlueRightOf(const QImage& image, int x) {
 
 } // namespace
 
-class DiagramMenuTest : public QObject {
+class DiagramMenuTest : public MainWindowSteps {
     Q_OBJECT
-    std::unique_ptr<TFPrincipal> w;
-    QTemporaryDir dir;
     QString home;
 
-    template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
     void concaveAt(const char* distance) {
-        get<QAction>("OpCentre")->trigger();
-        get<QLineEdit>("EdPosObj")->setText(QString::fromLatin1(distance));
-        QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
-    }
-    void printModuleAt(const QString& file) {
-        get<TDiagramCommands>("DiagramCommands")->setPrintModuleFile(file);
+        command("OpCentre");
+        type(distance);
     }
     // Saves under `name` from the menu or with Ctrl+S, `size` answering the PNG size dialog.
     void saveAs(const QString& name, std::function<void(QDialog*)> size = {}, bool ctrlS = false) {
@@ -99,19 +77,12 @@ private slots:
         QVERIFY(SpanishNumbers && dir.isValid());
         home = dir.filePath("home");
         QVERIFY(QDir().mkpath(home) && QDir::setCurrent(home));
-        // The panel's own look in the pictures too, the classroom view turned off.
-        QVERIFY(QDir().mkpath(dir.filePath("config/Vexaria")));
-        QFile conf(dir.filePath("config/Vexaria/vexaria.conf"));
-        QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write("classroomview=false\n") > 0 &&
-                conf.flush());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        PanelLookIn(dir); // in the pictures too
         qputenv("HOME", QFile::encodeName(home));
     }
     void init() {
         RandSeed = 1;
-        w = std::make_unique<TFPrincipal>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        start();
     }
     void cleanup() {
         w.reset();
@@ -138,9 +109,7 @@ private slots:
         QVERIFY(context && context->isVisible());
         QCOMPARE(context->actions().mid(0, 3), menu->actions().mid(0, 3));
         context->close();
-    }
-
-    void ctrlCStillCopiesTheFieldAndCtrlShiftCTheDiagram() {
+        // Ctrl+C still copies the field, Ctrl+Shift+C the diagram.
         concaveAt("10");
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->clear();
@@ -159,36 +128,8 @@ private slots:
         const int panelBlue = BlueRightOf(get<TGraficPanel>("Grafic")->surface().image(), 230);
         QVERIFY(panelBlue > 20 && BlueRightOf(image, 920) > 8 * panelBlue);
         QVERIFY(data->data("image/svg+xml").contains("<svg"));
-    }
-
-    void savesPngAtTheChosenSizeSvgAndPdf() {
-        concaveAt("24");
-        const QString png = dir.filePath("d.png");
-        saveAs(
-            png,
-            [](QDialog* size) {
-                auto* width = size->findChild<QSpinBox*>("EdAncho");
-                auto* height = size->findChild<QSpinBox*>("EdAlto");
-                QCOMPARE(std::pair(width->value(), height->value()), std::pair(1700, 1124));
-                width->setValue(850); // the height follows
-                QCOMPARE(height->value(), 562);
-                size->accept();
-            },
-            true);
-        QCOMPARE(QImage(png).size(), QSize(850, 562));
-        for (const char* kind : {"svg", "pdf"}) {
-            QFile f(dir.filePath(QStringLiteral("d.") + kind));
-            saveAs(f.fileName());
-            QVERIFY2(f.open(QIODevice::ReadOnly), kind);
-            QVERIFY(f.readAll().startsWith(kind == QByteArray("svg") ? "<?xml" : "%PDF"));
-        }
-        // No leftovers of the atomic writes.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '),
-                 QStringLiteral("d.pdf d.png d.svg"));
-    }
-
-    // Saving starts in the user's pictures (home while there are none), then where the last went.
-    void savingStartsInPicturesThenWhereTheLastSaveWent() {
+        // Saving starts in the user's pictures (home while there are none), then where the last
+        // went.
         const QString pictures = home + "/Pictures", other = dir.filePath("other");
         QVERIFY(QDir().mkpath(other));
         // A name to type (empty: cancel) and the folder the dialog shows.
@@ -215,12 +156,36 @@ private slots:
         QVERIFY(QDir(pictures).removeRecursively());
     }
 
-    void aFailedSaveSaysWhyUnderTheTitleAndLeavesNoFile() {
+    void savesPngAtTheChosenSizeSvgAndPdf() {
+        concaveAt("24");
+        const QString png = dir.filePath("d.png");
+        saveAs(
+            png,
+            [](QDialog* size) {
+                auto* width = size->findChild<QSpinBox*>("EdAncho");
+                auto* height = size->findChild<QSpinBox*>("EdAlto");
+                QCOMPARE(std::pair(width->value(), height->value()), std::pair(1700, 1124));
+                width->setValue(850); // the height follows
+                QCOMPARE(height->value(), 562);
+                size->accept();
+            },
+            true);
+        QCOMPARE(QImage(png).size(), QSize(850, 562));
+        for (const char* kind : {"svg", "pdf"}) {
+            QFile f(dir.filePath(QStringLiteral("d.") + kind));
+            saveAs(f.fileName());
+            QVERIFY2(f.open(QIODevice::ReadOnly), kind);
+            QVERIFY(f.readAll().startsWith(kind == QByteArray("svg") ? "<?xml" : "%PDF"));
+        }
+        // No leftovers of the atomic writes.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '),
+                 QStringLiteral("d.pdf d.png d.svg"));
+        // A failed save says why under the title and leaves no file.
         const QString folder = dir.filePath("gone");
         QVERIFY(QDir().mkpath(folder));
-        const QString name = folder + "/d.png";
+        const QString gone = folder + "/d.png";
         ReportCatcher reports;
-        saveAs(name, [&](QDialog* size) {
+        saveAs(gone, [&](QDialog* size) {
             // The folder disappears while the user picks the size.
             QVERIFY(QDir(folder).removeRecursively());
             size->accept();
@@ -228,10 +193,38 @@ private slots:
         QTRY_COMPARE(reports.boxes.size(), size_t(1));
         const Box& box = reports.boxes.front();
         QCOMPARE(box.title, ApplicationTitle());
-        QVERIFY2(box.text.startsWith("No se ha podido guardar «" + name + "»: ") &&
-                     box.text.size() > name.size() + 30,
+        QVERIFY2(box.text.startsWith("No se ha podido guardar «" + gone + "»: ") &&
+                     box.text.size() > gone.size() + 30,
                  qPrintable(box.text));
         QVERIFY(!QFileInfo::exists(folder));
+        // A PNG over 4000 x 4000 is made under a progress dialog; cancelled, it writes nothing.
+        const QString name = dir.filePath("large.png");
+        for (const bool cancel : {true, false}) {
+            int ticks = 0;
+            QTimer answering;
+            connect(&answering, &QTimer::timeout, [&ticks] { ++ticks; });
+            answering.start(10);
+            QString progress;
+            saveAs(name, [&](QDialog* size) {
+                size->findChild<QSpinBox*>("EdAncho")->setValue(4950);
+                WhenOpen<QProgressDialog>([&, cancel](QProgressDialog* d) {
+                    progress = d->objectName();
+                    if (cancel)
+                        d->cancel();
+                });
+                size->accept();
+            });
+            QTRY_VERIFY(!progress.isEmpty());
+            QCOMPARE(progress, QStringLiteral("DlgProgresoGuardar"));
+            if (cancel) {
+                QTRY_VERIFY(!QApplication::activeModalWidget());
+                QVERIFY(!QFileInfo::exists(name));
+            } else {
+                QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(name), 60000);
+                QCOMPARE(QImageReader(name).size(), QSize(4950, 3273));
+                QVERIFY(ticks > 2);
+            }
+        }
     }
 
     // Printing refused, with the reason and no print dialog; the program goes on.
@@ -268,7 +261,7 @@ private slots:
     void withoutAUsablePrintModulePrintingSaysWhyAndTheProgramGoesOn() {
         QFETCH(QString, file);
         QFETCH(QString, why);
-        printModuleAt(file);
+        get<TDiagramCommands>("DiagramCommands")->setPrintModuleFile(file);
         bool dialog = false;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&dialog] {
@@ -278,18 +271,15 @@ private slots:
             }
         });
         watch.start(5);
-        {
-            ReportCatcher reports;
-            QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
-            QTRY_COMPARE(reports.boxes.size(), size_t(1));
-            const Box& box = reports.boxes.front();
-            QCOMPARE(std::pair(box.title, box.icon),
-                     std::pair(ApplicationTitle(), QMessageBox::Critical));
-            const QString expected = "La impresión no está disponible: " + why;
-            QVERIFY2(box.text.startsWith(expected) && box.text.contains(file) &&
-                         box.text.endsWith('.'),
-                     qPrintable(box.text + " | " + expected));
-        }
+        ReportCatcher reports;
+        QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+        QTRY_COMPARE(reports.boxes.size(), size_t(1));
+        const Box& box = reports.boxes.front();
+        QCOMPARE(std::pair(box.title, box.icon),
+                 std::pair(ApplicationTitle(), QMessageBox::Critical));
+        const QString expected = "La impresión no está disponible: " + why;
+        QVERIFY2(box.text.startsWith(expected) && box.text.contains(file) && box.text.endsWith('.'),
+                 qPrintable(box.text + " | " + expected));
         QVERIFY(!dialog);
         QVERIFY(!Mapped(file));
         // The window still answers.
@@ -301,7 +291,7 @@ private slots:
     // said so; a printed file goes through the pictures' safe write, whose
     // failed rename leaves the old file and says why.
     void printsTheDiagramWithTheResultsUnderIt() {
-        printModuleAt(PRINT_MODULE);
+        get<TDiagramCommands>("DiagramCommands")->setPrintModuleFile(PRINT_MODULE);
         QVERIFY(!Mapped(PRINT_MODULE));
         concaveAt("10");
         const QString nowhere = dir.filePath("no-such-folder/printed.pdf"),
@@ -337,38 +327,6 @@ private slots:
             QVERIFY2(text.contains(QString::fromUtf8(line)), qPrintable(text));
         // The diagram is drawn, not pasted in as a picture.
         QCOMPARE(Run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).size(), 2);
-    }
-
-    // A PNG over 4000 x 4000 is made under a progress dialog; cancelled, it writes nothing.
-    void aLargePngShowsProgressAndCanBeCancelled() {
-        SetFileSinkFactory({});
-        const QString name = dir.filePath("large.png");
-        for (const bool cancel : {true, false}) {
-            int ticks = 0;
-            QTimer answering;
-            connect(&answering, &QTimer::timeout, [&ticks] { ++ticks; });
-            answering.start(10);
-            QString progress;
-            saveAs(name, [&](QDialog* size) {
-                size->findChild<QSpinBox*>("EdAncho")->setValue(4950);
-                WhenOpen<QProgressDialog>([&, cancel](QProgressDialog* d) {
-                    progress = d->objectName();
-                    if (cancel)
-                        d->cancel();
-                });
-                size->accept();
-            });
-            QTRY_VERIFY(!progress.isEmpty());
-            QCOMPARE(progress, QStringLiteral("DlgProgresoGuardar"));
-            if (cancel) {
-                QTRY_VERIFY(!QApplication::activeModalWidget());
-                QVERIFY(!QFileInfo::exists(name));
-            } else {
-                QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(name), 60000);
-                QCOMPARE(QImageReader(name).size(), QSize(4950, 3273));
-                QVERIFY(ticks > 2);
-            }
-        }
     }
 };
 

@@ -3,34 +3,15 @@
 // shows after each step is what painting the whole view shows.
 #include "forms/DiagramView.h"
 #include "diagram/Classroom.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-#include <cstdlib>
 #include <optional>
 
 class DiagramViewTest : public QObject {
     Q_OBJECT
-
-    // The first pixel where the screen differs from a whole paint by more
-    // than an antialiased edge drawn in pieces may, or none.
-    static std::optional<QPoint> Difference(TDiagramView& view) {
-        const QImage shown = view.screen()
-                                 ->grabWindow(view.winId(), 0, 0, view.width(), view.height())
-                                 .toImage()
-                                 .convertToFormat(QImage::Format_RGB32);
-        const QImage whole = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        if (shown.size() != whole.size())
-            return QPoint(-1, -1);
-        for (int y = 0; y < whole.height(); ++y)
-            for (int x = 0; x < whole.width(); ++x)
-                for (const int shift : {0, 8, 16})
-                    if (std::abs(int(shown.pixel(x, y) >> shift & 0xff) -
-                                 int(whole.pixel(x, y) >> shift & 0xff)) > 6)
-                        return QPoint(x, y);
-        return std::nullopt;
-    }
 
 private slots:
     // Classroom steps move the labels O and I and the words of a far image;
@@ -67,7 +48,7 @@ private slots:
             }
             view.setDrawing(drawing);
             QCoreApplication::processEvents();
-            const std::optional<QPoint> at = Difference(view);
+            const std::optional<QPoint> at = ScreenDiffers(&view);
             QVERIFY2(!at, qPrintable(QStringLiteral("%1 at %2: differs at %3, %4")
                                          .arg(scene.kind)
                                          .arg(scene.objectPos)

@@ -6,6 +6,7 @@
 #include "forms/Presentacio.h"
 #include "forms/Principal.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QtTest>
 
@@ -70,7 +71,7 @@ private slots:
         SwitchLanguage(LangSpanish);
     }
 
-    void wrongThenRightStepByStepThenNext() {
+    void wrongThenRightStepByStepThenNextInAnotherLanguage() {
         // A level chosen from the keyboard gives a scene of it.
         choose("EjNivel", static_cast<int>(ExerciseLevel::ConcaveCentreFocus));
         QVERIFY(-w->scene().objectPos > 25 && -w->scene().objectPos < 50);
@@ -119,26 +120,8 @@ private slots:
         // Checking again counts nothing more.
         w->EjComprobarClick();
         QCOMPARE(text("EjTotal"), "5 de 10 en 2 ejercicios");
-    }
-
-    void aSeedRepeatsTheSession() {
-        std::vector<Scene> shown;
-        for (int i = 0; i < 4; ++i, click("EjSiguiente"))
-            shown.push_back(w->scene());
-        auto* seed = get<QSpinBox>("EjSemilla");
-        QCOMPARE(seed->value(), 12345);
-        seed->setValue(777);
-        const Scene other = w->scene();
-        seed->setValue(12345);
-        for (const Scene& s : shown) {
-            QCOMPARE(w->scene(), s);
-            click("EjSiguiente");
-        }
-        QVERIFY(!(other == shown[0]));
-        QCOMPARE(text("EjTotal"), "0 de 0 en 0 ejercicios");
-    }
-
-    void theLanguageChangesMidExercise() {
+        // The language changed mid-exercise.
+        click("EjSiguiente");
         answerRight("-1", "2");
         SwitchLanguage(LangEnglish);
         QCOMPARE(text("EjComprobar"), "Check");
@@ -159,7 +142,22 @@ private slots:
                                                       ComputeImage(w->scene()), LangCatalan)));
     }
 
-    void thePresentationRevealsARayAPressOfTheSpaceBar() {
+    // A seed repeats the session; the presentation reveals a ray a press of the space bar.
+    void seedPresentationMenuAndWorksheet() {
+        std::vector<Scene> shown;
+        for (int i = 0; i < 4; ++i, click("EjSiguiente"))
+            shown.push_back(w->scene());
+        auto* seed = get<QSpinBox>("EjSemilla");
+        QCOMPARE(seed->value(), 12345);
+        seed->setValue(777);
+        const Scene other = w->scene();
+        seed->setValue(12345);
+        for (const Scene& s : shown) {
+            QCOMPARE(w->scene(), s);
+            click("EjSiguiente");
+        }
+        QVERIFY(!(other == shown[0]));
+        QCOMPARE(text("EjTotal"), "0 de 0 en 0 ejercicios");
         QTest::keyClick(w.get(), Qt::Key_F11);
         TFPresentacio* pres = w->presentacio();
         QVERIFY(pres && pres->isVisible());
@@ -170,15 +168,15 @@ private slots:
         SwitchLanguage(LangEnglish);
         QCOMPARE(hint->text(), "Esc: back to the practice");
         SwitchLanguage(LangSpanish);
-        const auto shown = [pres] { return pres->diagram()->source().drawing->calls().size(); };
+        const auto drawn = [pres] { return pres->diagram()->source().drawing->calls().size(); };
         auto* kind = pres->findChild<QLabel*>("PresTipus");
-        QCOMPARE(shown(), callsAt(0));
+        QCOMPARE(drawn(), callsAt(0));
         QVERIFY(!kind->isVisible());
         QCOMPARE(pres->diagram()->accessibleDescription(), text("EjEnunciado"));
         for (int step = 1; step <= w->steps(); ++step) {
             QVERIFY(!kind->isVisible());
             QTest::keyClick(pres, Qt::Key_Space);
-            QCOMPARE(shown(), callsAt(step));
+            QCOMPARE(drawn(), callsAt(step));
         }
         QVERIFY(kind->isVisible() && !hint->isVisible());
         QCOMPARE(kind->text(),
@@ -187,9 +185,6 @@ private slots:
         QCOMPARE(w->step(), 0);
         QTest::keyClick(pres, Qt::Key_Escape);
         QVERIFY(!pres->isVisible());
-    }
-
-    void theMenuFollowsDiagramaAndOpensTheWindow() {
         TFPrincipal main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -212,11 +207,7 @@ private slots:
             key->setFocus();
             QTest::keyClick(key, Qt::Key_Space);
             QVERIFY(!key->isChecked());
-            WhenOpen<QFileDialog>([&file](QFileDialog* f) {
-                auto* edit = f->findChild<QLineEdit*>("fileNameEdit");
-                edit->setText(file);
-                QTest::keyClick(edit, Qt::Key_Return);
-            });
+            WhenOpen<QFileDialog>([&file](QFileDialog* f) { ChooseFile(f, file); });
             d->accept();
         });
         main.findChild<QAction*>("OpHojaEjercicios")->trigger();

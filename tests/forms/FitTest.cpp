@@ -11,6 +11,7 @@
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
 #include "optics/Optics.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -115,7 +116,7 @@ private slots:
     }
     void cleanupTestCase() { windows.reset(); }
 
-    void ownedModelessTransientCentredOnceAndHiddenOnClose() {
+    void ownedModelessCentredOnceAndBoldFields() {
         TFPrincipal* main = &windows->principal();
         QCOMPARE(std::pair(FSobre, FedTools), std::pair(&windows->sobre(), &windows->edTools()));
         const QPoint centre = main->screen()->geometry().center();
@@ -142,10 +143,7 @@ private slots:
             QCOMPARE(w->pos(), left);
             w->hide();
         }
-    }
-
-    // The three fields are bold at the window's 13-pixel height.
-    void fieldsTakeTheWindowsHeightInBold() {
+        // The three fields are bold at the window's 13-pixel height.
         for (const char* name : {"EdPosObj", "EdPosIm", "EdAugm"}) {
             const QFontInfo drawn(windows->principal().findChild<QWidget*>(name)->font());
             QCOMPARE(std::tuple(drawn.pixelSize(), drawn.bold()), std::tuple(13, true));
@@ -153,13 +151,10 @@ private slots:
         }
     }
 
-    void everyTextFitsInEveryLanguage_data() {
-        QTest::addColumn<int>("language");
-        for (TLanguage l = 0; l < LangCount; ++l)
-            QTest::newRow(qPrintable(LanguageCode(l))) << int(l);
-    }
+    void everyTextFitsInEveryLanguage_data() { TableRows(LanguageCodes); }
     void everyTextFitsInEveryLanguage() {
-        QFETCH(int, language);
+        QFETCH(int, row);
+        const int language = row;
         clipped.clear();
         SwitchLanguage(static_cast<TLanguage>(language));
         const QString name = QTest::currentDataTag();

@@ -15,6 +15,7 @@
 #include "forms/UEdTools.h"
 #include "forms/USobre.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
 
 #include <QtTest>
@@ -73,15 +74,14 @@ const Pair PresentationNames = {"Presentation", "Presentación"};
 const Texts PositionLabel = {"posició objecte", "object position", "posición objecto",
                              "posición obxecto"};
 const Texts LanguageItems = {"OpCatala", "OpEnglish", "OpEspanol", "OpGalego"};
-QString u8(const char* s) {
-    return QString::fromUtf8(s);
-}
+const char* const StartChoices[] = {"ca", "en", "es", "gl", "none"};
+static_assert(std::size(StartChoices) == LangCount + 1);
+const auto u8 = [](const char* s) { return QString::fromUtf8(s); };
 
 // The text of a pair in language l; none in the languages the pair leaves out.
 std::optional<QString> In(const Pair& texts, TLanguage l) {
-    if (l != LangEnglish && l != LangSpanish)
-        return std::nullopt;
-    return u8(texts[l == LangEnglish ? 0 : 1]);
+    return l == LangEnglish || l == LangSpanish ? std::optional(u8(texts[l == LangSpanish]))
+                                                : std::nullopt;
 }
 
 // The theory window's title and first heading, and the help files' suffix.
@@ -145,10 +145,11 @@ class LanguageTest : public QObject {
             qFatal("no %s", qPrintable(name));
         return found;
     }
-    void openEditor() {
+    void openEditorAndAbout() {
         QVERIFY(ToolsMenuItem);
         ToolsMenuItem->actions().at(ToolsEditorItemIndex)->trigger();
         QVERIFY(editor->isVisible());
+        ShowAbout();
     }
 
     // Every text of the three windows, in language l.
@@ -270,18 +271,12 @@ private slots:
     }
 
     // No language on the command line: the desktop's, and nothing saved.
-    void commandLine_data() {
-        QTest::addColumn<int>("language");
-        for (TLanguage l = 0; l <= LangCount; ++l)
-            QTest::newRow(l < LangCount ? LanguageCodes[l] : "none")
-                << (l < LangCount ? int(l) : -1);
-    }
+    void commandLine_data() { TableRows(StartChoices); }
     void commandLine() {
-        QFETCH(int, language);
-        const auto l = static_cast<TLanguage>(language < 0 ? LangSpanish : language);
-        start(language < 0 ? std::nullopt : std::optional(l));
-        openEditor();
-        ShowAbout();
+        QFETCH(int, row); // none: the last
+        const auto l = static_cast<TLanguage>(row < int(LangCount) ? row : LangSpanish);
+        start(row < int(LangCount) ? std::optional(l) : std::nullopt);
+        openEditorAndAbout();
         checkTexts(l);
         checkQtDialogs(l);
         // The run-time's messages as the run-time gives them; the button "OK" in every language.
@@ -300,10 +295,9 @@ private slots:
         QVERIFY2(!QFile::exists(settingsFile()), "a choice nobody made was saved");
     }
 
-    void switchFromTheMenuWhileEveryWindowIsOpen() {
+    void switchFromTheMenuKeepAndUnkeptChoice() {
         start(std::nullopt);
-        openEditor();
-        ShowAbout();
+        openEditorAndAbout();
         auto* presentationItem = get<QAction>(w.get(), "OpPresentacio");
         presentationItem->trigger();
         auto* presentation = qobject_cast<QWidget*>(get(w.get(), "FPresentacio"));
@@ -330,10 +324,8 @@ private slots:
         checkTexts(LangEnglish);
         start(LangCatalan);
         checkTexts(LangCatalan);
-    }
-
-    // A round through every other language leaves the Spanish window the same to the pixel.
-    void spanishAfterEveryLanguageUnchanged() {
+        QVERIFY(QFile::remove(settingsFile()));
+        // A round through every other language leaves the Spanish window the same to the pixel.
         start(std::nullopt);
         QCOMPARE(Language, LangSpanish);
         // An enlarged image: its word is moved up in Catalan and English.
@@ -344,11 +336,9 @@ private slots:
         for (TLanguage l : {LangCatalan, LangEnglish, LangGalician, LangSpanish})
             get<QAction>(w.get(), LanguageItems[l])->trigger();
         QCOMPARE(w->grab().toImage(), before);
-    }
-
-    // Said once, in the language just picked, which the windows speak all the
-    // same; what stood there is left (a folder stands for every unwritable kind).
-    void aChoiceThatCannotBeKeptIsSaidOnceInIt() {
+        QVERIFY(QFile::remove(settingsFile()));
+        // Said once, in the language just picked, which the windows speak all the
+        // same; what stood there is left (a folder stands for every unwritable kind).
         QVERIFY(QDir().mkpath(settingsFile()));
         struct stat was {};
         QCOMPARE(::lstat(qPrintable(settingsFile()), &was), 0);
@@ -371,58 +361,52 @@ private slots:
 
     // "Teoría" opens the theory window, which follows the language; "Info" the
     // language's document, the theory offered only when the desktop cannot open it.
-    void theoryWindow_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("way");
-        for (TLanguage l = 0; l < LangCount; ++l)
-            for (const char* way : {"menu", "opened", "failed, yes", "failed, no"})
-                QTest::addRow("%s %s", LanguageCodes[l], way) << int(l) << QString(way);
-    }
+    void theoryWindow_data() { TableRows(LanguageCodes); }
     void theoryWindow() {
-        QFETCH(int, language);
-        QFETCH(QString, way);
-        const auto l = static_cast<TLanguage>(language);
+        QFETCH(int, row);
+        const auto l = static_cast<TLanguage>(row);
         start(std::nullopt);
         useLanguage(l);
-        if (way == "menu") {
-            // The help names every menu item as the window shows it.
-            QStringList items, missing;
-            MenuItems(w->menuBar()->actions(), items);
-            QVERIFY2(items.size() >= 25, qPrintable(items.join(" | "))); // the tools menu's too
-            const QString help = QStringLiteral(HELP_SOURCE_DIR "/");
-            const QString text = PageText(help + "mirvex" + Help[l][2] + ".html") + ' ' +
-                                 PageText(help + "teoria" + Help[l][2] + ".html");
-            for (const QString& item : items)
-                if (!text.contains(item))
-                    missing << item;
-            QVERIFY2(missing.isEmpty(), qPrintable("not in the help: " + missing.join(" | ")));
-            get<QAction>(w.get(), "OpTMiralls")->trigger();
-            checkTheory(l);
-            const auto other = static_cast<TLanguage>((l + 1) % LangCount);
-            useLanguage(other);
-            checkTheory(other);
-            QTest::keyClick(theory(), Qt::Key_Escape);
-            QVERIFY(!theory()->isVisible());
-            return;
+        for (const QString way : {"opened", "failed, no", "failed, yes"}) {
+            QList<ShellRequest> requests;
+            SetShellOpenHook([&](const ShellRequest& r) {
+                requests << r;
+                return way == "opened";
+            });
+            ReportCatcher boxes({}, way.endsWith("yes") ? QMessageBox::Yes : QMessageBox::No);
+            get<QAction>(w.get(), "OpHlp")->trigger();
+            SetShellOpenHook({});
+            QCOMPARE(requests.size(), 1);
+            QVERIFY(requests[0] == (ShellRequest{HelpDocument(l), {}, {}}));
+            QCOMPARE(boxes.boxes.size(), way == "opened" ? 0u : 1u);
+            for (const Box& b : boxes.boxes)
+                QVERIFY2(b.name == "MsgAyudaNoAbierta" && b.text.contains(HelpDocument(l)),
+                         qPrintable(b.text));
+            if (way.endsWith("yes"))
+                checkTheory(l);
+            else
+                QVERIFY(!theory() || !theory()->isVisible());
         }
-        QList<ShellRequest> requests;
-        SetShellOpenHook([&](const ShellRequest& r) {
-            requests << r;
-            return way == "opened";
-        });
-        ReportCatcher boxes({}, way.endsWith("yes") ? QMessageBox::Yes : QMessageBox::No);
-        get<QAction>(w.get(), "OpHlp")->trigger();
-        SetShellOpenHook({});
-        QCOMPARE(requests.size(), 1);
-        QVERIFY(requests[0] == (ShellRequest{HelpDocument(l), {}, {}}));
-        QCOMPARE(boxes.boxes.size(), way == "opened" ? 0u : 1u);
-        for (const Box& b : boxes.boxes)
-            QVERIFY2(b.name == "MsgAyudaNoAbierta" && b.text.contains(HelpDocument(l)),
-                     qPrintable(b.text));
-        if (way.endsWith("yes"))
-            checkTheory(l);
-        else
-            QVERIFY(!theory() || !theory()->isVisible());
+        // The help names every menu item as the window shows it.
+        start(std::nullopt);
+        useLanguage(l);
+        QStringList items, missing;
+        MenuItems(w->menuBar()->actions(), items);
+        QVERIFY2(items.size() >= 25, qPrintable(items.join(" | "))); // the tools menu's too
+        const QString help = QStringLiteral(HELP_SOURCE_DIR "/");
+        const QString text = PageText(help + "mirvex" + Help[l][2] + ".html") + ' ' +
+                             PageText(help + "teoria" + Help[l][2] + ".html");
+        for (const QString& item : items)
+            if (!text.contains(item))
+                missing << item;
+        QVERIFY2(missing.isEmpty(), qPrintable("not in the help: " + missing.join(" | ")));
+        get<QAction>(w.get(), "OpTMiralls")->trigger();
+        checkTheory(l);
+        const auto other = static_cast<TLanguage>((l + 1) % LangCount);
+        useLanguage(other);
+        checkTheory(other);
+        QTest::keyClick(theory(), Qt::Key_Escape);
+        QVERIFY(!theory()->isVisible());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "forms/USobre.h"
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 
 #include <QtTest>
 
@@ -24,33 +25,42 @@ const std::pair<const char*, const char*> Copies[] = {
     {"PTipus", "PresTipus"},    {"PSentit", "PresSentit"}, {"PMagnif", "PresMagnif"},
 };
 
+// Ways to open the presentation and to leave it.
+const char* const Ways[] = {"menu, Escape", "F11, F11", "double clicks on the arrow",
+                            "double clicks elsewhere, on the results"};
+
+// Drags on the panel or on the presentation at a size: the press, the world points the pointer
+// goes through and the object's place at each. Not -50 on the arrow: there the ray through the
+// centre runs down it.
+const QList<QPointF> Steps{{-60, 5}, {-45, 5}, {-30, 5}, {-25, 5}},
+    Beyond = Steps + QList<QPointF>{{-109, 20}, {97, 20}};
+const struct {
+    const char* name;
+    QSize size;
+    QPointF start;
+    QList<QPointF> path;
+    QList<int> object;
+} Drags[] = {
+    {"panel", {}, {-60, 5}, Beyond, {-60, -45, -30, -25, -100, 0}},
+    {"panel, off the arrow", {}, {53, 40}, {{55, 40}, {-30, 30}}, {-60, -30}},
+    {"wide", {1280, 720}, {-60, 5}, Steps, {-60, -45, -30, -25}},
+    {"tall", {700, 900}, {-60, 5}, Steps, {-60, -45, -30, -25}},
+};
+
 } // namespace
 
-class PresentacioTest : public QObject {
+class PresentacioTest : public MainWindowSteps {
     Q_OBJECT
-    std::unique_ptr<TFPrincipal> w;
     std::unique_ptr<ReportCatcher> reports;
-    QTemporaryDir dir;
 
-    template <typename T = QWidget> T* get(const char* name) { return w->findChild<T*>(name); }
-    QString field(const char* name) { return get(name)->property("text").toString(); }
     QScrollBar* bar() { return get<QScrollBar>("BarraDespl"); }
     TGraficPanel* panel() { return get<TGraficPanel>("Grafic"); }
     TFPresentacio* pres() { return w->findChild<TFPresentacio*>("FPresentacio"); }
     QAction* item() { return get<QAction>("OpPresentacio"); }
-    void type(const QString& t) {
-        get<QLineEdit>("EdPosObj")->setText(t);
-        QTest::keyClick(get("EdPosObj"), Qt::Key_Return);
-    }
     // The object at x, where the scroll bar and the field say it is.
     void at(int x) {
-        QCOMPARE(std::tuple(LastObjectPos, bar()->value(), field("EdPosObj")),
+        QCOMPARE(std::tuple(LastObjectPos, bar()->value(), text("EdPosObj")),
                  std::tuple(double(x), std::clamp(100 + x, 0, 100), QString::number(-x)));
-    }
-    void command(const char* name) {
-        if (auto* b = get<QToolButton>(name))
-            return QTest::mouseClick(b, Qt::LeftButton);
-        get<QAction>(name)->trigger();
     }
     // The presentation over the main window, not full screen.
     void cover() {
@@ -68,22 +78,12 @@ class PresentacioTest : public QObject {
                        t.y() + (PlotY(Diagram, y) + 0.5) * sy - 0.5)
             .toPoint();
     }
-    void open() {
-        item()->trigger();
-        QVERIFY(pres() && pres()->isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(pres()));
-    }
-    void resizePresentation(QSize size) {
-        pres()->showNormal();
-        pres()->resize(size);
-        QTRY_COMPARE(pres()->size(), size);
-        QApplication::processEvents();
-    }
+    void open() { QVERIFY(present() && pres()->isVisible()); }
     // Every result the presentation shows is the one the main window shows.
     void sameTexts() {
         QVERIFY(pres());
         for (const auto& [mine, copy] : Copies)
-            QCOMPARE(pres()->findChild<QLabel*>(copy)->text(), field(mine));
+            QCOMPARE(pres()->findChild<QLabel*>(copy)->text(), text(mine));
         // The three words in the main window's colours, face and alignment.
         const auto look = [](const QLabel* l) {
             return std::tuple(l->palette().color(QPalette::WindowText),
@@ -101,44 +101,14 @@ class PresentacioTest : public QObject {
         return pres()->diagram()->grab().toImage().pixelColor(presPoint(x, 5)) == ObjectQColor;
     }
 
-    // The diagram painted only where it changed shows what painting it all shows.
-    bool screenShowsTheWholePicture() {
-        QWidget* view = pres()->diagram();
-        const QPoint at = view->mapTo(pres(), QPoint(0, 0));
-        const QImage shown =
-            pres()
-                ->screen()
-                ->grabWindow(pres()->winId(), at.x(), at.y(), view->width(), view->height())
-                .toImage()
-                .convertToFormat(QImage::Format_RGB32);
-        const QImage whole = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        // A line drawn in pieces may be a few levels off at its antialiased edges.
-        for (int y = 0; y < whole.height() && shown.size() == whole.size(); ++y)
-            for (int x = 0; x < whole.width(); ++x)
-                for (const int shift : {0, 8, 16})
-                    if (std::abs(int(shown.pixel(x, y) >> shift & 0xff) -
-                                 int(whole.pixel(x, y) >> shift & 0xff)) > 6)
-                        return qWarning("the screen differs at %d, %d", x, y), false;
-        return shown.size() == whole.size();
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
-        // The panel's own look, the classroom view turned off (ClassroomViewTest has the other).
-        QVERIFY(QDir().mkpath(dir.filePath("config/Vexaria")));
-        QFile conf(dir.filePath("config/Vexaria/vexaria.conf"));
-        QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write("classroomview=false\n") > 0 &&
-                conf.flush());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        PanelLookIn(dir); // ClassroomViewTest has the classroom view
     }
     void init() {
-        FSobre = nullptr;
         RandSeed = 12345;
-        w = std::make_unique<TFPrincipal>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        start();
         reports = std::make_unique<ReportCatcher>();
     }
     void cleanup() {
@@ -147,15 +117,10 @@ private slots:
     }
 
     // Opened and left twice, the focus back to the main window, the object never moved.
-    void opensAndLeaves_data() {
-        QTest::addColumn<int>("how");
-        QTest::newRow("menu, Escape") << 0;
-        QTest::newRow("F11, F11") << 1;
-        QTest::newRow("double clicks on the arrow") << 2;
-        QTest::newRow("double clicks elsewhere, on the results") << 3;
-    }
+    void opensAndLeaves_data() { TableRows(Ways); }
     void opensAndLeaves() {
-        QFETCH(int, how);
+        QFETCH(int, row);
+        const int how = row;
         QVERIFY(!pres());
         QVERIFY(get<QMenu>("MenuDiagrama")->actions().contains(item()));
         QCOMPARE(item()->shortcut(), QKeySequence(Qt::Key_F11));
@@ -187,34 +152,16 @@ private slots:
 
     // A drag on either diagram updates everything at each step, held to the bar's range;
     // a press off the arrow takes it only past the drag distance.
-    void drags_data() {
-        QTest::addColumn<QSize>("size"); // of the presentation; none: the panel
-        QTest::addColumn<QPointF>("start");
-        QTest::addColumn<QList<QPointF>>("path"); // world points, and where the object is
-        QTest::addColumn<QList<int>>("object");
-        // Not -50 on the arrow: there the ray through the centre runs down it.
-        const QList<QPointF> steps{{-60, 5}, {-45, 5}, {-30, 5}, {-25, 5}};
-        const QList<int> along{-60, -45, -30, -25};
-        QTest::newRow("panel") << QSize() << QPointF(-60, 5)
-                               << (steps + QList<QPointF>{{-109, 20}, {97, 20}})
-                               << QList<int>{-60, -45, -30, -25, -100, 0};
-        QTest::newRow("panel, off the arrow")
-            << QSize() << QPointF(53, 40) << QList<QPointF>{{55, 40}, {-30, 30}}
-            << QList<int>{-60, -30};
-        QTest::newRow("wide") << QSize(1280, 720) << QPointF(-60, 5) << steps << along;
-        QTest::newRow("tall") << QSize(700, 900) << QPointF(-60, 5) << steps << along;
-    }
+    void drags_data() { TableRows(Drags); }
     void drags() {
-        QFETCH(QSize, size);
-        QFETCH(QPointF, start);
-        QFETCH(QList<QPointF>, path);
-        QFETCH(QList<int>, object);
+        QFETCH(int, row);
+        const auto& [name, size, start, path, object] = Drags[row];
         get<QAction>("OpCentre")->trigger();
         type("60");
         QWidget* view = panel();
         if (size.isValid()) {
             open();
-            resizePresentation(size);
+            resize(pres(), size);
             view = pres()->diagram();
             // As large as the window allows, the panel's proportions kept.
             const QRectF t = pres()->diagram()->target();
@@ -233,7 +180,8 @@ private slots:
             if (size.isValid()) {
                 sameTexts();
                 QVERIFY(presentationShowsObjectAt(x));
-                QVERIFY(screenShowsTheWholePicture());
+                // Painted only where it changed, it shows what painting it all shows.
+                QVERIFY(!ScreenDiffers(pres()->diagram()));
             } else if (x > -100 && x < 0) {
                 QCOMPARE(panel()->picture(1.0).pixelColor(panelPoint(x, 5)), ObjectQColor);
             }
@@ -252,9 +200,104 @@ private slots:
         QVERIFY(x <= -100 || x >= 0 || drawn.pixelColor(panelPoint(x, 5)) == ObjectQColor);
     }
 
-    // The wheel on either diagram, a notch a bar step (half notches add up),
-    // and the presentation's keys, no further than the ends.
-    void wheelAndKeys() {
+    // Every way of changing the scene reaches the presentation, which catches up
+    // when shown again; a distance out of the bar's range stays until a drag.
+    void followsUpdatesCoversAndTakesTheArrow() {
+        open();
+        sameTexts();
+        for (const QString step :
+             {"BtPla", "BtConv", "BtConc", "Oppla", "OpConvex", "OpCentreFocus", "Opfocus",
+              "OpCentre", "bar+1", "bar-10", "PageUp", "25", "$1E", "-20", "150"}) {
+            if (step.startsWith("bar"))
+                bar()->triggerAction(step == "bar+1" ? QAbstractSlider::SliderSingleStepAdd
+                                                     : QAbstractSlider::SliderPageStepSub);
+            else if (step == "PageUp")
+                QTest::keyClick(pres(), Qt::Key_PageUp);
+            else
+                step[0].isLetter() ? command(step) : type(step);
+            sameTexts();
+        }
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        open();
+        resize(pres(), {900, 600});
+        QTest::mouseDClick(pres()->diagram(), Qt::LeftButton, {}, QPoint(50, 50));
+        at(-150);
+        open();
+        QWidget* view = pres()->diagram();
+        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-60, 30));
+        QTest::mouseMove(view, presPoint(-90, 30));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-90, 30));
+        at(-90);
+        sameTexts();
+        // The picture is the drawing the panel shows, the scene's one.
+        QCOMPARE(pres()->diagram()->source().drawing->calls(), panel()->drawing().calls());
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        get<QAction>("OpConvex")->trigger();
+        QVERIFY(pres()->findChild<QLabel*>("PresPosIm")->text() != text("EdPosIm"));
+        open();
+        sameTexts();
+        // The results in large type beside the diagram, not over it; that each
+        // fits its box in every language is ClassroomViewTest's.
+        resize(pres(), {1920, 1080});
+        type("7");
+        for (const auto& [mine, copy] : Copies)
+            QVERIFY2(QFontInfo(pres()->findChild<QLabel*>(copy)->font()).pixelSize() >= 20, copy);
+        QVERIFY(!pres()->diagram()->geometry().intersects(
+            pres()->findChild<QWidget*>("PresDades")->geometry()));
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        // Under the full-screen presentation the main window's controls follow
+        // but it is painted only when it shows again.
+        w->move(100, 100);
+        cover();
+        QVERIFY(pres()->updatesEnabled() && pres()->diagram()->updatesEnabled());
+        type("30");
+        QCOMPARE(text("EdPosObj"), QStringLiteral("30"));
+        sameTexts();
+        // Moved off the main window: painted again at once.
+        pres()->setGeometry(700, 600, 500, 400);
+        QTRY_VERIFY(w->updatesEnabled());
+        pres()->setGeometry(0, 0, 1280, 900);
+        QTRY_VERIFY(!w->updatesEnabled());
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        QVERIFY(!pres()->isVisible() && w->updatesEnabled());
+        QCOMPARE(w->grab().toImage().pixelColor(panel()->mapTo(w.get(), panelPoint(-30, 5))),
+                 ObjectQColor);
+        // The covered panel's picture waits too, then is the last update's.
+        const QImage live = panel()->picture(1.0);
+        cover();
+        for (const char* x : {"45", "60", "30"})
+            type(x);
+        QCOMPARE(panel()->picture(1.0), live);
+        type("45");
+        QTest::keyClick(pres(), Qt::Key_Escape);
+        const QImage& drawn = panel()->surface().image();
+        QCOMPARE(drawn.pixelColor(panelPoint(-45, 5)), ObjectQColor);
+        QCOMPARE(drawn.pixelColor(panelPoint(-30, 5)), PanelQColor);
+        // The resize cursor over the arrow, or the arrow coming under the pointer, and while
+        // dragging; the wheel on either diagram, a notch a bar step (half notches add up), and the
+        // presentation's keys, no further than the ends.
+        type("40");
+        const auto shapeAt = [](QWidget* view, QPoint p) {
+            QTest::mouseMove(view, p);
+            return view->cursor().shape();
+        };
+        for (const auto& [p, shape] : {std::pair{panelPoint(-40, 5), Qt::SizeHorCursor},
+                                       {panelPoint(-70, 30), Qt::ArrowCursor},
+                                       {panelPoint(-34, 5), Qt::ArrowCursor}})
+            QCOMPARE(shapeAt(panel(), p), shape);
+        type("34");
+        QCOMPARE(panel()->cursor().shape(), Qt::SizeHorCursor);
+        open();
+        resize(pres(), {1280, 720});
+        // Offscreen windows are not stacked: the main window moved from under the pointer.
+        w->move(1400, 800);
+        view = pres()->diagram();
+        QCOMPARE(shapeAt(view, presPoint(-34, 8)), Qt::SizeHorCursor);
+        QCOMPARE(shapeAt(view, presPoint(-60, 8)), Qt::ArrowCursor);
+        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-34, 8));
+        QCOMPARE(shapeAt(view, presPoint(-50, 40)), Qt::SizeHorCursor);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-50, 40));
+        QTest::keyClick(pres(), Qt::Key_Escape);
         type("40");
         const auto wheel = [](QWidget* target, int delta) {
             const QPointF p(200, 100);
@@ -282,113 +325,6 @@ private slots:
         }
         sameTexts();
         QVERIFY(pres()->isVisible());
-    }
-
-    // Every way of changing the scene reaches the presentation, which catches up
-    // when shown again; a distance out of the bar's range stays until a drag.
-    void thePresentationFollowsEveryKindOfUpdate() {
-        open();
-        sameTexts();
-        for (const char* name : {"BtPla", "BtConv", "BtConc", "Oppla", "OpConvex", "OpCentreFocus",
-                                 "Opfocus", "OpCentre"}) {
-            command(name);
-            sameTexts();
-        }
-        const std::function<void()> updates[] = {
-            [&] { bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
-            [&] { bar()->triggerAction(QAbstractSlider::SliderPageStepSub); },
-            [&] { QTest::keyClick(pres(), Qt::Key_PageUp); },
-            [&] { type("25"); },
-            [&] { type("$1E"); },
-            [&] { type("-20"); },
-            [&] { type("150"); }};
-        for (const auto& update : updates) {
-            update();
-            sameTexts();
-        }
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        open();
-        resizePresentation({900, 600});
-        QTest::mouseDClick(pres()->diagram(), Qt::LeftButton, {}, QPoint(50, 50));
-        at(-150);
-        open();
-        QWidget* view = pres()->diagram();
-        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-60, 30));
-        QTest::mouseMove(view, presPoint(-90, 30));
-        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-90, 30));
-        at(-90);
-        sameTexts();
-        // The picture is the drawing the panel shows, the scene's one.
-        QCOMPARE(pres()->diagram()->source().drawing->calls(), panel()->drawing().calls());
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        get<QAction>("OpConvex")->trigger();
-        QVERIFY(pres()->findChild<QLabel*>("PresPosIm")->text() != field("EdPosIm"));
-        open();
-        sameTexts();
-        // The results in large type beside the diagram, not over it; that each
-        // fits its box in every language is ClassroomViewTest's.
-        resizePresentation({1920, 1080});
-        type("7");
-        for (const auto& [mine, copy] : Copies)
-            QVERIFY2(QFontInfo(pres()->findChild<QLabel*>(copy)->font()).pixelSize() >= 20, copy);
-        QVERIFY(!pres()->diagram()->geometry().intersects(
-            pres()->findChild<QWidget*>("PresDades")->geometry()));
-    }
-
-    // Under the full-screen presentation the main window's controls follow
-    // but it is painted only when it shows again.
-    void theCoveredMainWindowWaitsToBePainted() {
-        w->move(100, 100);
-        cover();
-        QVERIFY(pres()->updatesEnabled() && pres()->diagram()->updatesEnabled());
-        type("30");
-        QCOMPARE(field("EdPosObj"), QStringLiteral("30"));
-        sameTexts();
-        // Moved off the main window: painted again at once.
-        pres()->setGeometry(700, 600, 500, 400);
-        QTRY_VERIFY(w->updatesEnabled());
-        pres()->setGeometry(0, 0, 1280, 900);
-        QTRY_VERIFY(!w->updatesEnabled());
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        QVERIFY(!pres()->isVisible() && w->updatesEnabled());
-        QCOMPARE(w->grab().toImage().pixelColor(panel()->mapTo(w.get(), panelPoint(-30, 5))),
-                 ObjectQColor);
-        // The covered panel's picture waits too, then is the last update's.
-        const QImage live = panel()->picture(1.0);
-        cover();
-        for (const char* x : {"45", "60", "30"})
-            type(x);
-        QCOMPARE(panel()->picture(1.0), live);
-        type("45");
-        QTest::keyClick(pres(), Qt::Key_Escape);
-        const QImage& drawn = panel()->surface().image();
-        QCOMPARE(drawn.pixelColor(panelPoint(-45, 5)), ObjectQColor);
-        QCOMPARE(drawn.pixelColor(panelPoint(-30, 5)), PanelQColor);
-    }
-
-    // The resize cursor over the arrow, or the arrow coming under the pointer, and while dragging.
-    void theCursorShowsTheArrowCanBeTaken() {
-        type("40");
-        const auto shapeAt = [](QWidget* view, QPoint p) {
-            QTest::mouseMove(view, p);
-            return view->cursor().shape();
-        };
-        for (const auto& [p, shape] : {std::pair{panelPoint(-40, 5), Qt::SizeHorCursor},
-                                       {panelPoint(-70, 30), Qt::ArrowCursor},
-                                       {panelPoint(-34, 5), Qt::ArrowCursor}})
-            QCOMPARE(shapeAt(panel(), p), shape);
-        type("34");
-        QCOMPARE(panel()->cursor().shape(), Qt::SizeHorCursor);
-        open();
-        resizePresentation({1280, 720});
-        // Offscreen windows are not stacked: the main window moved from under the pointer.
-        w->move(1400, 800);
-        QWidget* view = pres()->diagram();
-        QCOMPARE(shapeAt(view, presPoint(-34, 8)), Qt::SizeHorCursor);
-        QCOMPARE(shapeAt(view, presPoint(-60, 8)), Qt::ArrowCursor);
-        QTest::mousePress(view, Qt::LeftButton, {}, presPoint(-34, 8));
-        QCOMPARE(shapeAt(view, presPoint(-50, 40)), Qt::SizeHorCursor);
-        QTest::mouseRelease(view, Qt::LeftButton, {}, presPoint(-50, 40));
     }
 };
 

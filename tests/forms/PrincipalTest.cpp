@@ -14,6 +14,7 @@
 #include "forms/USobre.h"
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
+#include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
 
 #include <QAccessible>
@@ -67,20 +68,11 @@ const char* const Names[] = {"espejo plano|espejo convexo|espejo cóncavo|posici
 
 } // namespace
 
-class PrincipalTest : public QObject {
+class PrincipalTest : public MainWindowSteps {
     Q_OBJECT
-    std::unique_ptr<TFPrincipal> w;
     std::unique_ptr<ReportCatcher> reports;
-    QTemporaryDir dir;
 
     static std::uint32_t seedBefore(std::uint32_t draw) { return (draw - 1u) * 0xD94FA8CDu; }
-    template <typename T> static void rows(const T& table) {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(table)); ++i)
-            QTest::addRow("%d", i) << i;
-    }
-    template <typename T = QWidget> T* get(const QString& name) { return w->findChild<T*>(name); }
-    QString text(const char* name) { return get(name)->property("text").toString(); }
     QColor color(const char* name) { return get(name)->palette().color(QPalette::WindowText); }
     QScrollBar* bar() { return get<QScrollBar>("BarraDespl"); }
     QString down() {
@@ -88,15 +80,6 @@ class PrincipalTest : public QObject {
         for (const char* b : {"BtPla", "BtConv", "BtConc"})
             d += get<QToolButton>(b)->isChecked() ? b : "";
         return d;
-    }
-    void command(const char* name) {
-        if (auto* b = get<QToolButton>(name))
-            return QTest::mouseClick(b, Qt::LeftButton);
-        get<QAction>(name)->trigger();
-    }
-    void type(const QString& t, Qt::Key key = Qt::Key_Return) {
-        get<QLineEdit>("EdPosObj")->setText(t);
-        QTest::keyClick(get("EdPosObj"), key);
     }
     QWidget* panel() { return get("Grafic"); }
     QString description(QWidget* view) {
@@ -122,11 +105,8 @@ private slots:
         QVERIFY(dir.isValid() && QDir::setCurrent(dir.path()));
     }
     void init() {
-        FSobre = nullptr; // left by a failed about test
         RandSeed = seedBefore(0xFFFFFFFFu);
-        w = std::make_unique<TFPrincipal>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        start();
         reports = std::make_unique<ReportCatcher>();
     }
     void cleanup() {
@@ -134,13 +114,7 @@ private slots:
         w.reset();
     }
 
-    void creationDrawsAPlaneMirror() {
-        QCOMPARE(std::tuple(Language, MirrorKind, down(), w->windowTitle()),
-                 std::tuple(LangSpanish, MirrorPlane, QString("BtPla"), QString("Vexaria")));
-        state(-79, 21, "79");
-    }
-
-    void commandsDrawAtRandomPositions_data() { rows(Commands); }
+    void commandsDrawAtRandomPositions_data() { TableRows(Commands); }
     void commandsDrawAtRandomPositions() {
         QFETCH(int, row);
         const auto& c = Commands[row];
@@ -154,7 +128,7 @@ private slots:
         }
     }
 
-    void resultsPanel_data() { rows(Results); }
+    void resultsPanel_data() { TableRows(Results); }
     void resultsPanel() {
         QFETCH(int, row);
         const auto& r = Results[row];
@@ -184,27 +158,25 @@ private slots:
         QCOMPARE(get<QLineEdit>("EdPosIm")->cursorPosition(), 0); // long numbers show their start
     }
 
-    // What the window does with a refused text (which are refused is the parser's table).
-    void refusedPositions_data() {
-        QTest::addColumn<QString>("typed");
-        for (const char* t : {"", "\t40", "40 ", "abc"}) // nothing trimmed first
-            QTest::addRow("'%s'", t) << QString::fromUtf8(t);
-    }
-    void refusedPositions() {
-        QFETCH(QString, typed);
-        type("40");
-        type(typed);
-        QCOMPARE(reports->boxes.size(), 1u);
-        const Box& box = reports->boxes[0];
-        QCOMPARE(std::tuple(box.text, box.title, box.icon, box.buttons),
-                 std::tuple("'" + typed + "' is not a valid integer value.", ApplicationTitle(),
-                            QMessageBox::Critical, QMessageBox::StandardButtons(QMessageBox::Ok)));
-        state(-40, 60, typed); // nothing changed, the text kept for correction
-        reports->boxes.clear();
-    }
-
-    void positionControls() {
-        // The far ones fail to draw: one report each, and repaints do not draw again.
+    // Refused texts (which are refused is the parser's table) leave everything as it was, the
+    // text kept for correction; far distances fail to draw, one report each, and repaints do
+    // not draw again.
+    void positionControlsErrorsAndTheProgramsEnd() {
+        QCOMPARE(std::tuple(Language, MirrorKind, down(), w->windowTitle()),
+                 std::tuple(LangSpanish, MirrorPlane, QString("BtPla"), QString("Vexaria")));
+        state(-79, 21, "79");
+        for (const QString typed : {"", "\t40", "40 ", "abc"}) { // nothing trimmed first
+            type("40");
+            type(typed);
+            QCOMPARE(reports->boxes.size(), 1u);
+            const Box& box = reports->boxes[0];
+            QCOMPARE(std::tuple(box.text, box.title, box.icon, box.buttons),
+                     std::tuple("'" + typed + "' is not a valid integer value.", ApplicationTitle(),
+                                QMessageBox::Critical,
+                                QMessageBox::StandardButtons(QMessageBox::Ok)));
+            state(-40, 60, typed);
+            reports->boxes.clear();
+        }
         const std::tuple<const char*, double, int> typings[] = {
             {"$28", 40, 60},        {"  +33", 33, 67},      {"150", 150, 0},
             {"2000000000", 2e9, 0}, {"$FFFFFFFF", -1, 100}, {"-2147483648", INT_MIN, 100},
@@ -229,59 +201,14 @@ private slots:
         LastObjectPos = 0; // the release draws again
         bar()->setSliderDown(false);
         state(-70, 30, "70");
-    }
-
-    // A held Enter repeats its release on X11: only the real release counts.
-    void enterRepeatedByAHeldKeyUpdatesOnce() {
-        type("40");
+        // A held Enter repeats its release on X11: only the real release counts.
         get<QLineEdit>("EdPosObj")->setText("30");
         for (const bool repeat : {true, true, false}) {
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, {}, repeat);
             QApplication::sendEvent(get("EdPosObj"), &release);
-            QCOMPARE(LastObjectPos, repeat ? -40.0 : -30.0);
+            QCOMPARE(LastObjectPos, repeat ? -70.0 : -30.0);
         }
-    }
-
-    // A raised outer bevel and a lowered inner one, bottom and right over the corners.
-    void panelHasItsBevel() {
-        const QImage shot = panel()->grab().toImage();
-        const int r = shot.width() - 1, b = shot.height() - 1;
-        const QPalette& c = panel()->palette();
-        const QRgb light = c.color(QPalette::Light).rgb(), dark = c.color(QPalette::Dark).rgb(),
-                   inside = c.color(QPalette::Window).rgb();
-        const std::tuple<int, int, QRgb> pixels[] = {
-            {0, 0, light},     {r / 2, 0, light},     {0, b / 2, light},     {r, 0, dark},
-            {0, b, dark},      {r / 2, b, dark},      {r, b / 2, dark},      {r, b, dark},
-            {1, 1, dark},      {r / 2, 1, dark},      {1, b / 2, dark},      {r - 1, 1, light},
-            {1, b - 1, light}, {r / 2, b - 1, light}, {r - 1, b / 2, light}, {r - 1, b - 1, light},
-            {2, 2, inside},    {r - 2, b - 2, inside}};
-        for (const auto& [x, y, rgb] : pixels)
-            QVERIFY2(shot.pixel(x, y) == rgb, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
-    }
-
-    void showingFillsTheAboutBoxAndOpQOpensIt() {
-        TFSobre about;
-        FSobre = &about;
-        w->hide();
-        w->show();
-        QCOMPARE(about.windowTitle(), QStringLiteral("Sobre test_principal"));
-        QCOMPARE(about.findChild<QLabel*>("Comments")->text(), QStringLiteral("Vexaria"));
-        QVERIFY(!about.isVisible());
-        command("OpQ");
-        QVERIFY(about.isVisible());
-        QFile bad("mirvex.ico"); // a bad icon is reported
-        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not an icon") > 0 && bad.flush());
-        TFSobre fresh;
-        FSobre = &fresh;
-        w->hide();
-        w->show();
-        QCOMPARE(reports->boxes.size(), 1u);
-        QCOMPARE(reports->boxes[0].text, QStringLiteral("Icon image is not valid."));
-        reports->boxes.clear();
-    }
-
-    // An error escaping a handler is reported with a "." added; the event loop goes on.
-    void escapingErrorsAreReportedAndTheLoopGoesOn() {
+        // An error escaping a handler is reported with a "." added; the event loop goes on.
         for (const char* message : {"Invalid floating point operation", "Done.", ""})
             RunHandler([message] { throw RunError(message); });
         int runs = 0;
@@ -306,9 +233,7 @@ private slots:
                                                               {"/home/u/.hidden", ""}};
         for (const auto& [path, title] : titles)
             QCOMPARE(ApplicationTitleFromPath(QString::fromUtf8(path)), QString::fromUtf8(title));
-    }
-
-    void salirAndClosingTheWindowEndTheProgramWithZero() {
+        // "Salir" and closing the window end the program with 0.
         QTimer::singleShot(5000, w.get(), [] { QCoreApplication::exit(1); }); // a guard
         QTimer::singleShot(0, get<QAction>("OpSurt"), &QAction::trigger);
         QCOMPARE(QApplication::exec(), 0);
@@ -318,122 +243,44 @@ private slots:
         QTimer::singleShot(0, w.get(), &QWidget::close);
         QCOMPARE(QApplication::exec(), 0);
     }
-    // The names and description assistive technology reads, in the language shown.
-    void namesFollowTheLanguage() {
-        for (const TLanguage language : {LangSpanish, LangEnglish, LangSpanish}) {
-            SwitchLanguage(language);
-            QStringList names;
-            for (const QString& control : QString(Named).split(' '))
-                names
-                    << QAccessible::queryAccessibleInterface(get(control))->text(QAccessible::Name);
-            QCOMPARE(names, QString(Names[language == LangEnglish]).split('|'));
-            // Numbers as the language writes them.
-            QCOMPARE(description(panel()), expected());
-        }
-        QCOMPARE(QAccessible::queryAccessibleInterface(panel())->role(), QAccessible::Graphic);
-    }
 
-    // Every new scene, whatever made it, is described (what makes a screen
-    // reader speak is the AT-SPI test's).
-    void eachChangeIsDescribed() {
-        const std::pair<const char*, std::function<void()>> changes[] = {
-            {"typed", [&] { type("35"); }},
-            {"scroll bar", [&] { bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }},
-            {"button", [&] { command("BtConc"); }},
-            {"menu", [&] { command("OpCentre"); }},
-        };
-        for (const auto& [how, change] : changes) {
-            const QString before = description(panel());
-            change();
-            QVERIFY2(description(panel()) != before, how);
-            QCOMPARE(description(panel()), expected());
-        }
-    }
-
-    // Tab from the field reaches the diagram, ringed, and then the buttons;
-    // on the diagram the presentation's keys move the object.
-    void keyboardAlone() {
-        QVERIFY(!ring()); // nothing drawn over the window until the keyboard moves the focus
-        get("EdPosObj")->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), panel());
-        QVERIFY(ring());
-        QCOMPARE(ring()->geometry(),
-                 QRect(panel()->mapTo(w.get(), QPoint(-3, -3)), panel()->size() + QSize(6, 6)));
-        type("40");
-        panel()->setFocus(Qt::TabFocusReason);
-        const std::pair<Qt::Key, double> keys[] = {
-            {Qt::Key_Right, -39}, {Qt::Key_Up, -38},     {Qt::Key_Left, -39},
-            {Qt::Key_Down, -40},  {Qt::Key_PageUp, -30}, {Qt::Key_PageDown, -40},
-            {Qt::Key_End, 0},     {Qt::Key_Home, -100},
-        };
-        for (const auto& [key, at] : keys) {
-            QTest::keyClick(panel(), key);
-            QCOMPARE(LastObjectPos, at);
-        }
-        QCOMPARE(description(panel()), expected());
-        QTest::keyClick(panel(), Qt::Key_Right, Qt::ShiftModifier); // not a step
-        QCOMPARE(LastObjectPos, -100);
-        for (const Qt::Key key : {Qt::Key_A, Qt::Key_Escape})
-            QCOMPARE(DiagramKeyStep(key), QAbstractSlider::SliderNoAction);
-        for (const char* button :
-             {"BtPla", "BtConv", "BtConc", "EdPosIm", "EdAugm", "BarraDespl"}) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), get(button));
-            QCOMPARE(ring()->geometry().center(),
-                     get(button)->mapTo(w.get(), get(button)->rect().center()));
-        }
-        // A click takes the ring away.
-        QTest::mouseClick(get("EdPosObj"), Qt::LeftButton);
-        QVERIFY(!ring());
-    }
-
-    void mirrorKeysAndHelp() {
-        const std::tuple<const char*, const char*, TMirrorKind, const char*> keys[] = {
-            {"Ctrl+3", "BtConc", MirrorConcave, nullptr},
-            {"Ctrl+2", "BtConv", MirrorConvex, "OpConvex"},
-            {"Ctrl+1", "BtPla", MirrorPlane, "Oppla"},
-        };
-        for (const auto& [key, button, kind, item] : keys) {
-            QTest::keySequence(w.get(), QKeySequence(QString::fromLatin1(key)));
-            QTRY_VERIFY(get<QToolButton>(button)->isChecked());
-            QCOMPARE(MirrorKind, kind);
-            QCOMPARE(description(panel()), expected());
-            if (item)
-                QCOMPARE(get<QAction>(item)->shortcut(), QKeySequence(QString::fromLatin1(key)));
-        }
-        QList<ShellRequest> asked;
-        SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, true; });
-        QTest::keyClick(w.get(), Qt::Key_F1);
-        SetShellOpenHook({});
-        QCOMPARE(asked, (QList<ShellRequest>{{"mirvex.pdf", "", ""}}));
-        QTest::keyClick(w.get(), Qt::Key_F10);
-        auto* first = get<QMenu>("Elements");
-        QTRY_VERIFY(first->isVisible());
-        first->close();
-    }
-
-    // The presentation's diagram says what the panel says.
-    void presentationDescribed() {
-        QTest::mouseClick(get<QToolButton>("BtConc"), Qt::LeftButton);
-        type("25");
-        QTest::keyClick(w.get(), Qt::Key_F11);
-        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
-        QVERIFY(pres && pres->isVisible());
-        QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(pres->diagram());
-        QCOMPARE(std::pair(diagram->role(), diagram->text(QAccessible::Name)),
-                 std::pair(QAccessible::Graphic, QStringLiteral("Diagrama")));
-        QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
-        QVERIFY(diagram->text(QAccessible::Description).contains("en el infinito"));
-        QTest::keyClick(pres, Qt::Key_Right);
-        QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
-        QVERIFY(description(panel()).contains("a 24 delante"));
-        QTest::keyClick(pres, Qt::Key_Escape);
-    }
-
-    // Whatever came before, the picture is the one the scene gives drawn
-    // on a freshly erased panel, and the pen is the one it leaves.
-    void eachSceneIsDrawnAsOnAFreshPanel() {
+    // The panel's bevel: a raised outer one and a lowered inner one, bottom and right over the
+    // corners.
+    void panelBevelAboutBoxAndFreshDrawings() {
+        const QImage shot = panel()->grab().toImage();
+        const int r = shot.width() - 1, b = shot.height() - 1;
+        const QPalette& c = panel()->palette();
+        const QRgb light = c.color(QPalette::Light).rgb(), dark = c.color(QPalette::Dark).rgb(),
+                   inside = c.color(QPalette::Window).rgb();
+        const std::tuple<int, int, QRgb> pixels[] = {
+            {0, 0, light},     {r / 2, 0, light},     {0, b / 2, light},     {r, 0, dark},
+            {0, b, dark},      {r / 2, b, dark},      {r, b / 2, dark},      {r, b, dark},
+            {1, 1, dark},      {r / 2, 1, dark},      {1, b / 2, dark},      {r - 1, 1, light},
+            {1, b - 1, light}, {r / 2, b - 1, light}, {r - 1, b / 2, light}, {r - 1, b - 1, light},
+            {2, 2, inside},    {r - 2, b - 2, inside}};
+        for (const auto& [x, y, rgb] : pixels)
+            QVERIFY2(shot.pixel(x, y) == rgb, qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
+        // Showing fills the about box, and "Respecto a..." opens it.
+        TFSobre about;
+        FSobre = &about;
+        w->hide();
+        w->show();
+        QCOMPARE(about.windowTitle(), QStringLiteral("Sobre test_principal"));
+        QCOMPARE(about.findChild<QLabel*>("Comments")->text(), QStringLiteral("Vexaria"));
+        QVERIFY(!about.isVisible());
+        command("OpQ");
+        QVERIFY(about.isVisible());
+        QFile bad("mirvex.ico"); // a bad icon is reported
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not an icon") > 0 && bad.flush());
+        TFSobre fresh;
+        FSobre = &fresh;
+        w->hide();
+        w->show();
+        QCOMPARE(reports->boxes.size(), 1u);
+        QCOMPARE(reports->boxes[0].text, QStringLiteral("Icon image is not valid."));
+        reports->boxes.clear();
+        // Whatever came before, the picture is the one the scene gives drawn
+        // on a freshly erased panel, and the pen is the one it leaves.
         struct Step {
             Scene scene;
             TPen pen;            // the pen the drawing starts with
@@ -470,6 +317,105 @@ private slots:
             QVERIFY2(panel.surface().pen() == drawing.pen, what);
             QCOMPARE(panel.drawing().calls(), drawing.record.calls());
         }
+    }
+
+    // The names and description assistive technology reads, in the language shown, numbers as
+    // it writes them; every new scene, whatever made it, described (what makes a screen reader
+    // speak is the AT-SPI test's), the presentation's diagram saying what the panel says.
+    void assistiveTechnologyAndTheKeyboardAlone() {
+        for (const TLanguage language : {LangSpanish, LangEnglish, LangSpanish}) {
+            SwitchLanguage(language);
+            QStringList names;
+            for (const QString& control : QString(Named).split(' '))
+                names
+                    << QAccessible::queryAccessibleInterface(get(control))->text(QAccessible::Name);
+            QCOMPARE(names, QString(Names[language == LangEnglish]).split('|'));
+            QCOMPARE(description(panel()), expected());
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(panel())->role(), QAccessible::Graphic);
+        const std::tuple<const char*, const char*, TMirrorKind, const char*> mirrorKeys[] = {
+            {"Ctrl+3", "BtConc", MirrorConcave, nullptr},
+            {"Ctrl+2", "BtConv", MirrorConvex, "OpConvex"},
+            {"Ctrl+1", "BtPla", MirrorPlane, "Oppla"},
+        };
+        for (const auto& [key, button, kind, item] : mirrorKeys) {
+            QTest::keySequence(w.get(), QKeySequence(QString::fromLatin1(key)));
+            QTRY_VERIFY(get<QToolButton>(button)->isChecked());
+            QCOMPARE(MirrorKind, kind);
+            QCOMPARE(description(panel()), expected());
+            if (item)
+                QCOMPARE(get<QAction>(item)->shortcut(), QKeySequence(QString::fromLatin1(key)));
+        }
+        const std::pair<const char*, std::function<void()>> changes[] = {
+            {"typed", [&] { type("35"); }},
+            {"scroll bar", [&] { bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }},
+            {"button", [&] { command("BtConc"); }},
+            {"menu", [&] { command("OpCentre"); }},
+        };
+        for (const auto& [how, change] : changes) {
+            const QString before = description(panel());
+            change();
+            QVERIFY2(description(panel()) != before, how);
+            QCOMPARE(description(panel()), expected());
+        }
+        type("25");
+        QTest::keyClick(w.get(), Qt::Key_F11);
+        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
+        QVERIFY(pres && pres->isVisible());
+        QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(pres->diagram());
+        QCOMPARE(std::pair(diagram->role(), diagram->text(QAccessible::Name)),
+                 std::pair(QAccessible::Graphic, QStringLiteral("Diagrama")));
+        QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
+        QVERIFY(diagram->text(QAccessible::Description).contains("en el infinito"));
+        QTest::keyClick(pres, Qt::Key_Right);
+        QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
+        QVERIFY(description(panel()).contains("a 24 delante"));
+        QTest::keyClick(pres, Qt::Key_Escape);
+        // Tab from the field reaches the diagram, ringed, and then the buttons;
+        // on the diagram the presentation's keys move the object.
+        QVERIFY(!ring()); // nothing drawn over the window until the keyboard moves the focus
+        get("EdPosObj")->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), panel());
+        QVERIFY(ring());
+        QCOMPARE(ring()->geometry(),
+                 QRect(panel()->mapTo(w.get(), QPoint(-3, -3)), panel()->size() + QSize(6, 6)));
+        type("40");
+        panel()->setFocus(Qt::TabFocusReason);
+        const std::pair<Qt::Key, double> keys[] = {
+            {Qt::Key_Right, -39}, {Qt::Key_Up, -38},     {Qt::Key_Left, -39},
+            {Qt::Key_Down, -40},  {Qt::Key_PageUp, -30}, {Qt::Key_PageDown, -40},
+            {Qt::Key_End, 0},     {Qt::Key_Home, -100},
+        };
+        for (const auto& [key, at] : keys) {
+            QTest::keyClick(panel(), key);
+            QCOMPARE(LastObjectPos, at);
+        }
+        QCOMPARE(description(panel()), expected());
+        QTest::keyClick(panel(), Qt::Key_Right, Qt::ShiftModifier); // not a step
+        QCOMPARE(LastObjectPos, -100);
+        for (const Qt::Key key : {Qt::Key_A, Qt::Key_Escape})
+            QCOMPARE(DiagramKeyStep(key), QAbstractSlider::SliderNoAction);
+        for (const char* button :
+             {"BtPla", "BtConv", "BtConc", "EdPosIm", "EdAugm", "BarraDespl"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), get(button));
+            QCOMPARE(ring()->geometry().center(),
+                     get(button)->mapTo(w.get(), get(button)->rect().center()));
+        }
+        // A click takes the ring away.
+        QTest::mouseClick(get("EdPosObj"), Qt::LeftButton);
+        QVERIFY(!ring());
+        // F1 the help, F10 the first menu.
+        QList<ShellRequest> asked;
+        SetShellOpenHook([&asked](const ShellRequest& r) { return asked << r, true; });
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        SetShellOpenHook({});
+        QCOMPARE(asked, (QList<ShellRequest>{{"mirvex.pdf", "", ""}}));
+        QTest::keyClick(w.get(), Qt::Key_F10);
+        auto* first = get<QMenu>("Elements");
+        QTRY_VERIFY(first->isVisible());
+        first->close();
     }
 };
 

@@ -21,29 +21,24 @@ bool Mapped(const QString& name) {
 class PrintModuleTest : public QObject {
     Q_OBJECT
 private slots:
-    void theProgramFindsTheModuleInItsOwnFolder() {
-        // Nothing but the program's folder and the module's name.
+    // Found in the program's folder by that folder and the module's name alone; loaded once,
+    // and Qt Print Support only with it; its dialog, cancelled, draws nothing.
+    void printSupportComesWithTheModuleOnly() {
         const QFileInfo file(PrintModuleFile(QStringLiteral(PROGRAM_FOLDER)));
         QVERIFY2(file.isFile(), qPrintable(file.filePath()));
         QCOMPARE(std::pair(file.canonicalFilePath(), file.dir().canonicalPath()),
                  std::pair(QFileInfo(PRINT_MODULE).canonicalFilePath(),
                            QDir(PROGRAM_FOLDER).canonicalPath()));
-    }
-
-    void printSupportComesWithTheModuleOnly() {
         TFPrincipal main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QVERIFY(!Mapped(QStringLiteral("libQt6PrintSupport")));
         QVERIFY(!Mapped(QStringLiteral("vexaria_print")));
-        const QString file = PrintModuleFile(QStringLiteral(PROGRAM_FOLDER));
-        const VexariaPrintInterface& module = LoadPrintModule(file);
+        const VexariaPrintInterface& module = LoadPrintModule(file.filePath());
         QCOMPARE(module.version, VexariaPrintInterfaceVersion);
         QVERIFY(Mapped(QStringLiteral("libQt6PrintSupport")));
-        QVERIFY(Mapped(QFileInfo(file).canonicalFilePath()));
-        // Loaded once: the second print finds the same module.
-        QCOMPARE(&LoadPrintModule(file), &module);
-        // Its dialog, cancelled: nothing is drawn.
+        QVERIFY(Mapped(file.canonicalFilePath()));
+        QCOMPARE(&LoadPrintModule(file.filePath()), &module);
         QString dialogName;
         WhenOpen<QDialog>([&dialogName](QDialog* d) {
             dialogName = d->objectName();
@@ -56,14 +51,8 @@ private slots:
         QCOMPARE(module.printWithDialog(&main, &page), VexariaPrintCancelled);
         QCOMPARE(dialogName, QStringLiteral("DlgImprimir"));
         QCOMPARE(painted, 0);
-    }
-
-    // The print command looks beside the program file that runs, here this
-    // test's, where no module lies.
-    void thePrintCommandLooksBesideTheRunningProgram() {
-        TFPrincipal main;
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        // The print command looks beside the program file that runs, here this
+        // test's, where no module lies.
         ReportCatcher reports;
         main.findChild<QAction*>(QStringLiteral("OpImprimir"))->trigger();
         QTRY_COMPARE(reports.boxes.size(), size_t(1));

@@ -7,6 +7,7 @@
 #include "forms/UEdTools.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/ToolFaultSink.h"
+#include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
 #include "util/ToolFile.h"
 
@@ -123,11 +124,6 @@ class ToolsEditorTest : public QObject {
     std::unique_ptr<TFedTools> editor_;
     QStringList launched_; // "File|Params|Dir" of each launch
 
-    template <typename T> static void rows(const T& table) {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(table)); ++i)
-            QTest::newRow(table[i].name) << i;
-    }
     // Starts as the program does, beside a file of these tools, if any.
     void start(const char* tools) {
         if (QFile f(ToolFile); tools)
@@ -209,7 +205,7 @@ private slots:
     }
 
     // The captions in every language are LanguageTest's.
-    void withoutAFileOnlyTheEditorItem() {
+    void editorItemFileDialogLongListHighlightAndRefusals() {
         start(nullptr);
         QCOMPARE(main_->menuBar()->actions().last()->menu(), ToolsMenuItem.data());
         QCOMPARE(ToolsMenuItem->actions().size(), 2);
@@ -218,35 +214,28 @@ private slots:
             {"Lst", {16, 24, 129, 161}}, {"EdTit", {12, 24, 189, 19}}, {"BtOK", {80, 200, 49, 22}}};
         for (const auto& [name, geometry] : controls)
             QCOMPARE(ed(name)->geometry(), geometry);
-    }
-
-    void stories_data() { rows(Stories); }
-    void stories() {
-        QFETCH(int, row);
-        const auto& s = Stories[row];
-        start(s.file);
-        ReportCatcher reports;
-        play(QString::fromUtf8(s.script));
-        QCOMPARE(FileBytes(), s.saved ? Bytes(s.saved) : Bytes(s.file));
-        QCOMPARE(editor_->isVisible(), s.shown != nullptr);
-        QCOMPARE(s.shown ? listed() : QString(), QString::fromUtf8(s.shown));
-        QCOMPARE(menuItems(), QString::fromUtf8(s.menu));
-        QCOMPARE(launched_.join(';'), QString::fromUtf8(s.launched));
-        QCOMPARE(reports.boxes.size(), *s.box ? 1u : 0u);
-        for (const Box& box : reports.boxes)
-            QVERIFY2(box.title == ApplicationTitle() && box.text.contains(QString::fromUtf8(s.box)),
-                     qPrintable(box.text));
-    }
-
-    // A long list comes in submenus of consecutive tools, each filled when it first shows.
-    void longListsComeInMenusOfBoundedSize() {
-        QStringList tools;
+        // The file dialog fills the file and its folder, and keeps the current folder.
+        QVERIFY(QDir().mkdir(u"work"_s));
+        const QString here = QDir::currentPath(), work = here + u"/work"_s;
+        play(u"open;type:t|old|olddir|p"_s);
+        for (const bool accept : {false, true}) {
+            QTimer::singleShot(0, this, [&] { // runs once the dialog is open
+                auto* dialog = ed<QFileDialog>(u"DlgFtx"_s);
+                QDir::setCurrent(work); // as a dialog may do while browsing
+                dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(work + u"/b.txt"_s);
+                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+            });
+            QTest::mouseClick(ed<QPushButton>(u"BtFtx"_s), Qt::LeftButton);
+            QCOMPARE(fields(), accept ? "t|b.txt|" + work + "/|p" : u"t|old|olddir|p"_s);
+            QCOMPARE(QDir::currentPath(), here);
+        }
+        // A long list comes in submenus of consecutive tools, each filled when it first shows.
+        QStringList tools, all, shown; // every tool item, in order
         for (int k = 1; k <= 2345; ++k)
-            tools << QStringLiteral("%1|f%1||").arg(k);
+            tools << QStringLiteral("%1|f%1||").arg(k), all << QString::number(k);
         start(qPrintable(tools.join(';')));
         QCOMPARE(ToolsMenuItem->actions().size(), 2);
         QCOMPARE(menuItems(), u"1–1000;1001–2000;2001–2345"_s);
-        QStringList shown, all; // every tool item, in order
         std::function<void(QMenu*)> walk = [&](QMenu* m) {
             QVERIFY(m->actions().isEmpty());
             emit m->aboutToShow();
@@ -257,106 +246,14 @@ private slots:
         };
         for (QAction* a : menu().mid(2))
             walk(a->menu());
-        for (int k = 1; k <= 2345; ++k)
-            all << QString::number(k);
         QCOMPARE(shown, all);
         // A deep item opens its own tool.
         ToolsMenuItem->actions().at(3)->menu()->actions().at(4)->trigger();
         QCOMPARE(launched_, QStringList{u"f1005||"_s});
         play(u"open"_s);
         QCOMPARE(list()->count(), 2345);
-    }
-
-    // Anything but a readable regular file: no tools, the editor says why, keeps
-    // what the user types, and "OK" writes nothing.
-    void unreadableFileIsNamedAndNeverOverwritten_data() { rows(Unreadable); }
-    void unreadableFileIsNamedAndNeverOverwritten() {
-        QFETCH(int, row);
-        if (row == 0) {
-            QFile f(ToolFile);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ToolFileMaxBytes + 1));
-        } else {
-            QCOMPARE(::mkfifo("pipe", 0600), 0);
-            QVERIFY(QFile::link(u"pipe"_s, ToolFile));
-        }
-        const QString before = Describe();
-        start(nullptr);
-        QCOMPARE(menuItems(), QString());
-        ReportCatcher boxes;
-        play(u"open"_s);
-        QCOMPARE(boxes.boxes.size(), 1u);
-        play(u"type:Nueva|n||;BtPas;BtOK"_s);
-        QCOMPARE(boxes.boxes.size(), 2u);
-        const QString read = boxes.boxes[0].text, saved = boxes.boxes[1].text;
-        QVERIFY2(read.startsWith(u"No se ha podido leer «Tools.rel»"_s) &&
-                     read.contains(QString::fromUtf8(Unreadable[row].reason) +
-                                   u" Al pulsar «OK» no se sobrescribirá."_s),
-                 qPrintable(read));
-        QVERIFY2(saved.contains(QString::fromUtf8(Unreadable[row].refusal)), qPrintable(saved));
-        for (const Box& box : boxes.boxes)
-            QCOMPARE(box.title, ApplicationTitle());
-        QVERIFY(editor_->isVisible());
-        QCOMPARE(listed().split(';').last(), u"Nueva"_s);
-        QCOMPARE(Describe(), before);
-        QCOMPARE(menuItems(), QString());
-    }
-
-    // A change by another program under the open editor: "OK" asks first.
-    void anotherProgramsChangeIsNeverLostUnasked_data() { rows(Changes); }
-    void anotherProgramsChangeIsNeverLostUnasked() {
-        QFETCH(int, row);
-        const auto& c = Changes[row];
-        const auto tools = [](const char* t) { // "+" for Three and more
-            return *t == '+' ? Bytes(QString::fromUtf8(Three) + ';' + (t + 1)) : Bytes(t);
-        };
-        start(c.file);
-        play(u"open;type:Cuatro|c||;BtPas"_s);
-        if (QFile f(ToolFile); c.written) // in place, so the file keeps its inode
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(tools(c.written)) >= 0);
-        else
-            QVERIFY(f.remove());
-        ReportCatcher boxes(QString::fromLatin1(c.answer));
-        play(u"BtOK"_s);
-        QCOMPARE(boxes.boxes.size(), *c.answer ? 1u : 0u);
-        for (const Box& box : boxes.boxes)
-            QVERIFY(box.title == ApplicationTitle() &&
-                    box.text.startsWith(u"Otro programa ha cambiado «Tools.rel» desde que el "
-                                        u"editor lo leyó."_s));
-        QCOMPARE(FileBytes(), c.saved ? tools(c.saved) : QByteArray("<none>"));
-        QCOMPARE(editor_->isVisible() ? listed() : u"<hidden>"_s, QString::fromUtf8(c.shown));
-    }
-
-    // A file where others may write is not launched, and the user learns why.
-    void refusedLaunchSaysWhy() {
-        QVERIFY(QDir().mkdir(u"shared"_s) && QDir().mkdir(u"mine"_s));
-        QVERIFY(QFile::setPermissions(u"shared"_s, QFile::Permissions(0x7777)));
-        const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-        for (const char* name : {"shared/zzonly", "shared/notes.pdf", "mine/run.sh", "local.sh"}) {
-            QFile f(QString::fromLatin1(name));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n") > 0);
-            QVERIFY(f.setPermissions(runnable));
-        }
-        const QString here = QDir::currentPath();
-        start(qPrintable("Compartido|zzonly|" + here + "/shared/|;Notas|notes.pdf|" + here +
-                         "/shared/|;Mio|run.sh|" + here + "/mine/|-a;Local|local.sh||"));
-        ReportCatcher boxes;
-        play(u"run:0;run:1;run:2;run:3"_s);
-        QCOMPARE(launched_, QStringList{"run.sh|-a|" + here + "/mine/"});
-        QStringList said;
-        for (const Box& box : boxes.boxes)
-            said << box.title + ": " + box.text;
-        const QString writable = u"otros usuarios pueden escribir en su carpeta."_s,
-                      opened = ApplicationTitle() + ": No se ha abierto «" + here;
-        QCOMPARE(said, (QStringList{opened + "/shared/zzonly»: " + writable,
-                                    opened + "/shared/notes.pdf»: " + writable,
-                                    opened + "/local.sh»: un programa sin carpeta propia no se "
-                                             "ejecuta desde la carpeta de trabajo; indique su "
-                                             "carpeta en «Directorio de trabajo»."}));
-    }
-
-    // Random clicks, keys and "+" leave tool k alone lit while tool k is selected,
-    // none in the no-selection state.   HIGHLIGHT_SEED=<n> repeats a run.
-    void highlightFollowsTheSelectedTool() {
+        // Random clicks, keys and "+" leave tool k alone lit while tool k is selected,
+        // none in the no-selection state.   HIGHLIGHT_SEED=<n> repeats a run.
         start("Uno|f||;Dos|f||;Tres|f||;Cuatro|f||;Cinco|f||");
         play(u"open"_s);
         QVERIFY(QTest::qWaitForWindowExposed(editor_.get()));
@@ -398,10 +295,34 @@ private slots:
                          int(bool(modifiers)), int(SelectedTool), lit())));
         }
         QVERIFY(emptyClicks > 20);
-    }
-
-    // A list in a folder others may write: tools start only after a question naming its owner.
-    void aListOthersCouldHaveWrittenAsksFirst() {
+        // A file where others may write is not launched, and the user learns why.
+        QVERIFY(QDir().mkdir(u"shared"_s) && QDir().mkdir(u"mine"_s));
+        QVERIFY(QFile::setPermissions(u"shared"_s, QFile::Permissions(0x7777)));
+        const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        for (const char* name : {"shared/zzonly", "shared/notes.pdf", "mine/run.sh", "local.sh"}) {
+            QFile f(QString::fromLatin1(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n") > 0);
+            QVERIFY(f.setPermissions(runnable));
+        }
+        launched_.clear();
+        start(qPrintable("Compartido|zzonly|" + here + "/shared/|;Notas|notes.pdf|" + here +
+                         "/shared/|;Mio|run.sh|" + here + "/mine/|-a;Local|local.sh||"));
+        ReportCatcher boxes;
+        play(u"run:0;run:1;run:2;run:3"_s);
+        QCOMPARE(launched_, QStringList{"run.sh|-a|" + here + "/mine/"});
+        QStringList said;
+        for (const Box& box : boxes.boxes)
+            said << box.title + ": " + box.text;
+        const QString writable = u"otros usuarios pueden escribir en su carpeta."_s,
+                      opened = ApplicationTitle() + ": No se ha abierto «" + here;
+        QCOMPARE(said, (QStringList{opened + "/shared/zzonly»: " + writable,
+                                    opened + "/shared/notes.pdf»: " + writable,
+                                    opened + "/local.sh»: un programa sin carpeta propia no se "
+                                             "ejecuta desde la carpeta de trabajo; indique su "
+                                             "carpeta en «Directorio de trabajo»."}));
+        // A list in a folder others may write: tools start only after a question naming its owner.
+        boxes.timer.stop();
+        launched_.clear();
         QCOMPARE(::chmod(".", 01777), 0);
         start("Web|https://x.org||");
         QString owner;
@@ -417,22 +338,81 @@ private slots:
         QCOMPARE(launched_, QStringList{u"https://x.org||"_s});
     }
 
-    void fileDialogFillsFileAndDirAndKeepsTheCurrentFolder() {
-        QVERIFY(QDir().mkdir(u"work"_s));
-        const QString here = QDir::currentPath(), work = here + u"/work"_s;
-        start(nullptr);
-        play(u"open;type:t|old|olddir|p"_s);
-        for (const bool accept : {false, true}) {
-            QTimer::singleShot(0, this, [&] { // runs once the dialog is open
-                auto* dialog = ed<QFileDialog>(u"DlgFtx"_s);
-                QDir::setCurrent(work); // as a dialog may do while browsing
-                dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(work + u"/b.txt"_s);
-                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
-            });
-            QTest::mouseClick(ed<QPushButton>(u"BtFtx"_s), Qt::LeftButton);
-            QCOMPARE(fields(), accept ? "t|b.txt|" + work + "/|p" : u"t|old|olddir|p"_s);
-            QCOMPARE(QDir::currentPath(), here);
+    void stories_data() { TableRows(Stories); }
+    void stories() {
+        QFETCH(int, row);
+        const auto& s = Stories[row];
+        start(s.file);
+        ReportCatcher reports;
+        play(QString::fromUtf8(s.script));
+        QCOMPARE(FileBytes(), s.saved ? Bytes(s.saved) : Bytes(s.file));
+        QCOMPARE(editor_->isVisible(), s.shown != nullptr);
+        QCOMPARE(s.shown ? listed() : QString(), QString::fromUtf8(s.shown));
+        QCOMPARE(menuItems(), QString::fromUtf8(s.menu));
+        QCOMPARE(launched_.join(';'), QString::fromUtf8(s.launched));
+        QCOMPARE(reports.boxes.size(), *s.box ? 1u : 0u);
+        for (const Box& box : reports.boxes)
+            QVERIFY2(box.title == ApplicationTitle() && box.text.contains(QString::fromUtf8(s.box)),
+                     qPrintable(box.text));
+    }
+
+    // Anything but a readable regular file: no tools, the editor says why, keeps
+    // what the user types, and "OK" writes nothing.
+    void unreadableFileIsNamedAndNeverOverwritten_data() { TableRows(Unreadable); }
+    void unreadableFileIsNamedAndNeverOverwritten() {
+        QFETCH(int, row);
+        if (row == 0) {
+            QFile f(ToolFile);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ToolFileMaxBytes + 1));
+        } else {
+            QCOMPARE(::mkfifo("pipe", 0600), 0);
+            QVERIFY(QFile::link(u"pipe"_s, ToolFile));
         }
+        const QString before = Describe();
+        start(nullptr);
+        QCOMPARE(menuItems(), QString());
+        ReportCatcher boxes;
+        play(u"open"_s);
+        QCOMPARE(boxes.boxes.size(), 1u);
+        play(u"type:Nueva|n||;BtPas;BtOK"_s);
+        QCOMPARE(boxes.boxes.size(), 2u);
+        const QString read = boxes.boxes[0].text, saved = boxes.boxes[1].text;
+        QVERIFY2(read.startsWith(u"No se ha podido leer «Tools.rel»"_s) &&
+                     read.contains(QString::fromUtf8(Unreadable[row].reason) +
+                                   u" Al pulsar «OK» no se sobrescribirá."_s),
+                 qPrintable(read));
+        QVERIFY2(saved.contains(QString::fromUtf8(Unreadable[row].refusal)), qPrintable(saved));
+        for (const Box& box : boxes.boxes)
+            QCOMPARE(box.title, ApplicationTitle());
+        QVERIFY(editor_->isVisible());
+        QCOMPARE(listed().split(';').last(), u"Nueva"_s);
+        QCOMPARE(Describe(), before);
+        QCOMPARE(menuItems(), QString());
+    }
+
+    // A change by another program under the open editor: "OK" asks first.
+    void anotherProgramsChangeIsNeverLostUnasked_data() { TableRows(Changes); }
+    void anotherProgramsChangeIsNeverLostUnasked() {
+        QFETCH(int, row);
+        const auto& c = Changes[row];
+        const auto tools = [](const char* t) { // "+" for Three and more
+            return *t == '+' ? Bytes(QString::fromUtf8(Three) + ';' + (t + 1)) : Bytes(t);
+        };
+        start(c.file);
+        play(u"open;type:Cuatro|c||;BtPas"_s);
+        if (QFile f(ToolFile); c.written) // in place, so the file keeps its inode
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(tools(c.written)) >= 0);
+        else
+            QVERIFY(f.remove());
+        ReportCatcher boxes(QString::fromLatin1(c.answer));
+        play(u"BtOK"_s);
+        QCOMPARE(boxes.boxes.size(), *c.answer ? 1u : 0u);
+        for (const Box& box : boxes.boxes)
+            QVERIFY(box.title == ApplicationTitle() &&
+                    box.text.startsWith(u"Otro programa ha cambiado «Tools.rel» desde que el "
+                                        u"editor lo leyó."_s));
+        QCOMPARE(FileBytes(), c.saved ? tools(c.saved) : QByteArray("<none>"));
+        QCOMPARE(editor_->isVisible() ? listed() : u"<hidden>"_s, QString::fromUtf8(c.shown));
     }
 };
 
