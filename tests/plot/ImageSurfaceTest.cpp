@@ -62,8 +62,7 @@ TEST(ImageSurface, Pictures) {
 // A one-pixel pen paints step i of the longer axis at offset floor((2 i dMinor + n) / 2n)
 // across, where its pattern is on; a wider one paints solid every pixel whose sample point
 // (half a pixel on for an even width) lies less than half the width from the segment.
-QImage Rule(const TPen& pen, int clipW, int clipH, long long x0, long long y0, long long x1,
-            long long y1) {
+QImage Rule(const TPen& pen, int clipW, int clipH, int x0, int y0, int x1, int y1) {
     QImage image(W, H, QImage::Format_RGB32);
     image.fill(Qt::white);
     const auto paint = [&](long long x, long long y) {

@@ -69,23 +69,15 @@ std::map<std::string, int> Landmarks(const QImage& image) {
 // The record the panel keeps replayed gives the panel's pixels; at any size, everything lands
 // where the panel has it, give or take a panel pixel, the axis reaching the picture's very edge.
 TEST(PainterSurface, PanelReplayedAndPaintedAtAnySize) {
-    RayColor = DefaultRayColor;
-    ObjectColor = DefaultObjectColor;
-    ImageColor = DefaultImageColor;
     for (const Scene scene :
          {Scene{MirrorPlane, -40}, Scene{MirrorConvex, -40}, Scene{MirrorConcave, -75},
           Scene{MirrorConcave, -24}, Scene{MirrorConcave, -10}}) {
         SCOPED_TRACE(testing::Message() << int(scene.kind) << " at " << scene.objectPos);
         ImageSurface panel(PanelWidth, PanelHeight), again(PanelWidth, PanelHeight);
         DrawingRecord record;
-        PlotUnitInit();
-        TPlotWindow W;
-        PlotInit(W, panel, WorldXMin, WorldYMin, WorldXMax, WorldYMax);
         panel.fill(PanelColor);
         panel.setRecord(&record);
-        MirrorKind = scene.kind;
-        CurvatureSign = CurvatureSignOf(scene.kind);
-        DrawDiagram(W, scene.objectPos);
+        RecordDiagram(scene.kind, scene.objectPos).replay(panel);
         again.fill(PanelColor);
         record.replay(again);
         EXPECT_TRUE(again.image() == panel.image());
@@ -146,34 +138,31 @@ TEST(PainterSurface, PenWidthsDotsAndRoundEnds) {
             });
             EXPECT_TRUE(drawn == expected);
         }
-    const struct {
-        TPen pen;
-        double times;
-        int thickness, from;
-        std::string row; // the middle row's pixels from `from` on
-    } rows[] = {
+    // The pen, the picture's pixels to a client pixel, the line's thickness, and the middle row's
+    // pixels from a column on.
+    const std::tuple<TPen, double, int, int, std::string> rows[] = {
         {{LineStyle::Solid, 0, 1}, 4, 4, 0, ""},
         {{LineStyle::Solid, 0, 3}, 4, 12, 0, ""},
         {{LineStyle::Solid, 0, 1}, 0.5, 1, 0, ""},
         {{LineStyle::Dot, 0, 1}, 4, 4, 2, "############............############............"},
         {{LineStyle::Dot, 0, 2}, 4, 8, 4, std::string(150, '#')}};
-    for (const auto& r : rows) {
+    for (const auto& [pen, times, thickness, from, row] : rows) {
         // One horizontal line across a 40 x 5 client area, on white.
-        const QSize size(int(40 * r.times), int(5 * r.times));
+        const QSize size(int(40 * times), int(5 * times));
         const QImage image = Drawn(size, Qt::white, [&](QPainter& p) {
             PainterSurface s(p, QRectF(QPointF(), size), 40, 5, false);
-            s.selectPen(r.pen);
+            s.selectPen(pen);
             s.moveTo(0, 2, 0, 2);
             s.lineTo(40, 2, 40, 2);
         });
-        std::string row;
-        int thickness = 0;
-        for (int x = r.from; x < r.from + int(r.row.size()); ++x)
-            row += image.pixel(x, int(2.5 * r.times)) == qRgb(255, 255, 255) ? '.' : '#';
+        std::string got;
+        int width = 0;
+        for (int x = from; x < from + int(row.size()); ++x)
+            got += image.pixel(x, int(2.5 * times)) == qRgb(255, 255, 255) ? '.' : '#';
         for (int y = 0; y < image.height(); ++y)
-            thickness += image.pixel(image.width() / 2, y) != qRgb(255, 255, 255);
-        EXPECT_EQ(std::pair(thickness, row), std::pair(r.thickness, r.row))
-            << int(r.pen.style) << " " << r.pen.width << " at " << r.times;
+            width += image.pixel(image.width() / 2, y) != qRgb(255, 255, 255);
+        EXPECT_EQ(std::pair(width, got), std::pair(thickness, row))
+            << int(pen.style) << " " << pen.width << " at " << times;
     }
 }
 
