@@ -182,22 +182,21 @@ TEST(PictureFile, EachFormatAsAsked) {
     const QRegularExpression stroke(R"re( stroke="([^"]*)")re");
     const QRegularExpression dotted(R"re(stroke-dasharray="[0-9])re");
     const QRegularExpression shape(R"re(<(?:polyline|path)\b(?:[^>]* points="([^"]*)")?)re");
-    std::map<std::pair<QString, bool>, int> lines; // by stroke and dottedness
-    int axis = 0, arc = 0, marks = 0;
+    std::map<QString, int> count; // lines by stroke and dots; the axis, the arc, the marks
     for (const QString& g : svg.split(QLatin1String("<g ")).mid(1)) {
         const QString head = g.left(g.indexOf('>')), colour = stroke.match(head).captured(1);
-        marks += int(g.count(QLatin1String("<ellipse")));
+        count["marks"] += int(g.count(QLatin1String("<ellipse")));
         for (const auto& line : shape.globalMatch(g)) {
             const QStringList xy = line.captured(1).split(' ', Qt::SkipEmptyParts);
-            ++lines[{colour, dotted.match(head).hasMatch()}];
-            axis += colour == "#000000" && xy.size() == 2 &&
-                    xy[0].section(',', 0, 0).toDouble() <= 2 &&
-                    xy[1].section(',', 0, 0).toDouble() >= 1700;
-            arc += colour == "#000000" && xy.size() > 100;
+            ++count[colour + (dotted.match(head).hasMatch() ? " dotted" : "")];
+            count["axis"] += colour == "#000000" && xy.size() == 2 &&
+                             xy[0].section(',', 0, 0).toDouble() <= 2 &&
+                             xy[1].section(',', 0, 0).toDouble() >= 1700;
+            count["arc"] += colour == "#000000" && xy.size() > 100;
         }
     }
-    EXPECT_EQ(std::tuple(axis, arc, marks, lines[{"#64fa96", false}], lines[{"#64fa96", true}],
-                         lines[{"#0a0fc8", false}], lines[{"#6496ff", false}]),
+    EXPECT_EQ(std::tuple(count["axis"], count["arc"], count["marks"], count["#64fa96"],
+                         count["#64fa96 dotted"], count["#0a0fc8"], count["#6496ff"]),
               std::tuple(1, 1, 2, 4, 2, 3, 3));
     QTemporaryDir dir;
     const DrawingRecord record = RecordDiagram(MirrorPlane, -40);

@@ -4,7 +4,6 @@
 #include "plot/Surface.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // A surface that keeps every call, in pixel coordinates, with the pen in
@@ -29,8 +28,7 @@ public:
     TPen pen() const override { return pen_; }
     void moveTo(std::int32_t x, std::int32_t y, double, double) override { add(Op::MoveTo, x, y); }
     void lineTo(std::int32_t x, std::int32_t y, double, double) override { add(Op::LineTo, x, y); }
-    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double, double,
-                 double, double) override {
+    void ellipse(int l, int t, int r, int b, double, double, double, double) override {
         add(Op::Ellipse, l, t, r, b);
     }
 
