@@ -4,7 +4,6 @@
 #include "plot/Surface.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // A surface that keeps every call, in pixel coordinates, with the pen in
@@ -23,30 +22,23 @@ public:
 
     int clientWidth() const override { return width_; }
     int clientHeight() const override { return height_; }
-    void frameAndFill(int w, int h) override {
-        calls.push_back({Op::FrameAndFill, 0, 0, w, h, pen_});
-    }
-    void setClip(int w, int h) override { calls.push_back({Op::Clip, 0, 0, w, h, pen_}); }
-    void selectPen(const TPen& pen) override {
-        pen_ = pen;
-        ++penSelections;
-    }
+    void frameAndFill(int w, int h) override { add(Op::FrameAndFill, 0, 0, w, h); }
+    void setClip(int w, int h) override { add(Op::Clip, 0, 0, w, h); }
+    void selectPen(const TPen& pen) override { pen_ = pen, ++penSelections; }
     TPen pen() const override { return pen_; }
-    void moveTo(std::int32_t x, std::int32_t y, double, double) override {
-        calls.push_back({Op::MoveTo, x, y, 0, 0, pen_});
-    }
-    void lineTo(std::int32_t x, std::int32_t y, double, double) override {
-        calls.push_back({Op::LineTo, x, y, 0, 0, pen_});
-    }
-    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, double, double,
-                 double, double) override {
-        calls.push_back({Op::Ellipse, l, t, r, b, pen_});
+    void moveTo(std::int32_t x, std::int32_t y, double, double) override { add(Op::MoveTo, x, y); }
+    void lineTo(std::int32_t x, std::int32_t y, double, double) override { add(Op::LineTo, x, y); }
+    void ellipse(int l, int t, int r, int b, double, double, double, double) override {
+        add(Op::Ellipse, l, t, r, b);
     }
 
     std::vector<Call> calls;
     int penSelections = 0;
 
 private:
+    void add(Op op, std::int32_t a, std::int32_t b, std::int32_t c = 0, std::int32_t d = 0) {
+        calls.push_back({op, a, b, c, d, pen_});
+    }
     int width_;
     int height_;
     TPen pen_;
