@@ -77,15 +77,12 @@ TEST(CommandLine, ReadsWhatIsAskedOrNamesTheBadArgument) {
         EXPECT_EQ(Asked(args), asked) << args.join(' ').toStdString();
 }
 
+// The launcher's caller folder, and that folder gone, are command_line_test.sh's.
 TEST(CommandLine, ARelativeFileIsTheCallersFolders) {
     qunsetenv("VEXARIA_CALLER_DIR");
-    EXPECT_EQ(ResolveExportFile("/abs/a.png"), "/abs/a.png");
     EXPECT_EQ(ResolveExportFile("a.png"), QDir::current().absoluteFilePath("a.png"));
     qputenv("VEXARIA_CALLER_DIR", "/home/teacher/worksheets");
-    EXPECT_EQ(ResolveExportFile("fig/a.png"), "/home/teacher/worksheets/fig/a.png");
     EXPECT_EQ(ResolveExportFile("/abs/a.png"), "/abs/a.png");
-    qputenv("VEXARIA_CALLER_DIR", "");
-    EXPECT_EQ(ResolveExportFile("a.png"), "");
     qunsetenv("VEXARIA_CALLER_DIR");
 }
 
