@@ -54,7 +54,7 @@ ClassroomDrawing Draw(TMirrorKind kind, double x) {
     return DrawClassroomScene({kind, x}, ComputeImage({kind, x}));
 }
 
-TEST(Contrast, EveryClassroomColourOnItsBackground) {
+TEST(ForPeople, EveryClassroomColourOnItsBackgroundAndNumbersRoundedInTheLanguage) {
     EXPECT_DOUBLE_EQ(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21.0);
     EXPECT_DOUBLE_EQ(ContrastRatio(RGB(9, 99, 199), RGB(9, 99, 199)), 1.0);
     // The old panel's rays and the grey that just fails for text.
@@ -79,9 +79,6 @@ TEST(Contrast, EveryClassroomColourOnItsBackground) {
     for (std::size_t i = 0; i < p.rays.size(); ++i)
         for (std::size_t j = i + 1; j < p.rays.size(); ++j)
             EXPECT_GE(ContrastRatio(p.rays[i], p.rays[j]), 1.5) << i << ' ' << j;
-}
-
-TEST(NumberForPeople, RoundsDropsZerosAndSpeaksTheLanguage) {
     const std::tuple<double, int, TLanguage, const char*> cases[] = {
         {-0.80645, 2, LangSpanish, "−0,81"},  {-0.80645, 2, LangEnglish, "−0.81"},
         {66.6666666, 1, LangCatalan, "66,7"}, {-150.0, 1, LangSpanish, "−150"},

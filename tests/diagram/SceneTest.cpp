@@ -14,7 +14,7 @@
 namespace {
 
 // The main window's way: the program-wide variables set, then the four steps drawn.
-DrawingRecord DrawnTheOldWay(const Scene& scene, ImageResult* image) {
+DrawingRecord DrawnTheOldWay(const Scene& scene) {
     PlotUnitInit();
     RayColor = DefaultRayColor;
     ObjectColor = DefaultObjectColor;
@@ -26,12 +26,6 @@ DrawingRecord DrawnTheOldWay(const Scene& scene, ImageResult* image) {
     TPlotWindow W;
     PlotInit(W, surface, WorldXMin, WorldYMin, WorldXMax, WorldYMax);
     DrawDiagram(W, scene.objectPos);
-    *image = {ImagePos,
-              Magnification,
-              ImageHeight,
-              TImageKind(ImageKind),
-              TSizeClass(SizeClass),
-              ImagePos == ImageAtInfinity};
     return record;
 }
 
@@ -45,8 +39,9 @@ TEST(Scene, PureFunctionsGiveWhatTheProgramWidePathGives) {
     for (const TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave})
         for (int x = -100; x <= 25; ++x) {
             const Scene scene{kind, static_cast<double>(x)};
-            ImageResult old;
-            const DrawingRecord expected = DrawnTheOldWay(scene, &old);
+            const DrawingRecord expected = DrawnTheOldWay(scene);
+            const ImageResult old(ImagePos, Magnification, ImageHeight, TImageKind(ImageKind),
+                                  TSizeClass(SizeClass), ImagePos == ImageAtInfinity);
             // The program-wide state is left to show it is neither read nor written.
             const auto left =
                 std::tuple((kind + 1) % 3, 7, 123.0, TColor(0), TPen{LineStyle::DashDot, 77, 9});

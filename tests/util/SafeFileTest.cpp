@@ -41,7 +41,7 @@ protected:
 };
 
 // Only a regular file is read or replaced whole, mode, owner and link kept; a pipe is not read.
-TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
+TEST_F(SafeFileTest, OnlyARegularFileUnderANameTheFileSystemHoldsIsReadOrWritten) {
     const QByteArray waiting = "waiting";
     int writer = -1;
     const std::tuple<const char*, std::function<void()>, F, const char*> cases[] = {
@@ -98,6 +98,15 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
             ::close(std::exchange(writer, -1));
         }
     }
+    // A name the file system cannot hold is refused, not written as another.
+    const QString bad = QStringLiteral("d") + QChar(0xD800) + QStringLiteral(".png");
+    Empty();
+    QString error;
+    const bool written = WriteRegularFile(bad, "x", &error);
+    EXPECT_EQ(std::tuple(FileNameEncodable(bad), written, error, ReadRegularFile(bad, 10).fault,
+                         Entries()),
+              std::tuple(false, false, QString("the name is not valid for the file system"),
+                         F::BadName, QStringList()));
 }
 
 // As the kernel's protected_symlinks: another user's link in a sticky folder leads nowhere.
@@ -118,17 +127,6 @@ TEST_F(SafeFileTest, ALinkAnotherUserMadeIsNotFollowed) {
     ASSERT_EQ(::lchown("shared/l", 0, 0), 0); // root's own link is followed
     EXPECT_TRUE(WriteRegularFile("shared/l", "replaced"));
     EXPECT_EQ(Read("t"), "replaced");
-}
-
-// A name the file system cannot hold is refused, not written as another.
-TEST_F(SafeFileTest, ANameTheFileSystemCannotHoldIsRefused) {
-    const QString bad = QStringLiteral("d") + QChar(0xD800) + QStringLiteral(".png");
-    EXPECT_FALSE(FileNameEncodable(bad));
-    QString error;
-    EXPECT_FALSE(WriteRegularFile(bad, "x", &error));
-    EXPECT_EQ(error, "the name is not valid for the file system");
-    EXPECT_EQ(ReadRegularFile(bad, 10).fault, F::BadName);
-    EXPECT_EQ(Entries(), QStringList());
 }
 
 // A file size limit at every byte in turn: the old file stays, or none is left.

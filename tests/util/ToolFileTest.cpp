@@ -220,7 +220,7 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlaceAndAnUnreadableFileSaidToBe) {
 }
 
 // Byte for byte: a new time alone is no change, other bytes of the same size and time are.
-TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
+TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDidAndRemovalRenumbersTheRest) {
     using C = TToolFileCheck;
     const auto sameTimes = [](const QByteArray& bytes) {
         const struct stat was = Stat(ToolFile);
@@ -252,9 +252,6 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
         step();
         EXPECT_EQ(CheckToolFile(), check) << name;
     }
-}
-
-TEST_F(ToolFileTest, RemovalRenumbersTheRestAndTheSelectionFollowsItsRecord) {
     const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
         // removed, selected before, titles after, selected after; 0 and 5: no such tool
         {1, 0, "B;C;D", 0}, {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2},   {1, 2, "B;C;D", 1},
