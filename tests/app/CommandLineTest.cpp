@@ -25,21 +25,18 @@ std::string Asked(const QStringList& args) {
 }
 
 // Qt's own options (--style alone is its widget style) start the windows.
-TEST(CommandLine, OnlyTheProgramsOwnOptionsLeaveTheWindows) {
-    const std::pair<QStringList, bool> rows[] = {{{}, false},
-                                                 {{"-platform", "offscreen"}, false},
-                                                 {{"--lang", "ca"}, false},
-                                                 {{"--style", "fusion"}, false},
-                                                 {{"--help"}, true},
-                                                 {{"-platform", "xcb", "--object=3"}, true},
-                                                 {{"--size", "1x1"}, true}};
-    for (const auto& [args, run] : rows)
-        EXPECT_EQ(IsCommandLineRun(args), run) << args.join(' ').toStdString();
-}
-
-// Either spelling, mirrors in Spanish and English, --object as the field reads it; help and
-// version win. A refusal is one line naming the bad argument.
 TEST(CommandLine, ReadsWhatIsAskedOrNamesTheBadArgument) {
+    const std::pair<QStringList, bool> windows[] = {{{}, false},
+                                                    {{"-platform", "offscreen"}, false},
+                                                    {{"--lang", "ca"}, false},
+                                                    {{"--style", "fusion"}, false},
+                                                    {{"--help"}, true},
+                                                    {{"-platform", "xcb", "--object=3"}, true},
+                                                    {{"--size", "1x1"}, true}};
+    for (const auto& [args, run] : windows)
+        EXPECT_EQ(IsCommandLineRun(args), run) << args.join(' ').toStdString();
+    // Either spelling, mirrors in Spanish and English, --object as the field reads it; help and
+    // version win. A refusal is one line naming the bad argument.
     Language = LangSpanish;
     const std::pair<QStringList, const char*> rows[] = {
         {{"--export", "d.svg", "--mirror", "concavo", "--object", "$1E", "--size", "80x60"},
@@ -80,15 +77,12 @@ TEST(CommandLine, ReadsWhatIsAskedOrNamesTheBadArgument) {
         EXPECT_EQ(Asked(args), asked) << args.join(' ').toStdString();
 }
 
+// The launcher's caller folder, and that folder gone, are command_line_test.sh's.
 TEST(CommandLine, ARelativeFileIsTheCallersFolders) {
     qunsetenv("VEXARIA_CALLER_DIR");
-    EXPECT_EQ(ResolveExportFile("/abs/a.png"), "/abs/a.png");
     EXPECT_EQ(ResolveExportFile("a.png"), QDir::current().absoluteFilePath("a.png"));
     qputenv("VEXARIA_CALLER_DIR", "/home/teacher/worksheets");
-    EXPECT_EQ(ResolveExportFile("fig/a.png"), "/home/teacher/worksheets/fig/a.png");
     EXPECT_EQ(ResolveExportFile("/abs/a.png"), "/abs/a.png");
-    qputenv("VEXARIA_CALLER_DIR", "");
-    EXPECT_EQ(ResolveExportFile("a.png"), "");
     qunsetenv("VEXARIA_CALLER_DIR");
 }
 

@@ -27,7 +27,7 @@ TEST(RandomGenerator, ExactSequenceFromAGivenSeed) {
 }
 
 // Fixed for up to 15 digits and from 0.00001 on, else scientific; 15 significant digits at most.
-TEST(NumberText, GeneralFormat) {
+TEST(NumberText, GeneralFormatAndIntegerEdges) {
     const std::pair<double, const char*> rows[] = {{-0.0, "0"},
                                                    {40000, "40000"},
                                                    {0.1 + 0.2, "0.3"},
@@ -46,9 +46,6 @@ TEST(NumberText, GeneralFormat) {
         EXPECT_EQ(FloatToStrGeneral(value, "."), QString(text)) << text;
     EXPECT_EQ(FloatToStrGeneral(-1.25e-8, ","), QStringLiteral("-1,25E-8"));
     EXPECT_EQ(FloatToStr(0.5), QStringLiteral("0.5")); // the separator of LANG=C.UTF-8
-}
-
-TEST(NumberText, IntegerEdges) {
     EXPECT_EQ(ParseInteger("000000000000000000040"), 40);
     EXPECT_EQ(ParseInteger("$7fffffff"), 2147483647);
     // Among them, what is typed into the position field by mistake.
@@ -67,7 +64,7 @@ const std::tuple<TLanguage, QStringList, QStringList> LocaleRows[] = {
     {LangSpanish, {"es_ES", "C", "de_DE"}, {"", "cat", "eng", "es_ES.UTF-8", "glg"}},
     {LangGalician, {"gl_ES"}, {"gl", "gl_ES.UTF-8"}}};
 
-TEST(LanguageOfLocale, TheFirstPreferredLanguageDecides) {
+TEST(Language, OfTheLocaleTheFirstPreferredCodesReadBackChosenInOrder) {
     for (const auto& [expected, desktop, other] : LocaleRows) {
         for (const QString& name : desktop + other) // a second preference never outweighs it
             EXPECT_EQ(std::pair(LanguageOfLocale({name}), LanguageOfLocale({name, "ca", "en"})),
@@ -78,9 +75,6 @@ TEST(LanguageOfLocale, TheFirstPreferredLanguageDecides) {
                 << name.toStdString();
     }
     EXPECT_EQ(LanguageOfLocale({}), LangSpanish);
-}
-
-TEST(LanguageCodes, ReadBackWhatTheyWrite) {
     const std::pair<QString, TLanguage> rows[] = {
         {"ca", LangCatalan}, {"en", LangEnglish}, {"es", LangSpanish}, {"gl", LangGalician}};
     for (const auto& [code, language] : rows)
@@ -89,9 +83,7 @@ TEST(LanguageCodes, ReadBackWhatTheyWrite) {
     for (const char* bad : {"", "CA", "En", "es_ES", "catalan", "fr", " ca", "ca ", "GL"})
         EXPECT_EQ(LanguageFromCode(QString::fromLatin1(bad)), std::nullopt) << bad;
     EXPECT_EQ(LanguageCode(LangCount), QString());
-}
-
-TEST(ChooseLanguage, CommandLineThenSavedThenDesktop) {
+    // The choice at start: the command line's, then the saved one, then the desktop's.
     const QStringList catalanDesktop{QStringLiteral("ca-ES")};
     EXPECT_EQ(ChooseLanguage(LangEnglish, LangSpanish, catalanDesktop), LangEnglish);
     EXPECT_EQ(ChooseLanguage(LangSpanish, std::nullopt, catalanDesktop), LangSpanish);
@@ -101,7 +93,7 @@ TEST(ChooseLanguage, CommandLineThenSavedThenDesktop) {
     EXPECT_EQ(ChooseLanguage(std::nullopt, std::nullopt, {QStringLiteral("C")}), LangSpanish);
 }
 
-TEST(SavedLanguage, ReadAndSetInTheSettingsFilesLines) {
+TEST(SavedLanguage, ReadAndSetInTheSettingsFilesLinesAndGivenOnTheCommandLine) {
     // Before, the language read, the one set, after.
     const std::tuple<const char*, std::optional<TLanguage>, TLanguage, const char*> cases[] = {
         {"", std::nullopt, LangEnglish, "[General]\nlanguage=en\n"},
@@ -123,9 +115,6 @@ TEST(SavedLanguage, ReadAndSetInTheSettingsFilesLines) {
         EXPECT_EQ(SettingsWithLanguage(before, set), after) << before;
         EXPECT_EQ(LanguageInSettings(after), set) << before;
     }
-}
-
-TEST(LangOption, ReadFromTheCommandLine) {
     // The arguments after the program's name, the language, valid, the value given.
     const std::pair<QStringList, std::tuple<std::optional<TLanguage>, bool, QString>> rows[] = {
         {{}, {std::nullopt, true, ""}},

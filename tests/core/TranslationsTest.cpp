@@ -18,10 +18,9 @@ using Counts = std::map<QString, int>;
 
 Texts Read(const QString& code) {
     QFile file(QStringLiteral(VEXARIA_SOURCE_DIR "/translations/vexaria_%1.ts").arg(code));
-    Texts texts;
-    if (!file.open(QIODevice::ReadOnly))
-        return texts;
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << code.toStdString();
     QXmlStreamReader xml(&file);
+    Texts texts;
     QString context, source;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <ostream>
 #include <tuple>
 #include <vector>
@@ -123,8 +122,8 @@ TEST_F(Drawing, StepByStepRaysArrowsMarksAndThePenEachStepLeaves) {
         EXPECT_EQ(Black, CurrentPen) << c.x;
 
         std::vector<Stroke> rays;
-        std::ranges::transform(c.rays, std::back_inserter(rays),
-                               [&](const Line& l) { return At(l, RayColor, 1); });
+        for (const Line& l : c.rays)
+            rays.push_back(At(l, RayColor, 1));
         EXPECT_EQ(rays, Strokes(RayColor)) << +c.kind << " " << c.x;
         const auto object = Strokes(ObjectColor), image = Strokes(ImageColor);
         ASSERT_EQ(std::pair(3ul, 3ul), std::pair(object.size(), image.size()));
@@ -140,7 +139,16 @@ TEST_F(Drawing, StepByStepRaysArrowsMarksAndThePenEachStepLeaves) {
     }
 }
 
-TEST_F(Drawing, ConcaveRayCountsByPosition) {
+TEST_F(Drawing, ThePenEachUpdateStartsWithAndConcaveRayCountsByPosition) {
+    Draw(MirrorConcave, -10); // the initial pen is dotted; the update makes it solid
+    EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), Strokes(DefaultObjectColor).at(0).pen);
+    Draw(MirrorPlane, -40);
+    EXPECT_EQ(Black, surface.calls.at(1).pen);                // the axis after dotted rays
+    EXPECT_THROW(Draw(MirrorPlane, -2147483648.0), RunError); // a pixel beyond 32 bits
+    // The object's colour and width stay; the next update sets only the style.
+    Draw(MirrorPlane, -40);
+    EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), surface.calls.at(1).pen);
+    EXPECT_EQ(Black, CurrentPen);
     // Beyond the centre, at it and just inside the focus, the rays are the step-by-step test's.
     const std::tuple<double, int, int> cases[] = {{-30, 4, 0}, {-25, 4, 0}, {-10, 4, 2}};
     for (const auto& [x, solid, dotted] : cases) {
@@ -153,20 +161,8 @@ TEST_F(Drawing, ConcaveRayCountsByPosition) {
     EXPECT_GT(Strokes(ImageColor).at(0).x0, 425);
 }
 
-TEST_F(Drawing, NextUpdateAfterDottedRaysOrAFaultStartsWithThePenLeft) {
-    Draw(MirrorConcave, -10); // the initial pen is dotted; the update makes it solid
-    EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), Strokes(DefaultObjectColor).at(0).pen);
-    Draw(MirrorPlane, -40);
-    EXPECT_EQ(Black, surface.calls.at(1).pen);                // the axis after dotted rays
-    EXPECT_THROW(Draw(MirrorPlane, -2147483648.0), RunError); // a pixel beyond 32 bits
-    // The object's colour and width stay; the next update sets only the style.
-    Draw(MirrorPlane, -40);
-    EXPECT_EQ((TPen{S, DefaultObjectColor, 3}), surface.calls.at(1).pen);
-    EXPECT_EQ(Black, CurrentPen);
-}
-
 // Column c is abscissa -110 + c * 210 / 425 on the panel, c - 110 on a binding of a unit a pixel.
-TEST_F(Drawing, ObjectAtColumnRoundsHalvesToEvenAndHoldsToTheBarsRange) {
+TEST_F(Drawing, ObjectAtColumnRoundsHalvesToEvenHoldsToTheBarsRangeAndItsArrowBox) {
     for (int x = ObjectFarthest; x <= ObjectNearest; ++x)
         EXPECT_EQ(ObjectAtColumn(W, PlotX(W, x)), x) << "object at " << x;
     RecordingSurface unitSurface(210, 140);
@@ -181,11 +177,8 @@ TEST_F(Drawing, ObjectAtColumnRoundsHalvesToEvenAndHoldsToTheBarsRange) {
     for (const auto& [window, column, x] : rows)
         EXPECT_EQ(ObjectAtColumn(*window, column), x) << column;
     EXPECT_EQ(ObjectAtColumn(TPlotWindow{}, 100), ObjectFarthest); // unbound
-}
-
-// Shaft from the axis to the tip, the ends of the head's strokes, a little margin and no more;
-// and it follows the object. The object, a world point and a pixel offset from it, inside.
-TEST_F(Drawing, ObjectArrowBoxHoldsTheArrowAndLittleElse) {
+    // Shaft from the axis to the tip, the ends of the head's strokes, a little margin and no more;
+    // and it follows the object. The object, a world point and a pixel offset from it, inside.
     const double H = ObjectHeight;
     const std::tuple<double, double, double, int, int, bool> points[] = {
         {-40, -40, 0, 0, 0, true},      {-40, -40, H, 0, 0, true},   {-40, -42.5, 5.67, 0, 0, true},

@@ -14,7 +14,7 @@
 namespace {
 
 // The main window's way: the program-wide variables set, then the four steps drawn.
-DrawingRecord DrawnTheOldWay(const Scene& scene, ImageResult* image) {
+DrawingRecord DrawnTheOldWay(const Scene& scene) {
     PlotUnitInit();
     RayColor = DefaultRayColor;
     ObjectColor = DefaultObjectColor;
@@ -26,12 +26,6 @@ DrawingRecord DrawnTheOldWay(const Scene& scene, ImageResult* image) {
     TPlotWindow W;
     PlotInit(W, surface, WorldXMin, WorldYMin, WorldXMax, WorldYMax);
     DrawDiagram(W, scene.objectPos);
-    *image = {ImagePos,
-              Magnification,
-              ImageHeight,
-              TImageKind(ImageKind),
-              TSizeClass(SizeClass),
-              ImagePos == ImageAtInfinity};
     return record;
 }
 
@@ -45,8 +39,9 @@ TEST(Scene, PureFunctionsGiveWhatTheProgramWidePathGives) {
     for (const TMirrorKind kind : {MirrorPlane, MirrorConvex, MirrorConcave})
         for (int x = -100; x <= 25; ++x) {
             const Scene scene{kind, static_cast<double>(x)};
-            ImageResult old;
-            const DrawingRecord expected = DrawnTheOldWay(scene, &old);
+            const DrawingRecord expected = DrawnTheOldWay(scene);
+            const ImageResult old(ImagePos, Magnification, ImageHeight, TImageKind(ImageKind),
+                                  TSizeClass(SizeClass), ImagePos == ImageAtInfinity);
             // The program-wide state is left to show it is neither read nor written.
             const auto left =
                 std::tuple((kind + 1) % 3, 7, 123.0, TColor(0), TPen{LineStyle::DashDot, 77, 9});
@@ -65,7 +60,7 @@ SceneDrawing Drawn(const Scene& scene, const SceneDrawing* last = nullptr) {
 }
 
 // The environment depends on the mirror alone; a scene drawn between two others changes neither.
-TEST(Scene, LayersAndScenesApart) {
+TEST(Scene, LayersApartScenesApartAndAFailureSaysWhere) {
     const SceneDrawing first = Drawn({MirrorConcave, -60}), other = Drawn({MirrorConvex, -35});
     EXPECT_EQ(first.record.calls(), Drawn({MirrorConcave, -60}).record.calls());
     EXPECT_NE(first.record.calls(), other.record.calls());
@@ -81,21 +76,17 @@ TEST(Scene, LayersAndScenesApart) {
         EXPECT_EQ(std::tuple(d.record.calls(), d.pen), std::tuple(now, next.pen));
     }
     EXPECT_FALSE(first.environmentKey == other.environmentKey);
-    const auto& objectPen = was[first.moving().first]; // the moving layers' first
-    EXPECT_EQ(std::tuple(objectPen.op, objectPen.pen.color, first.moving().second),
-              std::tuple(DrawingRecord::Op::Pen, DefaultObjectColor, was.size()));
-    // Each drawing leaves the pen as the image arrow's reset left it.
-    EXPECT_EQ(first.pen, (TPen{LineStyle::Solid, 0, 1}));
-}
-
-// Too far to draw: fails at the object, the environment kept, the pen as the failure left it.
-TEST(Scene, AFailedDrawingSaysWhere) {
+    // The moving layers begin with the object's pen; a drawing leaves the image arrow's reset.
+    const auto& objectPen = was[first.moving().first];
+    EXPECT_EQ(std::tuple(objectPen.op, objectPen.pen.color, first.moving().second, first.pen),
+              std::tuple(DrawingRecord::Op::Pen, DefaultObjectColor, was.size(),
+                         TPen{LineStyle::Solid, 0, 1}));
+    // Too far to draw: fails at the object, the environment kept, the pen as the failure left it.
     const SceneDrawing d = Drawn({MirrorConcave, -1e12});
-    EXPECT_EQ(std::tuple(d.failedAt, d.failure),
-              std::tuple(DrawStep::Object, InvalidFloatOperation));
     EXPECT_GT(d.environment().second, 0u);
-    EXPECT_EQ(d.moving().first, d.moving().second - 2); // the two pen changes
-    EXPECT_EQ(d.pen, (TPen{LineStyle::Solid, DefaultObjectColor, 3}));
+    EXPECT_EQ(std::tuple(d.failedAt, d.failure, d.moving().second - d.moving().first, d.pen),
+              std::tuple(DrawStep::Object, InvalidFloatOperation, 2u, // the two pen changes
+                         TPen{LineStyle::Solid, DefaultObjectColor, 3}));
     EXPECT_THROW(RecordDiagram(MirrorConcave, -1e12), RunError);
 }
 

@@ -45,7 +45,7 @@ QString Heading(const char* level, const char* text) {
 
 } // namespace
 
-TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
+TEST(HelpFigures, HeadingsKeptWithTheNextAndEachNamedFigureAnObject) {
     // The HTML before and after the figure, if any, as high as `scale` pages and `plus` headings.
     const struct {
         QString before, after;
@@ -110,9 +110,6 @@ TEST(KeepHeadingsWithNext, MovesAHeadingLeftAtThePageFootAndOnlyThen) {
         EXPECT_EQ(page(heading), r.breakAt ? 1 : headingPage);
         EXPECT_EQ(help::KeepHeadingsWithNext(*doc), 0); // nothing more to move
     }
-}
-
-TEST(InsertFigures, ReplacesEachNamedFigureByAnObjectAndReportsTheUnknown) {
     NeedApplication();
     QTextDocument doc;
     doc.setHtml(QStringLiteral(
@@ -134,8 +131,7 @@ TEST(InsertFigures, ReplacesEachNamedFigureByAnObjectAndReportsTheUnknown) {
             }
         }
     // The text around a figure stays; the unknown and other images too.
-    EXPECT_EQ(doc.begin().text(), QStringLiteral("a \uFFFC b"));
-    EXPECT_EQ(images, 3);
+    EXPECT_EQ(std::pair(doc.begin().text(), images), std::pair(QStringLiteral("a \uFFFC b"), 3));
     EXPECT_EQ(figures, (std::vector<std::pair<QString, double>>{
                            {"plane-40", 200.0}, {"plane-40", help::DefaultFigureWidth}}));
 }

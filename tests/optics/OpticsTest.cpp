@@ -5,7 +5,6 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <tuple>
 

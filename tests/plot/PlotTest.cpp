@@ -43,7 +43,7 @@ template <typename F> std::string ErrorOf(F f) try {
     return e.what();
 }
 
-TEST(PlotInit, BindsFramesAndClipsOrRefusesAndChangesNothing) {
+TEST(PlotInit, BindsFramesAndClipsOrRefusesAndPointsRoundHalvesToEven) {
     const std::vector<RecordingSurface::Call> framed{{Op::FrameAndFill, 0, 0, 425, 281, {}},
                                                      {Op::Clip, 0, 0, 425, 281, {}}};
     // XMin, YMin, XMax, YMax and the scales' sign, 0 for refused.
@@ -59,18 +59,15 @@ TEST(PlotInit, BindsFramesAndClipsOrRefusesAndChangesNothing) {
         EXPECT_EQ(c[4] != 0 ? framed : decltype(framed){}, s.calls);
         EXPECT_EQ(0, s.penSelections); // the program's pen is not on the surface yet
     }
-}
-
-TEST(PlotXY, ColumnsAndRowsRoundHalvesToEven) {
     const Bound panel, unit(10, 10, {0, 0, 10, 10}), reversed(425, 281, {100, 70, -110, -70});
-    const std::tuple<const Bound*, double, double, Px> cases[] = {
+    const std::tuple<const Bound*, double, double, Px> points[] = {
         {&panel, -110, -70, {0, 281}},   {&panel, -50, 10, {121, 120}},
         {&panel, 0, 70, {223, 0}},       {&panel, 50, 0, {324, 141}},
         {&panel, 100, 0, {425, 141}},    {&panel, 1e9, -1e9, {2023809746, 2007142998}},
         {&unit, 2.5, 7.5, {2, 2}},       {&unit, 3.5, 6.5, {4, 4}},
         {&unit, -2.5, 12.5, {-2, -2}},   {&reversed, 100, 70, {0, 281}},
         {&reversed, -110, -70, {425, 0}}};
-    for (const auto& [b, x, y, px] : cases)
+    for (const auto& [b, x, y, px] : points)
         EXPECT_EQ(px, b->At(x, y)) << x << ", " << y;
 }
 
@@ -102,7 +99,7 @@ TEST(PlotShapes, RayArrowAndCircle) {
               b.Drawn());
 }
 
-TEST(PlotArc, StepsOvershootWrapAndRepeatPerBinding) {
+TEST(PlotArc, StepsOvershootWrapAndRepeatPerWholeBinding) {
     Bound panel, half(212, 140);
     const std::tuple<Bound*, double, double, double, std::size_t> cases[] = {
         {&panel, 50, 100, 260, 283}, // convex mirror, through 180°
@@ -120,12 +117,9 @@ TEST(PlotArc, StepsOvershootWrapAndRepeatPerBinding) {
         EXPECT_NE(0, std::ranges::count(first.second, b->At(0, 0))) << start; // the vertex
         EXPECT_EQ(first, draw()) << start; // the second time from what the first kept
     }
-}
-
-// Bindings that differ in one field only must not share kept arc pixels: a
-// window 40 pixels taller puts every point of the arc 40 rows lower, and
-// another origin or scale moves it too.
-TEST(PlotArc, KeptPixelsBelongToTheirWholeBinding) {
+    // Bindings that differ in one field only must not share kept arc pixels: a
+    // window 40 pixels taller puts every point of the arc 40 rows lower, and
+    // another origin or scale moves it too.
     using Change = void (*)(TPlotWindow&);
     const auto arc = [](Change change) {
         Bound b;
@@ -146,7 +140,7 @@ TEST(PlotArc, KeptPixelsBelongToTheirWholeBinding) {
     EXPECT_EQ(base, arc(none)); // and the first binding still gets its own
 }
 
-TEST(Pen, ReplacedOneAttributeAtATimeAndCarriedOn) {
+TEST(PlotUnit, PenOneAttributeAtATimeCarriedOnAndIntPowerWrapsAtThirtyTwoBits) {
     RecordingSurface s;
     const TPlotWindow W{.DC = &s};
     PlotUnitInit();
@@ -157,9 +151,6 @@ TEST(Pen, ReplacedOneAttributeAtATimeAndCarriedOn) {
     PenReset(W);
     EXPECT_EQ((TPen{LineStyle::Solid, 0, 1}), s.pen());
     EXPECT_EQ(6, s.penSelections);
-}
-
-TEST(IntPower, WrapsAroundAtThirtyTwoBits) {
     const int powers[][3] = {{-1, 0, 1},  {-1, 1, -1}, {12345, 0, 1},      {2, 10, 1024},
                              {-2, 3, -8}, {2, 32, 0},  {3, 20, -808182895}};
     for (const auto& p : powers)

@@ -41,7 +41,6 @@ struct ReportCatcher {
 // Runs `step` on the next modal window of class T once it is open.
 template <typename T> void WhenOpen(std::function<void(T*)> step) {
     auto* timer = new QTimer;
-    timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, step] {
         if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
             timer->stop();
@@ -49,5 +48,5 @@ template <typename T> void WhenOpen(std::function<void(T*)> step) {
             step(w);
         }
     });
-    timer->start();
+    timer->start(5);
 }

@@ -26,23 +26,18 @@ public:
         return done;
     }
     bool flush() override {
-        return fails(Fault::Flush, "Input/output error") && TSaveFileSink::flush();
+        return fault_ == Fault::Flush ? fail("Input/output error") : TSaveFileSink::flush();
     }
     // Not committing is what a failed rename amounts to: the temporary goes, the old file stays.
     bool commit() override {
-        return fails(Fault::Commit, "Permission denied") && TSaveFileSink::commit();
+        return fault_ == Fault::Commit ? fail("Permission denied") : TSaveFileSink::commit();
     }
     QString errorString() const override {
         return error_.isEmpty() ? TSaveFileSink::errorString() : error_;
     }
 
 private:
-    // False, with the error, when this step is the failing one.
-    bool fails(Fault step, const char* error) {
-        if (fault_ == step)
-            error_ = QString::fromLatin1(error);
-        return fault_ != step;
-    }
+    bool fail(const char* error) { return error_ = QString::fromLatin1(error), false; }
 
     Fault fault_;
     qint64 failAtByte_, written_ = 0;

@@ -41,7 +41,7 @@ protected:
 };
 
 // Only a regular file is read or replaced whole, mode, owner and link kept; a pipe is not read.
-TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
+TEST_F(SafeFileTest, OnlyARegularFileUnderANameTheFileSystemHoldsIsReadOrWritten) {
     const QByteArray waiting = "waiting";
     int writer = -1;
     const std::tuple<const char*, std::function<void()>, F, const char*> cases[] = {
@@ -98,6 +98,15 @@ TEST_F(SafeFileTest, OnlyARegularFileIsReadOrWritten) {
             ::close(std::exchange(writer, -1));
         }
     }
+    // A name the file system cannot hold is refused, not written as another.
+    const QString bad = QStringLiteral("d") + QChar(0xD800) + QStringLiteral(".png");
+    Empty();
+    QString error;
+    const bool written = WriteRegularFile(bad, "x", &error);
+    EXPECT_EQ(std::tuple(FileNameEncodable(bad), written, error, ReadRegularFile(bad, 10).fault,
+                         Entries()),
+              std::tuple(false, false, QString("the name is not valid for the file system"),
+                         F::BadName, QStringList()));
 }
 
 // As the kernel's protected_symlinks: another user's link in a sticky folder leads nowhere.
@@ -118,17 +127,6 @@ TEST_F(SafeFileTest, ALinkAnotherUserMadeIsNotFollowed) {
     ASSERT_EQ(::lchown("shared/l", 0, 0), 0); // root's own link is followed
     EXPECT_TRUE(WriteRegularFile("shared/l", "replaced"));
     EXPECT_EQ(Read("t"), "replaced");
-}
-
-// A name the file system cannot hold is refused, not written as another.
-TEST_F(SafeFileTest, ANameTheFileSystemCannotHoldIsRefused) {
-    const QString bad = QStringLiteral("d") + QChar(0xD800) + QStringLiteral(".png");
-    EXPECT_FALSE(FileNameEncodable(bad));
-    QString error;
-    EXPECT_FALSE(WriteRegularFile(bad, "x", &error));
-    EXPECT_EQ(error, "the name is not valid for the file system");
-    EXPECT_EQ(ReadRegularFile(bad, 10).fault, F::BadName);
-    EXPECT_EQ(Entries(), QStringList());
 }
 
 // A file size limit at every byte in turn: the old file stays, or none is left.
@@ -158,12 +156,21 @@ TEST_F(SafeFileTest, AWriteFailingAtAnyByteLeavesTheOldFile) {
     EXPECT_EQ(Read("f"), bytes);
 }
 
-// Every writer of the program goes through the one sink.
-TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
+// The view kept beside the language only when chosen (the lines' rules are CoreTest's); every
+// writer of the program goes through the one sink.
+TEST_F(SafeFileTest, TheViewIsKeptWhenChosenAndEveryWriterGoesThroughTheSink) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    EXPECT_EQ(ReadSavedClassroomView(), std::nullopt);
+    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+    ASSERT_TRUE(KeepLanguage(LangCatalan));
+    for (const bool view : {false, true}) {
+        ASSERT_TRUE(KeepClassroomView(view));
+        EXPECT_EQ(ReadSavedClassroomView(), view);
+    }
+    EXPECT_EQ(std::tuple(ReadSavedLanguage(), Read(SettingsFilePath())),
+              std::tuple(LangCatalan, "[General]\nclassroomview=true\nlanguage=ca\n"));
     NeedApplication();
     const DrawingRecord drawing = RecordDiagram(MirrorConcave, -10);
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
-    const QString settings = dir.filePath("config/Vexaria/vexaria.conf");
     const auto picture = [&](const char* name, PictureFormat format) {
         return [&drawing, name, format](QString* error) {
             return (*error = WritePicture(PanelPicture(drawing), name, format, {200, 120}))
@@ -175,13 +182,12 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
          [](QString* error) {
              return ToolList.clear(), FillTool(AppendTool(), "t", "f", "d", "p"), SaveTools(error);
          }},
-        {settings, [](QString* error) { return KeepLanguage(LangCatalan, error); }},
+        {SettingsFilePath(), [](QString* error) { return KeepLanguage(LangCatalan, error); }},
         {"d.png", picture("d.png", PictureFormat::Png)},
         {"d.svg", picture("d.svg", PictureFormat::Svg)},
         {"d.pdf", picture("d.pdf", PictureFormat::Pdf)},
     };
-    QDir().mkpath("config/Vexaria");
-    for (const auto& [file, write] : writers) {
+    for (const auto& [file, write] : writers) { // the settings' folder made above
         Put(file, "old");
         QString error;
         ASSERT_TRUE(write(&error)) << file.toStdString() << error.toStdString();
@@ -205,29 +211,6 @@ TEST_F(SafeFileTest, EveryWriterGoesThroughTheSink) {
     EXPECT_FALSE(QFileInfo::exists("home"));
 }
 
-// The lines' rules are CoreTest's; here, the view kept beside the language when chosen.
-TEST_F(SafeFileTest, TheViewIsKeptOnlyWhenChosen) {
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
-    EXPECT_EQ(ReadSavedClassroomView(), std::nullopt);
-    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
-    ASSERT_TRUE(KeepLanguage(LangCatalan));
-    for (const bool view : {false, true}) {
-        ASSERT_TRUE(KeepClassroomView(view));
-        EXPECT_EQ(ReadSavedClassroomView(), view);
-    }
-    EXPECT_EQ(std::tuple(ReadSavedLanguage(), Read(SettingsFilePath())),
-              std::tuple(LangCatalan, "[General]\nclassroomview=true\nlanguage=ca\n"));
-}
-
-// Puts the zone back however the test ends, a failed assertion's return included.
-struct RestoreTimeZone {
-    const QByteArray saved = qgetenv("TZ");
-    ~RestoreTimeZone() {
-        saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
-        tzset();
-    }
-};
-
 // Half an hour either side of a new year (UTC), in the zone in force; no file, no year.
 TEST_F(SafeFileTest, FileYearIsOfTheLastWriteInLocalTime) {
     const char* const cases[][3] = {{"UTC", "2023-12-31T23:30:00Z", "2023"},
@@ -237,12 +220,12 @@ TEST_F(SafeFileTest, FileYearIsOfTheLastWriteInLocalTime) {
                                     {"America/New_York", "2024-01-01T00:30:00Z", "2023"}};
     ASSERT_TRUE(QDir().mkdir("folder"));
     const QString path = dir.filePath("mirvex");
-    const RestoreTimeZone restore;
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray zone = qgetenv("TZ"); // put back below: no assertion returns before
     for (const auto& c : cases) {
         const QDateTime written = QDateTime::fromString(QString::fromLatin1(c[1]), Qt::ISODate);
-        ASSERT_TRUE(file.setFileTime(written, QFile::FileModificationTime));
+        EXPECT_TRUE(file.setFileTime(written, QFile::FileModificationTime));
         qputenv("TZ", c[0]);
         tzset();
         const TProgramNameYear program = ProgramNameAndYear(path);
@@ -250,6 +233,8 @@ TEST_F(SafeFileTest, FileYearIsOfTheLastWriteInLocalTime) {
                   std::pair(QString("mirvex"), QString(c[2])))
             << c[0] << " " << c[1];
     }
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    tzset();
     for (const QString& none : {dir.filePath("folder"), path + u'x', QString()})
         EXPECT_EQ(FileYear(none), QString()) << none.toStdString();
 }

@@ -37,8 +37,11 @@ protected:
     }
     QString At(const QString& place) const {
         const QString folder = place.section('/', 0, 0), rest = place.section('/', 1);
-        const QTemporaryDir& d = folder == "cwd" ? dir : folder == "tool" ? tool : shared;
-        return rest.isEmpty() ? d.path() : d.filePath(rest);
+        const QTemporaryDir* d = folder == "cwd"      ? &dir
+                                 : folder == "tool"   ? &tool
+                                 : folder == "shared" ? &shared
+                                                      : nullptr;
+        return !d ? place : rest.isEmpty() ? d->path() : d->filePath(rest);
     }
     void Make(const TFile& file) {
         const auto& [name, content, mode] = file;
@@ -127,22 +130,15 @@ TEST_F(ShellTest, ClassifiesWhatTheDesktopWouldOpenKnowingProgramsByTheirContent
     for (const TFile& file : Files)
         Make(file);
     qputenv("PATH", ".::" + path); // "." and "" both mean the current folder
-    const auto expand = [this](QString text) {
-        for (const char* folder : {"cwd", "tool", "shared"})
-            if (text == folder || text.startsWith(QString::fromLatin1(folder) + '/'))
-                return At(text);
-        return text;
-    };
     for (const auto& c : Cases) {
         SCOPED_TRACE((c.path + " | " + c.params + " | " + c.dir).toStdString());
-        const ShellTarget got =
-            ClassifyShellPath(expand(c.path), c.params,
-                              c.dir == "tool" || c.dir == "shared" ? At(c.dir) + '/' : c.dir);
-        const QString want = expand(c.resolved);
+        const ShellTarget got = ClassifyShellPath(
+            At(c.path), c.params, c.dir == "tool" || c.dir == "shared" ? At(c.dir) + '/' : c.dir);
+        const QString want = At(c.resolved);
         const QString resolved =
             want.startsWith('=') ? '=' + QFileInfo(got.resolved).fileName() : got.resolved;
         EXPECT_EQ(std::tuple(got.kind, resolved, QDir(got.workDir), got.args, got.refusal),
-                  std::tuple(c.kind, want, QDir(expand(c.workDir)), c.args, c.refusal));
+                  std::tuple(c.kind, want, QDir(At(c.workDir)), c.args, c.refusal));
         EXPECT_NE(got.resolved, At("shared/ls"));
     }
     // The folder that really holds the file counts, wherever a link leads.
@@ -188,14 +184,12 @@ TEST_F(ShellTest, AnotherUsersFileIsRefused) {
 }
 
 // Double quotes group, single quotes are ordinary, as the help's own example says.
-TEST(ShellSplitParams, FollowsTheWindowsCommandLineAsTheHelpSays) {
-    const std::pair<const char*, QStringList> cases[] = {
-        {"'c d'", {"'c", "d'"}},
-        {"say \"\"\"hi\"\"\"", {"say", "\"hi\""}},
-        {"a\\ b", {"a\\", "b"}},
-        {"  a   b  ", {"a", "b"}},
-        {"", {}},
-    };
+TEST(ShellSplitParams, FollowsTheWindowsCommandLineAsTheHelpSaysAndTheHookSeesIt) {
+    const std::pair<const char*, QStringList> cases[] = {{"'c d'", {"'c", "d'"}},
+                                                         {"say \"\"\"hi\"\"\"", {"say", "\"hi\""}},
+                                                         {"a\\ b", {"a\\", "b"}},
+                                                         {"  a   b  ", {"a", "b"}},
+                                                         {"", {}}};
     for (const auto& [params, args] : cases)
         EXPECT_EQ(ShellSplitParams(params), args) << params;
 
@@ -216,9 +210,6 @@ TEST(ShellSplitParams, FollowsTheWindowsCommandLineAsTheHelpSays) {
         shown << text(arg.captured(1));
     EXPECT_EQ(ShellSplitParams(text(example.captured(1))), shown);
     EXPECT_GE(shown.size(), 3);
-}
-
-TEST(ShellOpen, HookSeesTheRequestAsGiven) {
     std::vector<ShellRequest> seen;
     SetShellOpenHook([&seen](const ShellRequest& r) { return seen.push_back(r), true; });
     EXPECT_TRUE(ShellOpen("tool", "-v file", "/work/"));

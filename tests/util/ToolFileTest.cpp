@@ -47,8 +47,6 @@ protected:
         for (const Fields& f : list)
             FillTool(AppendTool(), f[0], f[1], f[2], f[3]);
     }
-    static void WriteFile(const QByteArray& bytes) { Put(ToolFile, bytes); }
-    static QByteArray ReadFile() { return Read(ToolFile); }
 };
 
 const QByteArray Group = "T\r\nF\r\nD\r\nP\r\n";
@@ -77,7 +75,7 @@ const std::tuple<const char*, QByteArray, List> ReadCases[] = {
 TEST_F(ToolFileTest, LoadFollowsTheLineRulesByteForByte) {
     for (const auto& [name, bytes, tools] : ReadCases) {
         SCOPED_TRACE(name);
-        WriteFile(bytes);
+        Put(ToolFile, bytes);
         SelectedTool = 1;
         EXPECT_EQ((std::tuple{LoadTools(), Snapshot(), SelectedTool}), std::tuple(true, tools, 0u));
         const TToolIndex index(bytes); // the menu's index finds the same tools
@@ -85,7 +83,7 @@ TEST_F(ToolFileTest, LoadFollowsTheLineRulesByteForByte) {
     }
 }
 
-TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheList) {
+TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheListAndRandomListsLoadBack) {
     const QByteArray ex = "Title\r\nfile.name\r\n\r\n\r\n"; // 22 bytes
     const std::tuple<List, QByteArray, const char*> cases[] = {
         {{}, "", ""},
@@ -99,12 +97,9 @@ TEST_F(ToolFileTest, SaveWritesExactBytesOrRefusesTheList) {
         QString error;
         const bool saved = SaveTools(&error);
         EXPECT_EQ(
-            std::tuple(saved, error.left(qstrlen(refusal)), ReadFile(), Entries(), Snapshot()),
+            std::tuple(saved, error.left(qstrlen(refusal)), Read(ToolFile), Entries(), Snapshot()),
             std::tuple(!*refusal, QString(refusal), bytes, QStringList{ToolFile}, tools));
     }
-}
-
-TEST_F(ToolFileTest, RandomListsLoadBackFieldForField) {
     std::mt19937 rng(4151);
     const auto text = [&rng] { // any bytes but CR and Ctrl-Z, often 255 of them
         QByteArray s(std::min<int>(rng() % 300, 255), Qt::Uninitialized);
@@ -146,14 +141,16 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
         {"nothing", [] {}, F::Missing, 0, ""},
         {"a link to nothing", linkTo("nowhere"), F::Missing, 0, ""},
         {"a link to a regular file",
-         [] { WriteFile(Group), QFile::rename(ToolFile, "real"), QFile::link("real", ToolFile); },
+         [] {
+             Put(ToolFile, Group), QFile::rename(ToolFile, "real"), QFile::link("real", ToolFile);
+         },
          F::None, 1, ""},
         {"a link to a pipe", [] { ::mkfifo("p", 0600), QFile::link("p", ToolFile); }, F::NotRegular,
          0, "no es un fichero normal"},
         {"a link to itself", linkTo(ToolFile), F::System, 0, "Too many levels of symbolic links"},
-        {"one byte over the bound", [&] { WriteFile(atBound + "x"); }, F::TooLarge, 0,
+        {"one byte over the bound", [&] { Put(ToolFile, atBound + "x"); }, F::TooLarge, 0,
          "ocupa más de 16 MB"},
-        {"at the bound", [&] { WriteFile(atBound); }, F::None, ToolFileMaxBytes / 1028 + 1, ""},
+        {"at the bound", [&] { Put(ToolFile, atBound); }, F::None, ToolFileMaxBytes / 1028 + 1, ""},
     };
     for (const auto& [name, make, fault, count, reason] : cases) {
         SCOPED_TRACE(name);
@@ -169,7 +166,7 @@ TEST_F(ToolFileTest, ReadsOnlyARegularFileWithinTheBound) {
     EXPECT_EQ(Tool(ToolCount()).Title, QString(ToolFileMaxBytes % 1028 - 8, QLatin1Char('s')));
     QFile::remove(ToolFile);
     ASSERT_TRUE(SaveTools());
-    EXPECT_TRUE(ReadFile() == atBound);
+    EXPECT_TRUE(Read(ToolFile) == atBound);
 }
 
 // The permissions of "nobody" on the file system while it lives, when the tests run as root:
@@ -185,7 +182,7 @@ struct Unprivileged {
 TEST_F(ToolFileTest, AClosedFolderIsSavedInPlaceAndAnUnreadableFileSaidToBe) {
     ASSERT_TRUE(QDir().mkdir("closed"));
     ASSERT_TRUE(QDir::setCurrent("closed"));
-    WriteFile("old\r\n");
+    Put(ToolFile, "old\r\n");
     ASSERT_EQ(::geteuid() == 0 ? ::chown(ToolFile, 65534, 65534) : 0, 0); // the user's own
     ASSERT_EQ(::chmod(ToolFile, 0640), 0);
     ASSERT_EQ(::chmod(".", ::geteuid() == 0 ? 0755 : 0555), 0);
@@ -198,14 +195,14 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlaceAndAnUnreadableFileSaidToBe) {
         SetList(tools);
         QString error;
         EXPECT_TRUE(SaveTools(&error)) << error.toStdString();
-        EXPECT_EQ(ReadFile(), bytes);
+        EXPECT_EQ(Read(ToolFile), bytes);
         for (qint64 at = 0; at <= bytes.size() + 1; ++at) {
             SetToolSinkFactory(FailingAt(at, bytes.size()));
             SetList(tools);
             error.clear();
             EXPECT_FALSE(SaveTools(&error) || error.isEmpty() || Snapshot() != tools) << at;
             SetToolSinkFactory({});
-            EXPECT_TRUE(SaveTools() && ReadFile() == bytes)
+            EXPECT_TRUE(SaveTools() && Read(ToolFile) == bytes)
                 << "written whole after a fault at " << at;
         }
     }
@@ -223,19 +220,19 @@ TEST_F(ToolFileTest, AClosedFolderIsSavedInPlaceAndAnUnreadableFileSaidToBe) {
 }
 
 // Byte for byte: a new time alone is no change, other bytes of the same size and time are.
-TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
+TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDidAndRemovalRenumbersTheRest) {
     using C = TToolFileCheck;
     const auto sameTimes = [](const QByteArray& bytes) {
         const struct stat was = Stat(ToolFile);
-        WriteFile(bytes);
+        Put(ToolFile, bytes);
         const timespec times[2] = {was.st_atim, was.st_mtim};
         ASSERT_EQ(::utimensat(AT_FDCWD, ToolFile, times, 0), 0);
     };
     const std::tuple<const char*, std::function<void()>, C> steps[] = {
         {"no file, none read", [] { LoadTools(); }, C::Unchanged},
-        {"made by another", [] { WriteFile(Group); }, C::Changed},
+        {"made by another", [] { Put(ToolFile, Group); }, C::Changed},
         {"read", [] { LoadTools(); }, C::Unchanged},
-        {"the same bytes again", [] { WriteFile(Group); }, C::Unchanged},
+        {"the same bytes again", [] { Put(ToolFile, Group); }, C::Unchanged},
         {"same size and time, other bytes", [&] { sameTimes("X\r\nF\r\nD\r\nP\r\n"); }, C::Changed},
         {"read again", [] { LoadTools(); }, C::Unchanged},
         {"removed", [] { QFile::remove(ToolFile); }, C::Changed},
@@ -243,7 +240,7 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
         {"turned into a pipe", [] { QFile::remove(ToolFile), ::mkfifo(ToolFile, 0600); },
          C::NotRegular},
         {"read as a pipe, then a file again",
-         [] { LoadTools(), QFile::remove(ToolFile), WriteFile(Group); }, C::Unread},
+         [] { LoadTools(), QFile::remove(ToolFile), Put(ToolFile, Group); }, C::Unread},
         {"read as too large",
          [] {
              EXPECT_EQ(::truncate(ToolFile, ToolFileMaxBytes + 1), 0);
@@ -255,9 +252,6 @@ TEST_F(ToolFileTest, CheckSeesWhatOtherProgramsDid) {
         step();
         EXPECT_EQ(CheckToolFile(), check) << name;
     }
-}
-
-TEST_F(ToolFileTest, RemovalRenumbersTheRestAndTheSelectionFollowsItsRecord) {
     const std::tuple<std::size_t, std::size_t, const char*, std::size_t> rows[] = {
         // removed, selected before, titles after, selected after; 0 and 5: no such tool
         {1, 0, "B;C;D", 0}, {1, 1, "B;C;D", 0},   {1, 3, "B;C;D", 2},   {1, 2, "B;C;D", 1},
