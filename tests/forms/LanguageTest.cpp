@@ -3,25 +3,16 @@
 // window included: chosen on the command line, from the menu, and kept.
 #include "core/Language.h"
 #include "core/LanguageChoice.h"
-#include "core/NumberText.h"
-#include "core/RunError.h"
 #include "forms/DiagramMenu.h"
 #include "forms/Fonts.h"
 #include "forms/LanguageSwitch.h"
 #include "forms/PngSizeDialog.h"
-#include "forms/Principal.h"
 #include "forms/Teoria.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
-#include "forms/USobre.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
-
-#include <QtTest>
-#include <QtWidgets>
-
-#include <optional>
 
 #include <sys/stat.h>
 
@@ -73,6 +64,10 @@ const Pair PresentationNames = {"Presentation", "Presentación"};
 // One text in each language's own words.
 const Texts PositionLabel = {"posició objecte", "object position", "posición objecto",
                              "posición obxecto"};
+// The run-time's own message for a text that is no number, as it gives it in each language.
+const Texts NotANumber = {
+    "«abc» no és un valor enter vàlid.", "'abc' is not a valid integer value.",
+    "'abc' is not a valid integer value.", "«abc» non é un valor enteiro válido."};
 const Texts LanguageItems = {"OpCatala", "OpEnglish", "OpEspanol", "OpGalego"};
 const char* const StartChoices[] = {"ca", "en", "es", "gl", "none"};
 static_assert(std::size(StartChoices) == LangCount + 1);
@@ -104,20 +99,15 @@ void MenuItems(const QList<QAction*>& actions, QStringList& items) {
 
 // A help page's text as a reader sees it.
 QString PageText(const QString& file) {
-    QFile page(file);
-    if (!page.open(QIODevice::ReadOnly))
-        return {};
     QTextDocument doc;
-    doc.setHtml(QString::fromUtf8(page.readAll()));
+    doc.setHtml(QString::fromUtf8(Read(file)));
     return doc.toPlainText().simplified();
 }
 
 } // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public MainWindowSteps {
     Q_OBJECT
-    QTemporaryDir dir;
-    std::unique_ptr<TFPrincipal> w;
     std::unique_ptr<TFSobre> about;
     std::unique_ptr<TFedTools> editor;
 
@@ -279,18 +269,12 @@ private slots:
         openEditorAndAbout();
         checkTexts(l);
         checkQtDialogs(l);
-        // The run-time's messages as the run-time gives them; the button "OK" in every language.
+        // The run-time's messages in its own words; the button "OK" in every language.
         ReportCatcher reports;
-        get<QLineEdit>(w.get(), "EdPosObj")->setText("abc");
-        QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
+        type("abc");
         QCOMPARE(reports.boxes.size(), std::size_t(1));
-        try {
-            StrToInt(QStringLiteral("abc"));
-            QFAIL("abc taken for a number");
-        } catch (const RunError& e) {
-            QCOMPARE(reports.boxes[0].text, QString::fromUtf8(e.what()) + '.');
-        }
-        QCOMPARE(reports.boxes[0].button, "OK");
+        QCOMPARE(std::pair(reports.boxes[0].text, reports.boxes[0].button),
+                 std::pair(u8(NotANumber[l]), QString("OK")));
         stop();
         QVERIFY2(!QFile::exists(settingsFile()), "a choice nobody made was saved");
     }
@@ -329,9 +313,8 @@ private slots:
         start(std::nullopt);
         QCOMPARE(Language, LangSpanish);
         // An enlarged image: its word is moved up in Catalan and English.
-        get<QAction>(w.get(), "OpCentre")->trigger();
-        get<QLineEdit>(w.get(), "EdPosObj")->setText("30");
-        QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
+        command("OpCentre");
+        type("30");
         const QImage before = w->grab().toImage();
         for (TLanguage l : {LangCatalan, LangEnglish, LangGalician, LangSpanish})
             get<QAction>(w.get(), LanguageItems[l])->trigger();
