@@ -6,16 +6,7 @@
 #include "core/Random.h"
 #include "forms/GraficPanel.h"
 #include "forms/LanguageSwitch.h"
-#include "forms/Presentacio.h"
-#include "forms/Principal.h"
-#include "forms/USobre.h"
 #include "tests/support/WindowSteps.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QtTest>
-
-#include <memory>
 
 class ClassroomViewTest : public MainWindowSteps {
     Q_OBJECT
@@ -23,10 +14,6 @@ class ClassroomViewTest : public MainWindowSteps {
 
     QAction* item() { return get<QAction>("OpVistaClase"); }
     TClassroomView* view() { return get<TClassroomView>("ClassroomView"); }
-    QString saved() {
-        QFile f(conf);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
 
 private slots:
     void initTestCase() {
@@ -145,33 +132,29 @@ private slots:
         QVERIFY(!QFile::exists(conf));
         // The panel under the view is drawn only when it shows again: then,
         // and at the steps after, it is what a panel never covered shows.
-        const struct {
-            const char* button;
-            TMirrorKind kind;
-            int steps; // along the bar while covered
-        } cases[] = {{"BtPla", MirrorPlane, 5},
-                     {"BtConv", MirrorConvex, 1},
-                     {"BtConc", MirrorConcave, 37},
-                     {"BtConc", MirrorConcave, 0}};
-        for (const auto& c : cases) {
+        // A button, its mirror and the steps along the bar while covered.
+        const std::tuple<const char*, TMirrorKind, int> cases[] = {{"BtPla", MirrorPlane, 5},
+                                                                   {"BtConv", MirrorConvex, 1},
+                                                                   {"BtConc", MirrorConcave, 37},
+                                                                   {"BtConc", MirrorConcave, 0}};
+        for (const auto& [button, kind, steps] : cases) {
             start();
-            auto* bar = get<QScrollBar>("BarraDespl");
-            QTest::mouseClick(get(c.button), Qt::LeftButton);
-            bar->triggerAction(QAbstractSlider::SliderToMinimum);
+            QTest::mouseClick(get(button), Qt::LeftButton);
+            bar()->triggerAction(QAbstractSlider::SliderToMinimum);
             item()->trigger();
-            for (int i = 0; i < c.steps; ++i)
-                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            for (int i = 0; i < steps; ++i)
+                bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             item()->trigger();
             auto fresh = std::make_unique<TFPrincipal>();
             for (int after = 0; after < 2; ++after) {
                 const double x = w->lesson()->state().scene.objectPos;
-                QCOMPARE(x, double(c.steps + after - 100));
-                fresh->Actualitzadibuix(c.kind, x);
+                QCOMPARE(x, double(steps + after - 100));
+                fresh->Actualitzadibuix(kind, x);
                 auto* panel = get<TGraficPanel>("Grafic");
                 auto* other = fresh->findChild<TGraficPanel*>("Grafic");
-                QVERIFY2(panel->grab().toImage() == other->grab().toImage(), c.button);
+                QVERIFY2(panel->grab().toImage() == other->grab().toImage(), button);
                 QCOMPARE(panel->drawing().calls(), other->drawing().calls());
-                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             }
         }
         QVERIFY(QFile::remove(conf));
@@ -187,7 +170,7 @@ private slots:
         QVERIFY(!QFile::exists(conf));
         item()->trigger();
         QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=true\n"));
+        QCOMPARE(Read(conf), QByteArray("[General]\nclassroomview=true\n"));
         // The panel shows the white classroom picture.
         QCOMPARE(get("Grafic")->grab().toImage().pixelColor(5, 5), QColor(Qt::white));
         w.reset();
@@ -196,13 +179,12 @@ private slots:
         // A drag of the scroll bar over the concave mirror's whole range: each step reaches the
         // lesson, and each drawing keeps the view of the one before while it still fits (a view
         // chosen afresh at each step changes the scale more often).
-        auto* bar = get<QScrollBar>("BarraDespl");
         command("BtConc");
-        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        bar()->triggerAction(QAbstractSlider::SliderToMinimum);
         for (int step = 0; step <= 100; ++step) {
             const ClassroomView last = view()->drawing().view;
             if (step > 0)
-                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             const LessonState& s = w->lesson()->state();
             QCOMPARE(s.scene.objectPos, double(step - 100));
             QVERIFY2(view()->drawing().view == ChooseClassroomView(s.scene, s.image, ClassroomWidth,
@@ -211,7 +193,7 @@ private slots:
         }
         item()->trigger();
         QVERIFY(!get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
+        QCOMPARE(Read(conf), QByteArray("[General]\nclassroomview=false\n"));
     }
 };
 
