@@ -6,15 +6,10 @@
 #include "core/LanguageChoice.h"
 #include "forms/Fonts.h"
 #include "forms/LanguageSwitch.h"
-#include "forms/Principal.h"
 #include "forms/ProgramWindows.h"
 #include "forms/UEdTools.h"
-#include "forms/USobre.h"
 #include "optics/Optics.h"
 #include "tests/support/WindowSteps.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
