@@ -265,27 +265,24 @@ private slots:
         said({"Icon image is not valid."});
         // Whatever came before, the picture is the one the scene gives drawn
         // on a freshly erased panel, and the pen is the one it leaves.
-        struct Step {
-            Scene scene;
-            TPen pen;            // the pen the drawing starts with
-            bool erased = false; // the panel erased and drawn on by hand before
-        };
+        // A scene, the pen its drawing starts with, and whether the panel was erased and drawn on
+        // by hand before.
         const TPen solidRed{LineStyle::Solid, RGB(255, 0, 0), 3};
-        const Step steps[] = {
-            {{MirrorConcave, -60}, InitialPen}, {{MirrorConcave, -59}, TPen{}},
-            {{MirrorConcave, -24}, TPen{}},     {{MirrorConvex, -40}, TPen{}},
-            {{MirrorConvex, 0}, TPen{}},        {{MirrorConcave, -1e12}, TPen{}},
-            {{MirrorConcave, -30}, solidRed},   {{MirrorConcave, -31}, TPen{}},
-            {{MirrorPlane, -40}, TPen{}},       {{MirrorPlane, -41}, TPen{}},
+        const std::tuple<Scene, TPen, bool> steps[] = {
+            {{MirrorConcave, -60}, InitialPen, false}, {{MirrorConcave, -59}, TPen{}, false},
+            {{MirrorConcave, -24}, TPen{}, false},     {{MirrorConvex, -40}, TPen{}, false},
+            {{MirrorConvex, 0}, TPen{}, false},        {{MirrorConcave, -1e12}, TPen{}, false},
+            {{MirrorConcave, -30}, solidRed, false},   {{MirrorConcave, -31}, TPen{}, false},
+            {{MirrorPlane, -40}, TPen{}, false},       {{MirrorPlane, -41}, TPen{}, false},
             {{MirrorPlane, -42}, TPen{}, true},
         };
         TGraficPanel panel;
         panel.resize(PanelWidth, PanelHeight);
-        for (const Step& step : steps) {
+        for (const auto& [scene, pen, erased] : steps) {
             DiagramStyle style;
-            style.pen = step.pen;
-            const SceneDrawing drawing = DrawScene(step.scene, ComputeImage(step.scene), style);
-            if (step.erased) {
+            style.pen = pen;
+            const SceneDrawing drawing = DrawScene(scene, ComputeImage(scene), style);
+            if (erased) {
                 panel.repaintBackground();
                 panel.surface().moveTo(10, 10);
                 panel.surface().lineTo(400, 200);
@@ -295,8 +292,8 @@ private slots:
             fresh.resize(PanelWidth, PanelHeight);
             fresh.repaintBackground();
             drawing.record.replay(fresh.surface());
-            const QByteArray what = QByteArray::number(step.scene.kind) + " " +
-                                    QByteArray::number(step.scene.objectPos);
+            const QByteArray what =
+                QByteArray::number(scene.kind) + " " + QByteArray::number(scene.objectPos);
             QVERIFY2(panel.picture(1.0) == fresh.picture(1.0), what);
             QVERIFY2(panel.surface().pen() == drawing.pen, what);
             QCOMPARE(panel.drawing().calls(), drawing.record.calls());
