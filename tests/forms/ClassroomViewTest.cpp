@@ -49,12 +49,11 @@ private slots:
         // The concave mirror's focus: the longest words, the image at infinity.
         command("OpCentre");
         type("25");
-        auto* pres = present();
-        QVERIFY(pres);
+        QVERIFY(present());
         SwitchLanguage(TLanguage(language));
-        resize(pres, size);
+        resize(pres(), size);
         int checked = 0;
-        for (const QLabel* l : pres->findChildren<QLabel*>()) {
+        for (const QLabel* l : pres()->findChildren<QLabel*>()) {
             if (!l->isVisible() || l->text().isEmpty())
                 continue;
             ++checked;
@@ -64,8 +63,8 @@ private slots:
                          l->contentsRect().width() - 2 * l->margin() - indent,
                      qPrintable(l->objectName() + ": " + l->text()));
             QVERIFY2(m.height() <= l->contentsRect().height(), qPrintable(l->objectName()));
-            QVERIFY2(pres->rect().contains(
-                         l->geometry().translated(l->mapTo(pres, QPoint()) - l->pos())),
+            QVERIFY2(pres()->rect().contains(
+                         l->geometry().translated(l->mapTo(pres(), QPoint()) - l->pos())),
                      qPrintable(l->objectName()));
             if (!l->objectName().startsWith("PresL") && l->objectName() != "PresAvisoEsc")
                 continue;
@@ -73,8 +72,8 @@ private slots:
                      qPrintable(l->objectName()));
         }
         QCOMPARE(checked, 15);
-        QCOMPARE(pres->findChild<QLabel*>("PresPosIm")->text(), infinity);
-        QCOMPARE(pres->findChild<QLabel*>("PresAugm")->text(), infinity);
+        QCOMPARE(pres()->findChild<QLabel*>("PresPosIm")->text(), infinity);
+        QCOMPARE(pres()->findChild<QLabel*>("PresAugm")->text(), infinity);
         SwitchLanguage(LangSpanish);
     }
 
@@ -83,46 +82,45 @@ private slots:
     void presentationPicturesPanelAndSetting() {
         start();
         command("OpCentre");
-        auto* pres = present();
-        QVERIFY(pres);
-        resize(pres, {1280, 720});
-        QCOMPARE(pres->diagram()->source().background, RGB(255, 255, 255));
-        QCOMPARE(pres->diagram()->source().client, QSize(ClassroomWidth, ClassroomHeight));
+        QVERIFY(present());
+        resize(pres(), {1280, 720});
+        QCOMPARE(pres()->diagram()->source().background, RGB(255, 255, 255));
+        QCOMPARE(pres()->diagram()->source().client, QSize(ClassroomWidth, ClassroomHeight));
         const auto point = [&](double x) {
             const ClassroomDrawing& d = view()->drawing();
-            const QRectF t = pres->diagram()->target();
+            const QRectF t = pres()->diagram()->target();
             return QPointF(t.x() + (d.clientX(x) + 0.5) * t.width() / d.width - 0.5,
                            t.y() + (d.clientY(5) + 0.5) * t.height() / d.height - 0.5)
                 .toPoint();
         };
-        QWidget* diagram = pres->diagram();
+        QWidget* diagram = pres()->diagram();
         const double x0 = w->lesson()->state().scene.objectPos;
         QTest::mousePress(diagram, Qt::LeftButton, {}, point(x0));
         QTest::mouseMove(diagram, point(-70));
         QTest::mouseRelease(diagram, Qt::LeftButton, {}, point(-70));
         QCOMPARE(w->lesson()->state().scene.objectPos, -70.0);
         // Its results: numbers for people, one face, the image's heading.
-        const auto label = [pres](const char* name) { return pres->findChild<QLabel*>(name); };
+        const auto label = [this](const char* name) { return pres()->findChild<QLabel*>(name); };
         QCOMPARE(label("PresPosIm")->text(), QStringLiteral("\u221238,9"));
         QCOMPARE(label("PresAugm")->text(), QStringLiteral("\u22120,56"));
         QCOMPARE(label("PresTipus")->font().family(), label("PresMagnif")->font().family());
         QCOMPARE(label("PresSentit")->font().family(), label("PresMagnif")->font().family());
         QCOMPARE(label("PresTipus")->alignment(), Qt::AlignCenter);
         QCOMPARE(label("PresLImagen")->text(), QStringLiteral("Imagen"));
-        const auto top = [pres](QWidget* l) { return l->mapTo(pres, QPoint(0, 0)).y(); };
+        const auto top = [this](QWidget* l) { return l->mapTo(pres(), QPoint(0, 0)).y(); };
         QVERIFY(top(label("PresLImagen")) + label("PresLImagen")->height() <=
                 top(label("PresLPosIm")));
         QVERIFY(QFontInfo(label("PresLPosIm")->font()).pixelSize() >= 0.035 * 720 - 0.5);
-        QTest::keyClick(pres, Qt::Key_Escape);
+        QTest::keyClick(pres(), Qt::Key_Escape);
         // The hint how to leave, on opening, gone after a few seconds or
         // at the first step.
         get<QAction>("OpPresentacio")->trigger();
         QVERIFY(label("PresAvisoEsc")->isVisible());
         QCOMPARE(label("PresAvisoEsc")->text(),
                  QStringLiteral("Esc: volver a la ventana principal"));
-        QTest::keyClick(pres, Qt::Key_Left);
+        QTest::keyClick(pres(), Qt::Key_Left);
         QVERIFY(!label("PresAvisoEsc")->isVisible());
-        QTest::keyClick(pres, Qt::Key_Escape);
+        QTest::keyClick(pres(), Qt::Key_Escape);
         // The copied picture is the classroom view's, on white.
         get<QAction>("OpCopiarDiagrama")->trigger();
         const QImage copied =
