@@ -295,9 +295,7 @@ private slots:
         QVERIFY(Put(pdf, "old"));
         for (const QString& to : {nowhere, pdf}) {
             ReportCatcher reports;
-            SetFileSinkFactory([] {
-                return std::make_unique<TFaultyToolSink>(TFaultyToolSink::Fault::Commit, 0);
-            });
+            SetFileSinkFactory(FailingAt(1, 0)); // the rename after the write refused
             printTo(to, to == nowhere);
             QTRY_COMPARE(reports.boxes.size(), size_t(1));
             SetFileSinkFactory({});

@@ -148,7 +148,6 @@ class ToolsEditorTest : public QObject {
     // row N), type:T|F|D|P, run:N (a click on the menu's tool N), fault:N (the
     // disk full from byte N on), fault:rename, fault:none, or a button's name.
     void play(const QString& script) {
-        using Fault = TFaultyToolSink::Fault;
         for (const QString& step : script.split(';')) {
             const QString verb = step.section(':', 0, 0), arg = step.section(':', 1);
             if (verb == "open") {
@@ -166,10 +165,9 @@ class ToolsEditorTest : public QObject {
             } else if (verb == "run") {
                 menu().at(arg.toInt() + 2)->trigger();
             } else if (verb == "fault") {
-                const Fault fault = arg == "rename" ? Fault::Commit : Fault::Write;
-                SetToolSinkFactory(arg == "none" ? TToolSinkFactory() : [=] {
-                    return std::make_unique<TFaultyToolSink>(fault, arg.toLongLong());
-                });
+                SetToolSinkFactory(arg == "none"     ? TToolSinkFactory()
+                                   : arg == "rename" ? FailingAt(1, 0) // after the whole write
+                                                     : FailingAt(arg.toLongLong(), LLONG_MAX));
             } else {
                 QTest::mouseClick(ed<QPushButton>(verb), Qt::LeftButton);
             }
@@ -182,8 +180,7 @@ private slots:
         QVERIFY(dir_->isValid() && QDir::setCurrent(dir_->path()));
         launched_.clear();
         SetShellOpenHook([this](const ShellRequest& r) {
-            launched_ << r.path + '|' + r.params + '|' + r.dir;
-            return true;
+            return launched_ << r.path + '|' + r.params + '|' + r.dir, true;
         });
     }
     void cleanup() {
