@@ -248,8 +248,7 @@ private slots:
             const QList<QListWidgetItem*> items = list()->selectedItems();
             return items.size() > 1 ? -1 : items.isEmpty() ? 0 : list()->row(items[0]) + 1;
         };
-        const int given = qEnvironmentVariableIntValue("HIGHLIGHT_SEED");
-        const quint32 seed = given > 0 ? quint32(given) : 20261207u;
+        const quint32 seed = qEnvironmentVariable("HIGHLIGHT_SEED", "20261207").toUInt();
         qInfo("seed %u", seed);
         QRandomGenerator random(seed);
         QWidget* viewport = list()->viewport();
