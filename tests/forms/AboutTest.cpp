@@ -3,9 +3,7 @@
 
 #include "core/Language.h"
 #include "core/RunError.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "tests/support/WindowSteps.h"
 
 using namespace Qt::StringLiterals;
 
@@ -146,16 +144,10 @@ private slots:
     void iconDecodesOnlyTheImageItShows() {
         QFETCH(QList<IconEntry>, entries);
         QFETCH(QRgb, shown);
-        QFile file(dir.filePath(QStringLiteral("many.ico")));
         const QByteArray bytes = IconFile(entries);
-        QVERIFY(bytes.size() < IconFileMaxBytes && file.open(QIODevice::WriteOnly) &&
-                file.write(bytes) == bytes.size() && file.flush());
+        QVERIFY(bytes.size() < IconFileMaxBytes && Put(dir.filePath("many.ico"), bytes));
         TFSobre box;
-        try {
-            SetUp(box, "mirvex", file.fileName());
-        } catch (const RunError& error) {
-            QFAIL(error.what());
-        }
+        SetUp(box, "mirvex", dir.filePath("many.ico")); // a refusal fails the test as it escapes
         QLabel* icon = Label(box, "Icona");
         QCOMPARE(icon->pixmap().size(), QSize(32, 32));
         QCOMPARE(icon->pixmap().toImage().pixel(16, 16), shown);
@@ -176,12 +168,11 @@ private slots:
     }
     void badIcon() {
         QFETCH(QByteArray, content);
-        QFile file(dir.filePath(QStringLiteral("bad.ico")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) >= 0 && file.flush());
+        QVERIFY(Put(dir.filePath("bad.ico"), content));
         TFSobre box;
         const QStringList before = Texts(box);
         try {
-            SetUp(box, "mirvex", file.fileName());
+            SetUp(box, "mirvex", dir.filePath("bad.ico"));
             QFAIL("accepted");
         } catch (const RunError& error) {
             QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Icon image is not valid"));

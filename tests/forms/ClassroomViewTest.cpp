@@ -6,16 +6,7 @@
 #include "core/Random.h"
 #include "forms/GraficPanel.h"
 #include "forms/LanguageSwitch.h"
-#include "forms/Presentacio.h"
-#include "forms/Principal.h"
-#include "forms/USobre.h"
 #include "tests/support/WindowSteps.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QtTest>
-
-#include <memory>
 
 class ClassroomViewTest : public MainWindowSteps {
     Q_OBJECT
@@ -23,10 +14,6 @@ class ClassroomViewTest : public MainWindowSteps {
 
     QAction* item() { return get<QAction>("OpVistaClase"); }
     TClassroomView* view() { return get<TClassroomView>("ClassroomView"); }
-    QString saved() {
-        QFile f(conf);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
 
 private slots:
     void initTestCase() {
@@ -62,12 +49,11 @@ private slots:
         // The concave mirror's focus: the longest words, the image at infinity.
         command("OpCentre");
         type("25");
-        auto* pres = present();
-        QVERIFY(pres);
+        QVERIFY(present());
         SwitchLanguage(TLanguage(language));
-        resize(pres, size);
+        resize(pres(), size);
         int checked = 0;
-        for (const QLabel* l : pres->findChildren<QLabel*>()) {
+        for (const QLabel* l : pres()->findChildren<QLabel*>()) {
             if (!l->isVisible() || l->text().isEmpty())
                 continue;
             ++checked;
@@ -77,8 +63,8 @@ private slots:
                          l->contentsRect().width() - 2 * l->margin() - indent,
                      qPrintable(l->objectName() + ": " + l->text()));
             QVERIFY2(m.height() <= l->contentsRect().height(), qPrintable(l->objectName()));
-            QVERIFY2(pres->rect().contains(
-                         l->geometry().translated(l->mapTo(pres, QPoint()) - l->pos())),
+            QVERIFY2(pres()->rect().contains(
+                         l->geometry().translated(l->mapTo(pres(), QPoint()) - l->pos())),
                      qPrintable(l->objectName()));
             if (!l->objectName().startsWith("PresL") && l->objectName() != "PresAvisoEsc")
                 continue;
@@ -86,8 +72,8 @@ private slots:
                      qPrintable(l->objectName()));
         }
         QCOMPARE(checked, 15);
-        QCOMPARE(pres->findChild<QLabel*>("PresPosIm")->text(), infinity);
-        QCOMPARE(pres->findChild<QLabel*>("PresAugm")->text(), infinity);
+        QCOMPARE(pres()->findChild<QLabel*>("PresPosIm")->text(), infinity);
+        QCOMPARE(pres()->findChild<QLabel*>("PresAugm")->text(), infinity);
         SwitchLanguage(LangSpanish);
     }
 
@@ -96,46 +82,45 @@ private slots:
     void presentationPicturesPanelAndSetting() {
         start();
         command("OpCentre");
-        auto* pres = present();
-        QVERIFY(pres);
-        resize(pres, {1280, 720});
-        QCOMPARE(pres->diagram()->source().background, RGB(255, 255, 255));
-        QCOMPARE(pres->diagram()->source().client, QSize(ClassroomWidth, ClassroomHeight));
+        QVERIFY(present());
+        resize(pres(), {1280, 720});
+        QCOMPARE(pres()->diagram()->source().background, RGB(255, 255, 255));
+        QCOMPARE(pres()->diagram()->source().client, QSize(ClassroomWidth, ClassroomHeight));
         const auto point = [&](double x) {
             const ClassroomDrawing& d = view()->drawing();
-            const QRectF t = pres->diagram()->target();
+            const QRectF t = pres()->diagram()->target();
             return QPointF(t.x() + (d.clientX(x) + 0.5) * t.width() / d.width - 0.5,
                            t.y() + (d.clientY(5) + 0.5) * t.height() / d.height - 0.5)
                 .toPoint();
         };
-        QWidget* diagram = pres->diagram();
+        QWidget* diagram = pres()->diagram();
         const double x0 = w->lesson()->state().scene.objectPos;
         QTest::mousePress(diagram, Qt::LeftButton, {}, point(x0));
         QTest::mouseMove(diagram, point(-70));
         QTest::mouseRelease(diagram, Qt::LeftButton, {}, point(-70));
         QCOMPARE(w->lesson()->state().scene.objectPos, -70.0);
         // Its results: numbers for people, one face, the image's heading.
-        const auto label = [pres](const char* name) { return pres->findChild<QLabel*>(name); };
+        const auto label = [this](const char* name) { return pres()->findChild<QLabel*>(name); };
         QCOMPARE(label("PresPosIm")->text(), QStringLiteral("\u221238,9"));
         QCOMPARE(label("PresAugm")->text(), QStringLiteral("\u22120,56"));
         QCOMPARE(label("PresTipus")->font().family(), label("PresMagnif")->font().family());
         QCOMPARE(label("PresSentit")->font().family(), label("PresMagnif")->font().family());
         QCOMPARE(label("PresTipus")->alignment(), Qt::AlignCenter);
         QCOMPARE(label("PresLImagen")->text(), QStringLiteral("Imagen"));
-        const auto top = [pres](QWidget* l) { return l->mapTo(pres, QPoint(0, 0)).y(); };
+        const auto top = [this](QWidget* l) { return l->mapTo(pres(), QPoint(0, 0)).y(); };
         QVERIFY(top(label("PresLImagen")) + label("PresLImagen")->height() <=
                 top(label("PresLPosIm")));
         QVERIFY(QFontInfo(label("PresLPosIm")->font()).pixelSize() >= 0.035 * 720 - 0.5);
-        QTest::keyClick(pres, Qt::Key_Escape);
+        QTest::keyClick(pres(), Qt::Key_Escape);
         // The hint how to leave, on opening, gone after a few seconds or
         // at the first step.
         get<QAction>("OpPresentacio")->trigger();
         QVERIFY(label("PresAvisoEsc")->isVisible());
         QCOMPARE(label("PresAvisoEsc")->text(),
                  QStringLiteral("Esc: volver a la ventana principal"));
-        QTest::keyClick(pres, Qt::Key_Left);
+        QTest::keyClick(pres(), Qt::Key_Left);
         QVERIFY(!label("PresAvisoEsc")->isVisible());
-        QTest::keyClick(pres, Qt::Key_Escape);
+        QTest::keyClick(pres(), Qt::Key_Escape);
         // The copied picture is the classroom view's, on white.
         get<QAction>("OpCopiarDiagrama")->trigger();
         const QImage copied =
@@ -145,33 +130,29 @@ private slots:
         QVERIFY(!QFile::exists(conf));
         // The panel under the view is drawn only when it shows again: then,
         // and at the steps after, it is what a panel never covered shows.
-        const struct {
-            const char* button;
-            TMirrorKind kind;
-            int steps; // along the bar while covered
-        } cases[] = {{"BtPla", MirrorPlane, 5},
-                     {"BtConv", MirrorConvex, 1},
-                     {"BtConc", MirrorConcave, 37},
-                     {"BtConc", MirrorConcave, 0}};
-        for (const auto& c : cases) {
+        // A button, its mirror and the steps along the bar while covered.
+        const std::tuple<const char*, TMirrorKind, int> cases[] = {{"BtPla", MirrorPlane, 5},
+                                                                   {"BtConv", MirrorConvex, 1},
+                                                                   {"BtConc", MirrorConcave, 37},
+                                                                   {"BtConc", MirrorConcave, 0}};
+        for (const auto& [button, kind, steps] : cases) {
             start();
-            auto* bar = get<QScrollBar>("BarraDespl");
-            QTest::mouseClick(get(c.button), Qt::LeftButton);
-            bar->triggerAction(QAbstractSlider::SliderToMinimum);
+            QTest::mouseClick(get(button), Qt::LeftButton);
+            bar()->triggerAction(QAbstractSlider::SliderToMinimum);
             item()->trigger();
-            for (int i = 0; i < c.steps; ++i)
-                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            for (int i = 0; i < steps; ++i)
+                bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             item()->trigger();
             auto fresh = std::make_unique<TFPrincipal>();
             for (int after = 0; after < 2; ++after) {
                 const double x = w->lesson()->state().scene.objectPos;
-                QCOMPARE(x, double(c.steps + after - 100));
-                fresh->Actualitzadibuix(c.kind, x);
+                QCOMPARE(x, double(steps + after - 100));
+                fresh->Actualitzadibuix(kind, x);
                 auto* panel = get<TGraficPanel>("Grafic");
                 auto* other = fresh->findChild<TGraficPanel*>("Grafic");
-                QVERIFY2(panel->grab().toImage() == other->grab().toImage(), c.button);
+                QVERIFY2(panel->grab().toImage() == other->grab().toImage(), button);
                 QCOMPARE(panel->drawing().calls(), other->drawing().calls());
-                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             }
         }
         QVERIFY(QFile::remove(conf));
@@ -187,7 +168,7 @@ private slots:
         QVERIFY(!QFile::exists(conf));
         item()->trigger();
         QVERIFY(item()->isChecked() && get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=true\n"));
+        QCOMPARE(Read(conf), QByteArray("[General]\nclassroomview=true\n"));
         // The panel shows the white classroom picture.
         QCOMPARE(get("Grafic")->grab().toImage().pixelColor(5, 5), QColor(Qt::white));
         w.reset();
@@ -196,13 +177,12 @@ private slots:
         // A drag of the scroll bar over the concave mirror's whole range: each step reaches the
         // lesson, and each drawing keeps the view of the one before while it still fits (a view
         // chosen afresh at each step changes the scale more often).
-        auto* bar = get<QScrollBar>("BarraDespl");
         command("BtConc");
-        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        bar()->triggerAction(QAbstractSlider::SliderToMinimum);
         for (int step = 0; step <= 100; ++step) {
             const ClassroomView last = view()->drawing().view;
             if (step > 0)
-                bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             const LessonState& s = w->lesson()->state();
             QCOMPARE(s.scene.objectPos, double(step - 100));
             QVERIFY2(view()->drawing().view == ChooseClassroomView(s.scene, s.image, ClassroomWidth,
@@ -211,7 +191,7 @@ private slots:
         }
         item()->trigger();
         QVERIFY(!get("GraficClase")->isVisible());
-        QCOMPARE(saved(), QStringLiteral("[General]\nclassroomview=false\n"));
+        QCOMPARE(Read(conf), QByteArray("[General]\nclassroomview=false\n"));
     }
 };
 

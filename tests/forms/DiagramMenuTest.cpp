@@ -3,7 +3,6 @@
 #include "core/Random.h"
 #include "forms/ErrorReport.h"
 #include "forms/GraficPanel.h"
-#include "forms/Principal.h"
 #include "forms/print/PrintInterface.h"
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
@@ -12,8 +11,6 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QtTest>
-#include <QtWidgets>
 
 #include <functional>
 
@@ -172,10 +169,10 @@ private slots:
             true);
         QCOMPARE(QImage(png).size(), QSize(850, 562));
         for (const char* kind : {"svg", "pdf"}) {
-            QFile f(dir.filePath(QStringLiteral("d.") + kind));
-            saveAs(f.fileName());
-            QVERIFY2(f.open(QIODevice::ReadOnly), kind);
-            QVERIFY(f.readAll().startsWith(kind == QByteArray("svg") ? "<?xml" : "%PDF"));
+            saveAs(dir.filePath(QStringLiteral("d.") + kind));
+            QVERIFY2(Read(dir.filePath(QStringLiteral("d.") + kind))
+                         .startsWith(kind == QByteArray("svg") ? "<?xml" : "%PDF"),
+                     kind);
         }
         // No leftovers of the atomic writes.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' '),
@@ -244,8 +241,7 @@ private slots:
                                     "» no es el módulo de impresión del programa";
         const QString broken = dir.filePath("broken/vexaria_print.so");
         QVERIFY(QDir().mkpath(dir.filePath("broken")));
-        QFile file(broken);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a library") > 0);
+        QVERIFY(Put(broken, "not a library"));
         QTest::newRow("unloadable")
             << broken << QStringLiteral("no se ha podido cargar el módulo de impresión (");
         // Cut short in copying: the loader would fault on its missing pages.
@@ -296,14 +292,10 @@ private slots:
         concaveAt("10");
         const QString nowhere = dir.filePath("no-such-folder/printed.pdf"),
                       pdf = dir.filePath("printed.pdf");
-        QFile old(pdf);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
+        QVERIFY(Put(pdf, "old"));
         for (const QString& to : {nowhere, pdf}) {
             ReportCatcher reports;
-            SetFileSinkFactory([] {
-                return std::make_unique<TFaultyToolSink>(TFaultyToolSink::Fault::Commit, 0);
-            });
+            SetFileSinkFactory(FailingAt(1, 0)); // the rename after the write refused
             printTo(to, to == nowhere);
             QTRY_COMPARE(reports.boxes.size(), size_t(1));
             SetFileSinkFactory({});
@@ -314,9 +306,7 @@ private slots:
                                    : "No se ha impreso nada");
         }
         QVERIFY(Mapped(PRINT_MODULE) && !QFileInfo::exists(nowhere));
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("old"));
-        old.close();
+        QCOMPARE(Read(pdf), QByteArray("old"));
         printTo(pdf, false); // the report took the focus off the window
         QVERIFY(QFileInfo(pdf).size() > 1000);
         const QString text = Run("pdftotext", {"-enc", "UTF-8", pdf, "-"});

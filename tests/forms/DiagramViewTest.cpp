@@ -5,11 +5,6 @@
 #include "diagram/Classroom.h"
 #include "tests/support/WindowSteps.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
-#include <optional>
-
 class DiagramViewTest : public QObject {
     Q_OBJECT
 
@@ -22,10 +17,8 @@ private slots:
         view.resize(700, 470);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const struct {
-            Scene scene;
-            bool classroom;
-        } steps[] = {
+        // A scene, and whether in the classroom view.
+        const std::pair<Scene, bool> steps[] = {
             {{MirrorConcave, -60}, true},   {{MirrorConcave, -52}, true},
             {{MirrorConcave, -41}, true},   {{MirrorConcave, -31}, true},
             {{MirrorConcave, -20}, true},   {{MirrorConcave, -20.2}, true},

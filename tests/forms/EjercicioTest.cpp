@@ -3,14 +3,8 @@
 #include "core/NumberText.h"
 #include "forms/HojaEjercicios.h"
 #include "forms/LanguageSwitch.h"
-#include "forms/Presentacio.h"
-#include "forms/Principal.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/WindowSteps.h"
-
-#include <QtTest>
-
-#include <memory>
 
 // The practice window driven through its controls, as a pupil does.
 class EjercicioTest : public QObject {

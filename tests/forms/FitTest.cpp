@@ -6,15 +6,10 @@
 #include "core/LanguageChoice.h"
 #include "forms/Fonts.h"
 #include "forms/LanguageSwitch.h"
-#include "forms/Principal.h"
 #include "forms/ProgramWindows.h"
 #include "forms/UEdTools.h"
-#include "forms/USobre.h"
 #include "optics/Optics.h"
 #include "tests/support/WindowSteps.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
@@ -136,8 +131,7 @@ private slots:
             // Moved by the user, closed, shown again: where the user left it.
             w->move(w->pos() + QPoint(37, 23));
             const QPoint left = w->pos();
-            QVERIFY(w->close() && !w->isVisible());
-            QVERIFY(QPointer<QWidget>(w)); // hidden, not destroyed
+            QVERIFY(w->close() && !w->isVisible()); // hidden, not destroyed: shown again below
             open();
             QVERIFY(QTest::qWaitForWindowExposed(w));
             QCOMPARE(w->pos(), left);

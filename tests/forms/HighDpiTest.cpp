@@ -2,10 +2,7 @@
 // The main window on a screen of twice the pixels.
 #include "core/Random.h"
 #include "forms/GraficPanel.h"
-#include "forms/Principal.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "tests/support/WindowSteps.h"
 
 namespace {
 
@@ -13,22 +10,18 @@ const bool Doubled = qputenv("QT_SCALE_FACTOR", "2"); // read by the application
 
 } // namespace
 
-class HighDpiTest : public QObject {
+class HighDpiTest : public MainWindowSteps {
     Q_OBJECT
 
 private slots:
     void thePanelIsDrawnAtTheScreensResolution() {
         QVERIFY(Doubled);
         RandSeed = 1;
-        TFPrincipal w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.devicePixelRatioF(), 2.0);
-        w.findChild<QAction*>("OpCentre")->trigger();
-        auto* field = w.findChild<QLineEdit*>("EdPosObj");
-        field->setText("10");
-        QTest::keyClick(field, Qt::Key_Return);
-        auto* panel = w.findChild<TGraficPanel*>("Grafic");
+        start();
+        QCOMPARE(w->devicePixelRatioF(), 2.0);
+        command("OpCentre");
+        type("10");
+        auto* panel = get<TGraficPanel>("Grafic");
         const QImage shown = panel->grab().toImage();
         QCOMPARE(shown.size(), QSize(850, 562));
         QCOMPARE(shown.devicePixelRatio(), 2.0);

@@ -3,25 +3,16 @@
 // window included: chosen on the command line, from the menu, and kept.
 #include "core/Language.h"
 #include "core/LanguageChoice.h"
-#include "core/NumberText.h"
-#include "core/RunError.h"
 #include "forms/DiagramMenu.h"
 #include "forms/Fonts.h"
 #include "forms/LanguageSwitch.h"
 #include "forms/PngSizeDialog.h"
-#include "forms/Principal.h"
 #include "forms/Teoria.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
-#include "forms/USobre.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
-
-#include <QtTest>
-#include <QtWidgets>
-
-#include <optional>
 
 #include <sys/stat.h>
 
@@ -73,6 +64,10 @@ const Pair PresentationNames = {"Presentation", "Presentación"};
 // One text in each language's own words.
 const Texts PositionLabel = {"posició objecte", "object position", "posición objecto",
                              "posición obxecto"};
+// The run-time's own message for a text that is no number, as it gives it in each language.
+const Texts NotANumber = {
+    "«abc» no és un valor enter vàlid.", "'abc' is not a valid integer value.",
+    "'abc' is not a valid integer value.", "«abc» non é un valor enteiro válido."};
 const Texts LanguageItems = {"OpCatala", "OpEnglish", "OpEspanol", "OpGalego"};
 const char* const StartChoices[] = {"ca", "en", "es", "gl", "none"};
 static_assert(std::size(StartChoices) == LangCount + 1);
@@ -104,20 +99,15 @@ void MenuItems(const QList<QAction*>& actions, QStringList& items) {
 
 // A help page's text as a reader sees it.
 QString PageText(const QString& file) {
-    QFile page(file);
-    if (!page.open(QIODevice::ReadOnly))
-        return {};
     QTextDocument doc;
-    doc.setHtml(QString::fromUtf8(page.readAll()));
+    doc.setHtml(QString::fromUtf8(Read(file)));
     return doc.toPlainText().simplified();
 }
 
 } // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public MainWindowSteps {
     Q_OBJECT
-    QTemporaryDir dir;
-    std::unique_ptr<TFPrincipal> w;
     std::unique_ptr<TFSobre> about;
     std::unique_ptr<TFedTools> editor;
 
@@ -139,6 +129,7 @@ class LanguageTest : public QObject {
         about.reset();
         w.reset();
     }
+    using MainWindowSteps::get;
     template <typename T = QObject> T* get(QObject* in, const QString& name) {
         T* found = in->findChild<T*>(name);
         if (!found)
@@ -155,7 +146,7 @@ class LanguageTest : public QObject {
     // Every text of the three windows, in language l.
     void checkTexts(TLanguage l) {
         QCOMPARE(Language, l);
-        QCOMPARE(get<QLabel>(w.get(), "Label1")->text(), u8(PositionLabel[l]));
+        QCOMPARE(get<QLabel>("Label1")->text(), u8(PositionLabel[l]));
         if (In(ControlTexts, l)) { // typed in English and Spanish only
             QStringList shown;
             for (const QString& control : QString(Controls).split(' ')) {
@@ -170,12 +161,12 @@ class LanguageTest : public QObject {
             QCOMPARE(shown, In(ControlTexts, l)->split('|'));
         }
         // The language menu under Info, after the about item, the one shown checked.
-        auto* idioma = get<QMenu>(w.get(), "OpIdioma");
-        QCOMPARE(get<QMenu>(w.get(), "Info")->actions(),
-                 (QList<QAction*>{get<QAction>(w.get(), "OpHlp"), get<QAction>(w.get(), "OpQ"),
-                                  idioma->menuAction()}));
+        auto* idioma = get<QMenu>("OpIdioma");
+        QCOMPARE(
+            get<QMenu>("Info")->actions(),
+            (QList<QAction*>{get<QAction>("OpHlp"), get<QAction>("OpQ"), idioma->menuAction()}));
         for (TLanguage i = 0; i < LanguageItems.size(); ++i) {
-            QCOMPARE(idioma->actions().value(i), get<QAction>(w.get(), LanguageItems[i]));
+            QCOMPARE(idioma->actions().value(i), get<QAction>(LanguageItems[i]));
             QCOMPARE(idioma->actions()[i]->isChecked(), i == l);
         }
         QCOMPARE(w->windowTitle(), "Vexaria");
@@ -205,7 +196,7 @@ class LanguageTest : public QObject {
             // Without the shortcut marks, which Qt moves as the name is typed.
             seen << labels.join('|').remove('&');
             // The program's own words, captioned again at every opening.
-            QCOMPARE(d->windowTitle(), get<QAction>(w.get(), "OpGuardarDiagrama")->text());
+            QCOMPARE(d->windowTitle(), get<QAction>("OpGuardarDiagrama")->text());
             QCOMPARE(d->nameFilters().value(0), In(PngFilter, l).value_or(d->nameFilters()[0]));
             WhenOpen<TFTamanyPng>([&](TFTamanyPng* size) {
                 auto* sizeButtons = size->findChild<QDialogButtonBox*>();
@@ -216,14 +207,14 @@ class LanguageTest : public QObject {
             get<QLineEdit>(d, "fileNameEdit")->setText(dir.filePath("unsaved.png"));
             QMetaObject::invokeMethod(d, "accept");
         });
-        get<QAction>(w.get(), "OpGuardarDiagrama")->trigger();
+        get<QAction>("OpGuardarDiagrama")->trigger();
         QTRY_COMPARE(seen.size(), 3);
-        get<TDiagramCommands>(w.get(), "DiagramCommands")->setPrintModuleFile(PRINT_MODULE);
+        get<TDiagramCommands>("DiagramCommands")->setPrintModuleFile(PRINT_MODULE);
         WhenOpen<QDialog>([&](QDialog* d) {
             seen << d->windowTitle();
             d->reject();
         });
-        get<QAction>(w.get(), "OpImprimir")->trigger();
+        get<QAction>("OpImprimir")->trigger();
         QTRY_COMPARE(seen.size(), 4);
         QStringList expected;
         for (const Texts& t : QtTexts)
@@ -233,7 +224,7 @@ class LanguageTest : public QObject {
     }
 
     void useLanguage(TLanguage l) {
-        get<QAction>(w.get(), LanguageItems[l])->trigger();
+        get<QAction>(LanguageItems[l])->trigger();
         QCOMPARE(Language, l);
     }
     TFTeoria* theory() { return w->findChild<TFTeoria*>(QStringLiteral("FTeoria")); }
@@ -242,8 +233,7 @@ class LanguageTest : public QObject {
         TFTeoria* t = theory();
         QVERIFY(t && t->isVisible());
         QCOMPARE(t->windowTitle(), QString::fromUtf8(Help[l][0]));
-        auto* text = t->findChild<QTextBrowser*>(QStringLiteral("TeoriaTexto"));
-        QVERIFY(text);
+        auto* text = get<QTextBrowser>(t, "TeoriaTexto");
         QVERIFY2(text->toPlainText().startsWith(QString::fromUtf8(Help[l][1])),
                  qPrintable(text->toPlainText().left(80)));
         const QImage figure = text->document()
@@ -279,18 +269,12 @@ private slots:
         openEditorAndAbout();
         checkTexts(l);
         checkQtDialogs(l);
-        // The run-time's messages as the run-time gives them; the button "OK" in every language.
+        // The run-time's messages in its own words; the button "OK" in every language.
         ReportCatcher reports;
-        get<QLineEdit>(w.get(), "EdPosObj")->setText("abc");
-        QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
+        type("abc");
         QCOMPARE(reports.boxes.size(), std::size_t(1));
-        try {
-            StrToInt(QStringLiteral("abc"));
-            QFAIL("abc taken for a number");
-        } catch (const RunError& e) {
-            QCOMPARE(reports.boxes[0].text, QString::fromUtf8(e.what()) + '.');
-        }
-        QCOMPARE(reports.boxes[0].button, "OK");
+        QCOMPARE(std::pair(reports.boxes[0].text, reports.boxes[0].button),
+                 std::pair(u8(NotANumber[l]), QString("OK")));
         stop();
         QVERIFY2(!QFile::exists(settingsFile()), "a choice nobody made was saved");
     }
@@ -298,12 +282,11 @@ private slots:
     void switchFromTheMenuKeepAndUnkeptChoice() {
         start(std::nullopt);
         openEditorAndAbout();
-        auto* presentationItem = get<QAction>(w.get(), "OpPresentacio");
-        presentationItem->trigger();
-        auto* presentation = qobject_cast<QWidget*>(get(w.get(), "FPresentacio"));
+        auto* presentationItem = get<QAction>("OpPresentacio");
+        TFPresentacio* presentation = present();
         QVERIFY(presentation && presentation->isVisible());
         for (TLanguage l : {LangCatalan, LangGalician, LangEnglish, LangSpanish, LangEnglish}) {
-            get<QAction>(w.get(), LanguageItems[l])->trigger();
+            get<QAction>(LanguageItems[l])->trigger();
             checkTexts(l);
             checkQtDialogs(l);
             QVERIFY(editor->isVisible() && about->isVisible());
@@ -316,8 +299,7 @@ private slots:
             QStringList shown;
             for (QLabel* label : presentation->findChildren<QLabel*>())
                 shown << label->text();
-            QVERIFY2(shown.contains(get<QLabel>(w.get(), "PSentit")->text()),
-                     qPrintable(shown.join('|')));
+            QVERIFY2(shown.contains(get<QLabel>("PSentit")->text()), qPrintable(shown.join('|')));
         }
         // The next start takes the kept choice; the command line still wins.
         start(std::nullopt);
@@ -329,12 +311,11 @@ private slots:
         start(std::nullopt);
         QCOMPARE(Language, LangSpanish);
         // An enlarged image: its word is moved up in Catalan and English.
-        get<QAction>(w.get(), "OpCentre")->trigger();
-        get<QLineEdit>(w.get(), "EdPosObj")->setText("30");
-        QTest::keyClick(get<QLineEdit>(w.get(), "EdPosObj"), Qt::Key_Return);
+        command("OpCentre");
+        type("30");
         const QImage before = w->grab().toImage();
         for (TLanguage l : {LangCatalan, LangEnglish, LangGalician, LangSpanish})
-            get<QAction>(w.get(), LanguageItems[l])->trigger();
+            get<QAction>(LanguageItems[l])->trigger();
         QCOMPARE(w->grab().toImage(), before);
         QVERIFY(QFile::remove(settingsFile()));
         // Said once, in the language just picked, which the windows speak all the
@@ -344,7 +325,7 @@ private slots:
         QCOMPARE(::lstat(qPrintable(settingsFile()), &was), 0);
         start(std::nullopt);
         ReportCatcher reports;
-        get<QAction>(w.get(), "OpEnglish")->trigger();
+        get<QAction>("OpEnglish")->trigger();
         QTRY_COMPARE(reports.boxes.size(), size_t(1));
         QVERIFY2(reports.boxes[0].text.startsWith(
                      "The chosen language cannot be kept for the next start: \"" + settingsFile() +
@@ -369,15 +350,11 @@ private slots:
         useLanguage(l);
         for (const QString way : {"opened", "failed, no", "failed, yes"}) {
             QList<ShellRequest> requests;
-            SetShellOpenHook([&](const ShellRequest& r) {
-                requests << r;
-                return way == "opened";
-            });
+            SetShellOpenHook([&](const ShellRequest& r) { return requests << r, way == "opened"; });
             ReportCatcher boxes({}, way.endsWith("yes") ? QMessageBox::Yes : QMessageBox::No);
-            get<QAction>(w.get(), "OpHlp")->trigger();
+            get<QAction>("OpHlp")->trigger();
             SetShellOpenHook({});
-            QCOMPARE(requests.size(), 1);
-            QVERIFY(requests[0] == (ShellRequest{HelpDocument(l), {}, {}}));
+            QCOMPARE(requests, (QList<ShellRequest>{{HelpDocument(l), {}, {}}}));
             QCOMPARE(boxes.boxes.size(), way == "opened" ? 0u : 1u);
             for (const Box& b : boxes.boxes)
                 QVERIFY2(b.name == "MsgAyudaNoAbierta" && b.text.contains(HelpDocument(l)),
@@ -400,7 +377,7 @@ private slots:
             if (!text.contains(item))
                 missing << item;
         QVERIFY2(missing.isEmpty(), qPrintable("not in the help: " + missing.join(" | ")));
-        get<QAction>(w.get(), "OpTMiralls")->trigger();
+        get<QAction>("OpTMiralls")->trigger();
         checkTheory(l);
         const auto other = static_cast<TLanguage>((l + 1) % LangCount);
         useLanguage(other);

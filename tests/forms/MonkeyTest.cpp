@@ -5,18 +5,15 @@
 
 #include "core/Random.h"
 #include "forms/DiagramMenu.h"
-#include "forms/Principal.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
-#include "forms/USobre.h"
 #include "plot/Plot.h"
+#include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
 #include "util/ToolFile.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QtTest>
-#include <QtWidgets>
 
 #include <random>
 
@@ -65,11 +62,9 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
     QVERIFY(QDir::setCurrent(dir.path()));
     // Picking a language keeps it: here, in the test's own folder.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
-    QFile tools(QStringLiteral("Tools.rel"));
-    QVERIFY(tools.open(QIODevice::WriteOnly) &&
-            tools.write("Apuntes\r\napuntes.pdf\r\n\r\n\r\n-\r\n\r\n\r\n\r\nWeb\r\nhttps://"
-                        "x.org\r\n\r\n\r\n") &&
-            tools.flush());
+    QVERIFY(
+        Put("Tools.rel",
+            "Apuntes\r\napuntes.pdf\r\n\r\n\r\n-\r\n\r\n\r\n\r\nWeb\r\nhttps://x.org\r\n\r\n\r\n"));
     int launches = 0;
     SetShellOpenHook([&launches](const ShellRequest&) { return ++launches > 0; });
 
@@ -194,8 +189,7 @@ void MonkeyTest::randomActionsLeaveEveryWindowWorking() {
     for (const QString& name : pictures)
         QVERIFY2(saved < 3 || QFileInfo(name).size() > 0, qPrintable(name));
     commands.first()->trigger(); // "Plano": the program still answers
-    QCOMPARE(main.findChild<QWidget*>(QStringLiteral("PTipus"))->property("text").toString(),
-             QStringLiteral("virtual"));
+    QCOMPARE(main.findChild<QLabel*>(QStringLiteral("PTipus"))->text(), QStringLiteral("virtual"));
     SetShellOpenHook({});
 }
 

@@ -3,15 +3,10 @@
 #include "core/Random.h"
 #include "diagram/Diagram.h"
 #include "forms/GraficPanel.h"
-#include "forms/Principal.h"
-#include "forms/USobre.h"
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/WindowSteps.h"
 
-#include <QtTest>
-
-#include <memory>
 #include <span>
 
 namespace {
@@ -53,15 +48,8 @@ class PresentacioTest : public MainWindowSteps {
     Q_OBJECT
     std::unique_ptr<ReportCatcher> reports;
 
-    QScrollBar* bar() { return get<QScrollBar>("BarraDespl"); }
     TGraficPanel* panel() { return get<TGraficPanel>("Grafic"); }
-    TFPresentacio* pres() { return w->findChild<TFPresentacio*>("FPresentacio"); }
     QAction* item() { return get<QAction>("OpPresentacio"); }
-    // The object at x, where the scroll bar and the field say it is.
-    void at(int x) {
-        QCOMPARE(std::tuple(LastObjectPos, bar()->value(), text("EdPosObj")),
-                 std::tuple(double(x), std::clamp(100 + x, 0, 100), QString::number(-x)));
-    }
     // The presentation over the main window, not full screen.
     void cover() {
         open();
@@ -120,25 +108,24 @@ private slots:
     void opensAndLeaves_data() { TableRows(Ways); }
     void opensAndLeaves() {
         QFETCH(int, row);
-        const int how = row;
         QVERIFY(!pres());
         QVERIFY(get<QMenu>("MenuDiagrama")->actions().contains(item()));
         QCOMPARE(item()->shortcut(), QKeySequence(Qt::Key_F11));
         type("40");
         for (int time = 0; time < 2; ++time) {
-            if (how == 0)
+            if (row == 0)
                 item()->trigger();
-            else if (how == 1)
+            else if (row == 1)
                 QTest::keyClick(w.get(), Qt::Key_F11);
             else
                 QTest::mouseDClick(panel(), Qt::LeftButton, {},
-                                   how == 2 ? panelPoint(-40, 5) : QPoint(300, 40));
+                                   row == 2 ? panelPoint(-40, 5) : QPoint(300, 40));
             QVERIFY(pres() && pres()->isVisible() && pres()->isFullScreen() && pres()->isWindow());
             QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(pres()));
             at(-40);
-            if (how < 2)
-                QTest::keyClick(pres(), how == 0 ? Qt::Key_Escape : Qt::Key_F11);
-            else if (how == 2)
+            if (row < 2)
+                QTest::keyClick(pres(), row == 0 ? Qt::Key_Escape : Qt::Key_F11);
+            else if (row == 2)
                 QTest::mouseDClick(pres()->diagram(), Qt::LeftButton, {}, presPoint(-40, 5));
             else
                 QTest::mouseDClick(pres()->findChild<QWidget*>("PresDades"), Qt::LeftButton, {},

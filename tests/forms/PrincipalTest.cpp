@@ -10,15 +10,12 @@
 #include "forms/Fonts.h"
 #include "forms/GraficPanel.h"
 #include "forms/LanguageSwitch.h"
-#include "forms/Presentacio.h"
-#include "forms/USobre.h"
 #include "optics/Optics.h"
 #include "tests/support/ReportCatcher.h"
 #include "tests/support/WindowSteps.h"
 #include "util/Shell.h"
 
 #include <QAccessible>
-#include <QtTest>
 
 namespace {
 
@@ -74,7 +71,6 @@ class PrincipalTest : public MainWindowSteps {
 
     static std::uint32_t seedBefore(std::uint32_t draw) { return (draw - 1u) * 0xD94FA8CDu; }
     QColor color(const char* name) { return get(name)->palette().color(QPalette::WindowText); }
-    QScrollBar* bar() { return get<QScrollBar>("BarraDespl"); }
     QString down() {
         QString d;
         for (const char* b : {"BtPla", "BtConv", "BtConc"})
@@ -93,9 +89,16 @@ class PrincipalTest : public MainWindowSteps {
         auto* r = get("MarcaFoco");
         return r && r->isVisible() ? r : nullptr;
     }
-    void state(double object, int barPos, const QString& field) {
-        QCOMPARE(std::tuple(LastObjectPos, bar()->value(), text("EdPosObj")),
-                 std::tuple(object, barPos, field));
+    // The reports caught since the last look, each a critical box with OK alone under the title.
+    void said(const QStringList& texts, const QString& title = ApplicationTitle()) {
+        QStringList shown;
+        for (const Box& b : std::exchange(reports->boxes, {})) {
+            shown << b.text;
+            QCOMPARE(std::tuple(b.title, b.icon, b.buttons),
+                     std::tuple(title, QMessageBox::Critical,
+                                QMessageBox::StandardButtons(QMessageBox::Ok)));
+        }
+        QCOMPARE(shown, texts);
     }
 
 private slots:
@@ -123,7 +126,7 @@ private slots:
             RandSeed = seedBefore(draw);
             command(c.name);
             QCOMPARE(int(MirrorKind), c.kind);
-            state(-distance, std::max(0, 100 - distance), QString::number(distance));
+            at(-distance);
             QCOMPARE(down(), c.down);
         }
     }
@@ -164,43 +167,35 @@ private slots:
     void positionControlsErrorsAndTheProgramsEnd() {
         QCOMPARE(std::tuple(Language, MirrorKind, down(), w->windowTitle()),
                  std::tuple(LangSpanish, MirrorPlane, QString("BtPla"), QString("Vexaria")));
-        state(-79, 21, "79");
+        at(-79);
         for (const QString typed : {"", "\t40", "40 ", "abc"}) { // nothing trimmed first
             type("40");
             type(typed);
-            QCOMPARE(reports->boxes.size(), 1u);
-            const Box& box = reports->boxes[0];
-            QCOMPARE(std::tuple(box.text, box.title, box.icon, box.buttons),
-                     std::tuple("'" + typed + "' is not a valid integer value.", ApplicationTitle(),
-                                QMessageBox::Critical,
-                                QMessageBox::StandardButtons(QMessageBox::Ok)));
-            state(-40, 60, typed);
-            reports->boxes.clear();
+            said({"'" + typed + "' is not a valid integer value."});
+            at(-40, typed);
         }
-        const std::tuple<const char*, double, int> typings[] = {
-            {"$28", 40, 60},        {"  +33", 33, 67},      {"150", 150, 0},
-            {"2000000000", 2e9, 0}, {"$FFFFFFFF", -1, 100}, {"-2147483648", INT_MIN, 100},
-            {"50", 50, 50}};
-        for (const auto& [typed, v, barPos] : typings) {
+        const std::pair<const char*, double> typings[] = {
+            {"$28", 40},         {"  +33", 33},     {"150", 150},
+            {"2000000000", 2e9}, {"$FFFFFFFF", -1}, {"-2147483648", INT_MIN},
+            {"50", 50}};
+        for (const auto& [typed, v] : typings) {
             type(typed, Qt::Key_Enter);
             w->repaint();
-            state(-v, barPos, QString::number(qint64(v)));
+            at(-v);
         }
         type("12", Qt::Key_Tab); // only Enter takes the text
         QCOMPARE(LastObjectPos, -50.0);
-        QCOMPARE(reports->boxes.size(), 2u);
-        QCOMPARE(reports->boxes[1].text, QStringLiteral("Invalid floating point operation."));
-        reports->boxes.clear();
+        said(QStringList(2, "Invalid floating point operation."));
         QTest::mouseClick(bar(), Qt::LeftButton, {}, {bar()->width() - 4, 8}); // right arrow
-        state(-49, 51, "49");
+        at(-49);
         QTest::mouseClick(bar(), Qt::LeftButton, {}, {bar()->width() - 24, 8}); // trough
-        state(-39, 61, "39");
+        at(-39);
         bar()->setSliderDown(true); // the thumb draws while dragged and where it is left
         bar()->setSliderPosition(30);
         QCOMPARE(LastObjectPos, -70.0);
         LastObjectPos = 0; // the release draws again
         bar()->setSliderDown(false);
-        state(-70, 30, "70");
+        at(-70);
         // A held Enter repeats its release on X11: only the real release counts.
         get<QLineEdit>("EdPosObj")->setText("30");
         for (const bool repeat : {true, true, false}) {
@@ -215,16 +210,8 @@ private slots:
         QTimer::singleShot(0, [] { RunHandler([] { throw 42; }); });
         QTimer::singleShot(0, [&runs] { RunHandler([&runs] { ++runs; }); });
         QTRY_COMPARE(runs, 1);
-        QStringList texts;
-        for (const Box& b : reports->boxes) {
-            texts << b.text;
-            QCOMPARE(std::tuple(b.title, b.icon, b.buttons),
-                     std::tuple(QString("test_principal"), QMessageBox::Critical,
-                                QMessageBox::StandardButtons(QMessageBox::Ok)));
-        }
-        QCOMPARE(texts, (QStringList{"Invalid floating point operation.", "Done..", ".",
-                                     "Unknown error."}));
-        reports->boxes.clear();
+        said({"Invalid floating point operation.", "Done..", ".", "Unknown error."},
+             "test_principal");
         // The title: the program's base name up to its first dot, the rest lowered.
         const std::pair<const char*, const char*> titles[] = {{"/usr/bin/mirvex", "mirvex"},
                                                               {"/opt/x/MIRVEX.EXE", "Mirvex"},
@@ -270,38 +257,32 @@ private slots:
         QVERIFY(!about.isVisible());
         command("OpQ");
         QVERIFY(about.isVisible());
-        QFile bad("mirvex.ico"); // a bad icon is reported
-        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not an icon") > 0 && bad.flush());
+        QVERIFY(Put("mirvex.ico", "not an icon")); // a bad icon is reported
         TFSobre fresh;
         FSobre = &fresh;
         w->hide();
         w->show();
-        QCOMPARE(reports->boxes.size(), 1u);
-        QCOMPARE(reports->boxes[0].text, QStringLiteral("Icon image is not valid."));
-        reports->boxes.clear();
+        said({"Icon image is not valid."});
         // Whatever came before, the picture is the one the scene gives drawn
         // on a freshly erased panel, and the pen is the one it leaves.
-        struct Step {
-            Scene scene;
-            TPen pen;            // the pen the drawing starts with
-            bool erased = false; // the panel erased and drawn on by hand before
-        };
+        // A scene, the pen its drawing starts with, and whether the panel was erased and drawn on
+        // by hand before.
         const TPen solidRed{LineStyle::Solid, RGB(255, 0, 0), 3};
-        const Step steps[] = {
-            {{MirrorConcave, -60}, InitialPen}, {{MirrorConcave, -59}, TPen{}},
-            {{MirrorConcave, -24}, TPen{}},     {{MirrorConvex, -40}, TPen{}},
-            {{MirrorConvex, 0}, TPen{}},        {{MirrorConcave, -1e12}, TPen{}},
-            {{MirrorConcave, -30}, solidRed},   {{MirrorConcave, -31}, TPen{}},
-            {{MirrorPlane, -40}, TPen{}},       {{MirrorPlane, -41}, TPen{}},
+        const std::tuple<Scene, TPen, bool> steps[] = {
+            {{MirrorConcave, -60}, InitialPen, false}, {{MirrorConcave, -59}, TPen{}, false},
+            {{MirrorConcave, -24}, TPen{}, false},     {{MirrorConvex, -40}, TPen{}, false},
+            {{MirrorConvex, 0}, TPen{}, false},        {{MirrorConcave, -1e12}, TPen{}, false},
+            {{MirrorConcave, -30}, solidRed, false},   {{MirrorConcave, -31}, TPen{}, false},
+            {{MirrorPlane, -40}, TPen{}, false},       {{MirrorPlane, -41}, TPen{}, false},
             {{MirrorPlane, -42}, TPen{}, true},
         };
         TGraficPanel panel;
         panel.resize(PanelWidth, PanelHeight);
-        for (const Step& step : steps) {
+        for (const auto& [scene, pen, erased] : steps) {
             DiagramStyle style;
-            style.pen = step.pen;
-            const SceneDrawing drawing = DrawScene(step.scene, ComputeImage(step.scene), style);
-            if (step.erased) {
+            style.pen = pen;
+            const SceneDrawing drawing = DrawScene(scene, ComputeImage(scene), style);
+            if (erased) {
                 panel.repaintBackground();
                 panel.surface().moveTo(10, 10);
                 panel.surface().lineTo(400, 200);
@@ -311,8 +292,8 @@ private slots:
             fresh.resize(PanelWidth, PanelHeight);
             fresh.repaintBackground();
             drawing.record.replay(fresh.surface());
-            const QByteArray what = QByteArray::number(step.scene.kind) + " " +
-                                    QByteArray::number(step.scene.objectPos);
+            const QByteArray what =
+                QByteArray::number(scene.kind) + " " + QByteArray::number(scene.objectPos);
             QVERIFY2(panel.picture(1.0) == fresh.picture(1.0), what);
             QVERIFY2(panel.surface().pen() == drawing.pen, what);
             QCOMPARE(panel.drawing().calls(), drawing.record.calls());
@@ -360,17 +341,16 @@ private slots:
         }
         type("25");
         QTest::keyClick(w.get(), Qt::Key_F11);
-        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
-        QVERIFY(pres && pres->isVisible());
-        QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(pres->diagram());
+        QVERIFY(pres() && pres()->isVisible());
+        QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(pres()->diagram());
         QCOMPARE(std::pair(diagram->role(), diagram->text(QAccessible::Name)),
                  std::pair(QAccessible::Graphic, QStringLiteral("Diagrama")));
         QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
         QVERIFY(diagram->text(QAccessible::Description).contains("en el infinito"));
-        QTest::keyClick(pres, Qt::Key_Right);
+        QTest::keyClick(pres(), Qt::Key_Right);
         QCOMPARE(diagram->text(QAccessible::Description), description(panel()));
         QVERIFY(description(panel()).contains("a 24 delante"));
-        QTest::keyClick(pres, Qt::Key_Escape);
+        QTest::keyClick(pres(), Qt::Key_Escape);
         // Tab from the field reaches the diagram, ringed, and then the buttons;
         // on the diagram the presentation's keys move the object.
         QVERIFY(!ring()); // nothing drawn over the window until the keyboard moves the focus

@@ -2,18 +2,7 @@
 #include "forms/PrintModule.h"
 #include "forms/Principal.h"
 #include "tests/support/ReportCatcher.h"
-
-#include <QtTest>
-#include <QtWidgets>
-
-namespace {
-
-bool Mapped(const QString& name) {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name.toUtf8());
-}
-
-} // namespace
+#include "tests/support/WindowSteps.h"
 
 // This program, like the real one, has the main window with its print
 // command and does not link Qt Print Support: the module brings it in when
@@ -32,12 +21,12 @@ private slots:
         TFPrincipal main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QVERIFY(!Mapped(QStringLiteral("libQt6PrintSupport")));
-        QVERIFY(!Mapped(QStringLiteral("vexaria_print")));
+        QCOMPARE(std::pair(Mapped("libQt6PrintSupport"), Mapped("vexaria_print")),
+                 std::pair(false, false));
         const VexariaPrintInterface& module = LoadPrintModule(file.filePath());
         QCOMPARE(module.version, VexariaPrintInterfaceVersion);
-        QVERIFY(Mapped(QStringLiteral("libQt6PrintSupport")));
-        QVERIFY(Mapped(file.canonicalFilePath()));
+        QCOMPARE(std::pair(Mapped("libQt6PrintSupport"), Mapped(file.filePath())),
+                 std::pair(true, true));
         QCOMPARE(&LoadPrintModule(file.filePath()), &module);
         QString dialogName;
         WhenOpen<QDialog>([&dialogName](QDialog* d) {

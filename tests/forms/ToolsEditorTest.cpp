@@ -2,7 +2,6 @@
 // The tools menu and editor, clicked in a scratch folder. Tools: "Title|File|Dir|Params;...".
 
 #include "forms/ErrorReport.h"
-#include "forms/Principal.h"
 #include "forms/ToolsMenu.h"
 #include "forms/UEdTools.h"
 #include "tests/support/ReportCatcher.h"
@@ -11,13 +10,8 @@
 #include "util/Shell.h"
 #include "util/ToolFile.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -26,11 +20,6 @@ namespace {
 QByteArray Bytes(QString tools) {
     return tools.isEmpty() ? QByteArray()
                            : (tools.replace(';', '|').replace('|', "\r\n") + "\r\n").toLatin1();
-}
-
-QByteArray FileBytes() {
-    QFile f(ToolFile);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>";
 }
 
 constexpr char Three[] = "Uno|u.pdf|/d/|-a;Dos|d.sh|/b/|-b c;Tres|t.txt||";
@@ -126,8 +115,8 @@ class ToolsEditorTest : public QObject {
 
     // Starts as the program does, beside a file of these tools, if any.
     void start(const char* tools) {
-        if (QFile f(ToolFile); tools)
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(Bytes(tools)) >= 0);
+        if (tools)
+            QVERIFY(Put(ToolFile, Bytes(tools)));
         main_ = std::make_unique<TFPrincipal>();
         editor_ = std::make_unique<TFedTools>();
     }
@@ -159,7 +148,6 @@ class ToolsEditorTest : public QObject {
     // row N), type:T|F|D|P, run:N (a click on the menu's tool N), fault:N (the
     // disk full from byte N on), fault:rename, fault:none, or a button's name.
     void play(const QString& script) {
-        using Fault = TFaultyToolSink::Fault;
         for (const QString& step : script.split(';')) {
             const QString verb = step.section(':', 0, 0), arg = step.section(':', 1);
             if (verb == "open") {
@@ -177,10 +165,9 @@ class ToolsEditorTest : public QObject {
             } else if (verb == "run") {
                 menu().at(arg.toInt() + 2)->trigger();
             } else if (verb == "fault") {
-                const Fault fault = arg == "rename" ? Fault::Commit : Fault::Write;
-                SetToolSinkFactory(arg == "none" ? TToolSinkFactory() : [=] {
-                    return std::make_unique<TFaultyToolSink>(fault, arg.toLongLong());
-                });
+                SetToolSinkFactory(arg == "none"     ? TToolSinkFactory()
+                                   : arg == "rename" ? FailingAt(1, 0) // after the whole write
+                                                     : FailingAt(arg.toLongLong(), LLONG_MAX));
             } else {
                 QTest::mouseClick(ed<QPushButton>(verb), Qt::LeftButton);
             }
@@ -193,8 +180,7 @@ private slots:
         QVERIFY(dir_->isValid() && QDir::setCurrent(dir_->path()));
         launched_.clear();
         SetShellOpenHook([this](const ShellRequest& r) {
-            launched_ << r.path + '|' + r.params + '|' + r.dir;
-            return true;
+            return launched_ << r.path + '|' + r.params + '|' + r.dir, true;
         });
     }
     void cleanup() {
@@ -262,8 +248,7 @@ private slots:
             const QList<QListWidgetItem*> items = list()->selectedItems();
             return items.size() > 1 ? -1 : items.isEmpty() ? 0 : list()->row(items[0]) + 1;
         };
-        const int given = qEnvironmentVariableIntValue("HIGHLIGHT_SEED");
-        const quint32 seed = given > 0 ? quint32(given) : 20261207u;
+        const quint32 seed = qEnvironmentVariable("HIGHLIGHT_SEED", "20261207").toUInt();
         qInfo("seed %u", seed);
         QRandomGenerator random(seed);
         QWidget* viewport = list()->viewport();
@@ -300,9 +285,7 @@ private slots:
         QVERIFY(QFile::setPermissions(u"shared"_s, QFile::Permissions(0x7777)));
         const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
         for (const char* name : {"shared/zzonly", "shared/notes.pdf", "mine/run.sh", "local.sh"}) {
-            QFile f(QString::fromLatin1(name));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n") > 0);
-            QVERIFY(f.setPermissions(runnable));
+            QVERIFY(Put(name, "#!/bin/sh\n") && QFile::setPermissions(name, runnable));
         }
         launched_.clear();
         start(qPrintable("Compartido|zzonly|" + here + "/shared/|;Notas|notes.pdf|" + here +
@@ -345,7 +328,7 @@ private slots:
         start(s.file);
         ReportCatcher reports;
         play(QString::fromUtf8(s.script));
-        QCOMPARE(FileBytes(), s.saved ? Bytes(s.saved) : Bytes(s.file));
+        QCOMPARE(Read(ToolFile), s.saved ? Bytes(s.saved) : Bytes(s.file));
         QCOMPARE(editor_->isVisible(), s.shown != nullptr);
         QCOMPARE(s.shown ? listed() : QString(), QString::fromUtf8(s.shown));
         QCOMPARE(menuItems(), QString::fromUtf8(s.menu));
@@ -400,10 +383,10 @@ private slots:
         };
         start(c.file);
         play(u"open;type:Cuatro|c||;BtPas"_s);
-        if (QFile f(ToolFile); c.written) // in place, so the file keeps its inode
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(tools(c.written)) >= 0);
+        if (c.written) // in place, so the file keeps its inode
+            QVERIFY(Put(ToolFile, tools(c.written)));
         else
-            QVERIFY(f.remove());
+            QVERIFY(QFile::remove(ToolFile));
         ReportCatcher boxes(QString::fromLatin1(c.answer));
         play(u"BtOK"_s);
         QCOMPARE(boxes.boxes.size(), *c.answer ? 1u : 0u);
@@ -411,7 +394,7 @@ private slots:
             QVERIFY(box.title == ApplicationTitle() &&
                     box.text.startsWith(u"Otro programa ha cambiado «Tools.rel» desde que el "
                                         u"editor lo leyó."_s));
-        QCOMPARE(FileBytes(), c.saved ? tools(c.saved) : QByteArray("<none>"));
+        QCOMPARE(Read(ToolFile), c.saved ? tools(c.saved) : QByteArray("<none>"));
         QCOMPARE(editor_->isVisible() ? listed() : u"<hidden>"_s, QString::fromUtf8(c.shown));
     }
 };

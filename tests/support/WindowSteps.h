@@ -26,12 +26,25 @@ template <typename T> void TableRows(const T& table) {
     }
 }
 
-// Whether a file of that path is mapped into this process.
+// Whether a file of that path, or where there is none a library of that name, is mapped into
+// this process.
 inline bool Mapped(const QString& file) {
     const QString path = QFileInfo(file).canonicalFilePath();
     QFile maps(QStringLiteral("/proc/self/maps"));
-    return !path.isEmpty() && maps.open(QIODevice::ReadOnly) &&
-           maps.readAll().contains(path.toUtf8());
+    return maps.open(QIODevice::ReadOnly) &&
+           maps.readAll().contains((path.isEmpty() ? file : path).toUtf8());
+}
+
+// Writes the whole of a file of that name in place, so that it keeps its inode.
+inline bool Put(const QString& name, const QByteArray& bytes) {
+    QFile f(name);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
+}
+
+// What a file holds, "<none>" when it cannot be read.
+inline QByteArray Read(const QString& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
 }
 
 // Types a name into a file dialog and accepts it, as a user would.
@@ -87,6 +100,13 @@ protected:
         return w->findChild<T*>(name);
     }
     QString text(const QString& name) const { return get(name)->property("text").toString(); }
+    QScrollBar* bar() const { return get<QScrollBar>("BarraDespl"); }
+    // The object at x, where the scroll bar says it is and the field says it is (or shows `field`).
+    void at(double x, const std::optional<QString>& field = {}) {
+        QCOMPARE(std::tuple(LastObjectPos, bar()->value(), text("EdPosObj")),
+                 std::tuple(x, int(std::clamp(100 + x, 0.0, 100.0)),
+                            field.value_or(QString::number(qint64(-x)))));
+    }
     // A distance typed into the object's field and taken with a key.
     void type(const QString& t, Qt::Key key = Qt::Key_Return) {
         get<QLineEdit>("EdPosObj")->setText(t);
@@ -98,11 +118,11 @@ protected:
             return QTest::mouseClick(b, Qt::LeftButton);
         get<QAction>(name)->trigger();
     }
+    TFPresentacio* pres() const { return get<TFPresentacio>("FPresentacio"); }
     // The presentation opened from its menu, once shown.
     TFPresentacio* present() {
         get<QAction>("OpPresentacio")->trigger();
-        auto* pres = w->findChild<TFPresentacio*>("FPresentacio");
-        return pres && QTest::qWaitForWindowExposed(pres) ? pres : nullptr;
+        return pres() && QTest::qWaitForWindowExposed(pres()) ? pres() : nullptr;
     }
     // A window out of full screen, at that size once the window system has given it.
     static void resize(QWidget* window, QSize size) {
