@@ -121,8 +121,6 @@ double PlaceLeft(const Content& c, double division, double start) {
     return left;
 }
 
-// A drawing in client pixels through a plotting surface, lines cut to the
-// client area so that no far point can overflow a pixel.
 // The part of a-b inside the box from `low` to `high`; false when none is.
 bool ClipTo(Pt& a, Pt& b, Pt low, Pt high) {
     double t0 = 0, t1 = 1;
@@ -152,6 +150,8 @@ bool ClipTo(Pt& a, Pt& b, Pt low, Pt high) {
     return true;
 }
 
+// A drawing in client pixels through a plotting surface, lines cut to the
+// client area so that no far point can overflow a pixel.
 class Sketch {
 public:
     Sketch(Surface& s, int width, int height) : s_(s), w_(width), h_(height) {}
@@ -460,15 +460,15 @@ struct LabelPlace {
     TTextMark::VAlign valign;
 };
 
-// Of the places offered, the first whose letter nothing drawn crosses (a
-// ray, the axis, the mirror, the centre's and focus's marks with their
-// letters), else the one fewest cross; a place off the picture comes last.
-LabelPlace ClearPlace(const Sketch& k, const Frame& fr, const Scene& scene,
-                      const std::vector<RayPath>& paths, bool diverging,
-                      std::initializer_list<LabelPlace> places) {
+using Segment = std::pair<Pt, Pt>;
+
+// What a letter must keep clear of: the rays, the axis, the mirror, and the
+// centre's and focus's marks with their letters.
+std::vector<Segment> Obstacles(const Sketch& k, const Frame& fr, const Scene& scene,
+                               const std::vector<RayPath>& paths, bool diverging) {
     const double half = MirrorHalf(fr, k);
-    std::vector<std::pair<Pt, Pt>> lines{{{0, fr.mid}, {double(k.width()), fr.mid}},
-                                         {fr.at({0, half}), fr.at({0, -half})}};
+    std::vector<Segment> lines{{{0, fr.mid}, {double(k.width()), fr.mid}},
+                               {fr.at({0, half}), fr.at({0, -half})}};
     if (scene.kind != MirrorPlane) {
         for (const double x : {FocalLength, CurvatureRadius}) {
             const Pt mark = fr.at({x * CurvatureSignOf(scene.kind), 0});
@@ -483,6 +483,13 @@ LabelPlace ClearPlace(const Sketch& k, const Frame& fr, const Scene& scene,
             lines.push_back({r.hit, r.hit - r.out * Far(k)});
         }
     }
+    return lines;
+}
+
+// Of the places offered, the first whose letter none of the lines crosses,
+// else the one fewest cross; a place off the picture comes last.
+LabelPlace ClearPlace(const Sketch& k, const std::vector<Segment>& lines,
+                      std::initializer_list<LabelPlace> places) {
     const double h = LabelHeight, w = 0.75 * LabelHeight;
     const auto crossings = [&](const LabelPlace& p) {
         const double left = p.at.x - w * static_cast<int>(p.align) / 2.0,
@@ -617,13 +624,14 @@ ClassroomDrawing DrawClassroomScene(const Scene& scene, const ImageResult& image
     begin(DrawStep::Object);
     const std::vector<RayPath> paths = RayPaths(k, fr, scene, image);
     const bool diverging = Diverging(image);
+    const std::vector<Segment> obstacles = Obstacles(k, fr, scene, paths, diverging);
     const Pt objectTip = fr.at({scene.objectPos, ObjectHeight});
     const Pt objectMid = fr.at({scene.objectPos, ObjectHeight / 2});
     k.pen(p.object, ArrowWidth);
     Arrow(k, fr.at({scene.objectPos, 0}), objectTip, false);
     // Beside the shaft, where no ray goes as they all leave from the tip,
     // unless one passes there: then over the tip.
-    const LabelPlace o = ClearPlace(k, fr, scene, paths, diverging,
+    const LabelPlace o = ClearPlace(k, obstacles,
                                     {{objectMid + Pt{-10, 0}, TTextMark::Right, TTextMark::Middle},
                                      {objectTip + Pt{-6, -4}, TTextMark::Right, TTextMark::Bottom},
                                      {objectTip + Pt{6, -4}, TTextMark::Left, TTextMark::Bottom},
@@ -640,7 +648,7 @@ ClassroomDrawing DrawClassroomScene(const Scene& scene, const ImageResult& image
         // The rays meet at the tip: beside the shaft is clearer.
         const bool upright = tip.y <= foot.y;
         const LabelPlace i =
-            ClearPlace(k, fr, scene, paths, diverging,
+            ClearPlace(k, obstacles,
                        {{mid + Pt{-12, 0}, TTextMark::Right, TTextMark::Middle},
                         {mid + Pt{12, 0}, TTextMark::Left, TTextMark::Middle},
                         {tip + Pt{0, upright ? -6.0 : 6.0}, TTextMark::Centre,
